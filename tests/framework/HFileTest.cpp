@@ -1,0 +1,136 @@
+#include "framework/HFile.h"
+
+#include <gtest/gtest.h>
+
+#include "framework/HFileReader.h"
+#include "tests/support/TestFolder.h"
+
+TEST(HFilePath, SplitsAtTheLastBackslash)
+{
+    HFile file("C:\\game\\Default\\Data\\AreaData");
+    EXPECT_EQ(file.getDirectory(), "C:\\game\\Default\\Data");
+    EXPECT_EQ(file.getName(), "AreaData");
+    EXPECT_EQ(file.getPath(), "C:\\game\\Default\\Data\\AreaData");
+
+    HFile bare("AreaData");
+    EXPECT_EQ(bare.getDirectory(), ".");
+    EXPECT_EQ(bare.getPath(), ".\\AreaData");
+
+    HFile trailing("dir\\");
+    EXPECT_EQ(trailing.getDirectory(), "dir");
+    EXPECT_EQ(trailing.getName(), "");
+}
+
+TEST(HFilePath, KeepsAShiftJisCharacterWhoseSecondByteIsABackslash)
+{
+    // "ソ" is 83 5C, "表" is 95 5C: neither second byte separates.
+    HFile file("dir\\ソ表");
+    EXPECT_EQ(file.getDirectory(), "dir");
+    EXPECT_EQ(file.getName(), "ソ表");
+
+    HFile alone("ソ");
+    EXPECT_EQ(alone.getDirectory(), ".");
+    EXPECT_EQ(alone.getName(), "ソ");
+
+    HFile inFolder("ソ\\x");
+    EXPECT_EQ(inFolder.getDirectory(), "ソ");
+    EXPECT_EQ(inFolder.getName(), "x");
+
+    // A lead byte at the very end has no trail byte: the backslash before it still separates.
+    HFile cut(std::string("a\\\x83"));
+    EXPECT_EQ(cut.getDirectory(), "a");
+}
+
+TEST(HFilePath, EmptyFilesAndEmptyParts)
+{
+    HFile empty;
+    EXPECT_TRUE(empty.isEmpty());
+    EXPECT_EQ(empty.getPath(), "");
+    EXPECT_EQ(empty.getType(), HFile::TYPE_NONE);
+    EXPECT_TRUE(empty.getParent().isEmpty());
+
+    HFile fromEmpty("");
+    EXPECT_TRUE(fromEmpty.isEmpty());
+
+    // An empty directory gives a leading backslash.
+    EXPECT_EQ(HFile("", "name").getPath(), "\\name");
+}
+
+TEST(HFileType, TellsFilesFromFoldersAndNothing)
+{
+    TestFolder folder;
+    TestFolder::write("file", "x");
+    TestFolder::makeFolder("sub");
+    EXPECT_EQ(HFile("file").getType(), HFile::TYPE_FILE);
+    EXPECT_EQ(HFile("sub").getType(), HFile::TYPE_DIRECTORY);
+    EXPECT_EQ(HFile("missing").getType(), HFile::TYPE_NONE);
+    EXPECT_TRUE(HFile("file").exists());
+    EXPECT_FALSE(HFile("missing").exists());
+    // An empty name is nothing even where the directory exists.
+    EXPECT_EQ(HFile("sub", "").getType(), HFile::TYPE_NONE);
+}
+
+TEST(HFileType, MakeDirectoryCreatesOneLevelAndKeepsAnExistingOne)
+{
+    TestFolder folder;
+    HFile sub(".", "sub");
+    sub.makeDirectory();
+    EXPECT_EQ(sub.getType(), HFile::TYPE_DIRECTORY);
+    TestFolder::write("sub\\keep", "k");
+    sub.makeDirectory();
+    EXPECT_EQ(TestFolder::read("sub\\keep"), "k");
+    HFile("a\\b").makeDirectory();
+    EXPECT_FALSE(HFile("a\\b").exists());
+}
+
+TEST(HFileParent, IsTheFolderOfTheFullPath)
+{
+    TestFolder folder;
+    HFile parent = HFile("sub\\file").getParent();
+    EXPECT_EQ(parent.getPath(), HFile(".", "sub").getFullPath());
+    EXPECT_EQ(HFile("file").getParent().getPath(), HFile(folder.path()).getFullPath());
+    EXPECT_EQ(HFile("file").getFullPath(), parent.getDirectory() + "\\file");
+}
+
+TEST(HFileReading, ReadsTheWholeFileFollowedByAZeroByte)
+{
+    TestFolder folder;
+    std::string bytes("a\0b\xFF", 4);
+    TestFolder::write("data", bytes);
+    HFileReader reader(HFile("data"));
+    ASSERT_TRUE(reader.read());
+    EXPECT_EQ(reader.getSize(), 4);
+    EXPECT_EQ(std::string(reader.getData(), 5), bytes + std::string(1, '\0'));
+    // Data already loaded: a second read is refused.
+    EXPECT_FALSE(reader.read());
+
+    reader.setFile(HFile("data"));
+    EXPECT_EQ(reader.getSize(), -1);
+    EXPECT_EQ(reader.getData(), nullptr);
+    EXPECT_TRUE(reader.read());
+}
+
+TEST(HFileReading, AnEmptyFileGivesOneZeroByte)
+{
+    TestFolder folder;
+    TestFolder::write("empty", "");
+    HFileReader reader(HFile("empty"));
+    ASSERT_TRUE(reader.read());
+    EXPECT_EQ(reader.getSize(), 0);
+    ASSERT_NE(reader.getData(), nullptr);
+    EXPECT_EQ(reader.getData()[0], '\0');
+}
+
+TEST(HFileReading, FailsWithoutDataForMissingFilesFoldersAndNoFile)
+{
+    TestFolder folder;
+    TestFolder::makeFolder("sub");
+    for (const HFile& file : {HFile("missing"), HFile("sub"), HFile()}) {
+        HFileReader reader(file);
+        EXPECT_FALSE(reader.read()) << file.getPath();
+        EXPECT_EQ(reader.getData(), nullptr);
+        EXPECT_EQ(reader.getSize(), -1);
+    }
+    HFileReader unset;
+    EXPECT_FALSE(unset.read());
+}

@@ -1,0 +1,286 @@
+#include "scenario/ZDArea.h"
+
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "scenario/ZDEditArea.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/TestFolder.h"
+
+namespace {
+
+using Areas = std::vector<std::unique_ptr<ZDArea>>;
+
+std::string format(const ZDArea& area)
+{
+    char buffer[1024] = {};
+    area.formatLine(buffer, sizeof(buffer));
+    return buffer;
+}
+
+ZDArea parsed(const std::string& line)
+{
+    ZDArea area;
+    EXPECT_TRUE(area.parseLine(line, HFile("AreaData"), 1));
+    return area;
+}
+
+ZDArea sample()
+{
+    ZDArea area;
+    area.setName("王都");
+    area.setValue(1, 3);
+    area.setValue(2, 12);
+    area.setCityCount(5);
+    area.setWallCount(0);
+    area.setRoadCount(123);
+    area.setValue(6, 7);
+    area.setValue(7, 100);
+    area.setValue(8, 5000);
+    area.setValue(9, -3);
+    for (int i = 0; i < 8; ++i) {
+        area.setLink(i, i * 2);
+    }
+    area.setMusic("BGM_03.mid");
+    return area;
+}
+
+}  // namespace
+
+TEST(AreaLineLayout, PutsEveryFieldInItsColumns)
+{
+    std::string line = format(sample());
+    // Column by column: name in 18 columns, the counts as two digits right-aligned in three,
+    // two blanks before value 8 and before the first link.
+    std::string expected = std::string("王都") + std::string(14, ' ')  // 4 bytes + 14 = 18
+        + " 03"        // value 1
+        + " 12"        // value 2
+        + "  05"       // city count 5
+        + "  00"       // wall count 0
+        + " 123"       // road count 123
+        + "   7"       // value 6
+        + " 100"       // value 7
+        + "  " + "5000" // value 8
+        + "   -3"      // value 9
+        + "  00 02 04 06 08 10 12 14"
+        + " BGM_03.mid";
+    EXPECT_EQ(line, expected);
+    EXPECT_EQ(line.substr(18, 3), " 03");
+    EXPECT_EQ(line.substr(24, 4), "  05");
+}
+
+TEST(AreaLineLayout, ALongNamePushesTheRestRight)
+{
+    ZDArea area = sample();
+    area.setName("ABCDEFGHIJKLMNOPQRST");
+    std::string line = format(area);
+    EXPECT_EQ(line.substr(0, 24), "ABCDEFGHIJKLMNOPQRST 03 ");
+}
+
+TEST(AreaLineLayout, AnEmptyMusicNameEndsTheLineInABlank)
+{
+    ZDArea area = sample();
+    area.setMusic("");
+    std::string line = format(area);
+    EXPECT_EQ(line.back(), ' ');
+    ZDArea back = parsed(line);
+    EXPECT_EQ(back.getMusic(), "");
+    EXPECT_EQ(back.getLink(7), 14);
+}
+
+TEST(AreaLineLayout, IsCutToTheBufferAndAlwaysTerminated)
+{
+    ZDArea area = sample();
+    area.setName(std::string(2000, 'n'));
+    char small[16];
+    memset(small, 'x', sizeof(small));
+    area.formatLine(small, sizeof(small));
+    EXPECT_EQ(std::string(small), std::string(15, 'n'));
+    area.formatLine(nullptr, 10);
+    area.formatLine(small, 0);
+}
+
+TEST(AreaLineParsing, ReadsTheNineteenFieldsInOrder)
+{
+    ZDArea area = parsed("砦  1\t2 3 4 5 6 7 8 9 11 12 13 14 15 16 17 18 曲名 extra");
+    EXPECT_EQ(area.getName(), "砦");
+    for (int i = 1; i <= 9; ++i) {
+        EXPECT_EQ(area.getValue(i), i);
+    }
+    EXPECT_EQ(area.getCityCount(), 3);
+    EXPECT_EQ(area.getRoadCount(), 5);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(area.getLink(i), 11 + i);
+    }
+    EXPECT_EQ(area.getLink(8), 0);
+    EXPECT_EQ(area.getValue(0), 0);
+    EXPECT_EQ(area.getValue(10), 0);
+    EXPECT_EQ(area.getMusic(), "曲名");
+    EXPECT_EQ(area.getNumber(), 1);
+    EXPECT_EQ(area.getFile().getName(), "AreaData");
+}
+
+TEST(AreaLineParsing, ANameAloneLeavesEverythingElseEmpty)
+{
+    ZDArea area = parsed("Alone");
+    EXPECT_EQ(area.getName(), "Alone");
+    for (int i = 1; i <= 9; ++i) {
+        EXPECT_EQ(area.getValue(i), 0);
+    }
+    EXPECT_EQ(area.getLink(0), 0);
+    EXPECT_EQ(area.getMusic(), "");
+}
+
+TEST(AreaLineParsing, NumbersReadEveryDigitOfTheirField)
+{
+    ZDArea area = parsed("n 1a2 -7 x 0-5 99999999999");
+    EXPECT_EQ(area.getValue(1), 12);
+    EXPECT_EQ(area.getValue(2), -7);
+    EXPECT_EQ(area.getValue(3), 0);
+    EXPECT_EQ(area.getValue(4), 5);
+    EXPECT_EQ(area.getValue(5), static_cast<int32_t>(99999999999ull % 4294967296ull));
+}
+
+TEST(AreaLineParsing, TrailingBlanksKeepTheirOldMeaning)
+{
+    // One trailing blank stays on the last field.
+    EXPECT_EQ(parsed("n 1 2 3 4 5 6 7 8 9 1 2 3 4 5 6 7 8 m ").getMusic(), "m ");
+    EXPECT_EQ(parsed("n 5 ").getValue(1), 5);
+    EXPECT_EQ(parsed("n ").getName(), "n ");
+    // Two or more add one field of a single blank.
+    ZDArea twice = parsed("n 1 2 3 4 5 6 7 8 9 1 2 3 4 5 6 7 8   ");
+    EXPECT_EQ(twice.getMusic(), " ");
+    EXPECT_EQ(twice.getLink(7), 8);
+    EXPECT_EQ(parsed("n  \t").getValue(1), 0);
+}
+
+TEST(AreaLineParsing, EmptyTerminatorAndBlankLinesAreNoArea)
+{
+    ZDArea area;
+    EXPECT_FALSE(area.parseLine("", HFile(), 1));
+    EXPECT_FALSE(area.parseLine("END", HFile(), 1));
+    EXPECT_FALSE(area.parseLine("End", HFile(), 1));
+    EXPECT_FALSE(area.parseLine("   ", HFile(), 1));
+    EXPECT_TRUE(area.parseLine("end", HFile(), 1));
+    EXPECT_TRUE(area.parseLine("ENDING 1", HFile(), 2));
+}
+
+TEST(AreaLineParsing, AWrittenLineReadsBackAsTheSameRecord)
+{
+    ZDArea area = sample();
+    area.setFile(HFile("AreaData"));
+    area.setNumber(1);
+    ZDArea back = parsed(format(area));
+    EXPECT_TRUE(back.sameRecord(area));
+    area.setName("a");
+    area.setValue(9, -2147483647 - 1);
+    area.setLink(3, 2147483647);
+    EXPECT_TRUE(parsed(format(area)).sameRecord(area));
+}
+
+TEST(AreaList, StopsAtTheTerminatorAndNumbersOnlyAreaLines)
+{
+    TestFolder folder;
+    LogCapture log({"debug"});
+    Areas areas;
+    int count = ZDArea::parseList("A 1\r\n\r\nB 2\r\nEND\r\nC 3\r\n", &areas, HFile("AreaData"));
+    ASSERT_EQ(count, 2);
+    ASSERT_EQ(areas.size(), 2u);
+    EXPECT_EQ(areas[0]->getName(), "A");
+    EXPECT_EQ(areas[0]->getNumber(), 1);
+    EXPECT_EQ(areas[1]->getName(), "B");
+    EXPECT_EQ(areas[1]->getNumber(), 2);
+    std::string text = log.text();
+    EXPECT_NE(text.find(" DBG area:3(0,3)A 1\r\n"), std::string::npos);
+    EXPECT_NE(text.find(" DBG area:3(7,10)B 2\r\n"), std::string::npos);
+    EXPECT_NE(text.find(" DBG area:3(12,15)END\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("C 3"), std::string::npos);
+}
+
+TEST(AreaList, ReadsItsOwnTerminatorAndAFinalLineWithoutBreak)
+{
+    Areas areas;
+    EXPECT_EQ(ZDArea::parseList("A\r\nB\r\nEnd", &areas, HFile()), 2);
+    Areas last;
+    EXPECT_EQ(ZDArea::parseList("A\r\nB", &last, HFile()), 2);
+    EXPECT_EQ(last[1]->getName(), "B");
+    Areas appended;
+    appended.emplace_back(new ZDArea);
+    EXPECT_EQ(ZDArea::parseList("X", &appended, HFile()), 1);
+    EXPECT_EQ(appended.size(), 2u);
+    EXPECT_EQ(appended[1]->getNumber(), 1);
+}
+
+TEST(AreaList, AcceptsLfAndCrAloneWithoutLosingAByte)
+{
+    Areas lf;
+    EXPECT_EQ(ZDArea::parseList("Aa\nBb\n", &lf, HFile()), 2);
+    EXPECT_EQ(lf[1]->getName(), "Bb");
+    Areas cr;
+    EXPECT_EQ(ZDArea::parseList("Aa\rBb\r", &cr, HFile()), 2);
+    EXPECT_EQ(cr[1]->getName(), "Bb");
+}
+
+TEST(AreaList, NoTextOrNoListIsMinusOne)
+{
+    Areas areas;
+    EXPECT_EQ(ZDArea::parseList("", &areas, HFile()), -1);
+    EXPECT_EQ(ZDArea::parseList(nullptr, &areas, HFile()), -1);
+    EXPECT_EQ(ZDArea::parseList("A", nullptr, HFile()), -1);
+    EXPECT_EQ(ZDArea::parseList("\r\n\r\n", &areas, HFile()), 0);
+}
+
+TEST(EditableArea, NoticesEveryFieldButTheFile)
+{
+    ZDArea base = sample();
+    EXPECT_FALSE(ZDEditArea(base).isModified());
+    ZDEditArea file(base);
+    file.setFile(HFile("other"));
+    EXPECT_FALSE(file.isModified());
+    ZDEditArea counts(base);
+    counts.setWallCount(1);
+    EXPECT_TRUE(counts.isModified());
+    EXPECT_EQ(counts.getLoaded().getWallCount(), 0);
+    ZDEditArea link(base);
+    link.setLink(7, 99);
+    EXPECT_TRUE(link.isModified());
+    ZDEditArea ignored(base);
+    ignored.setLink(8, 99);
+    EXPECT_FALSE(ignored.isModified());
+    ZDEditArea music(base);
+    music.setMusic("x");
+    EXPECT_TRUE(music.isModified());
+    ZDEditArea number(base);
+    number.setNumber(2);
+    EXPECT_TRUE(number.isModified());
+}
+
+TEST(AreaListRandom, AnyTextParsesAndWrittenLinesReadBack)
+{
+    std::mt19937 random(19);
+    const char alphabet[] = {'A', '1', '-', ' ', '\t', '\r', '\n', 'E', 'N', 'D', '\x83', '\x5C'};
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        size_t length = random() % 300;
+        for (size_t i = 0; i < length; ++i) {
+            text += alphabet[random() % sizeof(alphabet)];
+        }
+        Areas areas;
+        int count = ZDArea::parseList(text.c_str(), &areas, HFile("AreaData"));
+        ASSERT_EQ(count, text.empty() ? -1 : static_cast<int>(areas.size()));
+        for (size_t i = 0; i < areas.size(); ++i) {
+            ZDArea& area = *areas[i];
+            EXPECT_EQ(area.getNumber(), static_cast<int32_t>(i + 1));
+            std::string line = format(area);
+            ZDArea back;
+            ASSERT_TRUE(back.parseLine(line, HFile("AreaData"), area.getNumber()));
+            bool plainName = area.getName().find_first_of(" \t") == std::string::npos
+                && !area.getName().empty();
+            bool plainMusic = area.getMusic().find_first_of(" \t") == std::string::npos;
+            if (plainName && plainMusic) {
+                EXPECT_TRUE(back.sameRecord(area)) << line;
+            }
+        }
+    }
+}

@@ -1,0 +1,675 @@
+#include "scenario/ZDBMap.h"
+
+#include <algorithm>
+#include <random>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "scenario/ZDEditBMap.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/TestFolder.h"
+
+namespace {
+
+using Image = std::vector<uint8_t>;
+
+const size_t kPlacement = 4096;
+const size_t kCounts = 4416;
+
+Image emptyImage()
+{
+    return Image(ZDBMap::IMAGE_SIZE, 0);
+}
+
+size_t cell(uint32_t x, uint32_t y)
+{
+    return x * 32 + y;
+}
+
+void putCount(Image& image, size_t offset, uint32_t value)
+{
+    for (int i = 0; i < 4; ++i) {
+        image[offset + i] = static_cast<uint8_t>(value >> (8 * i));
+    }
+}
+
+// A slot of the placement table: group 1..8, order 0..19.
+void putSlot(Image& image, int group, int order, uint8_t x, uint8_t y)
+{
+    size_t offset = kPlacement + 2 * ((group - 1) * 20 + order);
+    image[offset] = x;
+    image[offset + 1] = y;
+}
+
+ZDBMap load(const Image& image, size_t length = ZDBMap::IMAGE_SIZE, bool* ok = nullptr)
+{
+    ZDBMap map;
+    bool result = map.createFromBytes(image.data(), length, HFile("BMap_No1"), 1);
+    if (ok != nullptr) {
+        *ok = result;
+    }
+    return map;
+}
+
+Image save(const ZDBMap& map)
+{
+    Image image = emptyImage();
+    map.writeToBytes(image.data());
+    return image;
+}
+
+bool sameLayers(const ZDBMap& a, const ZDBMap& b)
+{
+    for (uint32_t x = 0; x < 32; ++x) {
+        for (uint32_t y = 0; y < 32; ++y) {
+            if (a.getCharacter(x, y) != b.getCharacter(x, y) || a.getObject(x, y) != b.getObject(x, y)
+                || a.getOrder(x, y) != b.getOrder(x, y) || a.getHeight(x, y) != b.getHeight(x, y)
+                || a.getConnect(x, y) != b.getConnect(x, y)
+                || a.getConnectOrder(x, y) != b.getConnectOrder(x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+TEST(BattleMapImage, AnAllZeroImageLoadsQuietlyAndWritesBackByteForByte)
+{
+    TestFolder folder;
+    LogCapture log({"info", "debug"});
+    bool ok = false;
+    ZDBMap map = load(emptyImage(), ZDBMap::IMAGE_SIZE, &ok);
+    ASSERT_TRUE(ok);
+    map.correct();
+    EXPECT_EQ(save(map), emptyImage());
+    std::string text = log.text();
+    EXPECT_EQ(text.find("correct"), std::string::npos);
+    EXPECT_EQ(text.find("warn:"), std::string::npos);
+}
+
+TEST(BattleMapImage, ReadsEveryLayerAtItsOffset)
+{
+    Image image = emptyImage();
+    image[cell(3, 5)] = 7;
+    image[1024 + cell(3, 5)] = 1;
+    image[2048 + cell(3, 5)] = 200;
+    image[3072 + cell(31, 0)] = 15;
+    putSlot(image, 2, 0, 9, 31);
+    putCount(image, kCounts, 0x01020304);
+    putCount(image, kCounts + 4, 5);
+    putCount(image, kCounts + 8, 0xFFFFFFFF);
+    ZDBMap map = load(image);
+    EXPECT_EQ(map.getCharacter(3, 5), 7);
+    EXPECT_EQ(map.getCharacter(5, 3), 0);
+    EXPECT_EQ(map.getObject(3, 5), 1);
+    EXPECT_EQ(map.getOrder(3, 5), 200);
+    EXPECT_EQ(map.getHeight(31, 0), 15);
+    EXPECT_EQ(map.getConnect(9, 31), 2);
+    EXPECT_EQ(map.getConnectOrder(9, 31), 0);
+    EXPECT_EQ(map.getConnectCount(1), 1);
+    EXPECT_EQ(map.getCityCount(), 0x01020304u);
+    EXPECT_EQ(map.getWallCount(), 5u);
+    EXPECT_EQ(map.getRoadCount(), 0xFFFFFFFFu);
+    EXPECT_EQ(map.getNumber(), 1u);
+    EXPECT_EQ(map.getFile().getName(), "BMap_No1");
+    EXPECT_EQ(save(map), image);
+}
+
+TEST(BattleMapImage, ShortImageReadsLaterSectionsFromEarlierBytes)
+{
+    Image image(10000);
+    for (size_t i = 0; i < image.size(); ++i) {
+        image[i] = static_cast<uint8_t>(i * 13 + 1);
+    }
+    // Slot 0 of a placement table taken from offset 0, 3072 or 4096 names a cell of its own.
+    const size_t tableOffsets[] = {0, 3072, 4096};
+    for (size_t i = 0; i < 3; ++i) {
+        image[tableOffsets[i]] = static_cast<uint8_t>(5 + 2 * i);
+        image[tableOffsets[i] + 1] = static_cast<uint8_t>(6 + 2 * i);
+    }
+    struct Case {
+        size_t length;
+        bool ok;
+        int layers;          // the four 1024-byte layers are read in order while one byte follows
+        int placementAt;     // -1: no table read
+        int cityAt;          // -1: count not read
+        int wallAt;
+        int roadAt;
+    };
+    const Case cases[] = {
+        {0, false, 0, -1, -1, -1, -1},
+        {3, false, 0, -1, -1, -1, -1},
+        {4, true, 0, -1, -1, -1, 0},
+        {8, true, 0, -1, 0, -1, 4},
+        {9, false, 0, -1, 0, 4, -1},
+        {12, true, 0, -1, 0, 4, 8},
+        {320, true, 0, -1, 0, 4, 8},
+        {321, false, 0, 0, -1, -1, -1},
+        {324, true, 0, 0, -1, -1, 320},
+        {1024, true, 0, 0, 320, 324, 328},
+        {1025, false, 1, -1, -1, -1, -1},
+        {4096, true, 3, 3072, 3392, 3396, 3400},
+        {4427, false, 4, 4096, 4416, 4420, -1},
+        {4428, true, 4, 4096, 4416, 4420, 4424},
+        {4429, true, 4, 4096, 4416, 4420, 4424},
+        {10000, true, 4, 4096, 4416, 4420, 4424},
+    };
+    auto countAt = [&image](int offset) -> uint32_t {
+        if (offset < 0) {
+            return 0;
+        }
+        return image[offset] | image[offset + 1] << 8 | image[offset + 2] << 16
+            | static_cast<uint32_t>(image[offset + 3]) << 24;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.length);
+        bool ok = false;
+        ZDBMap map = load(image, c.length, &ok);
+        EXPECT_EQ(ok, c.ok);
+        EXPECT_EQ(map.getCharacter(1, 0), c.layers >= 1 ? image[32] : 0);
+        EXPECT_EQ(map.getObject(1, 0), c.layers >= 2 ? image[1024 + 32] : 0);
+        EXPECT_EQ(map.getOrder(1, 0), c.layers >= 3 ? image[2048 + 32] : 0);
+        EXPECT_EQ(map.getHeight(1, 0), c.layers >= 4 ? image[3072 + 32] : 0);
+        int placed = 0;
+        for (uint32_t g = 0; g < 8; ++g) {
+            placed += map.getConnectCount(g);
+        }
+        if (c.placementAt < 0) {
+            EXPECT_EQ(placed, 0);
+        } else {
+            uint8_t x = image[c.placementAt];
+            uint8_t y = image[c.placementAt + 1];
+            EXPECT_EQ(map.getConnect(x, y), 1);
+            EXPECT_EQ(map.getConnectOrder(x, y), 0);
+        }
+        EXPECT_EQ(map.getCityCount(), countAt(c.cityAt));
+        EXPECT_EQ(map.getWallCount(), countAt(c.wallAt));
+        EXPECT_EQ(map.getRoadCount(), countAt(c.roadAt));
+    }
+}
+
+TEST(BattleMapImage, AShortImageIsReportedInTheLog)
+{
+    TestFolder folder;
+    LogCapture log({"info", "debug"});
+    Image image = emptyImage();
+    bool ok = true;
+    load(image, 4427, &ok);
+    EXPECT_FALSE(ok);
+    std::string text = log.text();
+    EXPECT_NE(text.find("情報：createFromBytes:length error"), std::string::npos);
+    EXPECT_NE(text.find(" DBG len=4427 index=4424"), std::string::npos);
+    ZDBMap map;
+    EXPECT_FALSE(map.createFromBytes(nullptr, 100, HFile(), 0));
+}
+
+TEST(BattleMapPlacement, TheSlotPositionCarriesGroupAndOrder)
+{
+    Image image = emptyImage();
+    putSlot(image, 1, 0, 4, 4);
+    putSlot(image, 8, 19, 31, 31);
+    putSlot(image, 3, 7, 0, 0);    // (0, 0) is an empty slot
+    putSlot(image, 3, 8, 0, 2);
+    ZDBMap map = load(image);
+    EXPECT_EQ(map.getConnect(4, 4), 1);
+    EXPECT_EQ(map.getConnectOrder(4, 4), 0);
+    EXPECT_EQ(map.getConnect(31, 31), 8);
+    EXPECT_EQ(map.getConnectOrder(31, 31), 19);
+    EXPECT_EQ(map.getConnect(0, 0), 0);
+    EXPECT_EQ(map.getConnect(0, 2), 3);
+    EXPECT_EQ(map.getConnectCount(2), 1);
+    EXPECT_EQ(map.getConnectCount(7), 1);
+    EXPECT_EQ(map.getConnectCount(8), 0);
+}
+
+TEST(BattleMapPlacement, ACellAtTheOriginDisappearsOnTheNextLoad)
+{
+    ZDBMap map;
+    map.setConnect(0, 0, 2);
+    map.setConnect(1, 0, 2);
+    map.setConnectOrder(1, 0, 1);
+    map.correct();
+    ZDBMap again = load(save(map));
+    EXPECT_EQ(again.getConnect(0, 0), 0);
+    EXPECT_EQ(again.getConnect(1, 0), 2);
+    EXPECT_EQ(again.getConnectOrder(1, 0), 1);
+    again.correct();
+    EXPECT_EQ(again.getConnectOrder(1, 0), 0);
+    EXPECT_EQ(again.getConnectCount(1), 1);
+}
+
+TEST(BattleMapPlacement, AGroupKeepsItsTwentyLowestCellsOverSaveAndLoad)
+{
+    ZDBMap map;
+    // 21 cells in group 5, orders given in reverse so that (order, y, x) decides.
+    for (uint32_t i = 0; i < 21; ++i) {
+        uint32_t x = 1 + i % 7;
+        uint32_t y = 1 + i / 7;
+        map.setConnect(x, y, 5);
+        map.setConnectOrder(x, y, static_cast<uint16_t>(i == 20 ? 0 : 30 - i));
+    }
+    Image image = save(map);
+    ZDBMap again = load(image);
+    again.correct();
+    EXPECT_EQ(again.getConnectCount(4), 20);
+    // The cell given order 0 is first; the cell with the highest order (30, i = 0) is lost.
+    EXPECT_EQ(again.getConnect(7, 3), 5);
+    EXPECT_EQ(again.getConnectOrder(7, 3), 0);
+    EXPECT_EQ(again.getConnect(1, 1), 0);
+    EXPECT_EQ(again.getConnectOrder(6, 3), 1);  // i = 19, order 11
+}
+
+TEST(BattleMapPlacement, TwoSlotsNamingOneCellCountTwiceUntilCorrected)
+{
+    Image image = emptyImage();
+    putSlot(image, 2, 3, 7, 7);
+    putSlot(image, 6, 1, 7, 7);
+    ZDBMap map = load(image);
+    EXPECT_EQ(map.getConnect(7, 7), 2);
+    EXPECT_EQ(map.getConnectOrder(7, 7), 3);
+    EXPECT_EQ(map.getConnectCount(1) + map.getConnectCount(5), 2);
+    map.correct();
+    EXPECT_EQ(map.getConnectCount(1), 1);
+    EXPECT_EQ(map.getConnectCount(5), 0);
+    EXPECT_EQ(map.getConnectOrder(7, 7), 0);
+}
+
+TEST(BattleMapPlacement, SlotsOutsideTheMapAreNeverStored)
+{
+    Image image = emptyImage();
+    putSlot(image, 1, 0, 32, 0);
+    putSlot(image, 1, 1, 0, 255);
+    putSlot(image, 1, 2, 255, 255);
+    putSlot(image, 1, 3, 31, 31);
+    ZDBMap map = load(image);
+    ZDBMap empty;
+    ZDBMap expected;
+    expected.setConnect(31, 31, 1);
+    expected.setConnectOrder(31, 31, 3);
+    EXPECT_TRUE(sameLayers(map, expected));
+    EXPECT_EQ(map.getConnectCount(0), 1);
+}
+
+TEST(BattleMapCells, OutOfRangeReadsAnswerZeroAndWritesStoreNothing)
+{
+    TestFolder folder;
+    LogCapture log({"info", "debug"});
+    ZDBMap map;
+    map.setCharacter(32, 0, 1);
+    map.setObject(0, 32, 1);
+    map.setOrder(40, 40, 1);
+    map.setHeight(UINT32_MAX, 0, 1);
+    map.setConnect(0, 1024, 1);
+    map.setConnectOrder(32, 31, 1);
+    EXPECT_TRUE(sameLayers(map, ZDBMap()));
+    EXPECT_EQ(map.getCharacter(0, 32), 0);
+    EXPECT_EQ(map.getConnectCount(8), 0);
+    map.setHeight(31, 31, 200);  // values are stored unchecked
+    EXPECT_EQ(map.getHeight(31, 31), 200);
+    EXPECT_EQ(map.getHeight(32, 31), 0);
+    std::string text = log.text();
+    for (const char* writer : {"setCharacter", "setObject", "setOrder", "setHeight", "setConnect",
+                               "setConnectOrder"}) {
+        EXPECT_NE(text.find(std::string("情報：") + writer + ":out of index"), std::string::npos)
+            << writer;
+    }
+    EXPECT_NE(text.find(" DBG x=32, y=0"), std::string::npos);
+    EXPECT_NE(text.find(" DBG x=4294967295, y=0"), std::string::npos);
+}
+
+TEST(BattleMapCorrect, RepairsValuesOutOfRange)
+{
+    TestFolder folder;
+    LogCapture log({"info", "debug"});
+    Image image = emptyImage();
+    image[cell(1, 2)] = 240;
+    image[cell(2, 2)] = 239;
+    image[1024 + cell(3, 2)] = 45;
+    image[2048 + cell(3, 2)] = 3;
+    image[2048 + cell(4, 2)] = 3;   // an order on an empty object
+    image[3072 + cell(5, 2)] = 16;
+    image[3072 + cell(6, 2)] = 15;
+    ZDBMap map = load(image);
+    map.correct();
+    EXPECT_EQ(map.getCharacter(1, 2), 0);
+    EXPECT_EQ(map.getCharacter(2, 2), 239);
+    EXPECT_EQ(map.getObject(3, 2), 0);
+    EXPECT_EQ(map.getOrder(3, 2), 0);
+    EXPECT_EQ(map.getOrder(4, 2), 0);
+    EXPECT_EQ(map.getHeight(5, 2), 15);
+    EXPECT_EQ(map.getHeight(6, 2), 15);
+    std::string text = log.text();
+    EXPECT_NE(text.find("情報：warn:character range orver"), std::string::npos);
+    EXPECT_NE(text.find(" DBG char(1.2)=240"), std::string::npos);
+    EXPECT_NE(text.find("情報：warn:object range orver"), std::string::npos);
+    EXPECT_NE(text.find(" DBG char(3.2)=45"), std::string::npos);
+    EXPECT_NE(text.find("情報：warn:order number exists on empty object"), std::string::npos);
+    EXPECT_NE(text.find(" DBG char(4.2)=3"), std::string::npos);
+    EXPECT_NE(text.find("情報：warn:height range orver"), std::string::npos);
+    EXPECT_NE(text.find(" DBG char(5.2)=16"), std::string::npos);
+}
+
+TEST(BattleMapCorrect, RenumbersEachCategoryByOrderThenYThenX)
+{
+    TestFolder folder;
+    LogCapture log({"debug"});
+    ZDBMap map;
+    map.setObject(0, 0, 1);
+    map.setOrder(0, 0, 9);
+    map.setObject(3, 1, 15);
+    map.setOrder(3, 1, 5);
+    map.setObject(2, 1, 7);
+    map.setOrder(2, 1, 5);
+    // A lone wall and a lone road are numbered on their own from 0.
+    map.setObject(10, 10, 16);
+    map.setOrder(10, 10, 4);
+    map.setObject(20, 20, 25);
+    map.setOrder(20, 20, 0);
+    map.correct();
+    EXPECT_EQ(map.getOrder(2, 1), 0);
+    EXPECT_EQ(map.getOrder(3, 1), 1);
+    EXPECT_EQ(map.getOrder(0, 0), 2);
+    EXPECT_EQ(map.getOrder(10, 10), 0);
+    EXPECT_EQ(map.getOrder(20, 20), 0);
+    EXPECT_EQ(map.getCityCount(), 3u);
+    EXPECT_EQ(map.getWallCount(), 1u);
+    EXPECT_EQ(map.getRoadCount(), 1u);
+    std::string text = log.text();
+    EXPECT_NE(text.find(" DBG correct cityCount=3"), std::string::npos);
+    EXPECT_NE(text.find(" DBG correct wallCount=1"), std::string::npos);
+    EXPECT_NE(text.find(" DBG correct roadCount=1"), std::string::npos);
+    EXPECT_NE(text.find(" DBG ctyodr( 2, 1)=  5   0"), std::string::npos);
+    EXPECT_NE(text.find(" DBG ctyodr( 0, 0)=  9   2"), std::string::npos);
+    EXPECT_NE(text.find(" DBG wllodr(10,10)=  4   0"), std::string::npos);
+    EXPECT_EQ(text.find("rododr"), std::string::npos);
+}
+
+TEST(BattleMapCorrect, RenumbersPlacementGroupsAndFixesTheirCounts)
+{
+    TestFolder folder;
+    LogCapture log({"debug"});
+    ZDBMap map;
+    map.setConnect(5, 1, 3);
+    map.setConnectOrder(5, 1, 7);
+    map.setConnect(4, 1, 3);
+    map.setConnectOrder(4, 1, 7);
+    map.setConnect(9, 9, 3);
+    map.setConnectOrder(9, 9, 2);
+    map.setConnect(8, 8, 9);   // not a group: left alone
+    map.setConnectOrder(8, 8, 4);
+    map.correct();
+    EXPECT_EQ(map.getConnectOrder(9, 9), 0);
+    EXPECT_EQ(map.getConnectOrder(4, 1), 1);
+    EXPECT_EQ(map.getConnectOrder(5, 1), 2);
+    EXPECT_EQ(map.getConnect(8, 8), 9);
+    EXPECT_EQ(map.getConnectOrder(8, 8), 4);
+    EXPECT_EQ(map.getConnectCount(2), 3);
+    std::string text = log.text();
+    EXPECT_NE(text.find(" DBG correct connCount[2]=3"), std::string::npos);
+    EXPECT_NE(text.find(" DBG con[2]( 9, 9)=  2   0"), std::string::npos);
+    EXPECT_NE(text.find(" DBG con[2]( 5, 1)=  7   2"), std::string::npos);
+}
+
+TEST(BattleMapCorrect, KeepsOrdersAboveTwoFiftyFiveInMemoryButStoresTheLowByte)
+{
+    ZDBMap map;
+    for (uint32_t i = 0; i < 300; ++i) {
+        map.setObject(i / 32, i % 32, 5);
+    }
+    map.correct();
+    Image image = save(map);
+    // The cell numbered 299 is the last in (y, x) order.
+    uint32_t lastX = 0;
+    uint32_t lastY = 0;
+    for (uint32_t x = 0; x < 32; ++x) {
+        for (uint32_t y = 0; y < 32; ++y) {
+            if (map.getOrder(x, y) == 299) {
+                lastX = x;
+                lastY = y;
+            }
+        }
+    }
+    EXPECT_EQ(image[2048 + cell(lastX, lastY)], 299 % 256);
+    EXPECT_EQ(load(image).getOrder(lastX, lastY), 299 % 256);
+}
+
+TEST(BattleMapRandom, AnyBytesLoadCorrectAndSurviveARoundTrip)
+{
+    std::mt19937 random(4428);
+    for (int round = 0; round < 2000; ++round) {
+        size_t length = round < 100 ? random() % 10001 : (round % 2 ? 4428 : random() % 4500);
+        Image bytes(length);
+        for (uint8_t& b : bytes) {
+            // Mostly small values, so that cells name valid chips and placements often.
+            b = static_cast<uint8_t>(random() % 4 == 0 ? random() : random() % 42);
+        }
+        ZDBMap map;
+        map.createFromBytes(bytes.data(), bytes.size(), HFile(), 1);
+        map.correct();
+        Image image = save(map);
+        bool ok = false;
+        ZDBMap again = load(image, image.size(), &ok);
+        ASSERT_TRUE(ok);
+
+        // What the format can carry of the corrected map comes back unchanged: object orders
+        // as their low byte, placement cells with orders 0..19 except at (0, 0).
+        ZDBMap expected = map;
+        for (uint32_t x = 0; x < 32; ++x) {
+            for (uint32_t y = 0; y < 32; ++y) {
+                expected.setOrder(x, y, expected.getOrder(x, y) & 0xFF);
+                uint8_t group = expected.getConnect(x, y);
+                bool stored = group >= 1 && group <= 8 && expected.getConnectOrder(x, y) < 20
+                    && (x != 0 || y != 0);
+                if (!stored) {
+                    expected.setConnect(x, y, 0);
+                    expected.setConnectOrder(x, y, 0);
+                }
+            }
+        }
+        ASSERT_TRUE(sameLayers(again, expected)) << "round " << round;
+        EXPECT_EQ(again.getCityCount(), map.getCityCount());
+        EXPECT_EQ(again.getWallCount(), map.getWallCount());
+        EXPECT_EQ(again.getRoadCount(), map.getRoadCount());
+        EXPECT_EQ(save(again), image);
+    }
+}
+
+namespace {
+
+enum Bit { UL = 1, L = 2, DL = 4, DR = 8, R = 16, UR = 32 };
+
+// Neighbours of (10, 10) on an even row and of (10, 11) on an odd row, written out by hand:
+// odd rows are shifted half a cell towards larger x.
+struct Neighbours {
+    uint32_t y;
+    uint32_t cells[6][2];  // UL, L, DL, DR, R, UR
+};
+const Neighbours kEven = {10, {{9, 9}, {9, 10}, {9, 11}, {10, 11}, {11, 10}, {10, 9}}};
+const Neighbours kOdd = {11, {{10, 10}, {9, 11}, {10, 12}, {11, 12}, {11, 11}, {11, 10}}};
+
+// Sets the centre cell and the neighbours named by mask to the chip, fits the centre only.
+uint8_t fit(uint8_t chip, uint32_t mask, const Neighbours& n, uint8_t others = 0)
+{
+    ZDBMap map;
+    map.setObject(10, n.y, chip);
+    for (int bit = 0; bit < 6; ++bit) {
+        uint8_t value = (mask & (1u << bit)) != 0 ? chip : others;
+        map.setObject(n.cells[bit][0], n.cells[bit][1], value);
+    }
+    map.autoShape(10, n.y);
+    return map.getObject(10, n.y);
+}
+
+struct Fitting {
+    uint32_t mask;
+    uint8_t wall;   // 0 where only roads have the shape
+    uint8_t road;
+};
+
+// Every chip's own fitting mask, plus the cells with fewer neighbours.
+const Fitting kFittings[] = {
+    {L | R, 16, 25},         {UL | DR, 17, 26},       {DL | UR, 18, 27},
+    {UL | R, 19, 28},        {UL | DL, 20, 29},       {L | UR, 21, 30},
+    {DR | UR, 22, 31},       {L | DR, 23, 32},        {DL | R, 24, 33},
+    {L | DR | UR, 0, 34},    {UL | DL | R, 0, 35},    {UL | DL | UR, 0, 36},
+    {UL | DR | UR, 0, 37},   {DL | DR | UR, 0, 38},   {UL | DL | DR, 0, 39},
+    {0, 16, 25},             {UL, 17, 26},            {L, 16, 25},
+    {DL, 18, 27},            {DR, 17, 26},            {R, 16, 25},
+    {UR, 18, 27},            {UL | L | DL | DR | R | UR, 17, 39},
+    {L | R | DR, 23, 32},    {UL | UR, 17, 26},
+};
+
+}  // namespace
+
+TEST(BattleMapAutoShape, EveryFittingMaskGivesItsChipOnEvenAndOddRows)
+{
+    for (const Neighbours* n : {&kEven, &kOdd}) {
+        for (const Fitting& f : kFittings) {
+            SCOPED_TRACE(testing::Message() << "row " << n->y << " mask " << f.mask);
+            if (f.wall != 0) {
+                EXPECT_EQ(fit(24, f.mask, *n), f.wall);
+                EXPECT_EQ(fit(16, f.mask, *n), f.wall);
+            }
+            EXPECT_EQ(fit(39, f.mask, *n), f.road);
+            EXPECT_EQ(fit(25, f.mask, *n), f.road);
+        }
+    }
+}
+
+TEST(BattleMapAutoShape, AnyMaskGivesAFittingChipWhenThereIsOneAndTheDefaultOtherwise)
+{
+    const uint32_t required[] = {18, 9, 36, 17, 5, 34, 40, 10, 20, 42, 21, 37, 41, 44, 13};
+    struct Category {
+        uint8_t base;
+        uint8_t top;
+    };
+    for (const Category& category : {Category{16, 24}, Category{25, 39}}) {
+        auto fits = [&](uint8_t chip, uint32_t mask) {
+            uint32_t need = required[chip - category.base];
+            return (need & mask) == need;
+        };
+        for (uint32_t mask = 0; mask < 64; ++mask) {
+            SCOPED_TRACE(testing::Message() << "base " << int(category.base) << " mask " << mask);
+            uint8_t chip = fit(category.top, mask, mask % 2 ? kOdd : kEven);
+            ASSERT_GE(chip, category.base);
+            ASSERT_LE(chip, category.top);
+            bool anyFits = false;
+            bool threeWayFits = false;
+            for (uint8_t c = category.base + 1; c <= category.top; ++c) {
+                anyFits = anyFits || fits(c, mask);
+                threeWayFits = threeWayFits || (c >= 34 && fits(c, mask));
+            }
+            if (anyFits) {
+                EXPECT_TRUE(fits(chip, mask));
+                EXPECT_NE(chip, category.base);
+            } else {
+                uint8_t expected = (mask & (UL | DR)) ? category.base + 1
+                    : (mask & (DL | UR))              ? category.base + 2
+                                                      : category.base;
+                EXPECT_EQ(chip, expected);
+            }
+            EXPECT_EQ(chip >= 34, threeWayFits);
+        }
+    }
+}
+
+TEST(BattleMapAutoShape, OnlyNeighboursOfTheSameCategoryCount)
+{
+    // Roads around a wall and walls around a road are nobody's neighbours.
+    EXPECT_EQ(fit(16, 0, kEven, 30), 16);
+    EXPECT_EQ(fit(25, 0, kOdd, 20), 25);
+    EXPECT_EQ(fit(20, L | R, kEven, 5), 16);
+    // Cities and empty cells keep their value.
+    ZDBMap map;
+    map.setObject(3, 3, 5);
+    map.setObject(4, 3, 5);
+    map.autoShape(3, 3);
+    map.autoShape(0, 0);
+    map.autoShape(32, 0);
+    EXPECT_EQ(map.getObject(3, 3), 5);
+    EXPECT_EQ(map.getObject(0, 0), 0);
+}
+
+TEST(BattleMapAutoShape, NeighboursOutsideTheMapAreAbsent)
+{
+    ZDBMap map;
+    // Top-left corner: only right and the cells below exist.
+    map.setObject(0, 0, 25);
+    map.setObject(1, 0, 25);
+    map.setObject(0, 1, 25);   // down-right of (0, 0) on an even row
+    map.autoShape(0, 0);
+    EXPECT_EQ(map.getObject(0, 0), 26);  // right and down-right: no chip has that shape
+    // Bottom-right corner on an odd row: left and up-left (31, 30) exist.
+    ZDBMap corner;
+    corner.setObject(31, 31, 16);
+    corner.setObject(30, 31, 16);
+    corner.setObject(31, 30, 16);
+    corner.autoShape(31, 31);
+    EXPECT_EQ(corner.getObject(31, 31), 17);  // up-left sets the default; no full mask fits
+}
+
+TEST(BattleMapAutoShape, CorrectFitsWallsAndRoadsOfALoadedMap)
+{
+    Image image = emptyImage();
+    // A wall line along row 4 stored with wrong chips.
+    for (uint32_t x = 2; x <= 6; ++x) {
+        image[1024 + cell(x, 4)] = 19;
+    }
+    ZDBMap map = load(image);
+    map.correct();
+    for (uint32_t x = 2; x <= 6; ++x) {
+        EXPECT_EQ(map.getObject(x, 4), 16) << x;
+    }
+    EXPECT_EQ(map.getWallCount(), 5u);
+}
+
+TEST(EditableBattleMap, ComparesCellsWithTheLoadedCopyOnly)
+{
+    ZDBMap base;
+    base.setCharacter(4, 4, 9);
+    base.setCityCount(3);
+    ZDEditBMap map(base);
+    EXPECT_FALSE(map.isModified());
+    map.setCityCount(9);
+    EXPECT_FALSE(map.isModified());
+    map.setNumber(77);
+    EXPECT_FALSE(map.isModified());
+    using Setter = void (ZDBMap::*)(uint32_t, uint32_t, uint8_t);
+    for (Setter set : {&ZDBMap::setCharacter, &ZDBMap::setObject, &ZDBMap::setHeight,
+                       &ZDBMap::setConnect}) {
+        ZDEditBMap edited(base);
+        (edited.*set)(31, 31, 1);
+        EXPECT_TRUE(edited.isModified());
+    }
+    ZDEditBMap ordered(base);
+    ordered.setOrder(0, 31, 1);
+    EXPECT_TRUE(ordered.isModified());
+    ZDEditBMap connected(base);
+    connected.setConnectOrder(31, 0, 1);
+    EXPECT_TRUE(connected.isModified());
+    EXPECT_EQ(connected.getLoaded().getConnectOrder(31, 0), 0);
+}
+
+TEST(EditableBattleMap, RevertRestoresCellsAndCountsButNotPlacementCounts)
+{
+    Image image = emptyImage();
+    putSlot(image, 1, 0, 3, 3);
+    putCount(image, kCounts, 2);
+    ZDEditBMap map(load(image));
+    map.setCharacter(1, 1, 50);
+    map.setConnect(3, 3, 0);
+    map.setConnect(5, 5, 2);
+    map.setCityCount(10);
+    map.correct();
+    EXPECT_EQ(map.getConnectCount(0), 0);
+    map.revert();
+    EXPECT_FALSE(map.isModified());
+    EXPECT_EQ(map.getCharacter(1, 1), 0);
+    EXPECT_EQ(map.getConnect(3, 3), 1);
+    EXPECT_EQ(map.getCityCount(), 2u);
+    EXPECT_EQ(map.getConnectCount(0), 0);  // connCount stays as it was before the revert
+    EXPECT_EQ(map.getConnectCount(1), 1);
+}

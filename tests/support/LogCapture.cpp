@@ -1,0 +1,28 @@
+#include "tests/support/LogCapture.h"
+
+#include "framework/HDebug.h"
+#include "tests/support/TestFolder.h"
+
+LogCapture::LogCapture(std::initializer_list<const char*> markers)
+{
+    for (const char* marker : markers) {
+        TestFolder::write(marker, "");
+    }
+    HDebug::start();
+}
+
+LogCapture::~LogCapture()
+{
+    HDebug::stop();
+}
+
+std::string LogCapture::text()
+{
+    HDebug::stop();
+    return TestFolder::read("debug.log");
+}
+
+bool LogCapture::contains(const std::string& message)
+{
+    return text().find(message) != std::string::npos;
+}

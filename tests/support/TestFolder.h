@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+// A new, empty folder made current for the length of a test; the previous current folder
+// comes back and the folder is removed afterwards.
+class TestFolder {
+public:
+    TestFolder();
+    ~TestFolder();
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    // The folder's absolute path in the platform's own form.
+    const std::string& path() const { return m_path; }
+
+    // Plain byte access to files relative to the folder, independent of the code under test.
+    static void write(const std::string& name, const std::string& bytes);
+    static std::string read(const std::string& name);
+    static bool exists(const std::string& name);
+    static void makeFolder(const std::string& name);
+    // Names of the entries directly inside the current folder, sorted, leaving out the debug
+    // log, its backups and its marker files.
+    static std::string list();
+
+private:
+    std::string m_previous;
+    std::string m_path;
+};
