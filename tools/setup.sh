@@ -25,7 +25,7 @@ tessel_install_packages() {
     if [ ${#missing[@]} -gt 0 ]; then
         tessel_note "installing ${missing[*]} (a few minutes on a new machine)"
         tessel_as_root apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive tessel_as_root apt-get install -y -qq --no-install-recommends \
+        DEBIAN_FRONTEND=noninteractive tessel_as_root apt-get install -y -qq \
             "${missing[@]}" >/dev/null
     fi
 }
