@@ -1,14 +1,19 @@
-// Throughput of the data core: battle map images and area lists. Run it on a quiet machine;
-// the figures go into the notes of the work that changes these paths.
+// Throughput of the data core: battle map images, area lists and opening whole scenarios.
+// Run it on a quiet machine; the figures go into the notes of the work that changes these
+// paths.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "sample/SGChipPainter.h"
+#include "sample/SGScenario.h"
 #include "scenario/ZDArea.h"
+#include "scenario/ZDAreaMapData.h"
 #include "scenario/ZDBMap.h"
 
 namespace {
@@ -94,11 +99,62 @@ void benchAreaList()
            kLines, kRounds, seconds, seconds * 1e3 / kRounds, kLines * kRounds / seconds, bytes);
 }
 
+// The sample game the build wrote, as a Windows path: the build passes a path of its own
+// machine, whose root Wine shows as drive Z.
+std::string sampleGame()
+{
+    std::string path = TESSEL_SAMPLE_GAME;
+    for (char& c : path) {
+        c = c == '/' ? '\\' : c;
+    }
+    return path.size() > 1 && path[1] == ':' ? path : "Z:" + path;
+}
+
+// Opens a scenario folder (area list, every map, both chip bitmaps) again and again; the
+// first load only warms the file cache.
+void benchOpen(const std::string& label, const std::string& folder, int rounds)
+{
+    ZDAreaMapData data;
+    if (!data.load(HFile(folder), HFile())) {
+        printf("open %s: cannot load %s\n", label.c_str(), folder.c_str());
+        return;
+    }
+    bool images = data.getCharacterImage() != nullptr && data.getObjectImage() != nullptr;
+    Clock::time_point start = Clock::now();
+    bool ok = true;
+    for (int round = 0; round < rounds; ++round) {
+        ok = data.load(HFile(folder), HFile()) && ok;
+    }
+    double seconds = secondsSince(start);
+    printf("open %s: %u areas, %u maps and %s in %.1f ms per load (%d loads%s)\n", label.c_str(),
+           data.getAreaCount(), data.getAreaCount(), images ? "both chip bitmaps" : "no chip bitmaps",
+           seconds * 1e3 / rounds, rounds, ok ? "" : ", some failed");
+}
+
+void benchScenarios()
+{
+    benchOpen("sample Default", sampleGame() + "\\Default", 50);
+
+    std::filesystem::path root = std::filesystem::temp_directory_path() / "tessel-bench";
+    std::filesystem::create_directories(root);
+    std::string characterBmp = SGChipPainter::characterSheet().toBmp();
+    std::string objectBmp = SGChipPainter::objectSheet().toBmp();
+    Clock::time_point start = Clock::now();
+    if (!SGScenario::write(SGScenario::large(200), root.string(), characterBmp, objectBmp)) {
+        return;
+    }
+    printf("generated 200 areas in %.1f s\n", secondsSince(start));
+    benchOpen("generated Large", (root / "Large").string(), 10);
+    std::error_code error;
+    std::filesystem::remove_all(root, error);
+}
+
 }  // namespace
 
 int main()
 {
     benchMaps();
     benchAreaList();
+    benchScenarios();
     return 0;
 }

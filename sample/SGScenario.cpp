@@ -44,7 +44,7 @@ int areaAt(const SGScenario::Spec& spec, int column, int row)
         return -1;
     }
     size_t index = static_cast<size_t>(row * spec.world.columns + column);
-    return index < spec.areas.size() && spec.areas[index].name != nullptr ? static_cast<int>(index) : -1;
+    return index < spec.areas.size() && !spec.areas[index].name.empty() ? static_cast<int>(index) : -1;
 }
 
 // Area numbers count the areas without holes, from 1.
@@ -52,7 +52,7 @@ int areaNumber(const SGScenario::Spec& spec, int index)
 {
     int number = 0;
     for (int i = 0; i <= index; ++i) {
-        number += spec.areas[static_cast<size_t>(i)].name != nullptr ? 1 : 0;
+        number += !spec.areas[static_cast<size_t>(i)].name.empty() ? 1 : 0;
     }
     return number;
 }
@@ -103,9 +103,25 @@ std::vector<SGScenario::Spec> SGScenario::sampleGame()
             {"氷河", "yuki.mid", {C::CAMP, C::VILLAGE}, false, false, 1},
             {"雪原", "yuki.mid", {C::VILLAGE, C::MINE}, false, false, 2},
             {"国境の村", "yama.mid", {C::VILLAGE, C::SHRINE}, false, false, 1},
-            {nullptr, nullptr, {}, false, false, 0},
+            {"", "", {}, false, false, 0},
         }});
     return game;
+}
+
+SGScenario::Spec SGScenario::large(int areas)
+{
+    const int columns = 20;
+    Spec spec{"Large", "広大な大陸\r\n", SGWorld::Style{99u, SGWorld::MAINLAND, columns, (areas + columns - 1) / columns}, {}};
+    const std::vector<uint8_t> kinds[4] = {
+        {C::TOWN, C::VILLAGE, C::FARM}, {C::CASTLE, C::VILLAGE, C::SHRINE},
+        {C::VILLAGE, C::MINE}, {C::CITY, C::MARKET, C::VILLAGE, C::PORT},
+    };
+    for (int i = 0; i < areas; ++i) {
+        char name[32];
+        snprintf(name, sizeof(name), "地域%03d", i + 1);
+        spec.areas.push_back(Area{name, "heigen.mid", kinds[i % 4], i % 4 == 1, false, 1 + i % 2});
+    }
+    return spec;
 }
 
 bool SGScenario::write(const Spec& spec, const std::string& root, const std::string& characterBmp,
@@ -129,7 +145,7 @@ bool SGScenario::write(const Spec& spec, const std::string& root, const std::str
     uint32_t totals[3] = {};
     for (size_t index = 0; index < spec.areas.size() && ok; ++index) {
         const Area& area = spec.areas[index];
-        if (area.name == nullptr) {
+        if (area.name.empty()) {
             continue;
         }
         int column = static_cast<int>(index) % spec.world.columns;
@@ -150,7 +166,7 @@ bool SGScenario::write(const Spec& spec, const std::string& root, const std::str
         ZDBMap map;
         std::string problem;
         if (!maker.make(plan, &map, &problem)) {
-            printf("error: %s map %d: %s\n", spec.folder, number, problem.c_str());
+            printf("error: %s map %d: %s\n", spec.folder.c_str(), number, problem.c_str());
             return false;
         }
         std::vector<uint8_t> image(ZDBMap::IMAGE_SIZE, 0);
@@ -187,7 +203,7 @@ bool SGScenario::write(const Spec& spec, const std::string& root, const std::str
         ++areas;
     }
     printf("%s: %d areas; %u city, %u wall and %u road cells; all eight placement groups on %d maps\n",
-           spec.folder, areas, totals[0], totals[1], totals[2], fullGroups);
+           spec.folder.c_str(), areas, totals[0], totals[1], totals[2], fullGroups);
     areaData += ZDArea::TERMINATOR;
     return ok && writeFile(data + "\\AreaData", areaData);
 }

@@ -16,22 +16,24 @@
 class SGScenario {
 public:
     struct Area {
-        const char* name;     // Shift-JIS, without blanks; nullptr leaves a hole in the world
-        const char* music;
+        std::string name;     // Shift-JIS, without blanks; empty leaves a hole in the world
+        std::string music;
         std::vector<uint8_t> settlements;  // object chips, the main settlement first
         bool walled;
         bool frontier;
         int rivers;
     };
     struct Spec {
-        const char* folder;
-        const char* description;  // Shift-JIS, the text of Config
+        std::string folder;
+        std::string description;  // Shift-JIS, the text of Config
         SGWorld::Style world;
         std::vector<Area> areas;  // row by row over the world's columns
     };
 
     // The three scenarios of the sample game; "Default" first.
     static std::vector<Spec> sampleGame();
+    // A scenario of many areas on a wide mainland, named "Large", for measurements.
+    static Spec large(int areas);
 
     // Writes the scenario under root with the given chip bitmaps (BMP file bytes). Prints one
     // line per map; false, after saying why, when anything could not be made or written.
