@@ -126,8 +126,8 @@ void benchOpen(const std::string& label, const std::string& folder, int rounds)
         ok = data.load(HFile(folder), HFile()) && ok;
     }
     double seconds = secondsSince(start);
-    printf("open %s: %u areas, %u maps and %s in %.1f ms per load (%d loads%s)\n", label.c_str(),
-           data.getAreaCount(), data.getAreaCount(), images ? "both chip bitmaps" : "no chip bitmaps",
+    printf("open %s: area list, %u maps and %s in %.1f ms per load (%d loads%s)\n", label.c_str(),
+           data.getAreaCount(), images ? "both chip bitmaps" : "no chip bitmaps",
            seconds * 1e3 / rounds, rounds, ok ? "" : ", some failed");
 }
 
