@@ -1,6 +1,7 @@
-// Throughput of the data core: battle map images, area lists and opening whole scenarios.
-// Run it on a quiet machine; the figures go into the notes of the work that changes these
-// paths.
+// Throughput of the data core (battle map images, area lists, opening whole scenarios) and of
+// the layer images the map view copies into Direct3D textures. Run it on a quiet machine; the
+// figures go into the notes of the work that changes these paths. The graphics figures need a
+// display and Direct3D; without them they are skipped and the data-core figures still come.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -10,6 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "framework/HDirectX.h"
+#include "framework/HDirectXGraphics.h"
+#include "framework/HDirectXImage.h"
+#include "framework/HImage.h"
+#include "framework/HWin32.h"
 #include "sample/SGChipPainter.h"
 #include "sample/SGScenario.h"
 #include "scenario/ZDArea.h"
@@ -149,6 +155,119 @@ void benchScenarios()
     std::filesystem::remove_all(root, error);
 }
 
+// A layer image of the whole map: 32 chips of 32 pixels per row plus the half-chip shift of
+// the odd rows (1040 pixels), and 32 rows of 24 pixels plus the last row's lower part,
+// rounded up to 800.
+const int kLayerWidth = 1040;
+const int kLayerHeight = 800;
+const int kChip = 32;
+const int kChipsPerRow = 20;  // chips per row of a chip bitmap
+
+HWND makeWindow()
+{
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "TesselBench";
+    RegisterClassA(&windowClass);
+    return CreateWindowExA(0, "TesselBench", "bench", WS_POPUP | WS_VISIBLE, 0, 0, kLayerWidth,
+                           kLayerHeight, nullptr, nullptr, windowClass.hInstance, nullptr);
+}
+
+// A chip bitmap of 240 chips with black (transparent) corners, like the scenario's.
+void paintChips(HImage* chips)
+{
+    uint32_t* pixels = chips->getPixels();
+    for (int y = 0; y < chips->getHeight(); ++y) {
+        for (int x = 0; x < chips->getWidth(); ++x) {
+            bool corner = (x % kChip) + (y % kChip) < 6;
+            pixels[static_cast<size_t>(y) * chips->getWidth() + x] =
+                corner ? 0 : static_cast<uint32_t>(0x102030 + x * 7 + y * 0x10000);
+        }
+    }
+    chips->commitPixels();
+}
+
+void benchLayerCopies()
+{
+    HWND window = makeWindow();
+    if (window == nullptr || !HDirectX::initialize()) {
+        printf("layers: skipped, no window or no Direct3D 9\n");
+        return;
+    }
+    HDirectX* directX = HDirectX::getInstance(window, nullptr);
+    if (directX == nullptr || directX->isUnusable()) {
+        printf("layers: skipped, no Direct3D 9 device\n");
+        return;
+    }
+    const int kRounds = 40;
+    HImage layer(kLayerWidth, kLayerHeight, window);
+    layer.fill(HColor(0x30, 0x60, 0x30));
+    HDirectXImage texture(kLayerWidth, kLayerHeight, window);
+
+    // The whole layer in one copy, timed by phase: locking the texture, copying the pixels
+    // (read from the GDI bitmap once beforehand), committing the texture.
+    layer.getPixels();
+    double phases[3] = {};
+    for (int round = 0; round < kRounds; ++round) {
+        Clock::time_point start = Clock::now();
+        texture.getPixels();
+        phases[0] += secondsSince(start);
+        start = Clock::now();
+        layer.draw(&texture, 0, 0);
+        phases[1] += secondsSince(start);
+        start = Clock::now();
+        texture.commitPixels();
+        phases[2] += secondsSince(start);
+    }
+    double whole = (phases[0] + phases[1] + phases[2]) / kRounds;
+    // The same with the GDI bitmap read afresh each time.
+    Clock::time_point start = Clock::now();
+    for (int round = 0; round < kRounds; ++round) {
+        layer.lockPixels();
+        layer.draw(&texture, 0, 0);
+        texture.commitPixels();
+    }
+    double wholeWithRead = secondsSince(start) / kRounds;
+
+    // The layer chip by chip from a chip bitmap, as the map view redraws it.
+    HImage chips(kChipsPerRow * kChip, 12 * kChip, window);
+    paintChips(&chips);
+    chips.getPixels();
+    start = Clock::now();
+    for (int round = 0; round < kRounds; ++round) {
+        for (int cell = 0; cell < 32 * 32; ++cell) {
+            int row = cell / 32;
+            int chip = (cell * 7) % 240;
+            chips.draw(&texture, (cell % 32) * kChip + (row % 2) * kChip / 2, row * 24, kChip,
+                       kChip, chip % kChipsPerRow * kChip, chip / kChipsPerRow * kChip);
+        }
+        texture.commitPixels();
+    }
+    double byChip = secondsSince(start) / kRounds;
+
+    // One frame: the layer texture drawn as a quad and presented.
+    HDirectXGraphics graphics;
+    graphics.setMainWindow(window);
+    graphics.initialize();
+    start = Clock::now();
+    for (int round = 0; round < kRounds; ++round) {
+        graphics.begin();
+        graphics.drawImage(&texture, 0, 0, kLayerWidth, kLayerHeight, 0, 0);
+        graphics.end();
+    }
+    double frame = secondsSince(start) / kRounds;
+
+    double megapixels = kLayerWidth * kLayerHeight / 1e6;
+    printf("layers: %dx%d GDI to Direct3D %.2f ms (lock %.2f, copy %.2f = %.0f Mpixel/s, commit %.2f); "
+           "with the GDI read %.2f ms\n",
+           kLayerWidth, kLayerHeight, whole * 1e3, phases[0] * 1e3 / kRounds, phases[1] * 1e3 / kRounds,
+           megapixels * kRounds / phases[1], phases[2] * 1e3 / kRounds, wholeWithRead * 1e3);
+    printf("layers: 1024 chips of 32x32 with transparency %.2f ms; one frame drawn and presented %.2f ms\n",
+           byChip * 1e3, frame * 1e3);
+    HDirectX::uninitialize();
+}
+
 }  // namespace
 
 int main()
@@ -156,5 +275,6 @@ int main()
     benchMaps();
     benchAreaList();
     benchScenarios();
+    benchLayerCopies();
     return 0;
 }
