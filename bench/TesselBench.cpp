@@ -1,10 +1,11 @@
-// Throughput of the data core (battle map images and area lists) and of the layer images the
-// map view copies into Direct3D textures. Run it on a quiet machine; the figures go into the
-// notes of the work that changes these paths. The graphics figures need a display and
-// Direct3D; without them they are skipped and the data-core figures still come.
+// Throughput of the data core (battle map images, area lists, opening whole scenarios) and of
+// the layer images the map view copies into Direct3D textures. Run it on a quiet machine; the
+// figures go into the notes of the work that changes these paths. The graphics figures need a
+// display and Direct3D; without them they are skipped and the data-core figures still come.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <random>
 #include <string>
@@ -19,6 +20,9 @@
 #include "framework/HDirectXImage.h"
 #include "framework/HImage.h"
 #include "framework/HWin32.h"
+#include "sample/SGChipPainter.h"
+#include "sample/SGScenario.h"
+#include "scenario/ZDAreaMapData.h"
 #endif
 
 namespace {
@@ -105,6 +109,56 @@ void benchAreaList()
 }
 
 #if defined(_WIN32)
+// The sample game the build wrote, as a Windows path: the build passes a path of its own
+// machine, whose root Wine shows as drive Z.
+std::string sampleGame()
+{
+    std::string path = TESSEL_SAMPLE_GAME;
+    for (char& c : path) {
+        c = c == '/' ? '\\' : c;
+    }
+    return path.size() > 1 && path[1] == ':' ? path : "Z:" + path;
+}
+
+// Opens a scenario folder (area list, every map, both chip bitmaps) again and again; the
+// first load only warms the file cache.
+void benchOpen(const std::string& label, const std::string& folder, int rounds)
+{
+    ZDAreaMapData data;
+    if (!data.load(HFile(folder), HFile())) {
+        printf("open %s: cannot load %s\n", label.c_str(), folder.c_str());
+        return;
+    }
+    bool images = data.getCharacterImage() != nullptr && data.getObjectImage() != nullptr;
+    Clock::time_point start = Clock::now();
+    bool ok = true;
+    for (int round = 0; round < rounds; ++round) {
+        ok = data.load(HFile(folder), HFile()) && ok;
+    }
+    double seconds = secondsSince(start);
+    printf("open %s: area list, %u maps and %s in %.1f ms per load (%d loads%s)\n", label.c_str(),
+           data.getAreaCount(), images ? "both chip bitmaps" : "no chip bitmaps",
+           seconds * 1e3 / rounds, rounds, ok ? "" : ", some failed");
+}
+
+void benchScenarios()
+{
+    benchOpen("sample Default", sampleGame() + "\\Default", 50);
+
+    std::filesystem::path root = std::filesystem::temp_directory_path() / "tessel-bench";
+    std::filesystem::create_directories(root);
+    std::string characterBmp = SGChipPainter::characterSheet().toBmp();
+    std::string objectBmp = SGChipPainter::objectSheet().toBmp();
+    Clock::time_point start = Clock::now();
+    if (!SGScenario::write(SGScenario::large(200), root.string(), characterBmp, objectBmp)) {
+        return;
+    }
+    printf("generated 200 areas in %.1f s\n", secondsSince(start));
+    benchOpen("generated Large", (root / "Large").string(), 10);
+    std::error_code error;
+    std::filesystem::remove_all(root, error);
+}
+
 // A layer image of the whole map: 32 chips of 32 pixels per row plus the half-chip shift of
 // the odd rows (1040 pixels), and 32 rows of 24 pixels plus the last row's lower part,
 // rounded up to 800.
@@ -218,6 +272,11 @@ void benchLayerCopies()
     HDirectX::uninitialize();
 }
 #else
+void benchScenarios()
+{
+    printf("open: skipped, scenario folders with chip bitmaps are Windows only\n");
+}
+
 void benchLayerCopies()
 {
     printf("layers: skipped, Direct3D 9 is Windows only\n");
@@ -230,6 +289,7 @@ int main()
 {
     benchMaps();
     benchAreaList();
+    benchScenarios();
     benchLayerCopies();
     return 0;
 }

@@ -65,6 +65,17 @@ REG
     touch "$WINEPREFIX/.tessel-ready"
 }
 
+# Makes the sample game the build writes the game's install directory of the Wine prefix (the
+# value "Directory" of HKEY_LOCAL_MACHINE\SOFTWARE\Kest\Molva), unless the prefix names one
+# already: an install directory set by hand stays.
+tessel_register_game() {
+    local game="$TESSEL_ROOT/build/windows/sample/game"
+    [ -d "$game" ] || return 0
+    if ! wine reg query 'HKLM\SOFTWARE\Kest\Molva' /v Directory >/dev/null 2>&1; then
+        wine reg add 'HKLM\SOFTWARE\Kest\Molva' /v Directory /t REG_SZ /d "Z:${game//\//\\}" /f >/dev/null 2>&1
+    fi
+}
+
 # Starts a virtual X display for this shell and stops it when the shell exits.
 tessel_start_display() {
     local n
