@@ -1,0 +1,87 @@
+#include "tests/support/DialogAnswerer.h"
+
+#include <string>
+
+namespace {
+
+DialogAnswerer* g_current = nullptr;
+
+struct ChildSearch {
+    std::string windowClass;
+    std::string text;
+    HWND found;
+};
+
+BOOL CALLBACK matchChild(HWND window, LPARAM data)
+{
+    ChildSearch* search = reinterpret_cast<ChildSearch*>(data);
+    if (DialogAnswerer::classOf(window) == search->windowClass &&
+        (search->text.empty() || DialogAnswerer::textOf(window) == search->text)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+DialogAnswerer::DialogAnswerer(std::function<bool(HWND)> answer) : m_answer(std::move(answer))
+{
+    g_current = this;
+    m_timer = SetTimer(nullptr, 0, 50, tick);
+}
+
+DialogAnswerer::~DialogAnswerer()
+{
+    KillTimer(nullptr, m_timer);
+    g_current = nullptr;
+}
+
+std::string DialogAnswerer::textOf(HWND window)
+{
+    char text[512] = {};
+    GetWindowTextA(window, text, sizeof(text));
+    return text;
+}
+
+std::string DialogAnswerer::classOf(HWND window)
+{
+    char name[128] = {};
+    GetClassNameA(window, name, sizeof(name));
+    return name;
+}
+
+HWND DialogAnswerer::findChild(HWND parent, const std::string& windowClass,
+                               const std::string& text)
+{
+    ChildSearch search = {windowClass, text, nullptr};
+    EnumChildWindows(parent, matchChild, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void DialogAnswerer::press(HWND dialog, int id)
+{
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+void CALLBACK DialogAnswerer::tick(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (g_current != nullptr && !g_current->m_done) {
+        EnumThreadWindows(GetCurrentThreadId(), visit, reinterpret_cast<LPARAM>(g_current));
+    }
+}
+
+BOOL CALLBACK DialogAnswerer::visit(HWND window, LPARAM self)
+{
+    DialogAnswerer* answerer = reinterpret_cast<DialogAnswerer*>(self);
+    if (classOf(window) != "#32770" || !IsWindowVisible(window)) {
+        return TRUE;
+    }
+    ++answerer->m_sightings;
+    if (answerer->m_answer(window)) {
+        answerer->m_done = true;
+        return FALSE;
+    }
+    return TRUE;
+}
