@@ -118,8 +118,6 @@ public:
 
 protected:
     void setComponentType(const std::string& type) { m_componentType = type; }
-    const std::string& getSubText() const { return m_subText; }
-    void setSubText(const std::string& text) { m_subText = text; }
     // The stored bounds, whatever the window says.
     const RECT& getStoredBounds() const { return m_bounds; }
     void releaseGraphics();
@@ -136,7 +134,6 @@ private:
     HWND m_window = nullptr;
     HContainer* m_parent = nullptr;  // not owned
     std::string m_componentType;
-    std::string m_subText;
     std::string m_text;
     intptr_t m_userData = 0;
     RECT m_bounds = {0, 0, 0, 0};

@@ -35,8 +35,6 @@ public:
     int indexOf(const HComponent* child) const;
     int getCount() const { return static_cast<int>(m_children.size()); }
     HComponent* getChild(int index) const;
-
-protected:
     bool isResizable() const { return m_resizable; }
 
 private:

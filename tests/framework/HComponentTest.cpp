@@ -63,21 +63,29 @@ TEST_F(ComponentTest, ListenersRunInRegistrationOrderAndFalseStopsTheWalk)
 
 TEST_F(ComponentTest, DisabledListenerIsSkippedAndTheWalkGoesOn)
 {
+    TestControl button(&window, 99, "BUTTON");
     createShown();
     RecordingListener first(kProbeType, "first", &journal);
     RecordingListener second(kProbeType, "second", &journal);
+    RecordingListener child(kProbeType, "child", &journal);
     window.addEventListener(&first);
     window.addEventListener(&second);
+    button.addEventListener(&child);
     first.setEnabled(false);
     first.setAnswer(-1, false);
 
     SendMessageA(window.getHandle(), kProbe, 0, 0);
     EXPECT_EQ(journal, (Journal{"second"}));
 
+    // Switching a container's events switches its children's too.
     journal.clear();
     window.setEventsEnabled(false);
     SendMessageA(window.getHandle(), kProbe, 0, 0);
+    SendMessageA(button.getHandle(), kProbe, 0, 0);
     EXPECT_TRUE(journal.empty());
+    window.setEventsEnabled(true);
+    SendMessageA(button.getHandle(), kProbe, 0, 0);
+    EXPECT_EQ(journal, (Journal{"child"}));
 }
 
 TEST_F(ComponentTest, StoredResultConsumesTheMessageAndMinusOneFallsBackToTheDefault)

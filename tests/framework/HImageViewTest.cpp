@@ -83,6 +83,8 @@ TEST_F(ImageViewTest, PaintingWithoutContentLeavesTheWindowAsItWas)
     EXPECT_EQ(view.getImage(), nullptr);
     HDC dc = GetDC(view.getHandle());
     fillArea(dc, 0, 0, 64, 48, kGreen);
+    // The platform never erases the view's background either.
+    EXPECT_EQ(SendMessageA(view.getHandle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 1);
     ReleaseDC(view.getHandle(), dc);
     view.paint();
     EXPECT_EQ(pixel(0, 0), kGreen);

@@ -1,14 +1,19 @@
 #include "framework/HWindow.h"
 
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "framework/HApplication.h"
 #include "framework/HCommandListener.h"
+#include "framework/HGraphics.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/RecordingListener.h"
+#include "tests/support/TestControl.h"
 #include "tests/support/TestFolder.h"
 
 namespace {
@@ -173,6 +178,123 @@ TEST(HWindowTest, ResizableStyleTakesEffectAtCreation)
     window.create();
     style = GetWindowLongPtrA(window.getHandle(), GWL_STYLE);
     EXPECT_EQ(style & WS_THICKFRAME, 0);
+    window.dispose();
+    MessagePump::drain();
+}
+
+// Counts the frames the loop asks for and ends the loop after the third.
+class FrameCounter : public HWindow {
+public:
+    void draw(HGraphics* graphics) override
+    {
+        deviceType = graphics != nullptr ? graphics->getType() : -1;
+        if (++frames == 3) {
+            PostQuitMessage(0);
+        }
+    }
+    int frames = 0;
+    int deviceType = 0;
+};
+
+class LoopDrawingTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        HApplication::uninitializeApplication();
+        HApplication::initializeApplication(nullptr, nullptr, "", 0, 0);
+        MessagePump::drain();
+    }
+};
+
+TEST_F(LoopDrawingTest, IdleDrawingRendersFramesThroughTheLoopsDirect3DDevice)
+{
+    HApplication::initializeApplication(GetModuleHandleA(nullptr), nullptr, "", SW_SHOW,
+                                        HApplication::FLAG_DIRECTX | HApplication::FLAG_IDLE_DRAW);
+    ASSERT_TRUE(HApplication::isFlagSet(HApplication::FLAG_DIRECTX));
+    FrameCounter window;
+    window.setClassName("TesselIdleDrawing");
+    window.setBounds(0, 0, 160, 120);
+    EXPECT_TRUE(window.show(true));
+    EXPECT_EQ(window.frames, 3);
+    EXPECT_EQ(window.deviceType, HGraphics::TYPE_DIRECTX);
+    // The device went with the loop.
+    EXPECT_EQ(window.getLoopGraphics(), nullptr);
+    window.dispose();
+}
+
+TEST_F(LoopDrawingTest, WithoutIdleDrawingTheLoopOnlyKeepsTheDevice)
+{
+    static FrameCounter* s_window = nullptr;
+    static bool s_hadDevice = false;
+    HApplication::initializeApplication(GetModuleHandleA(nullptr), nullptr, "", SW_SHOW,
+                                        HApplication::FLAG_DIRECTX);
+    FrameCounter window;
+    s_window = &window;
+    window.setClassName("TesselNoIdleDrawing");
+    window.setBounds(0, 0, 160, 120);
+    Step quit(kQuitStep, [](HWND) {
+        s_hadDevice = s_window->getLoopGraphics() != nullptr;
+        PostQuitMessage(0);
+    });
+    window.addEventListener(&quit);
+    window.create();
+    // Posted behind a few idle turns of the loop.
+    SetTimer(window.getHandle(), 1, 50, nullptr);
+    Step tick(WM_TIMER, [](HWND w) {
+        KillTimer(w, 1);
+        PostMessageA(w, kQuitStep, 0, 0);
+    });
+    window.addEventListener(&tick);
+    EXPECT_TRUE(window.show(true));
+    EXPECT_TRUE(s_hadDevice);
+    EXPECT_EQ(window.frames, 0);
+    window.dispose();
+    s_window = nullptr;
+}
+
+TEST(HWindowListeners, ControlColoursComeFromTheControlsComponent)
+{
+    HWindow window;
+    window.setClassName("TesselColours");
+    TestControl edit(&window, 300, "EDIT");
+    edit.setForeground(HColor(10, 20, 30));
+    edit.setBackground(HColor(200, 210, 220));
+    window.create();
+    HDC dc = GetDC(edit.getHandle());
+    LRESULT brush = SendMessageA(window.getHandle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                                 reinterpret_cast<LPARAM>(edit.getHandle()));
+    EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), edit.ctlColor(nullptr));
+    EXPECT_EQ(GetTextColor(dc), RGB(10, 20, 30));
+    EXPECT_EQ(GetBkColor(dc), RGB(200, 210, 220));
+    LOGBRUSH look = {};
+    GetObjectA(reinterpret_cast<HBRUSH>(brush), sizeof(look), &look);
+    EXPECT_EQ(look.lbColor, RGB(200, 210, 220));
+    // A control that is no component gets the platform's colours.
+    LRESULT other = SendMessageA(window.getHandle(), WM_CTLCOLORSTATIC,
+                                 reinterpret_cast<WPARAM>(dc), 0);
+    EXPECT_NE(reinterpret_cast<HBRUSH>(other), edit.ctlColor(nullptr));
+    ReleaseDC(edit.getHandle(), dc);
+    window.dispose();
+    MessagePump::drain();
+}
+
+TEST(HWindowListeners, NotificationGoesToTheSendersComponent)
+{
+    HWindow window;
+    window.setClassName("TesselNotify");
+    TestControl button(&window, 301, "BUTTON");
+    Journal journal;
+    RecordingListener onButton(HEventType::WM_NOTIFY_TYPE, "button", &journal);
+    button.addEventListener(&onButton);
+    window.create();
+    NMHDR header = {};
+    header.hwndFrom = button.getHandle();
+    header.idFrom = 301;
+    header.code = NM_CLICK;
+    onButton.setAnswer(77, true);
+    EXPECT_EQ(SendMessageA(window.getHandle(), WM_NOTIFY, 301, reinterpret_cast<LPARAM>(&header)),
+              77);
+    EXPECT_EQ(journal, (Journal{"button"}));
     window.dispose();
     MessagePump::drain();
 }
