@@ -4,6 +4,8 @@
 
 namespace {
 
+const DWORD kTimeoutMs = 10000;
+
 DialogAnswerer* g_current = nullptr;
 
 struct ChildSearch {
@@ -25,7 +27,8 @@ BOOL CALLBACK matchChild(HWND window, LPARAM data)
 
 }  // namespace
 
-DialogAnswerer::DialogAnswerer(std::function<bool(HWND)> answer) : m_answer(std::move(answer))
+DialogAnswerer::DialogAnswerer(std::function<bool(HWND)> answer)
+    : m_answer(std::move(answer)), m_start(GetTickCount())
 {
     g_current = this;
     m_timer = SetTimer(nullptr, 0, 50, tick);
@@ -67,9 +70,13 @@ void DialogAnswerer::press(HWND dialog, int id)
 
 void CALLBACK DialogAnswerer::tick(HWND, UINT, UINT_PTR, DWORD)
 {
-    if (g_current != nullptr && !g_current->m_done) {
-        EnumThreadWindows(GetCurrentThreadId(), visit, reinterpret_cast<LPARAM>(g_current));
+    if (g_current == nullptr) {
+        return;
     }
+    if (GetTickCount() - g_current->m_start > kTimeoutMs) {
+        g_current->m_timedOut = true;
+    }
+    EnumThreadWindows(GetCurrentThreadId(), visit, reinterpret_cast<LPARAM>(g_current));
 }
 
 BOOL CALLBACK DialogAnswerer::visit(HWND window, LPARAM self)
@@ -78,7 +85,16 @@ BOOL CALLBACK DialogAnswerer::visit(HWND window, LPARAM self)
     if (classOf(window) != "#32770" || !IsWindowVisible(window)) {
         return TRUE;
     }
-    ++answerer->m_sightings;
+    if (answerer->m_timedOut) {
+        // Pressed like a user would: ending a shell dialog with a made-up result would hand
+        // that result to its caller as if it were real. No for the yes/no boxes.
+        press(window, IDCANCEL);
+        press(window, IDNO);
+        return TRUE;
+    }
+    if (answerer->m_done) {
+        return FALSE;
+    }
     if (answerer->m_answer(window)) {
         answerer->m_done = true;
         return FALSE;

@@ -7,7 +7,8 @@
 
 // Answers the modal dialogs that a test opens on its own thread: while the dialog's message
 // loop runs, a thread timer looks for dialog windows (class "#32770") of the thread and hands
-// each to the answer function, until the function says it is done. One at a time.
+// each to the answer function, until the function says it is done. One at a time. A dialog
+// still open after ten seconds is cancelled, so that a test fails instead of hanging.
 class DialogAnswerer {
 public:
     // answer: called with each dialog found; returns true once it has answered for good.
@@ -17,8 +18,7 @@ public:
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;
 
     bool isDone() const { return m_done; }
-    // Dialogs seen so far (a dialog counts once per tick).
-    int getSightings() const { return m_sightings; }
+    bool hasTimedOut() const { return m_timedOut; }
 
     // Helpers for answer functions.
     static std::string textOf(HWND window);
@@ -35,5 +35,6 @@ private:
     std::function<bool(HWND)> m_answer;
     UINT_PTR m_timer = 0;
     bool m_done = false;
-    int m_sightings = 0;
+    bool m_timedOut = false;
+    DWORD m_start;
 };

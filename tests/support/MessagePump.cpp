@@ -12,15 +12,3 @@ void MessagePump::drain()
     }
 }
 
-bool MessagePump::runUntil(const std::function<bool()>& condition, DWORD timeoutMs)
-{
-    DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > timeoutMs) {
-            return false;
-        }
-        drain();
-        Sleep(1);
-    }
-    return true;
-}
