@@ -40,6 +40,7 @@ public:
     int getAcceleratorCount() const { return m_acceleratorCount; }
     HComponent* getMenuItem(uint32_t id) { return findById(id); }
 
+    // The native window class's name; the object's own class name (HObject) is apart.
     void setClassName(const std::string& name) { m_windowClassName = name; }
     const std::string& getClassName() const { return m_windowClassName; }
     void setMenuBar(HMenuBar* bar);
