@@ -10,13 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "scenario/ZDArea.h"
+#include "scenario/ZDBMap.h"
+
+#if defined(_WIN32)
 #include "framework/HDirectX.h"
 #include "framework/HDirectXGraphics.h"
 #include "framework/HDirectXImage.h"
 #include "framework/HImage.h"
 #include "framework/HWin32.h"
-#include "scenario/ZDArea.h"
-#include "scenario/ZDBMap.h"
+#endif
 
 namespace {
 
@@ -101,6 +104,7 @@ void benchAreaList()
            kLines, kRounds, seconds, seconds * 1e3 / kRounds, kLines * kRounds / seconds, bytes);
 }
 
+#if defined(_WIN32)
 // A layer image of the whole map: 32 chips of 32 pixels per row plus the half-chip shift of
 // the odd rows (1040 pixels), and 32 rows of 24 pixels plus the last row's lower part,
 // rounded up to 800.
@@ -213,6 +217,12 @@ void benchLayerCopies()
            byChip * 1e3, frame * 1e3);
     HDirectX::uninitialize();
 }
+#else
+void benchLayerCopies()
+{
+    printf("layers: skipped, Direct3D 9 is Windows only\n");
+}
+#endif
 
 }  // namespace
 
