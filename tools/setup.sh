@@ -76,6 +76,16 @@ tessel_register_game() {
     fi
 }
 
+# Keeps the windows of tests away from a window manager (the virtual display has none): for a
+# managed window Wine waits two seconds for one whenever a shown window goes away.
+tessel_unmanaged_windows() {
+    if grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+        return
+    fi
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wineserver -w
+}
+
 # Starts a virtual X display for this shell and stops it when the shell exits.
 tessel_start_display() {
     local n

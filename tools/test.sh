@@ -7,6 +7,7 @@ source "$(dirname "$0")/setup.sh"
 # A prefix per checkout, so that test runs of two checkouts never share a Wine server.
 export WINEPREFIX="$TESSEL_CACHE/wine-test-$(echo -n "$TESSEL_ROOT" | md5sum | cut -c1-8)"
 tessel_prepare_prefix
+tessel_unmanaged_windows
 tessel_build_windows
 
 trap 'tessel_stop_display; wineserver -k 2>/dev/null || true' EXIT
