@@ -53,8 +53,13 @@ TEST_F(FolderChooserTest, OpensAtTheStartFolderAndOkChoosesIt)
     std::string prompt;
     std::string selected;
     DialogAnswerer answerer([&](HWND dialog) {
-        prompt = DialogAnswerer::textOf(GetDlgItem(dialog, kPromptId));
+        // The tree may fill in a moment after the dialog shows; wait for the selection (a
+        // dialog that never selects the start folder times out and fails below).
         selected = selectedFolderName(dialog);
+        if (selected != "シナリオ") {
+            return false;
+        }
+        prompt = DialogAnswerer::textOf(GetDlgItem(dialog, kPromptId));
         DialogAnswerer::press(dialog, IDOK);
         return true;
     });
