@@ -8,7 +8,6 @@
 
 #include "framework/HApplication.h"
 #include "tests/support/DialogAnswerer.h"
-#include "tests/support/TestFolder.h"
 
 namespace {
 
@@ -36,14 +35,22 @@ protected:
     void SetUp() override
     {
         HApplication::initializeApplication(nullptr, nullptr, "", 0, HApplication::FLAG_COM);
-        // Made with the platform's narrow calls, so that the name on disk is what the
-        // Shift-JIS text says.
-        ASSERT_TRUE(CreateDirectoryA("シナリオ", nullptr));
-        start = HFile(folder.path() + "\\シナリオ");
+        // Away from the temporary folder where other tests make and remove folders, which the
+        // shell's tree may still be catching up with; made with the platform's narrow calls,
+        // so that the name on disk is what the Shift-JIS text says.
+        base = "C:\\tessel-folder-chooser-" + std::to_string(GetCurrentProcessId());
+        CreateDirectoryA(base.c_str(), nullptr);
+        ASSERT_TRUE(CreateDirectoryA((base + "\\シナリオ").c_str(), nullptr));
+        start = HFile(base + "\\シナリオ");
     }
-    void TearDown() override { HApplication::uninitializeApplication(); }
+    void TearDown() override
+    {
+        RemoveDirectoryA(start.getPath().c_str());
+        RemoveDirectoryA(base.c_str());
+        HApplication::uninitializeApplication();
+    }
 
-    TestFolder folder;
+    std::string base;
     HFile start;
     HFolderChooser chooser;
 };
