@@ -18,9 +18,16 @@ bool FaultySystem::inject()
 HSystem::Handle FaultySystem::open(const std::string& path, OpenMode mode, bool* existed)
 {
     m_injected = false;
+    if (mode != OPEN_CREATE_NEW) {
+        return HSystem::open(path, mode, existed);
+    }
+    if (++creates == failCreateAt) {
+        inject();
+        return nullptr;
+    }
     Handle file = HSystem::open(path, mode, existed);
-    if (mode == OPEN_CREATE_NEW) {
-        m_created = file;
+    if (file != nullptr) {
+        m_created.insert(file);
     }
     return file;
 }
@@ -28,7 +35,7 @@ HSystem::Handle FaultySystem::open(const std::string& path, OpenMode mode, bool*
 bool FaultySystem::write(Handle file, const void* data, uint32_t count, uint32_t* done)
 {
     m_injected = false;
-    if (file != m_created) {
+    if (!isCreated(file)) {
         return HSystem::write(file, data, count, done);
     }
     ++writes;
@@ -36,8 +43,8 @@ bool FaultySystem::write(Handle file, const void* data, uint32_t count, uint32_t
         *done = 0;
         return inject();
     }
-    uint32_t accepted = count;
-    if (spaceLeft >= 0 && spaceLeft < count) {
+    uint32_t accepted = writes == shortWriteAt ? count / 2 : count;
+    if (spaceLeft >= 0 && spaceLeft < accepted) {
         accepted = static_cast<uint32_t>(spaceLeft);
     }
     bool ok = HSystem::write(file, data, accepted, done);
@@ -45,7 +52,7 @@ bool FaultySystem::write(Handle file, const void* data, uint32_t count, uint32_t
     if (spaceLeft >= 0) {
         spaceLeft -= *done;
     }
-    if (ok && accepted < count) {
+    if (ok && accepted < count && writes != shortWriteAt) {
         return inject();  // a full disk takes what fits, then refuses
     }
     return ok;
@@ -55,20 +62,22 @@ bool FaultySystem::flush(Handle file)
 {
     m_injected = false;
     bool ok = HSystem::flush(file);
-    return file == m_created && failFlush ? inject() : ok;
+    return isCreated(file) && ++flushes == failFlushAt ? inject() : ok;
 }
 
 bool FaultySystem::close(Handle file)
 {
     m_injected = false;
+    bool created = isCreated(file);
+    m_created.erase(file);
     bool ok = HSystem::close(file);
-    return file == m_created && failClose ? inject() : ok;
+    return created && ++closes == failCloseAt ? inject() : ok;
 }
 
 bool FaultySystem::replaceFile(const std::string& source, const std::string& target)
 {
     m_injected = false;
-    return failReplace ? inject() : HSystem::replaceFile(source, target);
+    return ++replaces == failReplaceAt ? inject() : HSystem::replaceFile(source, target);
 }
 
 uint32_t FaultySystem::getLastError()
