@@ -44,7 +44,11 @@ for target in "${targets[@]}"; do
         "$fuzz/$target.log" || true
     if [ $status -ne 0 ]; then
         tail -40 "$fuzz/$target.log"
-        tessel_note "$target found a fault: see $fuzz/findings/"
+        if compgen -G "$fuzz/findings/$target-*" >/dev/null; then
+            tessel_note "$target found a fault: see $fuzz/findings/"
+        else
+            tessel_note "$target stopped (status $status)"
+        fi
         exit $status
     fi
 done

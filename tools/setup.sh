@@ -20,8 +20,10 @@ tessel_install_packages() {
     command -v xdotool >/dev/null || missing+=(xdotool)
     command -v import >/dev/null || missing+=(imagemagick)
     command -v locale-gen >/dev/null || missing+=(locales)
-    # The host build: clang with the sanitizer and libFuzzer runtimes.
+    # The host build: clang with the sanitizer and libFuzzer runtimes, and the symbolizer
+    # that puts source lines into their reports.
     command -v clang++ >/dev/null || missing+=(clang)
+    command -v llvm-symbolizer >/dev/null || missing+=(llvm)
     [ -n "$(ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a 2>/dev/null)" ] \
         || missing+=(libclang-rt-dev)
     [ -f /usr/src/googletest/CMakeLists.txt ] || missing+=(googletest)
