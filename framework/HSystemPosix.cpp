@@ -402,7 +402,11 @@ std::string HSystem::getFullPath(const std::string& path)
         }
         native = std::string(current) + "/" + native;
     }
-    std::string full = systemPath(normalise(native));
+    std::string full = normalise(native);
+    if (native.back() == '/' && full != "/") {
+        full += '/';  // GetFullPathName keeps a closing separator
+    }
+    full = systemPath(full);
     if (full.size() >= kMaxPath) {
         failWith(kFilenameTooLong);
         return std::string();
