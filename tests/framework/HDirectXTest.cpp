@@ -1,0 +1,188 @@
+#include "framework/HDirectX.h"
+
+#include <gtest/gtest.h>
+
+#include <d3d9.h>
+
+#include "framework/HDirectXGraphics.h"
+#include "framework/HDirectXImage.h"
+#include "framework/HGraphics.h"
+#include "tests/support/DirectXSession.h"
+#include "tests/support/DrawingWindow.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/TestFolder.h"
+
+namespace {
+
+struct WindowComponent {
+    HWND handle;
+    HWND getHandle() const { return handle; }
+    WindowComponent* getParent() const { return nullptr; }
+};
+
+class HDirectXDevice : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        directX = DirectXSession::device();
+        ASSERT_NE(directX, nullptr) << "Direct3D 9 is not available";
+        window = DirectXSession::window();
+        component.handle = window;
+        graphics = HGraphics::getInstance(&component, HGraphics::TYPE_DIRECTX);
+        ASSERT_NE(graphics, nullptr);
+        ASSERT_TRUE(graphics->initialize());
+    }
+    void TearDown() override
+    {
+        HGraphics::deleteInstance(&component, HGraphics::TYPE_DIRECTX);
+        SetWindowPos(window, nullptr, 0, 0, DirectXSession::WIDTH, DirectXSession::HEIGHT,
+                     SWP_NOMOVE | SWP_NOZORDER);
+        if (directX != nullptr) {
+            directX->reset(DirectXSession::WIDTH, DirectXSession::HEIGHT);
+        }
+    }
+
+    // A Direct3D image, left half red and right half green, committed.
+    std::unique_ptr<HDirectXImage> halves(int width, int height)
+    {
+        std::unique_ptr<HDirectXImage> image(new HDirectXImage(width, height, window));
+        uint32_t* pixels = image->getPixels();
+        int row = image->getStride() / 4;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                pixels[y * row + x] = x < width / 2 ? 0xFFFF0000 : 0xFF00FF00;
+            }
+        }
+        image->commitPixels();
+        return image;
+    }
+
+    COLORREF shown(int x, int y, COLORREF expected)
+    {
+        return DirectXSession::waitForPixel(window, x, y, expected);
+    }
+
+    HDirectX* directX = nullptr;
+    HWND window = nullptr;
+    WindowComponent component{nullptr};
+    HGraphics* graphics = nullptr;
+};
+
+}  // namespace
+
+TEST_F(HDirectXDevice, TheDeviceObjectIsMadeOnceWhateverWindowsLaterCallsPass)
+{
+    DrawingWindow other(30, 30);
+    EXPECT_EQ(HDirectX::getInstance(other.handle(), window), directX);
+    EXPECT_EQ(HDirectX::getInstance(nullptr, nullptr), directX);
+    EXPECT_FALSE(directX->isUnusable());
+    EXPECT_NE(directX->getDevice(), nullptr);
+    EXPECT_EQ(graphics->getDrawingHandle(), directX->getDevice());
+    EXPECT_NE(directX->getSharedVertexBuffer(), nullptr);
+    EXPECT_EQ(directX->getSharedVertexBuffer(), directX->getSharedVertexBuffer());
+}
+
+TEST_F(HDirectXDevice, DrawsAnImageAsAQuadThatShowsInTheWindow)
+{
+    std::unique_ptr<HDirectXImage> image = halves(64, 32);
+    ASSERT_TRUE(graphics->reset());
+    ASSERT_TRUE(graphics->begin());
+    EXPECT_TRUE(graphics->drawImage(image.get(), 10, 20, 64, 32, 0, 0));
+    // Only the right half, from source x = 32, at 100, 100.
+    EXPECT_TRUE(graphics->drawImage(image.get(), 100, 100, 64, 32, 32, 0));
+    // Nothing: the source starts beyond the image.
+    EXPECT_TRUE(graphics->drawImage(image.get(), 200, 20, 64, 32, 64, 0));
+    graphics->end();
+    EXPECT_EQ(shown(11, 21, RGB(255, 0, 0)), RGB(255, 0, 0));
+    EXPECT_EQ(shown(41, 51, RGB(255, 0, 0)), RGB(255, 0, 0));
+    EXPECT_EQ(shown(43, 21, RGB(0, 255, 0)), RGB(0, 255, 0));
+    EXPECT_EQ(shown(73, 51, RGB(0, 255, 0)), RGB(0, 255, 0));
+    EXPECT_EQ(shown(74, 52, RGB(0, 0, 0)), RGB(0, 0, 0));
+    EXPECT_EQ(shown(9, 19, RGB(0, 0, 0)), RGB(0, 0, 0));
+    EXPECT_EQ(shown(100, 100, RGB(0, 255, 0)), RGB(0, 255, 0));
+    EXPECT_EQ(shown(131, 131, RGB(0, 255, 0)), RGB(0, 255, 0));
+    EXPECT_EQ(shown(132, 100, RGB(0, 0, 0)), RGB(0, 0, 0));
+    EXPECT_EQ(shown(210, 30, RGB(0, 0, 0)), RGB(0, 0, 0));
+}
+
+TEST_F(HDirectXDevice, ResetFollowsTheWindowSizeAndKeepsTheTextures)
+{
+    std::unique_ptr<HDirectXImage> image = halves(40, 40);
+    SetWindowPos(window, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
+    DrawingWindow::pump();
+    ASSERT_TRUE(graphics->reset());
+    IDirect3DSurface9* backBuffer = nullptr;
+    ASSERT_EQ(directX->getDevice()->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer), D3D_OK);
+    D3DSURFACE_DESC description = {};
+    backBuffer->GetDesc(&description);
+    backBuffer->Release();
+    EXPECT_EQ(description.Width, 400u);
+    EXPECT_EQ(description.Height, 300u);
+    ASSERT_TRUE(graphics->begin());
+    graphics->drawImage(image.get(), 350, 250, 40, 40, 0, 0);
+    graphics->end();
+    // One to one beyond the old 320 x 240 size: the back buffer was not stretched.
+    EXPECT_EQ(shown(351, 251, RGB(255, 0, 0)), RGB(255, 0, 0));
+    EXPECT_EQ(shown(369, 289, RGB(255, 0, 0)), RGB(255, 0, 0));
+    EXPECT_EQ(shown(370, 289, RGB(0, 255, 0)), RGB(0, 255, 0));
+    EXPECT_EQ(shown(390, 290, RGB(0, 0, 0)), RGB(0, 0, 0));
+}
+
+TEST_F(HDirectXDevice, AFailedResetStopsDrawingUntilAResetSucceeds)
+{
+    TestFolder folder;
+    LogCapture log({"info"});
+    std::unique_ptr<HDirectXImage> image = halves(16, 16);
+    // A render target in the default pool blocks every reset while it exists.
+    IDirect3DSurface9* blocker = nullptr;
+    ASSERT_EQ(directX->getDevice()->CreateRenderTarget(8, 8, D3DFMT_A8R8G8B8, D3DMULTISAMPLE_NONE,
+                                                       0, FALSE, &blocker, nullptr), D3D_OK);
+    EXPECT_FALSE(directX->reset(320, 240));
+    EXPECT_FALSE(directX->isUnusable());
+    EXPECT_FALSE(graphics->begin());
+    EXPECT_TRUE(graphics->drawImage(image.get(), 0, 0, 16, 16, 0, 0));
+    graphics->end();
+    blocker->Release();
+    EXPECT_TRUE(graphics->reset());
+    ASSERT_TRUE(graphics->begin());
+    EXPECT_TRUE(graphics->drawImage(image.get(), 0, 0, 16, 16, 0, 0));
+    graphics->end();
+    EXPECT_EQ(shown(1, 1, RGB(255, 0, 0)), RGB(255, 0, 0));
+    EXPECT_TRUE(log.contains("Reset:D3DERR_INVALIDCALL"));
+}
+
+TEST_F(HDirectXDevice, TexturesThatCannotBeMadeAreNone)
+{
+    TestFolder folder;
+    LogCapture log({"info"});
+    EXPECT_FALSE(directX->createTexture(0, 10));
+    EXPECT_FALSE(directX->createTexture(1 << 20, 1 << 20));
+    EXPECT_TRUE(log.contains("createTexture:"));
+    HDirectXImage image(1 << 20, 1 << 20, window);
+    EXPECT_EQ(image.getTexture(), nullptr);
+    EXPECT_EQ(image.getPixels(), nullptr);
+    EXPECT_FALSE(image.fill(HColor::RED));
+    ASSERT_TRUE(graphics->begin());
+    EXPECT_TRUE(graphics->drawImage(&image, 0, 0, 10, 10, 0, 0));
+    graphics->end();
+}
+
+TEST_F(HDirectXDevice, OnlyDirect3DImagesAreDrawnAndOnlyDuringAFrame)
+{
+    std::unique_ptr<HDirectXImage> image = halves(16, 16);
+    HImage gdi(16, 16, nullptr);
+    gdi.fill(HColor(0, 0, 255));
+    // Outside a frame: nothing.
+    EXPECT_TRUE(graphics->drawImage(image.get(), 0, 0, 16, 16, 0, 0));
+    ASSERT_TRUE(graphics->begin());
+    EXPECT_FALSE(graphics->begin());  // no frame inside a frame
+    EXPECT_TRUE(graphics->drawImage(&gdi, 0, 0, 16, 16, 0, 0));
+    EXPECT_TRUE(graphics->drawImage(nullptr, 0, 0, 16, 16, 0, 0));
+    EXPECT_FALSE(image->draw(graphics, 0, 0, 16, 16, 0, 0));
+    EXPECT_FALSE(gdi.draw(graphics, 0, 0, 16, 16, 0, 0));
+    graphics->drawString("text", 0, 0);
+    graphics->drawLine(0, 0, 10, 10);
+    graphics->fillRect(0, 0, 10, 10);
+    graphics->end();
+    EXPECT_EQ(shown(2, 2, RGB(0, 0, 0)), RGB(0, 0, 0));
+}

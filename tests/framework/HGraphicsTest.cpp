@@ -1,0 +1,186 @@
+#include "framework/HGraphics.h"
+
+#include <gtest/gtest.h>
+
+#include "framework/HFont.h"
+#include "framework/HImage.h"
+#include "framework/HText.h"
+#include "tests/support/DrawingWindow.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/TestFolder.h"
+
+namespace {
+
+// Stands in for the framework's components: a window handle and a parent chain.
+struct FakeComponent {
+    HWND handle = nullptr;
+    FakeComponent* parent = nullptr;
+    HWND getHandle() const { return handle; }
+    FakeComponent* getParent() const { return parent; }
+};
+
+// Paints through the device as a WM_PAINT handler would: the whole client area is invalid.
+class Paint {
+public:
+    Paint(HGraphics* device, HWND window) : m_device(device)
+    {
+        InvalidateRect(window, nullptr, FALSE);
+        m_begun = device->begin();
+    }
+    ~Paint() { m_device->end(); }
+    bool begun() const { return m_begun; }
+
+private:
+    HGraphics* m_device;
+    bool m_begun;
+};
+
+}  // namespace
+
+TEST(HGraphicsFactory, KeepsOneDevicePerWindowAndKind)
+{
+    TestFolder folder;
+    LogCapture log({"info", "debug"});
+    DrawingWindow window(40, 30);
+    FakeComponent a{window.handle()};
+    FakeComponent b{window.handle()};
+    HGraphics* gdi = HGraphics::getInstance(&a, HGraphics::TYPE_GDI);
+    ASSERT_NE(gdi, nullptr);
+    EXPECT_EQ(gdi->getType(), HGraphics::TYPE_GDI);
+    EXPECT_EQ(gdi->getMainWindow(), window.handle());
+    EXPECT_EQ(HGraphics::getInstance(&a, HGraphics::TYPE_GDI), gdi);
+    EXPECT_EQ(HGraphics::getInstance(&b, HGraphics::TYPE_GDI), gdi);  // same window
+
+    HGraphics* d3dA = HGraphics::getInstance(&a, HGraphics::TYPE_DIRECTX);
+    HGraphics* d3dB = HGraphics::getInstance(&b, HGraphics::TYPE_DIRECTX);
+    ASSERT_NE(d3dA, nullptr);
+    EXPECT_EQ(d3dA->getType(), HGraphics::TYPE_DIRECTX);
+    EXPECT_NE(d3dA, d3dB);  // one per component
+    EXPECT_EQ(HGraphics::getInstance(&a, HGraphics::TYPE_DIRECTX), d3dA);
+
+    FakeComponent noWindow;
+    EXPECT_EQ(HGraphics::getInstance(&noWindow, HGraphics::TYPE_GDI), nullptr);
+    EXPECT_EQ(HGraphics::getInstance(&noWindow, HGraphics::TYPE_DIRECTX), nullptr);
+    EXPECT_EQ(HGraphics::getInstance(&a, 3), nullptr);
+
+    HGraphics::deleteInstance(&a, HGraphics::TYPE_GDI);
+    HGraphics::deleteInstance(&a, HGraphics::TYPE_DIRECTX);
+    HGraphics::deleteInstance(&b, HGraphics::TYPE_DIRECTX);
+    EXPECT_NE(HGraphics::getInstance(&b, HGraphics::TYPE_GDI), nullptr);  // made anew
+    HGraphics::deleteInstance(&b, HGraphics::TYPE_GDI);
+    std::string before = log.text();
+    EXPECT_EQ(before.find("deleteInstance error"), std::string::npos);
+
+    LogCapture again({"info", "debug"});
+    HGraphics::deleteInstance(&b, HGraphics::TYPE_GDI);
+    HGraphics::deleteInstance(&b, 7);
+    std::string text = again.text();
+    EXPECT_NE(text.find("getInstance error unknown device type"), std::string::npos);
+    EXPECT_NE(text.find("unknown type:3"), std::string::npos);
+    EXPECT_NE(text.find("deleteInstance error\r\n"), std::string::npos);
+    EXPECT_NE(text.find("deleteInstance error unknown device type"), std::string::npos);
+    EXPECT_NE(text.find("unknown type:7"), std::string::npos);
+}
+
+TEST(HGraphicsFactory, ADirect3DDeviceOfAChildDrawsIntoItAndTakesTheTopWindowAsMain)
+{
+    TestFolder folder;
+    LogCapture log({"debug"});
+    DrawingWindow top(60, 40);
+    DrawingWindow middle(50, 30, top.handle());
+    DrawingWindow child(20, 10, middle.handle());
+    FakeComponent topComponent{top.handle()};
+    FakeComponent middleComponent{middle.handle(), &topComponent};
+    FakeComponent childComponent{child.handle(), &middleComponent};
+    HGraphics* device = HGraphics::getInstance(&childComponent, HGraphics::TYPE_DIRECTX);
+    ASSERT_NE(device, nullptr);
+    EXPECT_EQ(device->getMainWindow(), top.handle());
+    EXPECT_EQ(device->getSubWindow(), child.handle());
+    HGraphics* own = HGraphics::getInstance(&topComponent, HGraphics::TYPE_DIRECTX);
+    EXPECT_EQ(own->getMainWindow(), top.handle());
+    EXPECT_EQ(own->getSubWindow(), nullptr);
+    EXPECT_TRUE(log.contains("getInstance:main=" + HText::address(top.handle()) + " sub="
+                             + HText::address(child.handle())));
+    HGraphics::deleteInstance(&childComponent, HGraphics::TYPE_DIRECTX);
+    HGraphics::deleteInstance(&topComponent, HGraphics::TYPE_DIRECTX);
+}
+
+TEST(HWindowsGraphics, PaintsShapesAndImagesInTheColourAcrossPaints)
+{
+    DrawingWindow window(60, 40);
+    FakeComponent component{window.handle()};
+    HGraphics* device = HGraphics::getInstance(&component, HGraphics::TYPE_GDI);
+    ASSERT_NE(device, nullptr);
+    {
+        Paint paint(device, window.handle());
+        ASSERT_TRUE(paint.begun());
+        device->setColor(HColor(0, 0, 255));
+        device->fillRect(0, 0, 60, 40);
+        device->setColor(HColor(255, 0, 0));
+        device->fillRect(2, 2, 10, 10);
+        device->drawRect(20, 2, 30, 12);
+    }
+    EXPECT_EQ(window.pixel(2, 2), RGB(255, 0, 0));
+    EXPECT_EQ(window.pixel(9, 9), RGB(255, 0, 0));
+    EXPECT_EQ(window.pixel(10, 10), RGB(0, 0, 255));  // right and bottom edges excluded
+    EXPECT_EQ(window.pixel(20, 5), RGB(255, 0, 0));
+    EXPECT_EQ(window.pixel(25, 7), RGB(0, 0, 255));   // drawRect leaves the inside alone
+
+    HImage image(4, 4, nullptr);
+    image.fill(HColor(0, 255, 0));
+    {
+        Paint paint(device, window.handle());
+        ASSERT_TRUE(paint.begun());
+        device->setLineWidth(3);
+        device->drawLine(40, 20, 55, 20);  // still red: the colour outlives the paint
+        EXPECT_TRUE(device->drawImage(&image, 40, 30, 4, 4, 0, 0));
+        EXPECT_TRUE(device->drawImage(nullptr, 0, 0, 4, 4, 0, 0));
+        EXPECT_TRUE(image.draw(device, 50, 30, 2, 2, 0, 0));
+    }
+    EXPECT_EQ(window.pixel(45, 21), RGB(255, 0, 0));
+    EXPECT_EQ(window.pixel(41, 31), RGB(0, 255, 0));
+    EXPECT_EQ(window.pixel(51, 31), RGB(0, 255, 0));
+    EXPECT_EQ(window.pixel(52, 32), RGB(0, 0, 255));
+    EXPECT_EQ(device->getDrawingHandle(), nullptr);
+
+    // Outside a paint nothing is drawn and nothing fails.
+    EXPECT_TRUE(device->drawImage(&image, 0, 0, 4, 4, 0, 0));
+    device->fillRect(0, 0, 60, 40);
+    device->drawString("text", 0, 0);
+    EXPECT_FALSE(image.draw(device, 0, 0, 4, 4, 0, 0));
+    EXPECT_EQ(window.pixel(0, 0), RGB(0, 0, 255));
+    HGraphics::deleteInstance(&component, HGraphics::TYPE_GDI);
+}
+
+TEST(HWindowsGraphics, DrawsTextInTheColourAndFont)
+{
+    DrawingWindow window(80, 40);
+    FakeComponent component{window.handle()};
+    HGraphics* device = HGraphics::getInstance(&component, HGraphics::TYPE_GDI);
+    HFont font("ＭＳ ゴシック", HFont::STYLE_BOLD, 16);
+    {
+        Paint paint(device, window.handle());
+        device->setColor(HColor::WHITE);
+        device->fillRect(0, 0, 80, 40);
+        device->setColor(HColor(255, 0, 0));
+        device->setFont(&font);
+        device->drawString("地図", 2, 2);
+    }
+    int red = 0;
+    int other = 0;
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 80; ++x) {
+            COLORREF color = window.pixel(x, y);
+            red += color == RGB(255, 0, 0) ? 1 : 0;
+            other += color != RGB(255, 0, 0) && color != RGB(255, 255, 255) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(red, 40);
+    // Both glyphs, each about 21 pixels wide at 16 points: text reaches past x = 30.
+    bool farRight = false;
+    for (int y = 0; y < 40; ++y) {
+        farRight = farRight || window.pixel(35, y) != RGB(255, 255, 255);
+    }
+    EXPECT_TRUE(farRight);
+    HGraphics::deleteInstance(&component, HGraphics::TYPE_GDI);
+}

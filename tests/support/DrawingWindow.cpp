@@ -1,0 +1,79 @@
+#include "tests/support/DrawingWindow.h"
+
+namespace {
+
+const char* const kClassName = "TesselDrawingWindow";
+
+// Paints nothing on its own, so what a test draws stays.
+LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_ERASEBKGND) {
+        return 1;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void registerClass()
+{
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = windowProcedure;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = kClassName;
+        registered = RegisterClassA(&windowClass) != 0;
+    }
+}
+
+HWND create(int x, int y, int width, int height, HWND parent)
+{
+    registerClass();
+    DWORD style = (parent != nullptr ? WS_CHILD : WS_POPUP) | WS_VISIBLE;
+    return CreateWindowExA(0, kClassName, "drawing test", style, x, y, width, height, parent,
+                           nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+// Below the place of the top-level test windows, so that it never covers them.
+HWND host()
+{
+    static HWND window = create(0, 420, 1024, 600, nullptr);
+    return window;
+}
+
+}  // namespace
+
+DrawingWindow::DrawingWindow(int width, int height, HWND parent, Kind kind)
+{
+    if (kind == TOP_LEVEL) {
+        m_window = create(40, 40, width, height, nullptr);
+    } else {
+        m_window = create(0, 0, width, height, parent != nullptr ? parent : host());
+    }
+    pump();
+}
+
+DrawingWindow::~DrawingWindow()
+{
+    if (m_window != nullptr) {
+        DestroyWindow(m_window);
+    }
+    pump();
+}
+
+void DrawingWindow::pump()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+COLORREF DrawingWindow::pixel(int x, int y) const
+{
+    HDC dc = GetDC(m_window);
+    COLORREF color = GetPixel(dc, x, y);
+    ReleaseDC(m_window, dc);
+    return color;
+}
