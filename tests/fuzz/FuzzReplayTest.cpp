@@ -12,10 +12,17 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/HBitmapHeader.h"
 #include "fuzz/FuzzAreaList.h"
+#include "fuzz/FuzzBitmapHeader.h"
 #include "fuzz/FuzzMapImage.h"
 #include "fuzz/FuzzProperties.h"
 #include "tests/support/TestFolder.h"
+
+#ifdef _WIN32
+#include "framework/HImage.h"
+#include "framework/HImageLoader.h"
+#endif
 
 namespace {
 
@@ -25,7 +32,7 @@ struct Format {
     const char* corpus;  // folder of the inputs, relative to the corpus folder
     const char* file;    // the name the check loads
     size_t maxLength;
-    std::string (*check)();
+    std::string (*check)();  // the fuzz target's check
 };
 
 const int kMutants = 10000;
@@ -102,21 +109,29 @@ Bytes mutate(const std::vector<Bytes>& corpus, std::mt19937& random, size_t maxL
     return bytes;
 }
 
-void replay(const Format& format)
+// Runs check on every corpus input of the format, then on kMutants mutants of them, each
+// written to the format's file in a fresh folder.
+template <typename Check>
+void replay(const Format& format, Check check)
 {
     std::vector<Bytes> corpus = readCorpus(format.corpus);
     ASSERT_FALSE(corpus.empty()) << format.corpus;
     TestFolder folder;
     for (size_t i = 0; i < corpus.size(); ++i) {
         TestFolder::write(format.file, corpus[i]);
-        ASSERT_EQ(format.check(), "") << format.corpus << " input " << i;
+        ASSERT_EQ(check(corpus[i]), "") << format.corpus << " input " << i;
     }
     std::mt19937 random(20261206);
     for (int i = 0; i < kMutants; ++i) {
         Bytes bytes = mutate(corpus, random, format.maxLength);
         TestFolder::write(format.file, bytes);
-        ASSERT_EQ(format.check(), "") << format.corpus << " mutant " << i;
+        ASSERT_EQ(check(bytes), "") << format.corpus << " mutant " << i;
     }
+}
+
+void replay(const Format& format)
+{
+    replay(format, [&format](const Bytes&) { return format.check(); });
 }
 
 }  // namespace
@@ -136,3 +151,33 @@ TEST(FuzzReplay, PropertiesFiles)
     replay({"fuzz_properties", FuzzProperties::FILE_NAME, FuzzProperties::MAX_LENGTH,
             FuzzProperties::check});
 }
+
+TEST(FuzzReplay, BitmapHeaders)
+{
+    replay({"fuzz_bitmap_header", FuzzBitmapHeader::FILE_NAME, FuzzBitmapHeader::MAX_LENGTH,
+            FuzzBitmapHeader::check});
+}
+
+#ifdef _WIN32
+// Windows only by nature: the pixels go through the platform's DIB conversion. Whatever the
+// header checks refuse, the loader refuses too; what they pass loads or fails cleanly.
+TEST(FuzzReplay, BitmapsThroughTheLoader)
+{
+    const Format format{"fuzz_bitmap_header", FuzzBitmapHeader::FILE_NAME,
+                        FuzzBitmapHeader::MAX_LENGTH, nullptr};
+    replay(format, [](const Bytes& bytes) -> std::string {
+        HImage image;
+        int result = HImageLoader::loadImageFile(HFile(FuzzBitmapHeader::FILE_NAME), &image, true);
+        HBitmapHeader header;
+        bool passes = HBitmapHeader::check(reinterpret_cast<const uint8_t*>(bytes.data()),
+                                           bytes.size(), &header) == HBitmapHeader::FIELD_NONE;
+        if (result != HImageLoader::LOAD_OK && result != HImageLoader::LOAD_ERROR) {
+            return "the loader gave an unknown result";
+        }
+        if (!passes && result != HImageLoader::LOAD_ERROR) {
+            return "the loader took a file the header checks refuse";
+        }
+        return std::string();
+    });
+}
+#endif
