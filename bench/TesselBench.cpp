@@ -1,8 +1,11 @@
-// Throughput of the data core: battle map images and area lists. Run it on a quiet machine;
-// the figures go into the notes of the work that changes these paths.
+// Throughput of the data core (battle map images, area lists, opening whole scenarios) and of
+// the layer images the map view copies into Direct3D textures. Run it on a quiet machine; the
+// figures go into the notes of the work that changes these paths. The graphics figures need a
+// display and Direct3D; without them they are skipped and the data-core figures still come.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <random>
 #include <string>
@@ -10,6 +13,17 @@
 
 #include "scenario/ZDArea.h"
 #include "scenario/ZDBMap.h"
+
+#if defined(_WIN32)
+#include "framework/HDirectX.h"
+#include "framework/HDirectXGraphics.h"
+#include "framework/HDirectXImage.h"
+#include "framework/HImage.h"
+#include "framework/HWin32.h"
+#include "sample/SGChipPainter.h"
+#include "sample/SGScenario.h"
+#include "scenario/ZDAreaMapData.h"
+#endif
 
 namespace {
 
@@ -94,11 +108,188 @@ void benchAreaList()
            kLines, kRounds, seconds, seconds * 1e3 / kRounds, kLines * kRounds / seconds, bytes);
 }
 
+#if defined(_WIN32)
+// The sample game the build wrote, as a Windows path: the build passes a path of its own
+// machine, whose root Wine shows as drive Z.
+std::string sampleGame()
+{
+    std::string path = TESSEL_SAMPLE_GAME;
+    for (char& c : path) {
+        c = c == '/' ? '\\' : c;
+    }
+    return path.size() > 1 && path[1] == ':' ? path : "Z:" + path;
+}
+
+// Opens a scenario folder (area list, every map, both chip bitmaps) again and again; the
+// first load only warms the file cache.
+void benchOpen(const std::string& label, const std::string& folder, int rounds)
+{
+    ZDAreaMapData data;
+    if (!data.load(HFile(folder), HFile())) {
+        printf("open %s: cannot load %s\n", label.c_str(), folder.c_str());
+        return;
+    }
+    bool images = data.getCharacterImage() != nullptr && data.getObjectImage() != nullptr;
+    Clock::time_point start = Clock::now();
+    bool ok = true;
+    for (int round = 0; round < rounds; ++round) {
+        ok = data.load(HFile(folder), HFile()) && ok;
+    }
+    double seconds = secondsSince(start);
+    printf("open %s: area list, %u maps and %s in %.1f ms per load (%d loads%s)\n", label.c_str(),
+           data.getAreaCount(), images ? "both chip bitmaps" : "no chip bitmaps",
+           seconds * 1e3 / rounds, rounds, ok ? "" : ", some failed");
+}
+
+void benchScenarios()
+{
+    benchOpen("sample Default", sampleGame() + "\\Default", 50);
+
+    std::filesystem::path root = std::filesystem::temp_directory_path() / "tessel-bench";
+    std::filesystem::create_directories(root);
+    std::string characterBmp = SGChipPainter::characterSheet().toBmp();
+    std::string objectBmp = SGChipPainter::objectSheet().toBmp();
+    Clock::time_point start = Clock::now();
+    if (!SGScenario::write(SGScenario::large(200), root.string(), characterBmp, objectBmp)) {
+        return;
+    }
+    printf("generated 200 areas in %.1f s\n", secondsSince(start));
+    benchOpen("generated Large", (root / "Large").string(), 10);
+    std::error_code error;
+    std::filesystem::remove_all(root, error);
+}
+
+// A layer image of the whole map: 32 chips of 32 pixels per row plus the half-chip shift of
+// the odd rows (1040 pixels), and 32 rows of 24 pixels plus the last row's lower part,
+// rounded up to 800.
+const int kLayerWidth = 1040;
+const int kLayerHeight = 800;
+const int kChip = 32;
+const int kChipsPerRow = 20;  // chips per row of a chip bitmap
+
+HWND makeWindow()
+{
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "TesselBench";
+    RegisterClassA(&windowClass);
+    return CreateWindowExA(0, "TesselBench", "bench", WS_POPUP | WS_VISIBLE, 0, 0, kLayerWidth,
+                           kLayerHeight, nullptr, nullptr, windowClass.hInstance, nullptr);
+}
+
+// A chip bitmap of 240 chips with black (transparent) corners, like the scenario's.
+void paintChips(HImage* chips)
+{
+    uint32_t* pixels = chips->getPixels();
+    for (int y = 0; y < chips->getHeight(); ++y) {
+        for (int x = 0; x < chips->getWidth(); ++x) {
+            bool corner = (x % kChip) + (y % kChip) < 6;
+            pixels[static_cast<size_t>(y) * chips->getWidth() + x] =
+                corner ? 0 : static_cast<uint32_t>(0x102030 + x * 7 + y * 0x10000);
+        }
+    }
+    chips->commitPixels();
+}
+
+void benchLayerCopies()
+{
+    HWND window = makeWindow();
+    if (window == nullptr || !HDirectX::initialize()) {
+        printf("layers: skipped, no window or no Direct3D 9\n");
+        return;
+    }
+    HDirectX* directX = HDirectX::getInstance(window, nullptr);
+    if (directX == nullptr || directX->isUnusable()) {
+        printf("layers: skipped, no Direct3D 9 device\n");
+        return;
+    }
+    const int kRounds = 40;
+    HImage layer(kLayerWidth, kLayerHeight, window);
+    layer.fill(HColor(0x30, 0x60, 0x30));
+    HDirectXImage texture(kLayerWidth, kLayerHeight, window);
+
+    // The whole layer in one copy, timed by phase: locking the texture, copying the pixels
+    // (read from the GDI bitmap once beforehand), committing the texture.
+    layer.getPixels();
+    double phases[3] = {};
+    for (int round = 0; round < kRounds; ++round) {
+        Clock::time_point start = Clock::now();
+        texture.getPixels();
+        phases[0] += secondsSince(start);
+        start = Clock::now();
+        layer.draw(&texture, 0, 0);
+        phases[1] += secondsSince(start);
+        start = Clock::now();
+        texture.commitPixels();
+        phases[2] += secondsSince(start);
+    }
+    double whole = (phases[0] + phases[1] + phases[2]) / kRounds;
+    // The same with the GDI bitmap read afresh each time.
+    Clock::time_point start = Clock::now();
+    for (int round = 0; round < kRounds; ++round) {
+        layer.lockPixels();
+        layer.draw(&texture, 0, 0);
+        texture.commitPixels();
+    }
+    double wholeWithRead = secondsSince(start) / kRounds;
+
+    // The layer chip by chip from a chip bitmap, as the map view redraws it.
+    HImage chips(kChipsPerRow * kChip, 12 * kChip, window);
+    paintChips(&chips);
+    chips.getPixels();
+    start = Clock::now();
+    for (int round = 0; round < kRounds; ++round) {
+        for (int cell = 0; cell < 32 * 32; ++cell) {
+            int row = cell / 32;
+            int chip = (cell * 7) % 240;
+            chips.draw(&texture, (cell % 32) * kChip + (row % 2) * kChip / 2, row * 24, kChip,
+                       kChip, chip % kChipsPerRow * kChip, chip / kChipsPerRow * kChip);
+        }
+        texture.commitPixels();
+    }
+    double byChip = secondsSince(start) / kRounds;
+
+    // One frame: the layer texture drawn as a quad and presented.
+    HDirectXGraphics graphics;
+    graphics.setMainWindow(window);
+    graphics.initialize();
+    start = Clock::now();
+    for (int round = 0; round < kRounds; ++round) {
+        graphics.begin();
+        graphics.drawImage(&texture, 0, 0, kLayerWidth, kLayerHeight, 0, 0);
+        graphics.end();
+    }
+    double frame = secondsSince(start) / kRounds;
+
+    double megapixels = kLayerWidth * kLayerHeight / 1e6;
+    printf("layers: %dx%d GDI to Direct3D %.2f ms (lock %.2f, copy %.2f = %.0f Mpixel/s, commit %.2f); "
+           "with the GDI read %.2f ms\n",
+           kLayerWidth, kLayerHeight, whole * 1e3, phases[0] * 1e3 / kRounds, phases[1] * 1e3 / kRounds,
+           megapixels * kRounds / phases[1], phases[2] * 1e3 / kRounds, wholeWithRead * 1e3);
+    printf("layers: 1024 chips of 32x32 with transparency %.2f ms; one frame drawn and presented %.2f ms\n",
+           byChip * 1e3, frame * 1e3);
+    HDirectX::uninitialize();
+}
+#else
+void benchScenarios()
+{
+    printf("open: skipped, scenario folders with chip bitmaps are Windows only\n");
+}
+
+void benchLayerCopies()
+{
+    printf("layers: skipped, Direct3D 9 is Windows only\n");
+}
+#endif
+
 }  // namespace
 
 int main()
 {
     benchMaps();
     benchAreaList();
+    benchScenarios();
+    benchLayerCopies();
     return 0;
 }

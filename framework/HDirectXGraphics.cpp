@@ -13,9 +13,16 @@ HDirectXGraphics::HDirectXGraphics()
     setType(TYPE_DIRECTX);
 }
 
+// The process's device object, looked up each time so that a device never uses one that
+// was destroyed by HDirectX::uninitialize.
+HDirectX* HDirectXGraphics::directX() const
+{
+    return m_initialized ? HDirectX::getInstance(nullptr, nullptr) : nullptr;
+}
+
 bool HDirectXGraphics::isUsable() const
 {
-    return m_directX != nullptr && !m_directX->isUnusable();
+    return directX() != nullptr && !directX()->isUnusable();
 }
 
 // A texture made by a device object that has since been destroyed cannot be drawn by this one.
@@ -29,24 +36,25 @@ bool HDirectXGraphics::isOwnTexture(IDirect3DTexture9* texture) const
         return false;
     }
     owner->Release();
-    return owner == m_directX->getDevice();
+    return owner == directX()->getDevice();
 }
 
 bool HDirectXGraphics::initialize()
 {
-    m_directX = HDirectX::getInstance(getMainWindow(), getSubWindow());
-    setDrawingHandle(m_directX != nullptr ? m_directX->getDevice() : nullptr);
+    HDirectX* directX = HDirectX::getInstance(getMainWindow(), getSubWindow());
+    m_initialized = true;
+    setDrawingHandle(directX != nullptr ? directX->getDevice() : nullptr);
     return isUsable();
 }
 
 bool HDirectXGraphics::reset()
 {
-    if (m_directX == nullptr) {
+    if (directX() == nullptr) {
         return false;
     }
     RECT client = {};
     GetClientRect(getSubWindow() != nullptr ? getSubWindow() : getMainWindow(), &client);
-    return m_directX->reset(client.right, client.bottom);
+    return directX()->reset(client.right, client.bottom);
 }
 
 // A device whose reset failed must not draw until a reset succeeds. It has no depth buffer,
@@ -57,7 +65,7 @@ bool HDirectXGraphics::begin()
     if (!isUsable() || m_inScene) {
         return false;
     }
-    IDirect3DDevice9* device = m_directX->getDevice();
+    IDirect3DDevice9* device = directX()->getDevice();
     HRESULT state = device->TestCooperativeLevel();
     if (FAILED(state)) {
         debug("TestCooperativeLevel=%X", static_cast<unsigned>(state));
@@ -76,7 +84,7 @@ void HDirectXGraphics::end()
     if (!isUsable() || !m_inScene) {
         return;
     }
-    IDirect3DDevice9* device = m_directX->getDevice();
+    IDirect3DDevice9* device = directX()->getDevice();
     device->EndScene();
     m_inScene = false;
     HRESULT result = device->Present(nullptr, nullptr, nullptr, nullptr);
@@ -89,7 +97,7 @@ bool HDirectXGraphics::drawImage(HImage* image, int x, int y, int w, int h, int 
 {
     if (image == nullptr || image->getType() != HImage::TYPE_DIRECTX || !isUsable() || !m_inScene
         || !isOwnTexture(static_cast<HDirectXImage*>(image)->getTexture())
-        || m_directX->getSharedVertexBuffer() == nullptr) {
+        || directX()->getSharedVertexBuffer() == nullptr) {
         return true;
     }
     // A locked texture cannot be drawn: whatever was written into it is committed now.
@@ -114,9 +122,9 @@ bool HDirectXGraphics::drawImage(HImage* image, int x, int y, int w, int h, int 
     }
     float fw = static_cast<float>(width);
     float fh = static_cast<float>(height);
-    m_directX->setSharedVertex(static_cast<float>(x), static_cast<float>(y), static_cast<float>(w),
+    directX()->setSharedVertex(static_cast<float>(x), static_cast<float>(y), static_cast<float>(w),
                                static_cast<float>(h), sx / fw, sy / fh, (sx + w) / fw, (sy + h) / fh);
-    m_directX->drawTexture(static_cast<HDirectXImage*>(image)->getTexture());
+    directX()->drawTexture(static_cast<HDirectXImage*>(image)->getTexture());
     return true;
 }
 

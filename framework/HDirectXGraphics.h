@@ -28,9 +28,10 @@ public:
     void fillRect(int left, int top, int right, int bottom) override;
 
 private:
+    HDirectX* directX() const;
     bool isUsable() const;
     bool isOwnTexture(IDirect3DTexture9* texture) const;
 
-    HDirectX* m_directX = nullptr;  // not owned: the process's device object
+    bool m_initialized = false;  // the process's device object is used from initialize on
     bool m_inScene = false;
 };

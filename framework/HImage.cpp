@@ -51,7 +51,7 @@ HImage::~HImage()
     m_pixels.reset();
     deleteMask();
     if (m_dc && m_initialBitmap != nullptr) {
-        SelectObject(m_dc.get(), m_initialBitmap);
+        selectBitmap(nullptr);
     }
     m_dc.reset();
     m_bitmap.reset();
@@ -67,7 +67,9 @@ void HImage::create(HWND window)
     m_bitmap.reset(CreateCompatibleBitmap(windowDC.get(), m_width, m_height));
     m_dc.reset(CreateCompatibleDC(windowDC.get()));
     if (m_dc) {
-        m_initialBitmap = SelectObject(m_dc.get(), m_bitmap.get());
+        if (m_bitmap) {
+            selectBitmap(m_bitmap.get());
+        }
         SetBkMode(m_dc.get(), TRANSPARENT);
     }
     if (!fill(HColor::BLACK)) {
@@ -102,11 +104,11 @@ int HImage::transferBits(bool write, const BITMAPINFO* info, void* bits, unsigne
     if (!m_dc || !m_bitmap) {
         return 0;
     }
-    SelectObject(m_dc.get(), m_initialBitmap);
+    selectBitmap(nullptr);
     int done = write ? SetDIBits(m_dc.get(), m_bitmap.get(), 0, rows, bits, info, DIB_RGB_COLORS)
                      : GetDIBits(m_dc.get(), m_bitmap.get(), 0, rows, bits,
                                  const_cast<BITMAPINFO*>(info), DIB_RGB_COLORS);
-    SelectObject(m_dc.get(), m_bitmap.get());
+    selectBitmap(m_bitmap.get());
     return std::max(done, 0);
 }
 
@@ -149,14 +151,31 @@ bool HImage::resize(int width, int height)
         return static_cast<bool>(m_bitmap);
     }
     // A memory context makes bitmaps like the one selected into it: ours, not its own 1 x 1
-    // monochrome one, so the new bitmap is made before the old one goes.
-    HGdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(m_dc.get(), width, height));
+    // monochrome one, so the new bitmap is made before the old one goes. Without one of ours
+    // the screen is the model.
+    HGdiObject<HBITMAP> bitmap;
+    if (m_bitmap) {
+        bitmap.reset(CreateCompatibleBitmap(m_dc.get(), width, height));
+    } else {
+        HWindowDC screen(nullptr);
+        bitmap.reset(CreateCompatibleBitmap(screen.get(), width, height));
+    }
     if (!bitmap) {
         HLOG_INFO("resize:error");
     }
-    SelectObject(m_dc.get(), bitmap ? bitmap.get() : m_initialBitmap);
+    selectBitmap(bitmap.get());
     m_bitmap = std::move(bitmap);
     return static_cast<bool>(m_bitmap);
+}
+
+// Selects bitmap (none: the context's own) into the memory context, remembering the
+// context's own bitmap the first time one of ours goes in.
+void HImage::selectBitmap(HBITMAP bitmap)
+{
+    HGDIOBJ previous = SelectObject(m_dc.get(), bitmap != nullptr ? bitmap : m_initialBitmap);
+    if (m_initialBitmap == nullptr && bitmap != nullptr) {
+        m_initialBitmap = previous;
+    }
 }
 
 bool HImage::fill(const HColor& color)

@@ -17,7 +17,9 @@ class HGraphics;
 //
 // Pixel buffers: the GDI image's pixel copy is a bottom-up DIB of width x height 32-bit pixels
 // (red << 16 | green << 8 | blue, top byte zero), its first row the bottom row of the picture;
-// the Direct3D image's buffer is its locked texture, top-down, A8R8G8B8.
+// the Direct3D image's buffer is its locked texture, top-down, A8R8G8B8. The pixel copy is a
+// snapshot: drawing into the bitmap through GDI afterwards reaches it only when lockPixels
+// reads the bitmap again.
 class HImage : public HObject {
 public:
     enum Type : int32_t { TYPE_GDI = 1, TYPE_DIRECTX = 2 };
@@ -82,6 +84,7 @@ protected:
     void deleteMask();
 
 private:
+    void selectBitmap(HBITMAP bitmap);
     int transferBits(bool write, const BITMAPINFO* info, void* bits, unsigned rows);
     bool copyToDirectX(HImage* target, int x, int y, int w, int h, int sx, int sy);
 

@@ -63,3 +63,16 @@ std::string HText::address(const void* pointer)
 {
     return format("%llX", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(pointer)));
 }
+
+std::string HText::cut(const std::string& text, size_t limit)
+{
+    size_t length = 0;
+    while (length < text.size()) {
+        size_t step = isDoubleByte(text.data(), text.size(), length) ? 2 : 1;
+        if (length + step > limit) {
+            break;
+        }
+        length += step;
+    }
+    return text.substr(0, length);
+}

@@ -27,6 +27,9 @@ public:
 #endif
         ;
 
+    // The text cut to at most limit bytes without splitting a double-byte character.
+    static std::string cut(const std::string& text, size_t limit);
+
     // An address as upper-case hexadecimal without leading zeros, all 64 bits of it.
     static std::string address(const void* pointer);
 };

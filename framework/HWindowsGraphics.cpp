@@ -29,6 +29,9 @@ bool HWindowsGraphics::reset()
 
 bool HWindowsGraphics::begin()
 {
+    if (paintDC() != nullptr) {
+        return false;  // a paint is already running
+    }
     HDC dc = BeginPaint(getMainWindow(), &m_paint);
     if (dc == nullptr) {
         return false;

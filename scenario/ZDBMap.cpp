@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/HDebug.h"
+#include "framework/HText.h"
 
 namespace {
 
@@ -356,29 +357,20 @@ void ZDBMap::correct()
         HDebug::debug("correct roadCount=%u", m_roadCount);
     }
 
-    renumber(cities, m_order, "ctyodr(%2u,%2u)=%3u %3u");
-    renumber(walls, m_order, "wllodr(%2u,%2u)=%3u %3u");
-    renumber(roads, m_order, "rododr(%2u,%2u)=%3u %3u");
+    renumber(cities, m_order, "ctyodr");
+    renumber(walls, m_order, "wllodr");
+    renumber(roads, m_order, "rododr");
 
     for (uint32_t k = 0; k < GROUPS; ++k) {
         if (m_connCount[k] != groups[k].size()) {
             m_connCount[k] = static_cast<uint16_t>(groups[k].size());
             HDebug::debug("correct connCount[%u]=%u", k, static_cast<unsigned>(groups[k].size()));
         }
-        std::sort(groups[k].begin(), groups[k].end());
-        for (size_t n = 0; n < groups[k].size(); ++n) {
-            uint32_t x = keyX(groups[k][n]);
-            uint32_t y = keyY(groups[k][n]);
-            uint16_t old = m_connectOrder[at(x, y)];
-            if (old != n) {
-                HDebug::debug("con[%u](%2u,%2u)=%3u %3u", k, x, y, old, static_cast<unsigned>(n));
-                m_connectOrder[at(x, y)] = static_cast<uint16_t>(n);
-            }
-        }
+        renumber(groups[k], m_connectOrder, HText::format("con[%u]", k).c_str());
     }
 }
 
-void ZDBMap::renumber(std::vector<uint32_t>& keys, uint16_t* orders, const char* format)
+void ZDBMap::renumber(std::vector<uint32_t>& keys, uint16_t* orders, const char* label)
 {
     std::sort(keys.begin(), keys.end());
     for (size_t n = 0; n < keys.size(); ++n) {
@@ -386,7 +378,7 @@ void ZDBMap::renumber(std::vector<uint32_t>& keys, uint16_t* orders, const char*
         uint32_t y = keyY(keys[n]);
         uint16_t old = orders[at(x, y)];
         if (old != n) {
-            HDebug::debug(format, x, y, old, static_cast<unsigned>(n));
+            HDebug::debug("%s(%2u,%2u)=%3u %3u", label, x, y, old, static_cast<unsigned>(n));
             orders[at(x, y)] = static_cast<uint16_t>(n);
         }
     }

@@ -65,8 +65,9 @@ public:
 
 private:
     void readPlacementTable(const uint8_t* table);
-    // Sorts the keys and numbers their cells 0..n-1 in that order, logging each change.
-    static void renumber(std::vector<uint32_t>& keys, uint16_t* orders, const char* format);
+    // Sorts the keys and numbers their cells 0..n-1 in that order, logging each change under
+    // the label.
+    static void renumber(std::vector<uint32_t>& keys, uint16_t* orders, const char* label);
     static bool inside(uint32_t x, uint32_t y) { return x < SIZE && y < SIZE; }
     static uint32_t at(uint32_t x, uint32_t y) { return x * SIZE + y; }
     static bool outside(const char* writer, uint32_t x, uint32_t y);

@@ -31,7 +31,7 @@ tessel_install_packages() {
     if [ ${#missing[@]} -gt 0 ]; then
         tessel_note "installing ${missing[*]} (a few minutes on a new machine)"
         tessel_as_root apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive tessel_as_root apt-get install -y -qq --no-install-recommends \
+        DEBIAN_FRONTEND=noninteractive tessel_as_root apt-get install -y -qq \
             "${missing[@]}" >/dev/null
     fi
 }
@@ -69,6 +69,27 @@ REG
     wine regedit "$reg" >/dev/null 2>&1
     wineserver -w
     touch "$WINEPREFIX/.tessel-ready"
+}
+
+# Makes the sample game the build writes the game's install directory of the Wine prefix (the
+# value "Directory" of HKEY_LOCAL_MACHINE\SOFTWARE\Kest\Molva), unless the prefix names one
+# already: an install directory set by hand stays.
+tessel_register_game() {
+    local game="$TESSEL_ROOT/build/windows/sample/game"
+    [ -d "$game" ] || return 0
+    if ! wine reg query 'HKLM\SOFTWARE\Kest\Molva' /v Directory >/dev/null 2>&1; then
+        wine reg add 'HKLM\SOFTWARE\Kest\Molva' /v Directory /t REG_SZ /d "Z:${game//\//\\}" /f >/dev/null 2>&1
+    fi
+}
+
+# Keeps the windows of tests away from a window manager (the virtual display has none): for a
+# managed window Wine waits two seconds for one whenever a shown window goes away.
+tessel_unmanaged_windows() {
+    if grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+        return
+    fi
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wineserver -w
 }
 
 # Starts a virtual X display for this shell and stops it when the shell exits.

@@ -6,6 +6,7 @@ source "$(dirname "$0")/setup.sh"
 export WINEPREFIX="$TESSEL_CACHE/wine"
 tessel_prepare_prefix
 tessel_build_windows
+tessel_register_game
 
 exe="$TESSEL_ROOT/build/windows/editor/Tessel.exe"
 if [ ! -f "$exe" ]; then

@@ -9,6 +9,7 @@ source "$(dirname "$0")/setup.sh"
 # A prefix per checkout, so that test runs of two checkouts never share a Wine server.
 export WINEPREFIX="$TESSEL_CACHE/wine-test-$(echo -n "$TESSEL_ROOT" | md5sum | cut -c1-8)"
 tessel_prepare_prefix
+tessel_unmanaged_windows
 tessel_build_windows
 tessel_build_host
 

@@ -17,7 +17,7 @@ protected:
     void SetUp() override
     {
         RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey);
-        setString("Software\\TesselTest\\Kest\\Molva", "Directory", "C:\\Game\\ソフト表", true);
+        setString("Software\\TesselTest\\Game\\Install", "Directory", "C:\\Game\\ソフト表", true);
         setString("Software\\TesselTest\\ソフト", "表示", "shift-jis key", true);
         setString("Software\\TesselTest", "Unterminated", "abc", false);
         setString("Software\\TesselTest", "Long", std::string(3000, 'x'), true);
@@ -50,7 +50,7 @@ protected:
 
 TEST_F(HApplicationRegistry, ReadsAStringByOnePath)
 {
-    EXPECT_EQ(HApplication::getRegistryString("HKEY_CURRENT_USER\\Software\\TesselTest\\Kest\\Molva\\Directory"),
+    EXPECT_EQ(HApplication::getRegistryString("HKEY_CURRENT_USER\\Software\\TesselTest\\Game\\Install\\Directory"),
               "C:\\Game\\ソフト表");
     // "ソ" ends in a backslash byte: it neither ends the subkey nor starts the value name.
     EXPECT_EQ(HApplication::getRegistryString("HKEY_CURRENT_USER\\Software\\TesselTest\\ソフト\\表示"),
@@ -81,7 +81,7 @@ TEST_F(HApplicationRegistry, BadRootsMissingKeysAndValuesAreLoggedAndEmpty)
 {
     TestFolder folder;
     LogCapture log({"info", "debug"});
-    EXPECT_EQ(HApplication::getRegistryString("hkey_current_user\\Software\\TesselTest\\Kest\\Molva\\Directory"), "");
+    EXPECT_EQ(HApplication::getRegistryString("hkey_current_user\\Software\\TesselTest\\Game\\Install\\Directory"), "");
     EXPECT_EQ(HApplication::getRegistryString("HKCU\\Software\\TesselTest\\Long"), "");
     std::string text = log.text();
     EXPECT_NE(text.find("レジストリ参照：不正なルートキー"), std::string::npos);
@@ -94,7 +94,7 @@ TEST_F(HApplicationRegistry, BadRootsMissingKeysAndValuesAreLoggedAndEmpty)
     EXPECT_NE(text.find("error code:2"), std::string::npos);
 
     LogCapture missingValue({"info"});
-    EXPECT_EQ(HApplication::getRegistryString("HKEY_CURRENT_USER\\Software\\TesselTest\\Kest\\Molva\\Nothing"), "");
+    EXPECT_EQ(HApplication::getRegistryString("HKEY_CURRENT_USER\\Software\\TesselTest\\Game\\Install\\Nothing"), "");
     EXPECT_EQ(HApplication::getRegistryString("HKEY_CURRENT_USER"), "");
     EXPECT_TRUE(missingValue.contains("レジストリ参照：エントリ取得失敗"));
 }

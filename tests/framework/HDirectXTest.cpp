@@ -186,3 +186,25 @@ TEST_F(HDirectXDevice, OnlyDirect3DImagesAreDrawnAndOnlyDuringAFrame)
     graphics->end();
     EXPECT_EQ(shown(2, 2, RGB(0, 0, 0)), RGB(0, 0, 0));
 }
+
+TEST_F(HDirectXDevice, ImagesAndDevicesOutliveAnUninitializeSafely)
+{
+    std::unique_ptr<HDirectXImage> old = halves(16, 16);
+    HDirectX::uninitialize();
+    EXPECT_FALSE(graphics->begin());
+    EXPECT_FALSE(graphics->reset());
+    graphics->end();
+    ASSERT_NE(DirectXSession::device(), nullptr);
+    directX = DirectXSession::device();
+    ASSERT_TRUE(graphics->begin());
+    // The old texture belongs to the destroyed device: it is not drawn.
+    EXPECT_TRUE(graphics->drawImage(old.get(), 0, 0, 16, 16, 0, 0));
+    graphics->end();
+    EXPECT_EQ(shown(2, 2, RGB(0, 0, 0)), RGB(0, 0, 0));
+    old.reset();  // released while d3d9.dll is still loaded
+    std::unique_ptr<HDirectXImage> fresh = halves(16, 16);
+    ASSERT_TRUE(graphics->begin());
+    EXPECT_TRUE(graphics->drawImage(fresh.get(), 0, 0, 16, 16, 0, 0));
+    graphics->end();
+    EXPECT_EQ(shown(2, 2, RGB(255, 0, 0)), RGB(255, 0, 0));
+}

@@ -114,6 +114,7 @@ TEST(HWindowsGraphics, PaintsShapesAndImagesInTheColourAcrossPaints)
     {
         Paint paint(device, window.handle());
         ASSERT_TRUE(paint.begun());
+        EXPECT_FALSE(device->begin());  // no paint inside a paint
         device->setColor(HColor(0, 0, 255));
         device->fillRect(0, 0, 60, 40);
         device->setColor(HColor(255, 0, 0));

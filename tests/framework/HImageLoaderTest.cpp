@@ -151,9 +151,12 @@ TEST(HImageLoaderLoad, BadHeadersFailNamingTheFieldAndLeaveTheImageAlone)
         EXPECT_EQ(image.getWidth(), 4) << c.message;
         EXPECT_EQ(pixel(image, 0, 0), 0x010203u) << c.message;
     }
+    HImage image;
+    BitmapFile os2 = BitmapFile::sample(24);
+    os2.headerSize = 12;
+    EXPECT_EQ(load(os2.build(), &image), HImageLoader::LOAD_ERROR);
     std::string foreign = good;
     foreign[1] = 'A';
-    HImage image;
     EXPECT_EQ(load(foreign, &image), HImageLoader::LOAD_ERROR);
     EXPECT_EQ(load(good.substr(0, 10), &image), HImageLoader::LOAD_ERROR);
     EXPECT_EQ(load("", &image), HImageLoader::LOAD_ERROR);

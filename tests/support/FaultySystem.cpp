@@ -21,7 +21,7 @@ HSystem::Handle FaultySystem::open(const std::string& path, OpenMode mode, bool*
     if (mode != OPEN_CREATE_NEW) {
         return HSystem::open(path, mode, existed);
     }
-    if (++creates == failCreateAt) {
+    if (hits(++creates, failCreateAt)) {
         inject();
         return nullptr;
     }
@@ -39,11 +39,12 @@ bool FaultySystem::write(Handle file, const void* data, uint32_t count, uint32_t
         return HSystem::write(file, data, count, done);
     }
     ++writes;
-    if (writes == failWriteAt) {
+    if (hits(writes, failWriteAt)) {
         *done = 0;
         return inject();
     }
-    uint32_t accepted = writes == shortWriteAt ? count / 2 : count;
+    bool shortened = hits(writes, shortWriteAt);
+    uint32_t accepted = shortened ? count / 2 : count;
     if (spaceLeft >= 0 && spaceLeft < accepted) {
         accepted = static_cast<uint32_t>(spaceLeft);
     }
@@ -52,7 +53,7 @@ bool FaultySystem::write(Handle file, const void* data, uint32_t count, uint32_t
     if (spaceLeft >= 0) {
         spaceLeft -= *done;
     }
-    if (ok && accepted < count && writes != shortWriteAt) {
+    if (ok && accepted < count && !shortened) {
         return inject();  // a full disk takes what fits, then refuses
     }
     return ok;
@@ -62,7 +63,7 @@ bool FaultySystem::flush(Handle file)
 {
     m_injected = false;
     bool ok = HSystem::flush(file);
-    return isCreated(file) && ++flushes == failFlushAt ? inject() : ok;
+    return isCreated(file) && hits(++flushes, failFlushAt) ? inject() : ok;
 }
 
 bool FaultySystem::close(Handle file)
@@ -71,13 +72,13 @@ bool FaultySystem::close(Handle file)
     bool created = isCreated(file);
     m_created.erase(file);
     bool ok = HSystem::close(file);
-    return created && ++closes == failCloseAt ? inject() : ok;
+    return created && hits(++closes, failCloseAt) ? inject() : ok;
 }
 
 bool FaultySystem::replaceFile(const std::string& source, const std::string& target)
 {
     m_injected = false;
-    return ++replaces == failReplaceAt ? inject() : HSystem::replaceFile(source, target);
+    return hits(++replaces, failReplaceAt) ? inject() : HSystem::replaceFile(source, target);
 }
 
 uint32_t FaultySystem::getLastError()

@@ -9,12 +9,13 @@
 // The native system with failures injected into the files that writers create
 // (OPEN_CREATE_NEW): a creation, a write, a sync, a close or a replace that fails, a write
 // that takes only part of its bytes, a disk that fills up. Each "At" field names the n-th call
-// of its kind on created files, counted from 1 over the object's life (0: never), so a save of
-// several files can be failed at any one step. Installed for the process while the object
-// lives.
+// of its kind on created files, counted from 1 over the object's life (0: never; EVERY: each
+// one), so a save of several files can be failed at any one step. Installed for the process
+// while the object lives.
 class FaultySystem : public HSystem {
 public:
     static constexpr uint32_t INJECTED_ERROR = 112;  // what the platform reports for a full disk
+    static constexpr int EVERY = -1;
 
     FaultySystem();
     ~FaultySystem() override;
@@ -44,6 +45,7 @@ public:
 
 private:
     bool inject();
+    static bool hits(int call, int at) { return at == EVERY || call == at; }
     bool isCreated(Handle file) const { return m_created.count(file) != 0; }
 
     HSystem* m_previous;         // not owned

@@ -1,0 +1,32 @@
+// Makes the sample game: an install folder with three scenarios whose maps, area lists and
+// chip bitmaps this project draws itself, from fixed seeds, so every run writes the same bytes.
+//
+//   tessel_sample.exe [folder]    (default: "game" in the current folder)
+#include <cstdio>
+#include <string>
+
+#include "framework/HFile.h"
+#include "sample/SGChipPainter.h"
+#include "sample/SGScenario.h"
+
+int main(int argc, char** argv)
+{
+    std::string root = argc > 1 ? argv[1] : "game";
+    HFile folder(root);
+    if (!folder.exists()) {
+        folder.makeDirectory();
+    }
+    if (folder.getType() != HFile::TYPE_DIRECTORY) {
+        printf("error: cannot make the folder %s\n", root.c_str());
+        return 1;
+    }
+    std::string characterBmp = SGChipPainter::characterSheet().toBmp();
+    std::string objectBmp = SGChipPainter::objectSheet().toBmp();
+    for (const SGScenario::Spec& spec : SGScenario::sampleGame()) {
+        if (!SGScenario::write(spec, root, characterBmp, objectBmp)) {
+            return 1;
+        }
+    }
+    printf("sample game written to %s\n", folder.getFullPath().c_str());
+    return 0;
+}

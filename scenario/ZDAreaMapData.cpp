@@ -1,0 +1,316 @@
+#include "scenario/ZDAreaMapData.h"
+
+#include <cstring>
+#include <string>
+
+#include "framework/HApplication.h"
+#include "framework/HFileReader.h"
+#include "framework/HFileWriter.h"
+#include "framework/HImage.h"
+#include "framework/HImageLoader.h"
+#include "framework/HText.h"
+#include "scenario/ZDArea.h"
+
+const char* const ZDAreaMapData::REGISTRY_PATH = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Kest\\Molva\\Directory";
+
+namespace {
+
+// Pictures relative to a scenario folder, in the order of the picture slots.
+const char* const kPictures[] = {"Picture\\BMAPCHAR.BMP", "Picture\\BMAPOBJ.BMP",
+                                 "Picture\\FieldMap.bmp", "Picture\\Flag0.bmp"};
+const size_t kLineBuffer = 1024;
+
+// True when the path ends in a backslash of its own, not in the second byte of a double-byte
+// character such as "ソ".
+bool endsWithSeparator(const std::string& path)
+{
+    if (path.empty() || path.back() != '\\') {
+        return false;
+    }
+    for (size_t i = 0; i + 1 < path.size(); ++i) {
+        if (HText::isDoubleByte(path.data(), path.size(), i)) {
+            if (i + 2 == path.size()) {
+                return false;
+            }
+            ++i;
+        }
+    }
+    return true;
+}
+
+// base + "\" + relative, without doubling a separator that ends base.
+HFile join(const HFile& base, const std::string& relative)
+{
+    std::string path = base.getPath();
+    if (endsWithSeparator(path)) {
+        path.pop_back();
+    }
+    return HFile(path + "\\" + relative);
+}
+
+bool isDirectory(const HFile& file)
+{
+    return file.getType() == HFile::TYPE_DIRECTORY;
+}
+
+bool isFile(const HFile& file)
+{
+    return file.getType() == HFile::TYPE_FILE;
+}
+
+}  // namespace
+
+ZDAreaMapData::ZDAreaMapData()
+{
+    setClassName("ZDAreaMapData");
+}
+
+ZDAreaMapData::~ZDAreaMapData()
+{
+    clear();
+}
+
+HFile ZDAreaMapData::getGameDirectory()
+{
+    std::string text = HApplication::getRegistryString(REGISTRY_PATH);
+    // "C:\Game\" would leave the path without a name; a drive's root keeps its separator.
+    while (text.size() > 3 && endsWithSeparator(text)) {
+        text.pop_back();
+    }
+    return text.empty() ? HFile() : HFile(text);
+}
+
+HFile ZDAreaMapData::getDefaultScenario()
+{
+    HFile game = getGameDirectory();
+    return game.isEmpty() ? HFile() : join(game, "Default");
+}
+
+ZDEditArea* ZDAreaMapData::getArea(uint32_t index) const
+{
+    return index < m_areas.size() ? m_areas[index].get() : nullptr;
+}
+
+ZDEditBMap* ZDAreaMapData::getBMap(uint32_t index) const
+{
+    return index < m_maps.size() ? m_maps[index].get() : nullptr;
+}
+
+void ZDAreaMapData::clear()
+{
+    HLOG_START("clear");
+    m_areas.clear();
+    m_maps.clear();
+    for (std::unique_ptr<HImage>& image : m_images) {
+        image.reset();
+    }
+    HLOG_END("clear");
+}
+
+void ZDAreaMapData::emptyPaths()
+{
+    m_scenario = HFile();
+    m_areaData = HFile();
+    m_callable = HFile();
+    for (HFile& picture : m_pictures) {
+        picture = HFile();
+    }
+}
+
+// The scenario folder is the argument; an empty argument means the default scenario, and
+// without one the previous folder stays. The AreaData file is the argument when it exists,
+// otherwise "Data\AreaData" of a folder the caller named; with no folder named it stays as
+// it was, so a reload keeps a list saved under another name. Pictures the scenario lacks come
+// from the default scenario.
+void ZDAreaMapData::resolvePaths(const HFile& scenario, const HFile& areaData)
+{
+    HFile defaultScenario = getDefaultScenario();
+    if (!scenario.isEmpty()) {
+        // A folder that is not there is not replaced by the previous one: the load fails.
+        m_scenario = isDirectory(scenario) ? scenario : HFile();
+    } else if (isDirectory(defaultScenario)) {
+        m_scenario = defaultScenario;
+    }
+    if (!isDirectory(m_scenario)) {
+        emptyPaths();
+        return;
+    }
+    if (isFile(areaData)) {
+        m_areaData = areaData;
+    } else if (!scenario.isEmpty()) {
+        m_areaData = join(m_scenario, "Data\\AreaData");
+        if (!isFile(m_areaData)) {
+            m_areaData = HFile();
+        }
+    }
+    m_callable = join(m_scenario, "Data\\Callable");
+    if (!m_callable.exists()) {
+        m_callable = HFile();
+    }
+    for (int picture = 0; picture < PICTURES; ++picture) {
+        m_pictures[picture] = join(m_scenario, kPictures[picture]);
+        if (m_pictures[picture].exists()) {
+            continue;
+        }
+        m_pictures[picture] = defaultScenario.isEmpty() ? HFile() : join(defaultScenario, kPictures[picture]);
+        if (!m_pictures[picture].exists()) {
+            m_pictures[picture] = HFile();
+        }
+    }
+}
+
+bool ZDAreaMapData::load(HFile scenario, HFile areaData)
+{
+    HLOG_START("load");
+    clear();
+    resolvePaths(scenario, areaData);
+    if (!isDirectory(m_scenario)) {
+        HLOG_INFO("load:scenario directory isn't exist");
+        HLOG_END("load");
+        return false;
+    }
+    bool ok = readAreas();
+    ok = readMaps() && ok;
+    ok = readImage(PICTURE_CHARACTER, "reset:BMAPCHAR.BMP読込失敗") && ok;
+    ok = readImage(PICTURE_OBJECT, "reset:BMAPOBJ.BMP読込失敗") && ok;
+    HLOG_END("load");
+    return ok;
+}
+
+bool ZDAreaMapData::readAreas()
+{
+    if (m_areaData.isEmpty()) {
+        return true;
+    }
+    HFileReader reader(m_areaData);
+    if (!reader.read()) {
+        HLOG_INFO("load:error to file read");
+        return false;
+    }
+    std::vector<std::unique_ptr<ZDArea>> parsed;
+    ZDArea::parseList(reader.getData(), &parsed, m_areaData);
+    for (const std::unique_ptr<ZDArea>& area : parsed) {
+        m_areas.push_back(std::unique_ptr<ZDEditArea>(new ZDEditArea(*area)));
+    }
+    return true;
+}
+
+// Every area gets a map: a missing or short file gives an empty or partial one. The loaded
+// copy is taken before the repair, so a repaired cell shows as a change to save.
+bool ZDAreaMapData::readMaps()
+{
+    bool ok = true;
+    ZDBMap scratch;
+    for (const std::unique_ptr<ZDEditArea>& area : m_areas) {
+        scratch.reset();
+        uint32_t number = static_cast<uint32_t>(area->getNumber());
+        HFile file(m_areaData.getDirectory(), "BMap_No" + std::to_string(number));
+        scratch.setFile(file);
+        scratch.setNumber(number);
+        HFileReader reader(file);
+        if (!reader.read()) {
+            HLOG_INFO("load:error to BMap file read");
+            debug("load:file=%s", file.getPath().c_str());
+            ok = false;
+        } else if (!scratch.createFromBytes(reinterpret_cast<const uint8_t*>(reader.getData()),
+                                            static_cast<size_t>(reader.getSize()), file, number)) {
+            HLOG_INFO("load:error to BMap bytes read");
+            debug("load:file=%s", file.getPath().c_str());
+            ok = false;
+        }
+        m_maps.push_back(std::unique_ptr<ZDEditBMap>(new ZDEditBMap(scratch)));
+        m_maps.back()->correct();
+    }
+    return ok;
+}
+
+bool ZDAreaMapData::readImage(Picture picture, const char* failure)
+{
+    if (m_pictures[picture].isEmpty()) {
+        return true;
+    }
+    m_images[picture].reset(new HImage());
+    if (HImageLoader::loadImageFile(m_pictures[picture], m_images[picture].get(), true) != 0) {
+        HLOG_INFO(failure);
+        return false;
+    }
+    return true;
+}
+
+bool ZDAreaMapData::save()
+{
+    if (m_areaData.isEmpty()) {
+        return false;
+    }
+    HFile folder(m_areaData.getDirectory());
+    if (!folder.exists()) {
+        folder.makeDirectory();
+    }
+    HFileWriter writer(m_areaData);
+    if (!writer.open()) {
+        HLOG_INFO("save:error fileopen");
+        return false;
+    }
+    bool ok = true;
+    for (const std::unique_ptr<ZDEditArea>& area : m_areas) {
+        char line[kLineBuffer] = {};
+        area->formatLine(line, sizeof(line));
+        debug("outLine:%s", line);
+        if (line[0] != '\0') {
+            ok = writer.write(line, static_cast<uint32_t>(strlen(line))) && ok;
+            ok = writer.write("\r\n", 2) && ok;
+        }
+    }
+    ok = writer.write(ZDArea::TERMINATOR, static_cast<uint32_t>(strlen(ZDArea::TERMINATOR))) && ok;
+    ok = writer.flush() && ok;
+    // After any failure the writer leaves the file as it was.
+    ok = writer.close() && ok;
+    return ok;
+}
+
+bool ZDAreaMapData::saveAll()
+{
+    bool ok = true;
+    for (uint32_t index = 0; index < m_maps.size(); ++index) {
+        ok = saveBMap(index) && ok;
+    }
+    return ok;
+}
+
+bool ZDAreaMapData::saveBMap(uint32_t index)
+{
+    if (index >= m_maps.size()) {
+        HLOG_INFO("saveBMap:error out of index");
+        debug("saveBMap:index=%u", index);
+        return false;
+    }
+    ZDEditBMap& map = *m_maps[index];
+    if (!m_areaData.isEmpty()) {
+        map.setFile(HFile(m_areaData.getDirectory(), map.getFile().getName()));
+        debug("saveBMap:file=%s", map.getFile().getFullPath().c_str());
+    }
+    if (map.getFile().isEmpty()) {
+        return false;
+    }
+    HFileWriter writer(map.getFile());
+    if (!writer.open()) {
+        HLOG_INFO("save:error fileopen");
+        return false;
+    }
+    std::vector<uint8_t> image(ZDBMap::IMAGE_SIZE, 0);
+    map.writeToBytes(image.data());
+    bool ok = writer.write(image.data(), static_cast<uint32_t>(image.size()));
+    ok = writer.flush() && ok;
+    ok = writer.close() && ok;
+    return ok;
+}
+
+bool ZDAreaMapData::isModified() const
+{
+    for (size_t index = 0; index < m_areas.size(); ++index) {
+        if (m_areas[index]->isModified() || (index < m_maps.size() && m_maps[index]->isModified())) {
+            return true;
+        }
+    }
+    return false;
+}

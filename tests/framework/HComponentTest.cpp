@@ -1,0 +1,293 @@
+#include "framework/HComponent.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "framework/HWindow.h"
+#include "tests/support/MessagePump.h"
+#include "tests/support/RecordingListener.h"
+#include "tests/support/TestControl.h"
+
+namespace {
+
+const UINT kProbe = WM_APP + 7;
+const HEventType kProbeType(kProbe, "WM_APP_PROBE");
+
+using Journal = std::vector<std::string>;
+
+// A shown top-level window of the framework, made afresh for each test.
+class ComponentTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.setClassName("TesselComponentTest");
+        window.setBounds(10, 10, 320, 240);
+    }
+    void TearDown() override
+    {
+        window.dispose();
+        MessagePump::drain();
+    }
+    void createShown()
+    {
+        window.create();
+        ASSERT_NE(window.getHandle(), nullptr);
+        ShowWindow(window.getHandle(), SW_SHOW);
+    }
+
+    HWindow window;
+    Journal journal;
+};
+
+TEST_F(ComponentTest, ListenersRunInRegistrationOrderAndFalseStopsTheWalk)
+{
+    createShown();
+    RecordingListener first(kProbeType, "first", &journal);
+    RecordingListener second(kProbeType, "second", &journal);
+    RecordingListener third(kProbeType, "third", &journal);
+    EXPECT_EQ(window.addEventListener(&first), 1u);
+    EXPECT_EQ(window.addEventListener(&second), 2u);
+    EXPECT_EQ(window.addEventListener(&third), 3u);
+
+    SendMessageA(window.getHandle(), kProbe, 0, 0);
+    EXPECT_EQ(journal, (Journal{"first", "second", "third"}));
+
+    journal.clear();
+    second.setAnswer(-1, false);
+    SendMessageA(window.getHandle(), kProbe, 0, 0);
+    EXPECT_EQ(journal, (Journal{"first", "second"}));
+}
+
+TEST_F(ComponentTest, DisabledListenerIsSkippedAndTheWalkGoesOn)
+{
+    TestControl button(&window, 99, "BUTTON");
+    createShown();
+    RecordingListener first(kProbeType, "first", &journal);
+    RecordingListener second(kProbeType, "second", &journal);
+    RecordingListener child(kProbeType, "child", &journal);
+    window.addEventListener(&first);
+    window.addEventListener(&second);
+    button.addEventListener(&child);
+    first.setEnabled(false);
+    first.setAnswer(-1, false);
+
+    SendMessageA(window.getHandle(), kProbe, 0, 0);
+    EXPECT_EQ(journal, (Journal{"second"}));
+
+    // Switching a container's events switches its children's too.
+    journal.clear();
+    window.setEventsEnabled(false);
+    SendMessageA(window.getHandle(), kProbe, 0, 0);
+    SendMessageA(button.getHandle(), kProbe, 0, 0);
+    EXPECT_TRUE(journal.empty());
+    window.setEventsEnabled(true);
+    SendMessageA(button.getHandle(), kProbe, 0, 0);
+    EXPECT_EQ(journal, (Journal{"child"}));
+}
+
+TEST_F(ComponentTest, StoredResultConsumesTheMessageAndMinusOneFallsBackToTheDefault)
+{
+    window.setText("Title");
+    createShown();
+    RecordingListener observer(HEventType(WM_GETTEXTLENGTH, "WM_GETTEXTLENGTH"), "observer",
+                               &journal);
+    window.addEventListener(&observer);
+    // Left at -1: the platform's default procedure answers with the title's length.
+    EXPECT_EQ(SendMessageA(window.getHandle(), WM_GETTEXTLENGTH, 0, 0), 5);
+    EXPECT_EQ(journal.size(), 1u);
+
+    observer.setAnswer(42, true);
+    EXPECT_EQ(SendMessageA(window.getHandle(), WM_GETTEXTLENGTH, 0, 0), 42);
+    observer.setAnswer(0, true);
+    EXPECT_EQ(SendMessageA(window.getHandle(), WM_GETTEXTLENGTH, 0, 0), 0);
+}
+
+TEST_F(ComponentTest, TakenOverControlKeepsItsOwnProcedureForUnansweredMessages)
+{
+    TestControl edit(&window, 100, "EDIT");
+    createShown();
+    HWND control = edit.getHandle();
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(HComponent::fromHandle(control), &edit);
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC)),
+              HComponent::windowProcedure);
+
+    RecordingListener observer(HEventType(EM_GETLIMITTEXT, "EM_GETLIMITTEXT"), "observer",
+                               &journal);
+    edit.addEventListener(&observer);
+    SendMessageA(control, EM_SETLIMITTEXT, 17, 0);
+    // Only the edit control's own procedure knows this answer.
+    EXPECT_EQ(SendMessageA(control, EM_GETLIMITTEXT, 0, 0), 17);
+    EXPECT_EQ(journal.size(), 1u);
+    observer.setAnswer(5, true);
+    EXPECT_EQ(SendMessageA(control, EM_GETLIMITTEXT, 0, 0), 5);
+
+    edit.dispose();
+    EXPECT_EQ(edit.getHandle(), nullptr);
+    EXPECT_EQ(HComponent::fromHandle(control), nullptr);
+    EXPECT_FALSE(IsWindow(control));
+}
+
+TEST_F(ComponentTest, ChainedListenerRunsBeforeTheOneItIsAttachedTo)
+{
+    createShown();
+    RecordingListener outer(kProbeType, "outer", &journal);
+    RecordingListener inner(kProbeType, "inner", &journal);
+    RecordingListener innermost(kProbeType, "innermost", &journal);
+    outer.setNext(&inner);
+    inner.setNext(&innermost);
+    window.addEventListener(&outer);
+
+    SendMessageA(window.getHandle(), kProbe, 0, 0);
+    EXPECT_EQ(journal, (Journal{"innermost", "inner", "outer"}));
+}
+
+TEST(ComponentRegistry, MessagesForUnknownHandlesGetTheDefaultTreatment)
+{
+    WNDCLASSEXA record = {};
+    record.cbSize = sizeof(record);
+    record.lpfnWndProc = HComponent::windowProcedure;
+    record.hInstance = GetModuleHandleA(nullptr);
+    record.lpszClassName = "TesselUnknownHandle";
+    ASSERT_NE(RegisterClassExA(&record), 0);
+    HWND window = CreateWindowExA(0, "TesselUnknownHandle", "", WS_OVERLAPPED, 0, 0, 50, 50,
+                                  nullptr, nullptr, record.hInstance, nullptr);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(HComponent::fromHandle(window), nullptr);
+    EXPECT_TRUE(SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("abc")));
+    EXPECT_EQ(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0), 3);
+    DestroyWindow(window);
+    UnregisterClassA("TesselUnknownHandle", record.hInstance);
+}
+
+TEST_F(ComponentTest, WindowDestroyedByThePlatformLeavesNoRegistryEntry)
+{
+    TestControl button(&window, 101, "BUTTON");
+    createShown();
+    HWND top = window.getHandle();
+    HWND child = button.getHandle();
+    DestroyWindow(top);
+    MessagePump::drain();
+    EXPECT_EQ(window.getHandle(), nullptr);
+    EXPECT_EQ(button.getHandle(), nullptr);
+    EXPECT_EQ(HComponent::fromHandle(top), nullptr);
+    EXPECT_EQ(HComponent::fromHandle(child), nullptr);
+}
+
+TEST_F(ComponentTest, DeletedComponentTakesItsWindowAndItsPlaceWithIt)
+{
+    auto button = std::make_unique<TestControl>(&window, 102, "BUTTON");
+    TestControl other(&window, 103, "BUTTON");
+    createShown();
+    HWND child = button->getHandle();
+    ASSERT_NE(child, nullptr);
+    button.reset();
+    EXPECT_FALSE(IsWindow(child));
+    EXPECT_EQ(HComponent::fromHandle(child), nullptr);
+    EXPECT_EQ(window.getCount(), 1);
+    EXPECT_EQ(window.getChild(0), &other);
+}
+
+// Five edit controls: 0 and 4 take the focus; 1 is disabled, 2 not focusable, 3 hidden.
+class FocusTest : public ComponentTest {
+protected:
+    void SetUp() override
+    {
+        ComponentTest::SetUp();
+        for (uint32_t i = 0; i < 5; ++i) {
+            edits.emplace_back(new TestControl(&window, 200 + i, "EDIT"));
+            edits.back()->setBounds(10, 10 + 25 * static_cast<int>(i), 100, 20);
+        }
+        edits[1]->setEnabled(false);
+        edits[2]->setFocusable(false);
+        edits[3]->setVisible(false);
+        createShown();
+    }
+    void TearDown() override
+    {
+        setShift(false);
+        ComponentTest::TearDown();
+    }
+    static void setShift(bool down)
+    {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = down ? 0x80 : 0;
+        SetKeyboardState(keys);
+    }
+    void tab(int from)
+    {
+        SetFocus(edits[from]->getHandle());
+        SendMessageA(edits[from]->getHandle(), WM_CHAR, VK_TAB, 0);
+    }
+
+    std::vector<std::unique_ptr<TestControl>> edits;
+};
+
+TEST_F(FocusTest, TabSkipsDisabledUnfocusableAndHiddenChildrenAndWraps)
+{
+    tab(0);
+    EXPECT_EQ(GetFocus(), edits[4]->getHandle());
+    tab(4);
+    EXPECT_EQ(GetFocus(), edits[0]->getHandle());
+    // The tab was consumed: the edit control did not take it as text.
+    EXPECT_EQ(GetWindowTextLengthA(edits[0]->getHandle()), 0);
+}
+
+TEST_F(FocusTest, ShiftTabWalksBackwardsAndWraps)
+{
+    setShift(true);
+    tab(0);
+    EXPECT_EQ(GetFocus(), edits[4]->getHandle());
+    tab(4);
+    EXPECT_EQ(GetFocus(), edits[0]->getHandle());
+}
+
+TEST_F(ComponentTest, MoveCenterPlacesTheWindowInTheMiddleOfTheScreen)
+{
+    window.setBounds(0, 0, 640, 480);
+    createShown();
+    window.moveCenter();
+    RECT bounds;
+    GetWindowRect(window.getHandle(), &bounds);
+    EXPECT_EQ(bounds.left, (GetSystemMetrics(SM_CXSCREEN) - 640) / 2);
+    EXPECT_EQ(bounds.top, (GetSystemMetrics(SM_CYSCREEN) - 480) / 2);
+    EXPECT_EQ(bounds.right - bounds.left, 640);
+}
+
+TEST_F(ComponentTest, ChildBoundsAreReadInTheParentsClientCoordinates)
+{
+    TestControl button(&window, 104, "BUTTON");
+    button.setBounds(30, 40, 50, 20);
+    createShown();
+    EXPECT_EQ(button.getX(), 30);
+    EXPECT_EQ(button.getY(), 40);
+    button.setBounds(60, 70, 55, 25);
+    RECT bounds = button.getBounds();
+    EXPECT_EQ(bounds.left, 60);
+    EXPECT_EQ(bounds.top, 70);
+    EXPECT_EQ(button.getWidth(), 55);
+    EXPECT_EQ(button.getHeight(), 25);
+}
+
+TEST_F(ComponentTest, SettersActOnTheWindowOnceItExists)
+{
+    TestControl edit(&window, 105, "EDIT");
+    edit.setEnabled(false);
+    EXPECT_FALSE(edit.setWindowText("early"));
+    createShown();
+    EXPECT_FALSE(IsWindowEnabled(edit.getHandle()));
+    edit.setEnabled(true);
+    EXPECT_TRUE(IsWindowEnabled(edit.getHandle()));
+    EXPECT_TRUE(edit.setWindowText("テキスト"));
+    EXPECT_EQ(edit.getWindowText(), "テキスト");
+    edit.setVisible(false);
+    EXPECT_FALSE(edit.isVisible());
+    edit.setVisible(true);
+    EXPECT_TRUE(edit.isVisible());
+}
+
+}  // namespace

@@ -1,0 +1,214 @@
+#include "framework/HMouseListener.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "framework/HWindow.h"
+#include "tests/support/MessagePump.h"
+
+namespace {
+
+using Journal = std::vector<std::string>;
+
+// Writes each gesture with the pressed button and the position it reports.
+class GestureRecorder : public HMouseListener {
+public:
+    explicit GestureRecorder(HComponent* target) : HMouseListener(target) {}
+
+    bool onDown() override { return note("down"); }
+    bool onUp() override
+    {
+        note("up");
+        return upAnswer;
+    }
+    bool onClick() override { return note("click"); }
+    bool onDoubleClick() override { return note("double"); }
+    bool onMove() override
+    {
+        ++moves;
+        return moveAnswer;
+    }
+    bool onDrag() override { return note("drag"); }
+    bool onBeginDrag() override { return note("begin"); }
+    bool onEndDrag() override { return note("end"); }
+
+    Journal journal;
+    int moves = 0;
+    bool upAnswer = true;
+    bool moveAnswer = true;
+
+private:
+    bool note(const std::string& name)
+    {
+        journal.push_back(name + " " + std::to_string(getPressedButton()) + " " +
+                          std::to_string(getX()) + "," + std::to_string(getY()));
+        return true;
+    }
+};
+
+class MouseTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.setClassName("TesselMouse");
+        window.setBounds(0, 0, 200, 150);
+        window.create();
+        ASSERT_NE(window.getHandle(), nullptr);
+        ShowWindow(window.getHandle(), SW_SHOW);
+    }
+    void TearDown() override
+    {
+        ReleaseCapture();
+        window.dispose();
+        MessagePump::drain();
+    }
+    LRESULT send(UINT message, WPARAM keys, int x, int y)
+    {
+        return SendMessageA(window.getHandle(), message, keys,
+                            MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)));
+    }
+    bool captured() const { return GetCapture() == window.getHandle(); }
+
+    HWindow window;
+    GestureRecorder mouse{&window};
+};
+
+TEST_F(MouseTest, PressAndReleaseWithinThreeOfThePressPointIsAClick)
+{
+    EXPECT_EQ(send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10), 0);
+    EXPECT_TRUE(captured());
+    send(WM_LBUTTONUP, 0, 13, 7);
+    EXPECT_FALSE(captured());
+    EXPECT_EQ(mouse.journal, (Journal{"down 1 10,10", "up 1 13,7", "click 1 13,7"}));
+    EXPECT_FALSE(mouse.isPressed());
+}
+
+TEST_F(MouseTest, ReleaseOutsideTheSquareIsNeitherClickNorDrag)
+{
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
+    send(WM_LBUTTONUP, 0, 14, 10);
+    EXPECT_EQ(mouse.journal, (Journal{"down 1 10,10", "up 1 14,10"}));
+}
+
+TEST_F(MouseTest, LeavingTheSquareStartsADragThatLastsUntilRelease)
+{
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
+    send(WM_MOUSEMOVE, MK_LBUTTON, 12, 10);
+    send(WM_MOUSEMOVE, MK_LBUTTON, 14, 10);
+    send(WM_MOUSEMOVE, MK_LBUTTON, 11, 10);
+    // Captured: positions left of the client area arrive negative.
+    send(WM_MOUSEMOVE, MK_LBUTTON, -5, -2);
+    EXPECT_TRUE(mouse.isDragging());
+    send(WM_LBUTTONUP, 0, 11, 10);
+    EXPECT_EQ(mouse.journal,
+              (Journal{"down 1 10,10", "begin 1 14,10", "drag 1 14,10", "drag 1 11,10",
+                       "drag 1 -5,-2", "up 1 11,10", "end 1 11,10"}));
+    EXPECT_EQ(mouse.moves, 4);
+    EXPECT_FALSE(captured());
+    EXPECT_FALSE(mouse.isDragging());
+}
+
+TEST_F(MouseTest, MoveAnsweringFalseHoldsBackDragCallbacksButKeepsDragging)
+{
+    mouse.moveAnswer = false;
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
+    send(WM_MOUSEMOVE, MK_LBUTTON, 20, 10);
+    EXPECT_TRUE(mouse.isDragging());
+    send(WM_LBUTTONUP, 0, 20, 10);
+    // The release still sees the drag: an end of drag and no click.
+    EXPECT_EQ(mouse.journal, (Journal{"down 1 10,10", "up 1 20,10", "end 1 20,10"}));
+}
+
+TEST_F(MouseTest, UpAnsweringFalseEndsTheGestureButKeepsTheCapture)
+{
+    mouse.upAnswer = false;
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
+    send(WM_MOUSEMOVE, MK_LBUTTON, 30, 10);
+    send(WM_LBUTTONUP, 0, 30, 10);
+    EXPECT_TRUE(captured());
+    EXPECT_FALSE(mouse.isPressed());
+    EXPECT_FALSE(mouse.isDragging());
+    EXPECT_EQ(mouse.journal,
+              (Journal{"down 1 10,10", "begin 1 30,10", "drag 1 30,10", "up 1 30,10"}));
+    // Press and release in place: no click either.
+    mouse.journal.clear();
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
+    send(WM_LBUTTONUP, 0, 10, 10);
+    EXPECT_EQ(mouse.journal, (Journal{"down 1 10,10", "up 1 10,10"}));
+}
+
+TEST_F(MouseTest, SecondButtonCancelsTheGesture)
+{
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
+    send(WM_MOUSEMOVE, MK_LBUTTON, 40, 10);
+    send(WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, 40, 10);
+    EXPECT_FALSE(captured());
+    EXPECT_FALSE(mouse.isPressed());
+    EXPECT_EQ(mouse.getPressedButton(), 0u);
+    send(WM_LBUTTONUP, MK_RBUTTON, 40, 10);
+    send(WM_RBUTTONUP, 0, 40, 10);
+    EXPECT_EQ(mouse.journal, (Journal{"down 1 10,10", "begin 1 40,10", "drag 1 40,10",
+                                      "end 0 40,10", "up 0 40,10", "up 0 40,10"}));
+}
+
+TEST_F(MouseTest, SecondButtonWithoutDragCancelsSilently)
+{
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
+    send(WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, 10, 10);
+    send(WM_LBUTTONUP, MK_RBUTTON, 10, 10);
+    EXPECT_EQ(mouse.journal, (Journal{"down 1 10,10", "up 0 10,10"}));
+    EXPECT_FALSE(captured());
+}
+
+TEST_F(MouseTest, RightAndMiddleClicksReportTheirButtons)
+{
+    send(WM_RBUTTONDOWN, MK_RBUTTON, 50, 50);
+    send(WM_RBUTTONUP, 0, 51, 52);
+    send(WM_MBUTTONDOWN, MK_MBUTTON, 60, 60);
+    send(WM_MBUTTONUP, 0, 60, 60);
+    EXPECT_EQ(mouse.journal, (Journal{"down 2 50,50", "up 2 51,52", "click 2 51,52",
+                                      "down 16 60,60", "up 16 60,60", "click 16 60,60"}));
+}
+
+TEST_F(MouseTest, ReleaseOfAnotherButtonIsNoClick)
+{
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
+    send(WM_RBUTTONUP, MK_LBUTTON, 10, 10);
+    EXPECT_EQ(mouse.journal, (Journal{"down 1 10,10", "up 1 10,10"}));
+}
+
+TEST_F(MouseTest, ReleaseAfterADoubleClickMessageIsADoubleClick)
+{
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
+    send(WM_LBUTTONUP, 0, 10, 10);
+    send(WM_LBUTTONDBLCLK, MK_LBUTTON, 10, 10);
+    send(WM_LBUTTONUP, 0, 11, 10);
+    EXPECT_EQ(mouse.journal, (Journal{"down 1 10,10", "up 1 10,10", "click 1 10,10",
+                                      "down 1 10,10", "up 1 11,10", "double 1 11,10"}));
+}
+
+TEST_F(MouseTest, MessageOfAnotherComponentStopsTheWalkAndChangesNothing)
+{
+    HWindow other;
+    LRESULT result = -1;
+    EXPECT_FALSE(mouse.handleEvent(window.getHandle(), WM_LBUTTONDOWN, MK_LBUTTON,
+                                   MAKELPARAM(10, 10), &other, &result));
+    EXPECT_EQ(result, -1);
+    EXPECT_TRUE(mouse.journal.empty());
+    EXPECT_FALSE(mouse.isPressed());
+}
+
+TEST_F(MouseTest, DisabledListenerGetsNoMessages)
+{
+    mouse.setEnabled(false);
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
+    send(WM_LBUTTONUP, 0, 10, 10);
+    EXPECT_TRUE(mouse.journal.empty());
+    mouse.setEnabled(true);
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
+    EXPECT_EQ(mouse.journal, (Journal{"down 1 10,10"}));
+}
+
+}  // namespace

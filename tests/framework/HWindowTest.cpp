@@ -1,0 +1,302 @@
+#include "framework/HWindow.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "framework/HApplication.h"
+#include "framework/HCommandListener.h"
+#include "framework/HGraphics.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/MessagePump.h"
+#include "tests/support/RecordingListener.h"
+#include "tests/support/TestControl.h"
+#include "tests/support/TestFolder.h"
+
+namespace {
+
+using Journal = std::vector<std::string>;
+
+const UINT kFirstStep = WM_APP + 1;
+const UINT kQuitStep = WM_APP + 2;
+
+class CommandRecorder : public HCommandListener {
+public:
+    bool onCommand(HWND /*window*/, uint32_t id, HComponent* /*component*/) override
+    {
+        ids.push_back(id);
+        return true;
+    }
+    std::vector<uint32_t> ids;
+};
+
+// Answers a message by calling a function; used to steer the loop from inside.
+class Step : public HEventListener {
+public:
+    Step(UINT code, void (*action)(HWND)) : HEventListener(HEventType(code, "STEP")), m_action(action)
+    {
+    }
+    bool handleEvent(HWND window, UINT, WPARAM, LPARAM, HComponent*, LRESULT* result) override
+    {
+        m_action(window);
+        *result = 0;
+        return true;
+    }
+
+private:
+    void (*m_action)(HWND);
+};
+
+// A key as the keyboard driver posts it, with its scan code.
+void postKey(HWND window, UINT key)
+{
+    LPARAM lParam = 1 | (static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16);
+    PostMessageA(window, WM_KEYDOWN, key, lParam);
+    PostMessageA(window, WM_KEYUP, key, lParam | 0xC0000000);
+}
+
+TEST(HWindowTest, The129thAcceleratorIsRefused)
+{
+    HWindow window;
+    window.setClassName("TesselAcceleratorLimit");
+    for (int i = 0; i < HWindow::ACCELERATOR_LIMIT; ++i) {
+        ASSERT_EQ(window.addAccelerator(FVIRTKEY, static_cast<uint16_t>(VK_F1 + i % 12),
+                                        static_cast<uint16_t>(3000 + i)),
+                  i + 1);
+    }
+    EXPECT_EQ(window.addAccelerator(FVIRTKEY, 'Z', 4000), -1);
+    EXPECT_EQ(window.getAcceleratorCount(), HWindow::ACCELERATOR_LIMIT);
+}
+
+TEST(HWindowTest, AcceleratorKeyBecomesACommandAndNeverACharacter)
+{
+    HWindow window;
+    window.setClassName("TesselAccelerator");
+    window.setBounds(0, 0, 200, 100);
+    ASSERT_EQ(window.addAccelerator(FVIRTKEY | FNOINVERT, 'A', 3001), 1);
+    CommandRecorder commands;
+    Journal characters;
+    RecordingListener charListener(HEventType::WM_CHAR_TYPE, "char", &characters);
+    Step first(kFirstStep, [](HWND w) { PostMessageA(w, kQuitStep, 0, 0); });
+    Step quit(kQuitStep, [](HWND) { PostQuitMessage(0); });
+    window.addEventListener(&commands);
+    window.addEventListener(&charListener);
+    window.addEventListener(&first);
+    window.addEventListener(&quit);
+    window.create();
+    ASSERT_NE(window.getHandle(), nullptr);
+    // Added to a window that already runs: built into its table at once.
+    ASSERT_EQ(window.addAccelerator(FVIRTKEY, VK_F2, 3002), 2);
+
+    postKey(window.getHandle(), 'A');
+    postKey(window.getHandle(), 'B');
+    postKey(window.getHandle(), VK_F2);
+    PostMessageA(window.getHandle(), kFirstStep, 0, 0);
+    EXPECT_TRUE(window.show(true));
+
+    EXPECT_EQ(commands.ids, (std::vector<uint32_t>{3001, 3002}));
+    // 'B' is no accelerator, so it shows that characters do come through.
+    ASSERT_EQ(characters.size(), 1u);
+    EXPECT_EQ(charListener.getLastWParam(), static_cast<WPARAM>('b'));
+    window.dispose();
+    MessagePump::drain();
+}
+
+TEST(HWindowTest, LoopEndsWhenTheWindowIsDisposed)
+{
+    static HWindow* s_window = nullptr;
+    HWindow window;
+    s_window = &window;
+    window.setClassName("TesselDisposeEndsLoop");
+    window.setBounds(0, 0, 200, 100);
+    Step close(kFirstStep, [](HWND) { s_window->dispose(); });
+    window.addEventListener(&close);
+    window.create();
+    PostMessageA(window.getHandle(), kFirstStep, 0, 0);
+    EXPECT_TRUE(window.show(true));
+    EXPECT_EQ(window.getHandle(), nullptr);
+    // The class went with the window.
+    WNDCLASSEXA record = {};
+    record.cbSize = sizeof(record);
+    EXPECT_FALSE(GetClassInfoExA(GetModuleHandleA(nullptr), "TesselDisposeEndsLoop", &record));
+    // A second loop of the same object is not ended by the first one's quit message.
+    window.create();
+    PostMessageA(window.getHandle(), kFirstStep, 0, 0);
+    EXPECT_TRUE(window.show(true));
+    s_window = nullptr;
+}
+
+TEST(HWindowTest, ShowFalseHidesWithoutEnteringTheLoop)
+{
+    HWindow window;
+    window.setClassName("TesselHide");
+    window.setBounds(0, 0, 200, 100);
+    window.create();
+    ShowWindow(window.getHandle(), SW_SHOW);
+    EXPECT_TRUE(window.isShown());
+    EXPECT_FALSE(window.show(false));
+    EXPECT_FALSE(window.isShown());
+    EXPECT_NE(window.getHandle(), nullptr);
+    window.dispose();
+    MessagePump::drain();
+}
+
+TEST(HWindowTest, ClassRegisteredByAnotherLiveWindowMakesNoWindow)
+{
+    TestFolder folder;
+    LogCapture log({"info"});
+    HWindow first;
+    first.setClassName("TesselTwin");
+    first.create();
+    ASSERT_NE(first.getHandle(), nullptr);
+    HWindow second;
+    second.setClassName("TesselTwin");
+    second.create();
+    EXPECT_EQ(second.getHandle(), nullptr);
+    EXPECT_FALSE(second.show(true));
+    first.dispose();
+    MessagePump::drain();
+    std::string text = log.text();
+    EXPECT_NE(text.find("GetClassInfoEx:true"), std::string::npos);
+    EXPECT_NE(text.find("ウィンドウの表示に失敗"), std::string::npos);
+}
+
+TEST(HWindowTest, ResizableStyleTakesEffectAtCreation)
+{
+    HWindow window;
+    window.setClassName("TesselResizable");
+    window.setResizable(true);
+    window.create();
+    LONG_PTR style = GetWindowLongPtrA(window.getHandle(), GWL_STYLE);
+    EXPECT_NE(style & WS_THICKFRAME, 0);
+    EXPECT_NE(style & WS_MAXIMIZEBOX, 0);
+    window.dispose();
+    window.setResizable(false);
+    window.create();
+    style = GetWindowLongPtrA(window.getHandle(), GWL_STYLE);
+    EXPECT_EQ(style & WS_THICKFRAME, 0);
+    window.dispose();
+    MessagePump::drain();
+}
+
+// Counts the frames the loop asks for and ends the loop after the third.
+class FrameCounter : public HWindow {
+public:
+    void draw(HGraphics* graphics) override
+    {
+        deviceType = graphics != nullptr ? graphics->getType() : -1;
+        if (++frames == 3) {
+            PostQuitMessage(0);
+        }
+    }
+    int frames = 0;
+    int deviceType = 0;
+};
+
+class LoopDrawingTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        HApplication::uninitializeApplication();
+        HApplication::initializeApplication(nullptr, nullptr, "", 0, 0);
+        MessagePump::drain();
+    }
+};
+
+TEST_F(LoopDrawingTest, IdleDrawingRendersFramesThroughTheLoopsDirect3DDevice)
+{
+    HApplication::initializeApplication(GetModuleHandleA(nullptr), nullptr, "", SW_SHOW,
+                                        HApplication::FLAG_DIRECTX | HApplication::FLAG_IDLE_DRAW);
+    ASSERT_TRUE(HApplication::isFlagSet(HApplication::FLAG_DIRECTX));
+    FrameCounter window;
+    window.setClassName("TesselIdleDrawing");
+    window.setBounds(0, 0, 160, 120);
+    EXPECT_TRUE(window.show(true));
+    EXPECT_EQ(window.frames, 3);
+    EXPECT_EQ(window.deviceType, HGraphics::TYPE_DIRECTX);
+    // The device went with the loop.
+    EXPECT_EQ(window.getLoopGraphics(), nullptr);
+    window.dispose();
+}
+
+TEST_F(LoopDrawingTest, WithoutIdleDrawingTheLoopOnlyKeepsTheDevice)
+{
+    static FrameCounter* s_window = nullptr;
+    static bool s_hadDevice = false;
+    HApplication::initializeApplication(GetModuleHandleA(nullptr), nullptr, "", SW_SHOW,
+                                        HApplication::FLAG_DIRECTX);
+    FrameCounter window;
+    s_window = &window;
+    window.setClassName("TesselNoIdleDrawing");
+    window.setBounds(0, 0, 160, 120);
+    Step quit(kQuitStep, [](HWND) {
+        s_hadDevice = s_window->getLoopGraphics() != nullptr;
+        PostQuitMessage(0);
+    });
+    window.addEventListener(&quit);
+    window.create();
+    // Posted behind a few idle turns of the loop.
+    SetTimer(window.getHandle(), 1, 50, nullptr);
+    Step tick(WM_TIMER, [](HWND w) {
+        KillTimer(w, 1);
+        PostMessageA(w, kQuitStep, 0, 0);
+    });
+    window.addEventListener(&tick);
+    EXPECT_TRUE(window.show(true));
+    EXPECT_TRUE(s_hadDevice);
+    EXPECT_EQ(window.frames, 0);
+    window.dispose();
+    s_window = nullptr;
+}
+
+TEST(HWindowListeners, ControlColoursComeFromTheControlsComponent)
+{
+    HWindow window;
+    window.setClassName("TesselColours");
+    TestControl edit(&window, 300, "EDIT");
+    edit.setForeground(HColor(10, 20, 30));
+    edit.setBackground(HColor(200, 210, 220));
+    window.create();
+    HDC dc = GetDC(edit.getHandle());
+    LRESULT brush = SendMessageA(window.getHandle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                                 reinterpret_cast<LPARAM>(edit.getHandle()));
+    EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), edit.ctlColor(nullptr));
+    EXPECT_EQ(GetTextColor(dc), RGB(10, 20, 30));
+    EXPECT_EQ(GetBkColor(dc), RGB(200, 210, 220));
+    LOGBRUSH look = {};
+    GetObjectA(reinterpret_cast<HBRUSH>(brush), sizeof(look), &look);
+    EXPECT_EQ(look.lbColor, RGB(200, 210, 220));
+    // A control that is no component gets the platform's colours.
+    LRESULT other = SendMessageA(window.getHandle(), WM_CTLCOLORSTATIC,
+                                 reinterpret_cast<WPARAM>(dc), 0);
+    EXPECT_NE(reinterpret_cast<HBRUSH>(other), edit.ctlColor(nullptr));
+    ReleaseDC(edit.getHandle(), dc);
+    window.dispose();
+    MessagePump::drain();
+}
+
+TEST(HWindowListeners, NotificationGoesToTheSendersComponent)
+{
+    HWindow window;
+    window.setClassName("TesselNotify");
+    TestControl button(&window, 301, "BUTTON");
+    Journal journal;
+    RecordingListener onButton(HEventType::WM_NOTIFY_TYPE, "button", &journal);
+    button.addEventListener(&onButton);
+    window.create();
+    NMHDR header = {};
+    header.hwndFrom = button.getHandle();
+    header.idFrom = 301;
+    header.code = NM_CLICK;
+    onButton.setAnswer(77, true);
+    EXPECT_EQ(SendMessageA(window.getHandle(), WM_NOTIFY, 301, reinterpret_cast<LPARAM>(&header)),
+              77);
+    EXPECT_EQ(journal, (Journal{"button"}));
+    window.dispose();
+    MessagePump::drain();
+}
+
+}  // namespace

@@ -1,0 +1,310 @@
+// The sample game the build writes: its folder layout, its chip bitmaps chip by chip, and maps
+// that load unchanged and look like places.
+#include <cmath>
+#include <cstdint>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "framework/HText.h"
+#include "scenario/ZDArea.h"
+#include "scenario/ZDBMap.h"
+#include "tests/support/GameDirectory.h"
+#include "tests/support/TestFolder.h"
+
+namespace {
+
+const char* const kScenarios[] = {"Default", "Islands", "Northland"};
+
+std::string scenarioPath(const std::string& scenario, const std::string& rest)
+{
+    return GameDirectory::sampleGame() + "\\" + scenario + "\\" + rest;
+}
+
+uint32_t little(const std::string& bytes, size_t offset, int count)
+{
+    uint32_t value = 0;
+    for (int i = count - 1; i >= 0; --i) {
+        value = value << 8 | static_cast<uint8_t>(bytes[offset + i]);
+    }
+    return value;
+}
+
+// A 24-bit BMP read by hand, top row first.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;  // red << 16 | green << 8 | blue
+
+    uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+Picture readBmp(const std::string& path)
+{
+    std::string bytes = TestFolder::read(path);
+    Picture picture;
+    if (bytes.size() < 54 || bytes.compare(0, 2, "BM") != 0 || little(bytes, 14, 4) != 40
+        || little(bytes, 28, 2) != 24) {
+        ADD_FAILURE() << path << " is not a 24-bit BMP with a 40-byte header";
+        return picture;
+    }
+    picture.width = static_cast<int>(little(bytes, 18, 4));
+    picture.height = static_cast<int>(little(bytes, 22, 4));
+    size_t offset = little(bytes, 10, 4);
+    size_t row = (static_cast<size_t>(picture.width) * 3 + 3) & ~static_cast<size_t>(3);
+    if (bytes.size() < offset + row * picture.height) {
+        ADD_FAILURE() << path << " is short";
+        return Picture();
+    }
+    for (int y = 0; y < picture.height; ++y) {
+        size_t start = offset + row * (picture.height - 1 - y);  // bottom-up rows
+        for (int x = 0; x < picture.width; ++x) {
+            picture.pixels.push_back(little(bytes, start + 3 * x, 3));
+        }
+    }
+    return picture;
+}
+
+// Pixel (x, y) of chip n of a sheet of 20 chips per row.
+uint32_t chipPixel(const Picture& sheet, int chip, int x, int y)
+{
+    return sheet.at(chip % 20 * 32 + x, chip / 20 * 32 + y);
+}
+
+// The 124 pixels round a chip's rim.
+std::vector<std::pair<int, int>> rim()
+{
+    std::vector<std::pair<int, int>> cells;
+    for (int i = 0; i < 32; ++i) {
+        cells.push_back({i, 0});
+        cells.push_back({i, 31});
+        if (i > 0 && i < 31) {
+            cells.push_back({0, i});
+            cells.push_back({31, i});
+        }
+    }
+    return cells;
+}
+
+double distance(std::pair<int, int> a, std::pair<int, int> b)
+{
+    return std::hypot(a.first - b.first, a.second - b.second);
+}
+
+// The default border table: edge masks by position in a group, group 1 apart.
+const uint32_t kGroupOneMasks[18] = {0xA00, 0x012, 0x005, 0x480, 0x028, 0x140, 0x202, 0x014, 0x401,
+                                     0x880, 0x500, 0x088, 0x050, 0x022, 0x240, 0x024, 0x009, 0x900};
+const uint32_t kGroupMasks[18] = {0x012, 0x480, 0xA00, 0x005, 0x028, 0x140, 0x202, 0x401, 0x880,
+                                  0x014, 0x500, 0x088, 0x050, 0x022, 0x240, 0x024, 0x009, 0x900};
+
+// Rim pixel of each slot (bit 1 << i: A1..A6, then B1..B6). The left and right edges carry A
+// above B; the half edges above and below carry A left of B. A slot and the slot facing it
+// on the neighbour (same letter, opposite edge) meet at one point of the shared edge: the
+// same row on the left and right edges, 16 pixels apart along the half edges.
+const std::pair<int, int> kSlotPixels[12] = {
+    {4, 0}, {0, 10}, {4, 31}, {20, 31}, {31, 10}, {20, 0},
+    {11, 0}, {0, 21}, {11, 31}, {27, 31}, {31, 21}, {27, 0},
+};
+
+// The terrain chip each group's line is drawn on.
+const int kGroupBackdrop[12] = {-1, 0, 0, 4, 6, 2, 3, 0, 19, 8, 14, 17};
+
+// Neighbour masks of the walls 16..24 and roads 25..39 (bit = 1 << direction) and the middle
+// of the shared edge towards each direction.
+const uint32_t kConnectorMasks[15] = {18, 9, 36, 17, 5, 34, 40, 10, 20, 42, 21, 37, 41, 44, 13};
+const std::pair<int, int> kEdgeMiddles[6] = {{8, 0}, {0, 16}, {8, 31}, {24, 31}, {31, 16}, {24, 0}};
+
+}  // namespace
+
+TEST(SampleGameFolder, HoldsScenariosWithConfigAreaListMapsAndChips)
+{
+    for (const char* scenario : kScenarios) {
+        SCOPED_TRACE(scenario);
+        EXPECT_TRUE(TestFolder::exists(scenarioPath(scenario, "Config")));
+        EXPECT_TRUE(TestFolder::exists(scenarioPath(scenario, "Picture\\BMAPCHAR.BMP")));
+        EXPECT_TRUE(TestFolder::exists(scenarioPath(scenario, "Picture\\BMAPOBJ.BMP")));
+        std::string text = TestFolder::read(scenarioPath(scenario, "Data\\AreaData"));
+        std::vector<std::unique_ptr<ZDArea>> areas;
+        ASSERT_GT(ZDArea::parseList(text.c_str(), &areas, HFile("AreaData")), 0);
+        EXPECT_EQ(text.substr(text.size() - 5), "\r\nEnd");
+        for (const auto& area : areas) {
+            std::string map = TestFolder::read(scenarioPath(scenario, "Data\\BMap_No" + std::to_string(area->getNumber())));
+            EXPECT_EQ(map.size(), ZDBMap::IMAGE_SIZE) << area->getNumber();
+            const std::string& name = area->getName();
+            EXPECT_TRUE(name.size() >= 2 && HText::isDoubleByte(name.data(), name.size(), 0)) << name;
+            EXPECT_FALSE(area->getMusic().empty());
+            for (int k = 0; k < 8; ++k) {
+                EXPECT_LE(area->getLink(k), static_cast<int32_t>(areas.size()));
+                EXPECT_NE(area->getLink(k), area->getNumber());
+            }
+        }
+        if (std::string(scenario) == "Default") {
+            EXPECT_GE(areas.size(), 12u);
+        }
+    }
+}
+
+TEST(SampleChipSheets, HoldTwentyChipsOfThirtyTwoPixelsPerRow)
+{
+    Picture characters = readBmp(scenarioPath("Default", "Picture\\BMAPCHAR.BMP"));
+    Picture objects = readBmp(scenarioPath("Default", "Picture\\BMAPOBJ.BMP"));
+    EXPECT_EQ(characters.width, 640);
+    EXPECT_EQ(characters.height, 384);  // 240 chips
+    EXPECT_EQ(objects.width, 640);
+    EXPECT_EQ(objects.height, 64);  // 40 chips
+}
+
+TEST(SampleChipSheets, CharacterChipsHaveNoTransparentPixel)
+{
+    Picture characters = readBmp(scenarioPath("Default", "Picture\\BMAPCHAR.BMP"));
+    size_t black = 0;
+    for (uint32_t pixel : characters.pixels) {
+        black += pixel == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(black, 0u);
+}
+
+TEST(SampleChipSheets, ObjectChipsDrawOnTransparentBlack)
+{
+    Picture objects = readBmp(scenarioPath("Default", "Picture\\BMAPOBJ.BMP"));
+    ASSERT_EQ(objects.height, 64);
+    for (int chip = 0; chip < 40; ++chip) {
+        int drawn = 0;
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                drawn += chipPixel(objects, chip, x, y) != 0 ? 1 : 0;
+            }
+        }
+        if (chip == 0) {
+            EXPECT_EQ(drawn, 0) << "chip 0 is no object";
+        } else {
+            EXPECT_GT(drawn, 60) << chip;
+            EXPECT_LT(drawn, 32 * 32 - 60) << chip << " leaves the terrain visible";
+        }
+    }
+}
+
+TEST(SampleChipSheets, BorderChipsDrawTheirLineThroughExactlyTheSlotsOfTheDefaultTable)
+{
+    Picture characters = readBmp(scenarioPath("Default", "Picture\\BMAPCHAR.BMP"));
+    ASSERT_EQ(characters.height, 384);
+    for (int group = 1; group <= 11; ++group) {
+        for (int position = 0; position < 18; ++position) {
+            int chip = group == 1 ? 22 + position : 20 * group + 2 + position;
+            uint32_t mask = group == 1 ? kGroupOneMasks[position] : kGroupMasks[position];
+            SCOPED_TRACE(testing::Message() << "chip " << chip);
+            std::vector<std::pair<int, int>> changed;
+            for (const auto& pixel : rim()) {
+                if (chipPixel(characters, chip, pixel.first, pixel.second)
+                    != chipPixel(characters, kGroupBackdrop[group], pixel.first, pixel.second)) {
+                    changed.push_back(pixel);
+                }
+            }
+            for (int slot = 0; slot < 12; ++slot) {
+                bool named = (mask & (1u << slot)) != 0;
+                bool touched = false;
+                for (const auto& pixel : changed) {
+                    touched = touched || distance(pixel, kSlotPixels[slot]) <= 1.5;
+                }
+                EXPECT_EQ(touched, named) << "slot " << slot;
+            }
+            for (const auto& pixel : changed) {
+                bool nearNamed = false;
+                for (int slot = 0; slot < 12; ++slot) {
+                    nearNamed = nearNamed || ((mask & (1u << slot)) != 0 && distance(pixel, kSlotPixels[slot]) <= 5);
+                }
+                EXPECT_TRUE(nearNamed) << "stray line pixel at " << pixel.first << "," << pixel.second;
+            }
+        }
+    }
+}
+
+TEST(SampleChipSheets, WallAndRoadChipsReachExactlyTheNeighboursOfTheirMask)
+{
+    Picture objects = readBmp(scenarioPath("Default", "Picture\\BMAPOBJ.BMP"));
+    ASSERT_EQ(objects.height, 64);
+    for (int chip = 16; chip < 40; ++chip) {
+        uint32_t mask = kConnectorMasks[chip < 25 ? chip - 16 : chip - 25];
+        SCOPED_TRACE(testing::Message() << "chip " << chip);
+        std::vector<std::pair<int, int>> drawn;
+        for (const auto& pixel : rim()) {
+            if (chipPixel(objects, chip, pixel.first, pixel.second) != 0) {
+                drawn.push_back(pixel);
+            }
+        }
+        for (int direction = 0; direction < 6; ++direction) {
+            bool named = (mask & (1u << direction)) != 0;
+            bool reached = false;
+            for (const auto& pixel : drawn) {
+                reached = reached || distance(pixel, kEdgeMiddles[direction]) <= 1;
+            }
+            EXPECT_EQ(reached, named) << "direction " << direction;
+        }
+        for (const auto& pixel : drawn) {
+            bool nearNamed = false;
+            for (int direction = 0; direction < 6; ++direction) {
+                nearNamed = nearNamed || ((mask & (1u << direction)) != 0 && distance(pixel, kEdgeMiddles[direction]) <= 6);
+            }
+            EXPECT_TRUE(nearNamed) << "stray pixel at " << pixel.first << "," << pixel.second;
+        }
+    }
+}
+
+TEST(SampleMaps, AreStoredAsTheyLoadAndLookLikePlaces)
+{
+    int fullGroupMaps = 0;
+    int walledMaps = 0;
+    int riverCells = 0;
+    for (const char* scenario : kScenarios) {
+        std::string text = TestFolder::read(scenarioPath(scenario, "Data\\AreaData"));
+        std::vector<std::unique_ptr<ZDArea>> areas;
+        ZDArea::parseList(text.c_str(), &areas, HFile("AreaData"));
+        std::set<int> terrains;
+        for (const auto& area : areas) {
+            SCOPED_TRACE(testing::Message() << scenario << " map " << area->getNumber());
+            std::string bytes = TestFolder::read(scenarioPath(scenario, "Data\\BMap_No" + std::to_string(area->getNumber())));
+            ZDBMap loaded;
+            ASSERT_TRUE(loaded.createFromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), HFile(), 1));
+            ZDBMap repaired(loaded);
+            repaired.correct();
+            std::vector<uint8_t> before(ZDBMap::IMAGE_SIZE, 0);
+            std::vector<uint8_t> after(ZDBMap::IMAGE_SIZE, 0);
+            loaded.writeToBytes(before.data());
+            repaired.writeToBytes(after.data());
+            EXPECT_TRUE(before == after) << "the repair changes the map";
+            EXPECT_EQ(area->getCityCount(), static_cast<int32_t>(loaded.getCityCount()));
+            EXPECT_EQ(area->getWallCount(), static_cast<int32_t>(loaded.getWallCount()));
+            EXPECT_EQ(area->getRoadCount(), static_cast<int32_t>(loaded.getRoadCount()));
+            EXPECT_GT(loaded.getCityCount(), 0u);
+
+            int groups = 0;
+            for (uint32_t k = 0; k < 8; ++k) {
+                groups += loaded.getConnectCount(k) > 0 ? 1 : 0;
+                EXPECT_EQ(loaded.getConnectCount(k) > 0, area->getLink(static_cast<int>(k)) != 0) << "group " << k + 1;
+            }
+            fullGroupMaps += groups == 8 ? 1 : 0;
+            walledMaps += loaded.getWallCount() > 0 ? 1 : 0;
+            for (uint32_t x = 0; x < 32; ++x) {
+                for (uint32_t y = 0; y < 32; ++y) {
+                    uint8_t chip = loaded.getCharacter(x, y);
+                    terrains.insert(chip);
+                    riverCells += chip / 20 >= 2 && chip / 20 <= 3 && chip % 20 >= 2 ? 1 : 0;
+                    // Water lies at height 0, mountains stand high.
+                    if (chip == 10 || chip == 11) {
+                        EXPECT_EQ(loaded.getHeight(x, y), 0u);
+                    }
+                    if (chip == 8 || chip == 9) {
+                        EXPECT_GE(loaded.getHeight(x, y), 9u);
+                    }
+                }
+            }
+        }
+        EXPECT_GE(terrains.size(), 12u) << scenario;
+    }
+    EXPECT_GE(fullGroupMaps, 3);
+    EXPECT_GE(walledMaps, 3);
+    EXPECT_GT(riverCells, 100);
+}

@@ -1,0 +1,529 @@
+#include "scenario/ZDAreaMapData.h"
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <random>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "framework/HImage.h"
+#include "sample/SGCanvas.h"
+#include "tests/support/FaultySystem.h"
+#include "tests/support/GameDirectory.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/TestFolder.h"
+
+namespace {
+
+const char* const kSampleScenarios[] = {"Default", "Islands", "Northland"};
+
+std::string areaLine(const std::string& name, int roads = 0)
+{
+    ZDArea area;
+    area.setName(name);
+    area.setRoadCount(roads);
+    area.setLink(0, 2);
+    area.setMusic("bgm.mid");
+    char line[1024] = {};
+    area.formatLine(line, sizeof(line));
+    return line;
+}
+
+std::string areaList(std::initializer_list<std::string> names)
+{
+    std::string text;
+    for (const std::string& name : names) {
+        text += areaLine(name) + "\r\n";
+    }
+    return text + "End";
+}
+
+// A map of grass with one city, counted; edits go through the callback.
+std::string mapImage(const std::function<void(ZDBMap&)>& edit = nullptr)
+{
+    ZDBMap map;
+    map.setObject(5, 6, 3);
+    map.setHeight(5, 6, 2);
+    map.correct();
+    if (edit) {
+        edit(map);
+    }
+    std::string image(ZDBMap::IMAGE_SIZE, '\0');
+    map.writeToBytes(reinterpret_cast<uint8_t*>(&image[0]));
+    return image;
+}
+
+std::string bitmap(int width, int height)
+{
+    SGCanvas canvas(width, height);
+    canvas.fill(SGColor{30, 120, 60});
+    return canvas.toBmp();
+}
+
+// A scenario folder: AreaData with the given names, the listed map files, and (optionally)
+// its own chip bitmaps of a given width.
+void makeScenario(const std::string& folder, std::initializer_list<std::string> names,
+                  std::initializer_list<int> maps, int pictureWidth = 0)
+{
+    TestFolder::makeFolder(folder + "\\Data");
+    TestFolder::write(folder + "\\Data\\AreaData", areaList(names));
+    for (int number : maps) {
+        TestFolder::write(folder + "\\Data\\BMap_No" + std::to_string(number), mapImage());
+    }
+    if (pictureWidth > 0) {
+        TestFolder::makeFolder(folder + "\\Picture");
+        TestFolder::write(folder + "\\Picture\\BMAPCHAR.BMP", bitmap(pictureWidth, 384));
+        TestFolder::write(folder + "\\Picture\\BMAPOBJ.BMP", bitmap(pictureWidth, 64));
+    }
+}
+
+// Every file under a folder with its size and a hash of its bytes, to tell that nothing on
+// disk changed.
+std::map<std::string, std::string> snapshot(const std::string& folder)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        std::string path = entry.path().string();
+        if (!entry.is_regular_file()) {
+            files[path] = "folder";
+            continue;
+        }
+        std::string bytes = TestFolder::read(path);
+        uint64_t hash = 14695981039346656037ull;
+        for (char c : bytes) {
+            hash = (hash ^ static_cast<uint8_t>(c)) * 1099511628211ull;
+        }
+        files[path] = std::to_string(bytes.size()) + " bytes, hash " + std::to_string(hash);
+    }
+    return files;
+}
+
+std::string absolute(const TestFolder& folder, const std::string& relative)
+{
+    return folder.path() + "\\" + relative;
+}
+
+}  // namespace
+
+TEST(ScenarioLoading, AFolderWithoutAreaDataLoadsNoAreasAndSucceeds)
+{
+    TestFolder folder;
+    GameDirectory game("");
+    TestFolder::makeFolder("S\\Picture");
+    TestFolder::write("S\\Picture\\BMAPCHAR.BMP", bitmap(640, 384));
+    TestFolder::write("S\\Picture\\BMAPOBJ.BMP", bitmap(640, 64));
+    ZDAreaMapData data;
+    EXPECT_TRUE(data.load(HFile("S"), HFile()));
+    EXPECT_EQ(data.getAreaCount(), 0u);
+    EXPECT_EQ(data.getBMap(0), nullptr);
+    EXPECT_TRUE(data.getAreaDataFile().isEmpty());
+    ASSERT_NE(data.getCharacterImage(), nullptr);
+    EXPECT_EQ(data.getCharacterImage()->getWidth(), 640);
+    EXPECT_EQ(data.getObjectImage()->getHeight(), 64);
+    EXPECT_FALSE(data.isModified());
+}
+
+TEST(ScenarioLoading, MissingAndShortMapFilesGiveEmptyAndPartialMaps)
+{
+    TestFolder folder;
+    GameDirectory game("");
+    LogCapture log({"info", "debug"});
+    makeScenario("S", {"一", "二", "三"}, {1});
+    // Map 3 holds its character and object layers; the rest is read from earlier bytes.
+    TestFolder::write("S\\Data\\BMap_No3", mapImage().substr(0, 2100));
+    ZDAreaMapData data;
+    EXPECT_FALSE(data.load(HFile("S"), HFile()));
+    ASSERT_EQ(data.getAreaCount(), 3u);
+    EXPECT_EQ(data.getBMap(0)->getObject(5, 6), 3);
+    EXPECT_EQ(data.getBMap(0)->getHeight(5, 6), 2);
+    EXPECT_EQ(data.getBMap(1)->getObject(5, 6), 0);
+    EXPECT_EQ(data.getBMap(1)->getNumber(), 2u);
+    EXPECT_EQ(data.getBMap(1)->getFile().getName(), "BMap_No2");
+    EXPECT_EQ(data.getBMap(2)->getObject(5, 6), 3);
+    EXPECT_EQ(data.getBMap(2)->getHeight(5, 6), 0) << "the height layer was not in the file";
+    std::string text = log.text();
+    EXPECT_NE(text.find("load:error to BMap file read"), std::string::npos);
+    EXPECT_NE(text.find("load:file=.\\S\\Data\\BMap_No2"), std::string::npos);
+}
+
+TEST(ScenarioLoading, PicturesComeFromTheDefaultScenarioWhenTheScenarioHasNone)
+{
+    TestFolder folder;
+    makeScenario("Game\\Default", {"既定"}, {1}, 320);
+    makeScenario("Game\\Other", {"他"}, {1});
+    // A closing separator in the registry value does not matter.
+    GameDirectory game(absolute(folder, "Game\\"));
+    ZDAreaMapData data;
+    EXPECT_TRUE(data.load(HFile("Game\\Other"), HFile()));
+    EXPECT_EQ(data.getAreaCount(), 1u);
+    EXPECT_EQ(data.getCharacterImageFile().getPath(), absolute(folder, "Game\\Default\\Picture\\BMAPCHAR.BMP"));
+    ASSERT_NE(data.getObjectImage(), nullptr);
+    EXPECT_EQ(data.getObjectImage()->getWidth(), 320);
+
+    // The scenario's own pictures win.
+    TestFolder::makeFolder("Game\\Other\\Picture");
+    TestFolder::write("Game\\Other\\Picture\\BMAPOBJ.BMP", bitmap(64, 64));
+    EXPECT_TRUE(data.load(HFile("Game\\Other"), HFile()));
+    EXPECT_EQ(data.getObjectImage()->getWidth(), 64);
+    EXPECT_EQ(data.getCharacterImage()->getWidth(), 320);
+}
+
+TEST(ScenarioLoading, WithoutAnInstallDirectoryAScenarioWithoutPicturesHasNoImages)
+{
+    TestFolder folder;
+    GameDirectory game("");
+    makeScenario("S", {"一"}, {1});
+    ZDAreaMapData data;
+    EXPECT_TRUE(data.load(HFile("S"), HFile()));
+    EXPECT_TRUE(ZDAreaMapData::getGameDirectory().isEmpty());
+    EXPECT_TRUE(data.getCharacterImageFile().isEmpty());
+    EXPECT_TRUE(data.getObjectImageFile().isEmpty());
+    EXPECT_EQ(data.getCharacterImage(), nullptr);
+    EXPECT_EQ(data.getObjectImage(), nullptr);
+}
+
+TEST(ScenarioLoading, AnEmptyFolderArgumentMeansTheDefaultScenario)
+{
+    TestFolder folder;
+    makeScenario("Game\\Default", {"既定", "二"}, {1, 2}, 640);
+    makeScenario("Elsewhere", {"別"}, {1});
+    GameDirectory game(absolute(folder, "Game"));
+    ZDAreaMapData data;
+    EXPECT_TRUE(data.load(HFile(), HFile(absolute(folder, "Game\\Default\\Data\\AreaData"))));
+    EXPECT_EQ(data.getScenarioDirectory().getPath(), absolute(folder, "Game\\Default"));
+    EXPECT_EQ(data.getAreaCount(), 2u);
+
+    // An AreaData file named by the caller is read wherever it lies, with its own maps.
+    EXPECT_TRUE(data.load(HFile("Game\\Default"), HFile("Elsewhere\\Data\\AreaData")));
+    ASSERT_EQ(data.getAreaCount(), 1u);
+    EXPECT_EQ(data.getArea(0)->getName(), "別");
+    EXPECT_EQ(data.getBMap(0)->getFile().getPath(), "Elsewhere\\Data\\BMap_No1");
+}
+
+TEST(ScenarioLoading, AFolderThatIsNotThereFailsAndEmptiesEverything)
+{
+    TestFolder folder;
+    GameDirectory game("");
+    LogCapture log({"info"});
+    makeScenario("S", {"一"}, {1});
+    ZDAreaMapData data;
+    ASSERT_TRUE(data.load(HFile("S"), HFile()));
+    // Neither the previous scenario nor a file of that name stands in for the folder.
+    TestFolder::write("File", "x");
+    for (const char* missing : {"Gone", "File"}) {
+        EXPECT_FALSE(data.load(HFile(missing), HFile()));
+        EXPECT_EQ(data.getAreaCount(), 0u);
+        EXPECT_TRUE(data.getScenarioDirectory().isEmpty());
+        EXPECT_TRUE(data.getAreaDataFile().isEmpty());
+        EXPECT_TRUE(data.getCallableDirectory().isEmpty());
+    }
+    EXPECT_TRUE(log.contains("load:scenario directory isn't exist"));
+}
+
+TEST(ScenarioLoading, ARepairedCellReportsModifiedButACorrectedCountDoesNot)
+{
+    TestFolder folder;
+    GameDirectory game("");
+    LogCapture log({"info"});
+    makeScenario("S", {"一"}, {1});
+    TestFolder::write("S\\Data\\BMap_No1", mapImage([](ZDBMap& map) { map.setHeight(3, 4, 20); }));
+    ZDAreaMapData data;
+    EXPECT_TRUE(data.load(HFile("S"), HFile()));
+    EXPECT_TRUE(data.isModified());
+    EXPECT_EQ(data.getBMap(0)->getHeight(3, 4), 15);
+    EXPECT_EQ(data.getBMap(0)->getLoaded().getHeight(3, 4), 20);
+    EXPECT_TRUE(log.contains("warn:height range orver"));
+
+    TestFolder::write("S\\Data\\BMap_No1", mapImage([](ZDBMap& map) { map.setCityCount(5); }));
+    EXPECT_TRUE(data.load(HFile("S"), HFile()));
+    EXPECT_EQ(data.getBMap(0)->getCityCount(), 1u);
+    EXPECT_FALSE(data.isModified());
+}
+
+// The native system, except that files whose path ends in a given name cannot be opened for
+// reading, as when another program holds them.
+class LockedFile : public HSystem {
+public:
+    explicit LockedFile(const std::string& name) : m_name(name) { m_previous = HSystem::install(this); }
+    ~LockedFile() override { HSystem::install(m_previous); }
+
+    Handle open(const std::string& path, OpenMode mode, bool* existed) override
+    {
+        if (mode == OPEN_READ && path.size() >= m_name.size()
+            && path.compare(path.size() - m_name.size(), m_name.size(), m_name) == 0) {
+            return nullptr;
+        }
+        return HSystem::open(path, mode, existed);
+    }
+
+private:
+    std::string m_name;
+    HSystem* m_previous;
+};
+
+TEST(ScenarioLoading, AnAreaDataFileThatCannotBeReadIsAFailure)
+{
+    TestFolder folder;
+    GameDirectory game("");
+    LogCapture log({"info"});
+    makeScenario("S", {"一"}, {1});
+    ZDAreaMapData data;
+    {
+        LockedFile locked("AreaData");
+        EXPECT_FALSE(data.load(HFile("S"), HFile()));
+    }
+    EXPECT_EQ(data.getAreaCount(), 0u);
+    EXPECT_FALSE(data.getAreaDataFile().isEmpty());
+    EXPECT_TRUE(log.contains("load:error to file read"));
+}
+
+TEST(ScenarioSaving, WritesCrLfLinesAndTheTerminator)
+{
+    TestFolder folder;
+    GameDirectory game("");
+    makeScenario("S", {"一", "二"}, {1, 2});
+    std::string original = TestFolder::read("S\\Data\\AreaData");
+    ZDAreaMapData data;
+    ASSERT_TRUE(data.load(HFile("S"), HFile()));
+    data.getArea(1)->setRoadCount(7);
+    ASSERT_TRUE(data.save());
+    std::string expected = areaLine("一") + "\r\n" + areaLine("二", 7) + "\r\nEnd";
+    EXPECT_EQ(TestFolder::read("S\\Data\\AreaData"), expected);
+    EXPECT_NE(expected, original);
+
+    // With no areas the file holds the terminator alone.
+    TestFolder::makeFolder("Empty");
+    data.clear();
+    data.setAreaDataFile(HFile("Empty\\AreaData"));
+    ASSERT_TRUE(data.save());
+    EXPECT_EQ(TestFolder::read("Empty\\AreaData"), "End");
+}
+
+TEST(ScenarioSaving, ReadsItsOwnFilesBackWithTheSameAreas)
+{
+    TestFolder folder;
+    GameDirectory game("");
+    makeScenario("S", {"一", "二"}, {1, 2});
+    ZDAreaMapData data;
+    ASSERT_TRUE(data.load(HFile("S"), HFile()));
+    ASSERT_TRUE(data.save());
+    ZDAreaMapData back;
+    ASSERT_TRUE(back.load(HFile("S"), HFile()));
+    ASSERT_EQ(back.getAreaCount(), 2u);
+    EXPECT_TRUE(back.getArea(1)->sameRecord(*data.getArea(1)));
+}
+
+TEST(ScenarioSaving, MakesOneMissingFolderButNotTwo)
+{
+    TestFolder folder;
+    GameDirectory game("");
+    LogCapture log({"info"});
+    makeScenario("S", {"一"}, {1});
+    ZDAreaMapData data;
+    ASSERT_TRUE(data.load(HFile("S"), HFile()));
+    data.setAreaDataFile(HFile("New\\AreaData"));
+    EXPECT_TRUE(data.save());
+    EXPECT_TRUE(data.saveAll());
+    EXPECT_EQ(TestFolder::read("New\\BMap_No1"), TestFolder::read("S\\Data\\BMap_No1"));
+    EXPECT_EQ(data.getBMap(0)->getFile().getPath(), "New\\BMap_No1");
+
+    data.setAreaDataFile(HFile("Two\\Levels\\AreaData"));
+    EXPECT_FALSE(data.save());
+    EXPECT_FALSE(data.saveAll());
+    EXPECT_FALSE(TestFolder::exists("Two\\Levels"));
+    EXPECT_TRUE(log.contains("save:error fileopen"));
+}
+
+TEST(ScenarioSaving, SaveBMapOutOfRangeWritesNothing)
+{
+    TestFolder folder;
+    GameDirectory game("");
+    LogCapture log({"info", "debug"});
+    makeScenario("S", {"一", "二"}, {1, 2});
+    ZDAreaMapData data;
+    ASSERT_TRUE(data.load(HFile("S"), HFile()));
+    auto before = snapshot("S");
+    EXPECT_FALSE(data.saveBMap(2));
+    EXPECT_FALSE(data.saveBMap(0xFFFFFFFFu));
+    EXPECT_EQ(snapshot("S"), before);
+    std::string text = log.text();
+    EXPECT_NE(text.find("saveBMap:error out of index"), std::string::npos);
+    EXPECT_NE(text.find("saveBMap:index=2"), std::string::npos);
+}
+
+TEST(ScenarioSaving, AFailedWriteLeavesTheFilesAsTheyWere)
+{
+    TestFolder folder;
+    GameDirectory game("");
+    makeScenario("S", {"一"}, {1});
+    ZDAreaMapData data;
+    ASSERT_TRUE(data.load(HFile("S"), HFile()));
+    data.getArea(0)->setName("変更");
+    data.getBMap(0)->setCharacter(1, 1, 9);
+    auto before = snapshot("S");
+    {
+        FaultySystem faulty;
+        faulty.spaceLeft = 20;
+        EXPECT_FALSE(data.save());
+        EXPECT_FALSE(data.saveAll());
+    }
+    {
+        FaultySystem faulty;
+        faulty.failReplaceAt = FaultySystem::EVERY;
+        EXPECT_FALSE(data.save());
+        EXPECT_FALSE(data.saveBMap(0));
+    }
+    EXPECT_EQ(snapshot("S"), before);
+}
+
+TEST(ScenarioSaving, EditsStayModifiedAfterSavingUntilTheNextLoad)
+{
+    TestFolder folder;
+    GameDirectory game("");
+    makeScenario("S", {"一", "二"}, {1, 2});
+    ZDAreaMapData data;
+    ASSERT_TRUE(data.load(HFile("S"), HFile()));
+    EXPECT_FALSE(data.isModified());
+    data.getBMap(1)->setCharacter(31, 31, 12);
+    EXPECT_TRUE(data.isModified());
+    ASSERT_TRUE(data.save());
+    ASSERT_TRUE(data.saveAll());
+    EXPECT_TRUE(data.isModified());
+    ASSERT_TRUE(data.load(HFile("S"), HFile()));
+    EXPECT_FALSE(data.isModified());
+    EXPECT_EQ(data.getBMap(1)->getCharacter(31, 31), 12);
+}
+
+TEST(SampleGameLoading, EveryScenarioLoadsWithoutASingleRepair)
+{
+    TestFolder folder;
+    GameDirectory game(GameDirectory::sampleGame());
+    LogCapture log({"info", "journal"});
+    for (const char* scenario : kSampleScenarios) {
+        SCOPED_TRACE(scenario);
+        ZDAreaMapData data;
+        ASSERT_TRUE(data.load(HFile(GameDirectory::sampleGame() + "\\" + scenario), HFile()));
+        EXPECT_GE(data.getAreaCount(), 5u);
+        EXPECT_FALSE(data.isModified());
+        ASSERT_NE(data.getCharacterImage(), nullptr);
+        EXPECT_EQ(data.getCharacterImage()->getWidth(), 640);
+        EXPECT_EQ(data.getCharacterImage()->getHeight(), 384);
+        ASSERT_NE(data.getObjectImage(), nullptr);
+        EXPECT_EQ(data.getObjectImage()->getHeight(), 64);
+    }
+    std::string text = log.text();
+    EXPECT_EQ(text.find("warn:"), std::string::npos);
+    EXPECT_EQ(text.find(":error"), std::string::npos);
+    EXPECT_NE(text.find("load"), std::string::npos) << "the log was written";
+}
+
+TEST(SampleGameLoading, EveryScenarioSavedElsewhereReadsBackTheSame)
+{
+    TestFolder folder;
+    GameDirectory game(GameDirectory::sampleGame());
+    for (const char* scenario : kSampleScenarios) {
+        SCOPED_TRACE(scenario);
+        std::string source = GameDirectory::sampleGame() + "\\" + scenario;
+        ZDAreaMapData data;
+        ASSERT_TRUE(data.load(HFile(source), HFile()));
+        TestFolder::makeFolder(scenario);
+        data.setAreaDataFile(HFile(absolute(folder, std::string(scenario) + "\\Data\\AreaData")));
+        ASSERT_TRUE(data.save());
+        ASSERT_TRUE(data.saveAll());
+
+        ZDAreaMapData back;
+        ASSERT_TRUE(back.load(HFile(scenario), HFile()));  // pictures from the default scenario
+        ASSERT_EQ(back.getAreaCount(), data.getAreaCount());
+        for (uint32_t i = 0; i < back.getAreaCount(); ++i) {
+            EXPECT_TRUE(back.getArea(i)->sameRecord(*data.getArea(i))) << i;
+            std::string name = "\\Data\\BMap_No" + std::to_string(i + 1);
+            EXPECT_EQ(TestFolder::read(std::string(scenario) + name), TestFolder::read(source + name)) << name;
+        }
+        EXPECT_EQ(TestFolder::read(std::string(scenario) + "\\Data\\AreaData"),
+                  TestFolder::read(source + "\\Data\\AreaData"));
+        EXPECT_FALSE(back.isModified());
+    }
+}
+
+TEST(ScenarioBadInput, ABrokenChipBitmapStillOpensTheAreasAndMaps)
+{
+    struct Broken {
+        std::string bytes;
+        bool fails;  // a file without the "BM" signature is the loader's own choice
+    };
+    const Broken broken[] = {
+        {"BM", true},  // cut short
+        {std::string("BM") + std::string(12, '\0') + std::string("\x0c\0\0\0", 4) + std::string(20, '\x01'), true},
+        {bitmap(640, 384).substr(0, 60), true},  // pixels missing
+        {std::string(500, '\xFF'), false},
+    };
+    for (const Broken& item : broken) {
+        const std::string& bytes = item.bytes;
+        TestFolder folder;
+        GameDirectory game("");
+        LogCapture log({"info"});
+        makeScenario("S", {"一", "二"}, {1, 2}, 640);
+        TestFolder::write("S\\Picture\\BMAPCHAR.BMP", bytes);
+        auto before = snapshot("S");
+        ZDAreaMapData data;
+        bool ok = data.load(HFile("S"), HFile());
+        EXPECT_EQ(data.getAreaCount(), 2u);
+        EXPECT_EQ(data.getBMap(1)->getObject(5, 6), 3);
+        ASSERT_NE(data.getObjectImage(), nullptr);
+        EXPECT_EQ(data.getObjectImage()->getWidth(), 640);
+        EXPECT_NE(data.getCharacterImage(), nullptr) << "the image stays after a failed read";
+        if (item.fails) {
+            EXPECT_FALSE(ok);
+        }
+        EXPECT_EQ(ok, !log.contains("reset:BMAPCHAR.BMP読込失敗"));
+        EXPECT_EQ(snapshot("S"), before);
+    }
+}
+
+TEST(ScenarioBadInput, MapFilesOfTheWrongSizeLoadAsFarAsTheyGo)
+{
+    TestFolder folder;
+    GameDirectory game("");
+    makeScenario("S", {"一", "二", "三"}, {});
+    TestFolder::write("S\\Data\\BMap_No1", mapImage() + std::string(100, '\x07'));  // longer
+    TestFolder::write("S\\Data\\BMap_No2", std::string(3, '\x05'));                // tiny
+    TestFolder::write("S\\Data\\BMap_No3", "");                                    // empty
+    auto before = snapshot("S");
+    LogCapture log({"info"});
+    ZDAreaMapData data;
+    EXPECT_FALSE(data.load(HFile("S"), HFile()));
+    ASSERT_EQ(data.getAreaCount(), 3u);
+    EXPECT_EQ(data.getBMap(0)->getObject(5, 6), 3);
+    EXPECT_FALSE(data.getBMap(0)->isModified());
+    EXPECT_EQ(data.getBMap(1)->getCharacter(0, 0), 0);
+    EXPECT_EQ(data.getBMap(2)->getCityCount(), 0u);
+    EXPECT_TRUE(log.contains("load:error to BMap bytes read"));
+    EXPECT_EQ(snapshot("S"), before);
+}
+
+TEST(ScenarioBadInput, ADamagedAreaListOpensWhatItCanAndChangesNothing)
+{
+    std::mt19937 random(7);
+    for (int round = 0; round < 20; ++round) {
+        TestFolder folder;
+        GameDirectory game("");
+        makeScenario("S", {"一"}, {1, 2, 3});
+        std::string bytes(static_cast<size_t>(random() % 3000), '\0');
+        for (char& c : bytes) {
+            uint32_t roll = random() % 100;
+            c = roll < 5 ? '\n' : roll < 8 ? '\r' : roll < 30 ? ' ' : static_cast<char>(random() % 256);
+        }
+        TestFolder::write("S\\Data\\AreaData", bytes);
+        auto before = snapshot("S");
+        ZDAreaMapData data;
+        data.load(HFile("S"), HFile());
+        for (uint32_t i = 0; i < data.getAreaCount(); ++i) {
+            ASSERT_NE(data.getBMap(i), nullptr);
+            EXPECT_EQ(data.getBMap(i)->getNumber(), i + 1);
+        }
+        EXPECT_EQ(data.getBMap(data.getAreaCount()), nullptr);
+        EXPECT_EQ(snapshot("S"), before);
+    }
+}

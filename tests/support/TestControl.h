@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "framework/HComponent.h"
+
+// A component around a native control of any system class ("EDIT", "BUTTON", ...), made as
+// a child of its parent's window the way the framework's own controls are.
+class TestControl : public HComponent {
+public:
+    TestControl(HContainer* parent, uint32_t id, const std::string& windowClass);
+
+    void create() override;
+
+private:
+    std::string m_windowClass;
+};
