@@ -29,8 +29,11 @@ public:
     static constexpr uint32_t INFO_HEADER_SIZE = 40;
     static constexpr uint32_t CORE_HEADER_SIZE = 12;
     static constexpr uint16_t SIGNATURE = 0x4D42;  // "BM"
-    // The pixel copies the images make are width x height 32-bit pixels in an int-sized block.
-    static constexpr int64_t MAX_PIXELS = 0x7FFFFFFF / 4;
+    // The largest picture taken: 2048 x 2048 pixels, 16 MB as a 32-bit pixel copy, many times
+    // a chip bitmap (640 x 384). Compressed rows let a file of a few bytes claim any size, and
+    // the platform then makes and decodes the whole picture: 20000 x 20000 took minutes and
+    // 2 GB. Far below the int-sized block of the pixel copies (2^31 / 4 pixels).
+    static constexpr int64_t MAX_PIXELS = int64_t{1} << 22;
 
     enum Compression : uint32_t { COMP_RGB = 0, COMP_RLE8 = 1, COMP_RLE4 = 2, COMP_BITFIELDS = 3 };
 

@@ -11,6 +11,9 @@ namespace {
 // anything (a stale temporary, a folder, a user's file) is skipped, never overwritten.
 const int kTemporaryAttempts = 100;
 
+// Reported when a write took no byte yet named no error (the platform's ERROR_WRITE_FAULT).
+const uint32_t kWriteFault = 29;
+
 }  // namespace
 
 HFileWriter::HFileWriter(const HFile& file) : m_file(file)
@@ -109,11 +112,18 @@ bool HFileWriter::flush()
     if (m_used == 0) {
         return !m_failed;
     }
-    uint32_t done = 0;
-    bool ok = HSystem::get().write(m_handle, m_buffer.get(), m_used, &done) && done == m_used;
+    // A write may take part of the bytes and succeed; the rest goes in the next call.
+    HSystem& system = HSystem::get();
+    uint32_t sent = 0;
+    bool ok = true;
+    while (ok && sent < m_used) {
+        uint32_t done = 0;
+        ok = system.write(m_handle, m_buffer.get() + sent, m_used - sent, &done) && done > 0;
+        sent += ok ? done : 0;
+    }
     m_used = 0;
     if (!ok) {
-        fail();
+        fail("write");
     }
     return ok;
 }
@@ -126,12 +136,13 @@ bool HFileWriter::close()
     HSystem& system = HSystem::get();
     bool ok = flush();
     if (ok && !system.flush(m_handle)) {
-        fail();
+        fail("flush");
         ok = false;
     }
     if (!system.close(m_handle)) {
-        m_error = system.getLastError();
-        HLOG_INFO(HText::format("open error:%u", m_error).c_str());
+        uint32_t error = system.getLastError();
+        HLOG_INFO(HText::format("open error:%u", error).c_str());
+        m_error = ok ? error : m_error;  // the first fault is the one to tell
         ok = false;
     }
     m_handle = nullptr;
@@ -141,16 +152,29 @@ bool HFileWriter::close()
         ok = false;
     }
     if (!ok) {
-        system.removeFile(m_temporary);
+        removeTemporary();
     }
-    m_temporary.clear();
     return ok;
 }
 
-void HFileWriter::fail()
+void HFileWriter::fail(const char* operation)
 {
     m_error = HSystem::get().getLastError();
+    if (m_error == 0) {
+        m_error = kWriteFault;
+    }
     m_failed = true;
+    HLOG_INFO(HText::format("%s error:%u", operation, m_error).c_str());
+}
+
+void HFileWriter::removeTemporary()
+{
+    HSystem& system = HSystem::get();
+    if (!system.removeFile(m_temporary)) {
+        HLOG_INFO(HText::format("remove error:%u", system.getLastError()).c_str());
+        HDebug::debug("temporary=%s", m_temporary.c_str());
+    }
+    m_temporary.clear();
 }
 
 void HFileWriter::abandon()
@@ -158,9 +182,7 @@ void HFileWriter::abandon()
     if (m_handle == nullptr) {
         return;
     }
-    HSystem& system = HSystem::get();
-    system.close(m_handle);
+    HSystem::get().close(m_handle);
     m_handle = nullptr;
-    system.removeFile(m_temporary);
-    m_temporary.clear();
+    removeTemporary();
 }

@@ -27,8 +27,10 @@ public:
     // False as soon as a flush fails; the rest of the bytes are dropped.
     bool write(const void* bytes, uint32_t count);
     // Hands the buffered bytes to the system; the buffer is empty afterwards in every case.
+    // A failure is logged ("write error:%u") and refuses every later write until open().
     bool flush();
-    // Flushes, syncs and closes the temporary, then replaces the target with it.
+    // Flushes, syncs and closes the temporary, then replaces the target with it; false, with
+    // a log line and getError(), when any step failed, and then the target is untouched.
     bool close();
 
     uint32_t getError() const { return m_error; }
@@ -37,8 +39,10 @@ public:
 
 private:
     bool openTemporary();
-    void fail();
+    // Keeps the error of the failed operation ("write", "flush") and refuses every later write.
+    void fail(const char* operation);
     void abandon();
+    void removeTemporary();
 
     HFile m_file;
     HSystem::Handle m_handle = nullptr;

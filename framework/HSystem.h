@@ -7,7 +7,9 @@
 // in one place so that the core builds and runs the same on every platform it is compiled for.
 // Paths are Shift-JIS text with backslash separators throughout.
 //
-// The native implementation is the default; a replacement can be installed for the whole
+// HSystemWin32.cpp is the native implementation on Windows, HSystemPosix.cpp on the host
+// build, which keeps the Windows semantics the system relies on (see there). The native
+// implementation is the default; a replacement can be installed for the whole
 // process, which is how failing disks are simulated.
 class HSystem {
 public:

@@ -20,6 +20,12 @@ tessel_install_packages() {
     command -v xdotool >/dev/null || missing+=(xdotool)
     command -v import >/dev/null || missing+=(imagemagick)
     command -v locale-gen >/dev/null || missing+=(locales)
+    # The host build: clang with the sanitizer and libFuzzer runtimes, and the symbolizer
+    # that puts source lines into their reports.
+    command -v clang++ >/dev/null || missing+=(clang)
+    command -v llvm-symbolizer >/dev/null || missing+=(llvm)
+    [ -n "$(ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a 2>/dev/null)" ] \
+        || missing+=(libclang-rt-dev)
     [ -f /usr/src/googletest/CMakeLists.txt ] || missing+=(googletest)
     [ -n "$(ls /usr/share/fonts/opentype/ipafont-gothic 2>/dev/null)" ] || missing+=(fonts-ipafont-gothic)
     if [ ${#missing[@]} -gt 0 ]; then
@@ -123,6 +129,18 @@ tessel_build_windows() {
         cmake -S "$TESSEL_ROOT" -B "$dir" -G Ninja \
             -DCMAKE_TOOLCHAIN_FILE="$TESSEL_ROOT/cmake/mingw-w64-x86_64.cmake" \
             -DCMAKE_BUILD_TYPE=Release >/dev/null || return 1
+    fi
+    cmake --build "$dir" -- --quiet
+}
+
+# Configures and builds the data core, its tests and its fuzzers for this machine in
+# build/host, with clang under AddressSanitizer and UndefinedBehaviorSanitizer.
+tessel_build_host() {
+    local dir="$TESSEL_ROOT/build/host"
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S "$TESSEL_ROOT" -B "$dir" -G Ninja \
+            -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+            -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSEL_BENCH=OFF >/dev/null || return 1
     fi
     cmake --build "$dir" -- --quiet
 }

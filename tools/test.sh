@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds Tessel and every test, then runs them all under Wine on a virtual display of their own.
-# Installs what is missing first. Extra arguments go to ctest (for example -R HFile).
+# Builds Tessel and every test, then runs them twice over: the data core on this machine under
+# AddressSanitizer and UndefinedBehaviorSanitizer (with each fuzzer's corpus replay and a short
+# campaign), and the Windows build under Wine on a virtual display of its own. Installs what is
+# missing first. Extra arguments go to both ctest runs (for example -R HFile).
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 
@@ -9,8 +11,15 @@ export WINEPREFIX="$TESSEL_CACHE/wine-test-$(echo -n "$TESSEL_ROOT" | md5sum | c
 tessel_prepare_prefix
 tessel_unmanaged_windows
 tessel_build_windows
+tessel_build_host
 
+status=0
+tessel_note "the data core on this machine, under the sanitizers"
+export UBSAN_OPTIONS=print_stacktrace=1
+(cd "$TESSEL_ROOT/build/host" && ctest --output-on-failure --timeout 900 -j2 "$@") || status=$?
+
+tessel_note "the Windows build under Wine"
 trap 'tessel_stop_display; wineserver -k 2>/dev/null || true' EXIT
 tessel_start_display
-cd "$TESSEL_ROOT/build/windows"
-ctest --output-on-failure --timeout 900 -j2 "$@"
+(cd "$TESSEL_ROOT/build/windows" && ctest --output-on-failure --timeout 900 -j2 "$@") || status=$?
+exit $status

@@ -127,6 +127,30 @@ TEST(HBitmapHeaderCheck, RefusesShortFilesForeignSignaturesAndBadCompressedData)
 }
 
 // Whatever the bytes, a header that passes describes only bytes inside the file.
+TEST(HBitmapHeaderCheck, AFewCompressedBytesCannotClaimAHugePicture)
+{
+    // A run-length picture of a few bytes that the platform would decode into any size.
+    std::string rle = BitmapFile::sample(8).build();
+    BitmapFile::put32(&rle, BitmapFile::OFFSET_COMPRESSION, HBitmapHeader::COMP_RLE8);
+    BitmapFile::put32(&rle, BitmapFile::OFFSET_IMAGE_SIZE, 8);
+    struct Case {
+        uint32_t width;
+        uint32_t height;
+        HBitmapHeader::Field field;
+    };
+    const Case cases[] = {{2048, 2048, HBitmapHeader::FIELD_NONE},
+                          {2048, 2049, HBitmapHeader::FIELD_HEIGHT},
+                          {4194304, 1, HBitmapHeader::FIELD_NONE},
+                          {4194305, 1, HBitmapHeader::FIELD_WIDTH},
+                          {20000, 20000, HBitmapHeader::FIELD_HEIGHT}};
+    for (const Case& c : cases) {
+        std::string bytes = rle;
+        BitmapFile::put32(&bytes, BitmapFile::OFFSET_WIDTH, c.width);
+        BitmapFile::put32(&bytes, BitmapFile::OFFSET_HEIGHT, c.height);
+        EXPECT_EQ(check(bytes), c.field) << c.width << " x " << c.height;
+    }
+}
+
 TEST(HBitmapHeaderCheck, AcceptedHeadersOfRandomBytesStayInsideTheFile)
 {
     std::mt19937 random(7);

@@ -92,6 +92,15 @@ TEST(HFileParent, IsTheFolderOfTheFullPath)
     EXPECT_EQ(HFile("file").getFullPath(), parent.getDirectory() + "\\file");
 }
 
+TEST(HFileParent, FullPathsResolveDotsWithoutTheDiskAndKeepAClosingSeparator)
+{
+    TestFolder folder;
+    std::string base = HFile("x").getParent().getPath();
+    EXPECT_EQ(HFile("a\\.\\b\\..\\c").getFullPath(), base + "\\a\\c");
+    EXPECT_EQ(HFile("a\\").getFullPath(), base + "\\a\\");
+    EXPECT_EQ(HFile("..\\x").getFullPath(), HFile(base).getParent().getPath() + "\\x");
+}
+
 TEST(HFileReading, ReadsTheWholeFileFollowedByAZeroByte)
 {
     TestFolder folder;

@@ -1,10 +1,12 @@
 #include "framework/HFileWriter.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include <gtest/gtest.h>
 
 #include "framework/HSystem.h"
+#include "framework/HText.h"
 #include "tests/support/FaultySystem.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TestFolder.h"
@@ -115,54 +117,154 @@ TEST(HFileWriterWriting, FailsToOpenInAMissingFolder)
     EXPECT_TRUE(log.contains("情報：open error:"));
 }
 
-// Every way a save can fail leaves the previous file as it was and no temporary behind.
-struct Fault {
-    const char* name;
-    int failWriteAt;
-    int64_t spaceLeft;
-    bool failFlush;
-    bool failClose;
-    bool failReplace;
-    const char* logged;
+// The fault matrix: every way a save can fail leaves the previous file (or no file) as it
+// was, no temporary behind, and reports the failure by its result, getError() and a log line.
+namespace {
+
+// Three buffers and a bit through the default buffer.
+const std::string kPayload = pattern(3 * HFileWriter::DEFAULT_BUFFER_SIZE + 100);
+
+struct Layout {
+    uint32_t buffer;  // the writer's buffer size
+    size_t piece;     // bytes per write() call
+};
+const Layout kLayouts[] = {{HFileWriter::DEFAULT_BUFFER_SIZE, kPayload.size()},
+                           {HFileWriter::DEFAULT_BUFFER_SIZE, 700},
+                           {1000, kPayload.size()},
+                           {1000, 333}};
+
+struct Outcome {
+    bool ok;
+    uint32_t error;
+    bool targetExists;
+    std::string target;
+    std::string folder;  // TestFolder::list() afterwards
+    std::string log;
+    int writes;          // system writes to the temporary
 };
 
-class HFileWriterFault : public ::testing::TestWithParam<Fault> {};
-
-TEST_P(HFileWriterFault, KeepsThePreviousFileAndRemovesTheTemporary)
+// Saves kPayload to "target" (holding kPrevious first when previous is set) with the faults
+// that arrange sets.
+template <typename Arrange>
+Outcome attempt(const Layout& layout, bool previous, Arrange arrange)
 {
-    const Fault& fault = GetParam();
     TestFolder folder;
-    TestFolder::write("target", kPrevious);
+    if (previous) {
+        TestFolder::write("target", kPrevious);
+    }
     LogCapture log({"info"});
-    FaultySystem faulty;
-    faulty.failWriteAt = fault.failWriteAt;
-    faulty.spaceLeft = fault.spaceLeft;
-    faulty.failFlush = fault.failFlush;
-    faulty.failClose = fault.failClose;
-    faulty.failReplace = fault.failReplace;
+    Outcome outcome{};
+    {
+        FaultySystem faulty;
+        arrange(faulty);
+        HFileWriter writer(HFile("target"));
+        bool ok = writer.setBufferSize(layout.buffer) && writer.open();
+        for (size_t at = 0; ok && at < kPayload.size(); at += layout.piece) {
+            size_t count = std::min(layout.piece, kPayload.size() - at);
+            ok = writer.write(kPayload.data() + at, static_cast<uint32_t>(count));
+        }
+        bool closed = writer.close();
+        outcome.ok = ok && closed;
+        outcome.error = writer.getError();
+        outcome.writes = faulty.writes;
+    }
+    outcome.targetExists = TestFolder::exists("target");
+    outcome.target = TestFolder::read("target");
+    outcome.folder = TestFolder::list();
+    outcome.log = log.text();
+    return outcome;
+}
 
-    // 20,000 bytes through the 8,192-byte buffer: three writes (first, middle, last).
-    HFileWriter writer(HFile("target"));
-    EXPECT_FALSE(save(pattern(20000), &writer));
-    EXPECT_EQ(writer.getError(), FaultySystem::INJECTED_ERROR);
-    EXPECT_EQ(TestFolder::read("target"), kPrevious);
-    EXPECT_EQ(TestFolder::list(), "target");
-    if (fault.logged != nullptr) {
-        EXPECT_TRUE(log.contains(fault.logged)) << log.text();
+// What a failed save must leave: the previous file or none, nothing else, and the report.
+void expectUntouched(const Outcome& outcome, bool previous, const std::string& logged,
+                     const std::string& where)
+{
+    EXPECT_FALSE(outcome.ok) << where;
+    EXPECT_EQ(outcome.error, FaultySystem::INJECTED_ERROR) << where;
+    EXPECT_EQ(outcome.targetExists, previous) << where;
+    if (previous) {
+        EXPECT_EQ(outcome.target, kPrevious) << where;
+    }
+    EXPECT_EQ(outcome.folder, previous ? "target" : "") << where;
+    EXPECT_NE(outcome.log.find("情報：" + logged), std::string::npos) << where << "\n" << outcome.log;
+}
+
+std::string describe(const Layout& layout, bool previous, const char* fault, int64_t at)
+{
+    return HText::format("buffer %u, pieces of %u, %s previous file, %s at %lld", layout.buffer,
+                         static_cast<unsigned>(layout.piece), previous ? "a" : "no", fault,
+                         static_cast<long long>(at));
+}
+
+}  // namespace
+
+TEST(HFileWriterFaultMatrix, AWriteFailingAtAnyBufferBoundaryChangesNothing)
+{
+    for (const Layout& layout : kLayouts) {
+        int writes = attempt(layout, false, [](FaultySystem&) {}).writes;
+        ASSERT_GE(writes, 4);
+        for (bool previous : {true, false}) {
+            for (int k = 1; k <= writes; ++k) {
+                Outcome outcome = attempt(layout, previous, [k](FaultySystem& f) { f.failWriteAt = k; });
+                expectUntouched(outcome, previous, "write error:112", describe(layout, previous, "write", k));
+                EXPECT_EQ(outcome.writes, k);  // nothing is written after the failure
+            }
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AllFaults, HFileWriterFault,
-    ::testing::Values(Fault{"FirstWrite", 1, -1, false, false, false, nullptr},
-                      Fault{"MiddleWrite", 2, -1, false, false, false, nullptr},
-                      Fault{"LastWrite", 3, -1, false, false, false, nullptr},
-                      Fault{"DiskFullInTheFirstBuffer", 0, 100, false, false, false, nullptr},
-                      Fault{"DiskFullInTheLastBuffer", 0, 19999, false, false, false, nullptr},
-                      Fault{"Flush", 0, -1, true, false, false, nullptr},
-                      Fault{"Close", 0, -1, false, true, false, "open error:112"},
-                      Fault{"Replace", 0, -1, false, false, true, "replace error:112"}),
-    [](const ::testing::TestParamInfo<Fault>& info) { return std::string(info.param.name); });
+TEST(HFileWriterFaultMatrix, ARunningOutOfSpaceAtAnyBoundaryChangesNothing)
+{
+    const int64_t buffer = HFileWriter::DEFAULT_BUFFER_SIZE;
+    const int64_t size = static_cast<int64_t>(kPayload.size());
+    for (const Layout& layout : kLayouts) {
+        for (bool previous : {true, false}) {
+            for (int64_t space : {int64_t{0}, int64_t{1}, buffer - 1, buffer, buffer + 1,
+                                  2 * buffer, 3 * buffer, size - 1}) {
+                Outcome outcome = attempt(layout, previous, [space](FaultySystem& f) { f.spaceLeft = space; });
+                expectUntouched(outcome, previous, "write error:112", describe(layout, previous, "space", space));
+            }
+            Outcome fits = attempt(layout, previous, [size](FaultySystem& f) { f.spaceLeft = size; });
+            EXPECT_TRUE(fits.ok);
+            EXPECT_EQ(fits.target, kPayload);
+        }
+    }
+}
+
+TEST(HFileWriterFaultMatrix, AShortWriteIsCompletedNotLost)
+{
+    for (const Layout& layout : kLayouts) {
+        int writes = attempt(layout, false, [](FaultySystem&) {}).writes;
+        for (int k = 1; k <= writes; ++k) {
+            Outcome outcome = attempt(layout, true, [k](FaultySystem& f) { f.shortWriteAt = k; });
+            EXPECT_TRUE(outcome.ok) << describe(layout, true, "short write", k);
+            EXPECT_EQ(outcome.target, kPayload) << describe(layout, true, "short write", k);
+            EXPECT_EQ(outcome.folder, "target");
+            EXPECT_EQ(outcome.writes, writes + 1);
+        }
+    }
+}
+
+TEST(HFileWriterFaultMatrix, ACreateSyncCloseOrReplaceFailureChangesNothing)
+{
+    struct Step {
+        const char* name;
+        int FaultySystem::*field;
+        const char* logged;
+    };
+    const Step steps[] = {{"create", &FaultySystem::failCreateAt, "open error:112"},
+                          {"sync", &FaultySystem::failFlushAt, "flush error:112"},
+                          {"close", &FaultySystem::failCloseAt, "open error:112"},
+                          {"replace", &FaultySystem::failReplaceAt, "replace error:112"}};
+    for (const Layout& layout : kLayouts) {
+        for (bool previous : {true, false}) {
+            for (const Step& step : steps) {
+                Outcome outcome = attempt(layout, previous, [&step](FaultySystem& f) { f.*step.field = 1; });
+                expectUntouched(outcome, previous, step.logged, describe(layout, previous, step.name, 1));
+            }
+        }
+    }
+}
 
 TEST(HFileWriterFaults, AFailedWriteRefusesEveryLaterWrite)
 {

@@ -371,7 +371,7 @@ TEST(ScenarioSaving, AFailedWriteLeavesTheFilesAsTheyWere)
     }
     {
         FaultySystem faulty;
-        faulty.failReplace = true;
+        faulty.failReplaceAt = FaultySystem::EVERY;
         EXPECT_FALSE(data.save());
         EXPECT_FALSE(data.saveBMap(0));
     }

@@ -18,9 +18,16 @@ bool FaultySystem::inject()
 HSystem::Handle FaultySystem::open(const std::string& path, OpenMode mode, bool* existed)
 {
     m_injected = false;
+    if (mode != OPEN_CREATE_NEW) {
+        return HSystem::open(path, mode, existed);
+    }
+    if (hits(++creates, failCreateAt)) {
+        inject();
+        return nullptr;
+    }
     Handle file = HSystem::open(path, mode, existed);
-    if (mode == OPEN_CREATE_NEW) {
-        m_created = file;
+    if (file != nullptr) {
+        m_created.insert(file);
     }
     return file;
 }
@@ -28,16 +35,17 @@ HSystem::Handle FaultySystem::open(const std::string& path, OpenMode mode, bool*
 bool FaultySystem::write(Handle file, const void* data, uint32_t count, uint32_t* done)
 {
     m_injected = false;
-    if (file != m_created) {
+    if (!isCreated(file)) {
         return HSystem::write(file, data, count, done);
     }
     ++writes;
-    if (writes == failWriteAt) {
+    if (hits(writes, failWriteAt)) {
         *done = 0;
         return inject();
     }
-    uint32_t accepted = count;
-    if (spaceLeft >= 0 && spaceLeft < count) {
+    bool shortened = hits(writes, shortWriteAt);
+    uint32_t accepted = shortened ? count / 2 : count;
+    if (spaceLeft >= 0 && spaceLeft < accepted) {
         accepted = static_cast<uint32_t>(spaceLeft);
     }
     bool ok = HSystem::write(file, data, accepted, done);
@@ -45,7 +53,7 @@ bool FaultySystem::write(Handle file, const void* data, uint32_t count, uint32_t
     if (spaceLeft >= 0) {
         spaceLeft -= *done;
     }
-    if (ok && accepted < count) {
+    if (ok && accepted < count && !shortened) {
         return inject();  // a full disk takes what fits, then refuses
     }
     return ok;
@@ -55,20 +63,22 @@ bool FaultySystem::flush(Handle file)
 {
     m_injected = false;
     bool ok = HSystem::flush(file);
-    return file == m_created && failFlush ? inject() : ok;
+    return isCreated(file) && hits(++flushes, failFlushAt) ? inject() : ok;
 }
 
 bool FaultySystem::close(Handle file)
 {
     m_injected = false;
+    bool created = isCreated(file);
+    m_created.erase(file);
     bool ok = HSystem::close(file);
-    return file == m_created && failClose ? inject() : ok;
+    return created && hits(++closes, failCloseAt) ? inject() : ok;
 }
 
 bool FaultySystem::replaceFile(const std::string& source, const std::string& target)
 {
     m_injected = false;
-    return failReplace ? inject() : HSystem::replaceFile(source, target);
+    return hits(++replaces, failReplaceAt) ? inject() : HSystem::replaceFile(source, target);
 }
 
 uint32_t FaultySystem::getLastError()

@@ -6,11 +6,43 @@
 #include <set>
 #include <sstream>
 
+#include "framework/HText.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
 std::atomic<unsigned> g_counter{0};
+
+// Tests name files as the system does, with backslashes; POSIX wants slashes. Only real
+// separators change: the second byte of a Shift-JIS character may be 0x5C.
+std::string native(const std::string& name)
+{
+    std::string path = name;
+#ifndef _WIN32
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (HText::isDoubleByte(path.data(), path.size(), i)) {
+            ++i;
+        } else if (path[i] == '\\') {
+            path[i] = '/';
+        }
+    }
+#endif
+    return path;
+}
+
+// The other way: a POSIX path as the system writes it.
+std::string systemForm(std::string path)
+{
+#ifndef _WIN32
+    for (char& c : path) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
+#endif
+    return path;
+}
 
 }  // namespace
 
@@ -28,7 +60,7 @@ TestFolder::TestFolder()
         folder = base / name.str();
     } while (!fs::create_directory(folder, error));
     fs::current_path(folder);
-    m_path = fs::current_path().string();
+    m_path = systemForm(fs::current_path().string());
 }
 
 TestFolder::~TestFolder()
@@ -36,21 +68,21 @@ TestFolder::~TestFolder()
     std::error_code error;
     fs::current_path(m_previous, error);
     // Read-only files left by a test would block the removal.
-    for (const auto& entry : fs::recursive_directory_iterator(m_path, error)) {
+    for (const auto& entry : fs::recursive_directory_iterator(native(m_path), error)) {
         fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, error);
     }
-    fs::remove_all(m_path, error);
+    fs::remove_all(native(m_path), error);
 }
 
 void TestFolder::write(const std::string& name, const std::string& bytes)
 {
-    std::ofstream out(name, std::ios::binary | std::ios::trunc);
+    std::ofstream out(native(name), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::string TestFolder::read(const std::string& name)
 {
-    std::ifstream in(name, std::ios::binary);
+    std::ifstream in(native(name), std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
@@ -59,12 +91,12 @@ std::string TestFolder::read(const std::string& name)
 bool TestFolder::exists(const std::string& name)
 {
     std::error_code error;
-    return fs::exists(name, error);
+    return fs::exists(native(name), error);
 }
 
 void TestFolder::makeFolder(const std::string& name)
 {
-    fs::create_directories(name);
+    fs::create_directories(native(name));
 }
 
 std::string TestFolder::list()

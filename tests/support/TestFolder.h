@@ -11,10 +11,11 @@ public:
     TestFolder(const TestFolder&) = delete;
     TestFolder& operator=(const TestFolder&) = delete;
 
-    // The folder's absolute path in the platform's own form.
+    // The folder's absolute path as the system writes paths (backslash separators).
     const std::string& path() const { return m_path; }
 
     // Plain byte access to files relative to the folder, independent of the code under test.
+    // Names use backslashes, as the system's paths do.
     static void write(const std::string& name, const std::string& bytes);
     static std::string read(const std::string& name);
     static bool exists(const std::string& name);

@@ -1,0 +1,181 @@
+// The scenario save under every injected fault: each file it writes is either its previous
+// bytes or its new ones, the file whose step failed is its previous bytes, no temporary is
+// left, and the failure is reported by the result and the log.
+#include "scenario/ZDAreaMapData.h"
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "framework/HText.h"
+#include "scenario/ZDArea.h"
+#include "scenario/ZDBMap.h"
+#include "tests/support/FaultySystem.h"
+#include "tests/support/GameDirectory.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/TestFolder.h"
+
+namespace {
+
+using Files = std::map<std::string, std::string>;  // name under S\Data -> bytes
+
+const char* const kData = "S\\Data\\";
+
+Files files()
+{
+    Files all;
+    for (const auto& entry : std::filesystem::directory_iterator("S/Data")) {
+        std::string name = entry.path().filename().string();
+        all[name] = TestFolder::read(kData + name);
+    }
+    return all;
+}
+
+// A scenario of two areas and their maps, loaded and edited so that every file changes.
+void prepare(ZDAreaMapData& data)
+{
+    TestFolder::makeFolder("S\\Data");
+    std::string list;
+    for (const char* name : {"North", "South"}) {
+        ZDArea area;
+        area.setName(name);
+        char line[1024] = {};
+        area.formatLine(line, sizeof(line));
+        list += std::string(line) + "\r\n";
+    }
+    TestFolder::write(std::string(kData) + "AreaData", list + "End");
+    for (int number : {1, 2}) {
+        std::string image(ZDBMap::IMAGE_SIZE, '\0');
+        image[number] = 7;  // a character chip
+        TestFolder::write(kData + ("BMap_No" + std::to_string(number)), image);
+    }
+    ASSERT_TRUE(data.load(HFile("S"), HFile()));
+    data.getArea(0)->setName("Changed");
+    for (uint32_t index = 0; index < 2; ++index) {
+        data.getBMap(index)->setCharacter(3, 3, 42);
+    }
+}
+
+struct Save {
+    const char* name;
+    std::function<bool(ZDAreaMapData&)> run;
+    const char* const* files;  // the files it writes, in order
+    int fileCount;
+};
+
+const char* const kListFile[] = {"AreaData"};
+const char* const kMapFiles[] = {"BMap_No1", "BMap_No2"};
+const Save kSaves[] = {
+    {"save", [](ZDAreaMapData& d) { return d.save(); }, kListFile, 1},
+    {"saveAll", [](ZDAreaMapData& d) { return d.saveAll(); }, kMapFiles, 2},
+};
+
+struct Step {
+    const char* name;
+    int FaultySystem::*field;
+    const char* logged;
+};
+const Step kSteps[] = {{"create", &FaultySystem::failCreateAt, "open error:112"},
+                       {"write", &FaultySystem::failWriteAt, "write error:112"},
+                       {"sync", &FaultySystem::failFlushAt, "flush error:112"},
+                       {"close", &FaultySystem::failCloseAt, "open error:112"},
+                       {"replace", &FaultySystem::failReplaceAt, "replace error:112"}};
+
+// The previous files, and the ones a save without fault writes.
+void expected(const Save& save, Files* before, Files* after)
+{
+    TestFolder folder;
+    GameDirectory game("");
+    ZDAreaMapData data;
+    prepare(data);
+    *before = files();
+    ASSERT_TRUE(save.run(data));
+    *after = files();
+    for (int i = 0; i < save.fileCount; ++i) {
+        ASSERT_NE((*before)[save.files[i]], (*after)[save.files[i]]) << save.files[i];
+    }
+}
+
+}  // namespace
+
+TEST(ScenarioSaveFaults, EveryFailedStepKeepsItsFileAndLeavesNoTemporary)
+{
+    for (const Save& save : kSaves) {
+        Files before;
+        Files after;
+        expected(save, &before, &after);
+        for (const Step& step : kSteps) {
+            // Each file is one create, write, sync, close and replace: fail the k-th of them.
+            for (int k = 1; k <= save.fileCount; ++k) {
+                std::string where = HText::format("%s, %s %d", save.name, step.name, k);
+                TestFolder folder;
+                GameDirectory game("");
+                ZDAreaMapData data;
+                prepare(data);
+                LogCapture log({"info"});
+                bool ok = true;
+                {
+                    FaultySystem faulty;
+                    faulty.*step.field = k;
+                    ok = save.run(data);
+                }
+                EXPECT_FALSE(ok) << where;
+                Files now = files();
+                ASSERT_EQ(now.size(), before.size()) << where << ": a temporary was left";
+                for (const auto& file : now) {
+                    bool failed = file.first == save.files[k - 1];
+                    bool previous = file.second == before[file.first];
+                    bool saved = file.second == after[file.first];
+                    EXPECT_TRUE(failed ? previous : previous || saved) << where << ": " << file.first;
+                }
+                EXPECT_NE(log.text().find(step.logged), std::string::npos) << where;
+            }
+        }
+    }
+}
+
+TEST(ScenarioSaveFaults, RunningOutOfSpaceAtAnyFileBoundaryKeepsEveryFileWhole)
+{
+    for (const Save& save : kSaves) {
+        Files before;
+        Files after;
+        expected(save, &before, &after);
+        // The disk fills up at the start, inside and at the end of every file.
+        std::vector<int64_t> spaces = {0, 1};
+        int64_t total = 0;
+        for (int i = 0; i < save.fileCount; ++i) {
+            int64_t size = static_cast<int64_t>(after[save.files[i]].size());
+            spaces.insert(spaces.end(), {total + size / 2, total + size - 1, total + size, total + size + 1});
+            total += size;
+        }
+        for (int64_t space : spaces) {
+            if (space >= total) {
+                continue;
+            }
+            std::string where = HText::format("%s, %lld bytes left", save.name, static_cast<long long>(space));
+            TestFolder folder;
+            GameDirectory game("");
+            ZDAreaMapData data;
+            prepare(data);
+            LogCapture log({"info"});
+            bool ok = true;
+            {
+                FaultySystem faulty;
+                faulty.spaceLeft = space;
+                ok = save.run(data);
+            }
+            EXPECT_FALSE(ok) << where;
+            Files now = files();
+            ASSERT_EQ(now.size(), before.size()) << where << ": a temporary was left";
+            for (const auto& file : now) {
+                EXPECT_TRUE(file.second == before[file.first] || file.second == after[file.first])
+                    << where << ": " << file.first << " is neither its old nor its new bytes";
+            }
+            EXPECT_NE(log.text().find("write error:112"), std::string::npos) << where;
+        }
+    }
+}
