@@ -38,31 +38,31 @@ void makeFolder(const std::string& path)
 }
 
 // The area at a place of the world grid, -1 for a hole or outside.
-int areaAt(const SGScenario::Spec& spec, int column, int row)
+int areaAt(const SGScenario::Outline& outline, int column, int row)
 {
-    if (column < 0 || row < 0 || column >= spec.world.columns || row >= spec.world.rows) {
+    if (column < 0 || row < 0 || column >= outline.world.columns || row >= outline.world.rows) {
         return -1;
     }
-    size_t index = static_cast<size_t>(row * spec.world.columns + column);
-    return index < spec.areas.size() && !spec.areas[index].name.empty() ? static_cast<int>(index) : -1;
+    size_t index = static_cast<size_t>(row * outline.world.columns + column);
+    return index < outline.areas.size() && !outline.areas[index].name.empty() ? static_cast<int>(index) : -1;
 }
 
 // Area numbers count the areas without holes, from 1.
-int areaNumber(const SGScenario::Spec& spec, int index)
+int areaNumber(const SGScenario::Outline& outline, int index)
 {
     int number = 0;
     for (int i = 0; i <= index; ++i) {
-        number += !spec.areas[static_cast<size_t>(i)].name.empty() ? 1 : 0;
+        number += !outline.areas[static_cast<size_t>(i)].name.empty() ? 1 : 0;
     }
     return number;
 }
 
 }  // namespace
 
-std::vector<SGScenario::Spec> SGScenario::sampleGame()
+std::vector<SGScenario::Outline> SGScenario::sampleGame()
 {
-    std::vector<Spec> game;
-    game.push_back(Spec{
+    std::vector<Outline> game;
+    game.push_back(Outline{
         "Default", "本土の戦い\r\n北の山地から南の海まで、十六の地域からなる本土。\r\n",
         SGWorld::Style{20240601u, SGWorld::MAINLAND, 4, 4},
         {
@@ -83,7 +83,7 @@ std::vector<SGScenario::Spec> SGScenario::sampleGame()
             {"能見岬", "umi.mid", {C::WATCHTOWER, C::VILLAGE}, false, false, 1},
             {"珊瑚湾", "umi.mid", {C::PORT, C::VILLAGE}, false, false, 0},
         }});
-    game.push_back(Spec{
+    game.push_back(Outline{
         "Islands", "南海諸島\r\n浅い海に浮かぶ六つの島。\r\n",
         SGWorld::Style{7777u, SGWorld::ISLANDS, 3, 2},
         {
@@ -94,7 +94,7 @@ std::vector<SGScenario::Spec> SGScenario::sampleGame()
             {"火山島", "kazan.mid", {C::CAMP, C::MINE}, false, false, 1},
             {"南の小島", "shima.mid", {C::PORT, C::VILLAGE}, false, false, 0},
         }});
-    game.push_back(Spec{
+    game.push_back(Outline{
         "Northland", "北方辺境\r\n氷河と凍った川の続く北の果て。\r\n",
         SGWorld::Style{3141u, SGWorld::NORTHLAND, 3, 2},
         {
@@ -108,10 +108,10 @@ std::vector<SGScenario::Spec> SGScenario::sampleGame()
     return game;
 }
 
-SGScenario::Spec SGScenario::large(int areas)
+SGScenario::Outline SGScenario::large(int areas)
 {
     const int columns = 20;
-    Spec spec{"Large", "広大な大陸\r\n", SGWorld::Style{99u, SGWorld::MAINLAND, columns, (areas + columns - 1) / columns}, {}};
+    Outline outline{"Large", "広大な大陸\r\n", SGWorld::Style{99u, SGWorld::MAINLAND, columns, (areas + columns - 1) / columns}, {}};
     const std::vector<uint8_t> kinds[4] = {
         {C::TOWN, C::VILLAGE, C::FARM}, {C::CASTLE, C::VILLAGE, C::SHRINE},
         {C::VILLAGE, C::MINE}, {C::CITY, C::MARKET, C::VILLAGE, C::PORT},
@@ -119,44 +119,44 @@ SGScenario::Spec SGScenario::large(int areas)
     for (int i = 0; i < areas; ++i) {
         char name[32];
         snprintf(name, sizeof(name), "地域%03d", i + 1);
-        spec.areas.push_back(Area{name, "heigen.mid", kinds[i % 4], i % 4 == 1, false, 1 + i % 2});
+        outline.areas.push_back(Area{name, "heigen.mid", kinds[i % 4], i % 4 == 1, false, 1 + i % 2});
     }
-    return spec;
+    return outline;
 }
 
-bool SGScenario::write(const Spec& spec, const std::string& root, const std::string& characterBmp,
+bool SGScenario::write(const Outline& outline, const std::string& root, const std::string& characterBmp,
                        const std::string& objectBmp)
 {
-    std::string folder = root + "\\" + spec.folder;
+    std::string folder = root + "\\" + outline.folder;
     std::string data = folder + "\\Data";
     std::string picture = folder + "\\Picture";
     makeFolder(folder);
     makeFolder(data);
     makeFolder(picture);
-    bool ok = writeFile(folder + "\\Config", spec.description)
+    bool ok = writeFile(folder + "\\Config", outline.description)
         && writeFile(picture + "\\BMAPCHAR.BMP", characterBmp)
         && writeFile(picture + "\\BMAPOBJ.BMP", objectBmp);
 
-    SGWorld world(spec.world);
-    SGMapMaker maker(world, spec.world.seed * 31u + 5u);
+    SGWorld world(outline.world);
+    SGMapMaker maker(world, outline.world.seed * 31u + 5u);
     std::string areaData;
     int areas = 0;
     int fullGroups = 0;
     uint32_t totals[3] = {};
-    for (size_t index = 0; index < spec.areas.size() && ok; ++index) {
-        const Area& area = spec.areas[index];
+    for (size_t index = 0; index < outline.areas.size() && ok; ++index) {
+        const Area& area = outline.areas[index];
         if (area.name.empty()) {
             continue;
         }
-        int column = static_cast<int>(index) % spec.world.columns;
-        int row = static_cast<int>(index) / spec.world.columns;
-        int number = areaNumber(spec, static_cast<int>(index));
+        int column = static_cast<int>(index) % outline.world.columns;
+        int row = static_cast<int>(index) / outline.world.columns;
+        int number = areaNumber(outline, static_cast<int>(index));
         SGMapMaker::Plan plan;
         plan.column = column;
         plan.row = row;
         for (int k = 0; k < 8; ++k) {
-            int neighbour = areaAt(spec, column + kCompassSteps[k][0], row + kCompassSteps[k][1]);
-            plan.links[k] = neighbour < 0 ? 0 : areaNumber(spec, neighbour);
+            int neighbour = areaAt(outline, column + kCompassSteps[k][0], row + kCompassSteps[k][1]);
+            plan.links[k] = neighbour < 0 ? 0 : areaNumber(outline, neighbour);
         }
         plan.settlements = area.settlements;
         plan.walled = area.walled;
@@ -166,7 +166,7 @@ bool SGScenario::write(const Spec& spec, const std::string& root, const std::str
         ZDBMap map;
         std::string problem;
         if (!maker.make(plan, &map, &problem)) {
-            printf("error: %s map %d: %s\n", spec.folder.c_str(), number, problem.c_str());
+            printf("error: %s map %d: %s\n", outline.folder.c_str(), number, problem.c_str());
             return false;
         }
         std::vector<uint8_t> image(ZDBMap::IMAGE_SIZE, 0);
@@ -176,7 +176,7 @@ bool SGScenario::write(const Spec& spec, const std::string& root, const std::str
 
         ZDArea line;
         line.setName(area.name);
-        uint32_t seed = spec.world.seed + static_cast<uint32_t>(number);
+        uint32_t seed = outline.world.seed + static_cast<uint32_t>(number);
         line.setValue(1, 1 + static_cast<int32_t>(SGNoise::hash(seed, 1, 0) % 5));
         line.setValue(2, static_cast<int32_t>(SGNoise::hash(seed, 2, 0) % 20));
         line.setCityCount(static_cast<int32_t>(map.getCityCount()));
@@ -203,7 +203,7 @@ bool SGScenario::write(const Spec& spec, const std::string& root, const std::str
         ++areas;
     }
     printf("%s: %d areas; %u city, %u wall and %u road cells; all eight placement groups on %d maps\n",
-           spec.folder.c_str(), areas, totals[0], totals[1], totals[2], fullGroups);
+           outline.folder.c_str(), areas, totals[0], totals[1], totals[2], fullGroups);
     areaData += ZDArea::TERMINATOR;
     return ok && writeFile(data + "\\AreaData", areaData);
 }

@@ -23,7 +23,7 @@ public:
         bool frontier;
         int rivers;
     };
-    struct Spec {
+    struct Outline {
         std::string folder;
         std::string description;  // Shift-JIS, the text of Config
         SGWorld::Style world;
@@ -31,12 +31,12 @@ public:
     };
 
     // The three scenarios of the sample game; "Default" first.
-    static std::vector<Spec> sampleGame();
+    static std::vector<Outline> sampleGame();
     // A scenario of many areas on a wide mainland, named "Large", for measurements.
-    static Spec large(int areas);
+    static Outline large(int areas);
 
     // Writes the scenario under root with the given chip bitmaps (BMP file bytes). Prints one
     // line per map; false, after saying why, when anything could not be made or written.
-    static bool write(const Spec& spec, const std::string& root, const std::string& characterBmp,
+    static bool write(const Outline& outline, const std::string& root, const std::string& characterBmp,
                       const std::string& objectBmp);
 };

@@ -22,8 +22,8 @@ int main(int argc, char** argv)
     }
     std::string characterBmp = SGChipPainter::characterSheet().toBmp();
     std::string objectBmp = SGChipPainter::objectSheet().toBmp();
-    for (const SGScenario::Spec& spec : SGScenario::sampleGame()) {
-        if (!SGScenario::write(spec, root, characterBmp, objectBmp)) {
+    for (const SGScenario::Outline& outline : SGScenario::sampleGame()) {
+        if (!SGScenario::write(outline, root, characterBmp, objectBmp)) {
             return 1;
         }
     }
