@@ -1,5 +1,6 @@
 #include "framework/HComponent.h"
 
+#include "framework/HApplication.h"
 #include "framework/HContainer.h"
 #include "framework/HDefaultKeyListener.h"
 #include "framework/HDefaultPaintListener.h"
@@ -55,6 +56,25 @@ void HComponent::setVisible(bool visible)
         // ShowWindow rather than a bare style change, so that the screen follows.
         ShowWindow(m_window, visible ? SW_SHOWNA : SW_HIDE);
     }
+}
+
+bool HComponent::createControl(const char* className, DWORD style)
+{
+    HWND parent = m_parent != nullptr ? m_parent->getHandle() : nullptr;
+    if (m_window != nullptr || parent == nullptr) {
+        return false;
+    }
+    HWND window = CreateWindowExA(0, className, m_text.c_str(), style | WS_CHILD, m_bounds.left,
+                                  m_bounds.top, m_bounds.right - m_bounds.left,
+                                  m_bounds.bottom - m_bounds.top, parent,
+                                  reinterpret_cast<HMENU>(static_cast<uintptr_t>(m_id)),
+                                  HApplication::getInstanceHandle(), nullptr);
+    if (window == nullptr) {
+        return false;
+    }
+    setHandle(window);
+    HComponent::create();
+    return true;
 }
 
 void HComponent::create()

@@ -120,6 +120,9 @@ protected:
     void setComponentType(const std::string& type) { m_componentType = type; }
     // The stored bounds, whatever the window says.
     const RECT& getStoredBounds() const { return m_bounds; }
+    // Makes a native child control of the given class at the stored bounds, with the id as its
+    // control id, and takes it over; false when there is no parent window or creation failed.
+    bool createControl(const char* className, DWORD style);
     void releaseGraphics();
     // Destroys the window without letting any listener see its last messages (for
     // destructors, when derived parts and their listeners may be gone).

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "framework/HEventListener.h"
+#include "framework/HCtlColorListener.h"
 
 // Colours the edit controls of a window with their components' own colours.
-class HDefaultCtlColorEListener : public HEventListener {
+class HDefaultCtlColorEListener : public HCtlColorListener {
 public:
     HDefaultCtlColorEListener();
-
-    bool handleEvent(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                     HComponent* component, LRESULT* result) override;
 };

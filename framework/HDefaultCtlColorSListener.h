@@ -1,12 +1,9 @@
 #pragma once
 
-#include "framework/HEventListener.h"
+#include "framework/HCtlColorListener.h"
 
 // Colours the static controls of a window with their components' own colours.
-class HDefaultCtlColorSListener : public HEventListener {
+class HDefaultCtlColorSListener : public HCtlColorListener {
 public:
     HDefaultCtlColorSListener();
-
-    bool handleEvent(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                     HComponent* component, LRESULT* result) override;
 };

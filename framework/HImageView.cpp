@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "framework/HApplication.h"
 #include "framework/HContainer.h"
 #include "framework/HEventDisable.h"
 #include "framework/HImage.h"
@@ -25,22 +24,10 @@ HImageView::~HImageView() = default;
 void HImageView::create()
 {
     HLOG_START("create");
-    HWND parent = getParent() != nullptr ? getParent()->getHandle() : nullptr;
-    if (getHandle() == nullptr && parent != nullptr) {
-        const RECT& bounds = getStoredBounds();
-        DWORD style = getStyle() | WS_CHILD | WS_VISIBLE | SS_LEFT;
-        HWND window = CreateWindowExA(0, "STATIC", getText().c_str(), style, bounds.left,
-                                      bounds.top, bounds.right - bounds.left,
-                                      bounds.bottom - bounds.top, parent,
-                                      reinterpret_cast<HMENU>(static_cast<uintptr_t>(getId())),
-                                      HApplication::getInstanceHandle(), nullptr);
-        if (window != nullptr) {
-            setHandle(window);
-            HComponent::create();
-            layout();
-            if (m_frame >= 0) {
-                startTimer();
-            }
+    if (createControl("STATIC", getStyle() | WS_VISIBLE | SS_LEFT)) {
+        layout();
+        if (m_frame >= 0) {
+            startTimer();
         }
     }
     HLOG_END("create");

@@ -1,6 +1,5 @@
 #include "framework/HScrollBar.h"
 
-#include "framework/HApplication.h"
 #include "framework/HContainer.h"
 
 HScrollBar::HScrollBar(HContainer* parent, uint32_t id, const std::string& text)
@@ -22,20 +21,9 @@ HScrollBar::~HScrollBar() = default;
 void HScrollBar::create()
 {
     HLOG_START("create");
-    HWND parent = getParent() != nullptr ? getParent()->getHandle() : nullptr;
-    if (getHandle() == nullptr && parent != nullptr) {
-        const RECT& bounds = getStoredBounds();
-        DWORD style = getStyle() | WS_CHILD | (m_orientation == HORIZONTAL ? SBS_HORZ : SBS_VERT);
-        HWND window = CreateWindowExA(0, "SCROLLBAR", getText().c_str(), style, bounds.left,
-                                      bounds.top, bounds.right - bounds.left,
-                                      bounds.bottom - bounds.top, parent,
-                                      reinterpret_cast<HMENU>(static_cast<uintptr_t>(getId())),
-                                      HApplication::getInstanceHandle(), nullptr);
-        if (window != nullptr) {
-            setHandle(window);
-            HComponent::create();
-            SetScrollInfo(window, SB_CTL, &m_info, TRUE);
-        }
+    DWORD style = getStyle() | (m_orientation == HORIZONTAL ? SBS_HORZ : SBS_VERT);
+    if (createControl("SCROLLBAR", style)) {
+        SetScrollInfo(getHandle(), SB_CTL, &m_info, TRUE);
     }
     HLOG_END("create");
 }
