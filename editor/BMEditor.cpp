@@ -550,43 +550,60 @@ bool BMEditor::pasteSelection(const std::string& text, BMChange* change)
 
 // Records land relative to the cursor cell. Rows of the other parity than the copy's first row
 // move half a cell when the cursor row's parity differs from it, so that every cell keeps its
-// neighbours.
+// neighbours. The paste becomes the selection.
+//
+// The undo item records every cell whose mark word or data the paste can change: the targets,
+// every marked cell, and with objects or placements every cell the renumbering may touch.
+// Undo zeroes all marks first, so cells left out had none to restore.
 BMChange BMEditor::pasteRegion(const Layers& layers, const std::vector<BMCellRecord>& records)
 {
-    BMUndoItem* item = open(kindsOf(layers) | UNDO_SELECTION, 0);
-    BMChange change;
-    for (int index = 0; index < MAP_CELLS; ++index) {
-        const BMPoint cell = BMGeometry::cellOf(index);
-        item->addB(cell.x, cell.y, *m_data, m_marks[index]);
-        m_marks[index] &= ~CELL_SELECTED;
-    }
+    std::vector<int> targets(records.size(), -1);
+    std::vector<bool> target(MAP_CELLS, false);
     const BMPoint origin = getCursor();
-    for (const BMCellRecord& record : records) {
+    const bool cursorOdd = (origin.y & 1) != 0;
+    for (size_t i = 0; i < records.size(); ++i) {
+        const BMCellRecord& record = records[i];
         int x = origin.x + record.x;
         const int y = origin.y + record.y;
         const bool copyOdd = (record.originRow & 1) != 0;
-        const bool cursorOdd = (origin.y & 1) != 0;
         const bool rowOdd = (y & 1) != 0;
         if (copyOdd && !cursorOdd && rowOdd) {
             --x;
         } else if (!copyOdd && cursorOdd && !rowOdd) {
             ++x;
         }
-        if (!BMGeometry::inside(x, y)) {
+        if (BMGeometry::inside(x, y)) {
+            targets[i] = BMGeometry::index(x, y);
+            target[static_cast<size_t>(targets[i])] = true;
+        }
+    }
+
+    BMUndoItem* item = open(kindsOf(layers) | UNDO_SELECTION, 0);
+    BMChange change;
+    std::vector<uint16_t> recorded;
+    for (int index = 0; index < MAP_CELLS; ++index) {
+        const BMPoint cell = BMGeometry::cellOf(index);
+        const bool placed = hasPlacedData(cell.x, cell.y, layers);
+        if (target[static_cast<size_t>(index)] || placed) {
+            change.cells.push_back(static_cast<uint16_t>(index));
+        } else if (m_marks[index] == 0) {
             continue;
         }
-        m_marks[BMGeometry::index(x, y)] |= CELL_SELECTED;
-        write(x, y, layers, record);
-        change.cells.push_back(static_cast<uint16_t>(BMGeometry::index(x, y)));
+        item->addB(cell.x, cell.y, *m_data, m_marks[index]);
+        recorded.push_back(static_cast<uint16_t>(index));
+        m_marks[index] &= ~CELL_SELECTED;
+    }
+    for (size_t i = 0; i < records.size(); ++i) {
+        if (targets[i] >= 0) {
+            const BMPoint cell = BMGeometry::cellOf(targets[i]);
+            m_marks[targets[i]] |= CELL_SELECTED;
+            write(cell.x, cell.y, layers, records[i]);
+        }
     }
     if (layers.object || layers.placement) {
         m_data->correct(0);
-        change.cells.clear();
-        for (int index = 0; index < MAP_CELLS; ++index) {
-            change.cells.push_back(static_cast<uint16_t>(index));
-        }
     }
-    for (int index = 0; index < MAP_CELLS; ++index) {
+    for (uint16_t index : recorded) {
         const BMPoint cell = BMGeometry::cellOf(index);
         item->addA(cell.x, cell.y, *m_data, m_marks[index]);
     }
