@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/EditorBench.h"
 #include "scenario/ZDArea.h"
 #include "scenario/ZDBMap.h"
 
@@ -310,6 +311,7 @@ int main(int argc, char** argv)
     benchAreaList();
     benchScenarios();
     benchLayerCopies();
+    benchEditing();
 #if defined(_WIN32)
     benchDisplays();
 #endif
