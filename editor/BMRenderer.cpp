@@ -1,6 +1,7 @@
 #include "editor/BMRenderer.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "editor/BMCanvas.h"
 #include "editor/BMColors.h"
@@ -103,8 +104,13 @@ void BMRenderer::touchImage(Image image, int x, int y, int width, int height)
     } else if (panelPlace(image, &place)) {
         m_stale.add(place.left + x, place.top + y, width, height);
     } else if (image != IMAGE_AREA_INFO && image != IMAGE_PALETTE && image != IMAGE_CHOOSER) {
+        // Map pixels in the view; a scroll position far off the map shows none of them.
         BMPoint scroll = m_display.getScroll();
-        m_stale.add(x - scroll.x, y - scroll.y, width, height);
+        int64_t left = int64_t{x} - scroll.x;
+        int64_t top = int64_t{y} - scroll.y;
+        if (left > -LAYER_WIDTH && left < INT32_MAX / 2 && top > -LAYER_HEIGHT && top < INT32_MAX / 2) {
+            m_stale.add(static_cast<int>(left), static_cast<int>(top), width, height);
+        }
     }
 }
 
@@ -367,6 +373,9 @@ void BMRenderer::drawGlyphSheet()
 // modulo 10 to the number of digits (at most 16).
 int BMRenderer::layoutNumber(int x, uint32_t value, int digits, uint32_t style, Glyph* glyphs)
 {
+    if (x < INT32_MIN / 2 || x > INT32_MAX / 2) {
+        return 0;  // nowhere near any image; the advances must not overflow
+    }
     int stripY = 0;
     int advance = kSmallAdvance;
     const int* cell = kSmallCell;
@@ -503,8 +512,12 @@ void blendInside(HMemoryImage* source, HMemoryImage* frame, const BMRect& area, 
     int top = std::max(y, area.top);
     int right = std::min(x + w, area.right);
     int bottom = std::min(y + h, area.bottom);
-    if (left < right && top < bottom) {
-        source->blend(frame, left, top, right - left, bottom - top, sx + left - x, sy + top - y);
+    int64_t fromX = int64_t{sx} + left - x;
+    int64_t fromY = int64_t{sy} + top - y;
+    if (left < right && top < bottom && fromX > INT32_MIN && fromX < INT32_MAX && fromY > INT32_MIN
+        && fromY < INT32_MAX) {
+        source->blend(frame, left, top, right - left, bottom - top, static_cast<int>(fromX),
+                      static_cast<int>(fromY));
     }
 }
 

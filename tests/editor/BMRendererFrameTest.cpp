@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -235,6 +236,31 @@ TEST_F(BMRendererFrames, WithoutAMapOrItsImagesOnlyTheFrameRateShows)
     data()->setCurrent(0);
     EXPECT_TRUE(blackBesidesTheRate(direct(renderer))) << "no map";
     EXPECT_TRUE(blackBesidesTheRate(frame(renderer, &gdi))) << "no map, GDI";
+}
+
+// Whatever the window and the input report, a frame is drawn or skipped, never harmful.
+TEST_F(BMRendererFrames, OddViewsAndScrollPositionsDrawNothingAmiss)
+{
+    const int scrolls[] = {INT32_MIN, -5000, -1, 0, 1039, 5000, INT32_MAX};
+    const BMPoint views[] = {{0, 0}, {1, 1}, {-20, 30}, {300, 100}, {kWidth, kHeight}};
+    for (BMPoint view : views) {
+        for (int scroll : scrolls) {
+            display.setViewSize(view.x, view.y);
+            display.setScroll(scroll, scroll / 2);
+            std::vector<uint16_t> cells = {0, 1023, 4000};
+            renderer.redrawLayers(REDRAW_CHAR | REDRAW_OVERLAY | REDRAW_CHOOSER, &cells);
+            frame(renderer, &gdi);
+        }
+    }
+    HMemoryImage target(8, 8);
+    renderer.drawNumber(&target, INT32_MAX, 0, 123, 3, 0);
+    renderer.drawNumber(&target, INT32_MIN, INT32_MIN, 123, 3, 0);
+    renderer.drawCharLayer(32, 5);
+    renderer.drawCharLayer(5, INT32_MAX);
+    EXPECT_EQ(inked(&target, 0, 0, 8, 8), 0);
+    display.setViewSize(kWidth, kHeight);
+    display.setScroll(0, 0);
+    EXPECT_NE(frame(renderer, &gdi).at(600, 240), kBlack) << "still drawing";
 }
 
 // Frames compose and upload only what changed since the frame before; after any run of
