@@ -162,7 +162,9 @@ TEST_F(BMRendererFrames, Direct3DAndGdiShowTheSamePicture)
     display.setHoverMark(12, 1);
     display.setHoverMark(55, 1);
     display.setCellMark(6, 4, CELL_PENDING, true);
-    display.setScroll(40, 100);
+    display.setCellMark(5, 4, CELL_SELECTED, true);
+    display.setCursor(3, 4);
+    display.setScroll(32, 64);
     BMRenderer forGdi(display);
     renderer.resetImageBuffer();
     forGdi.resetImageBuffer();
@@ -170,6 +172,13 @@ TEST_F(BMRendererFrames, Direct3DAndGdiShowTheSamePicture)
     Picture shownByGdi = frame(forGdi, &gdi);
     EXPECT_EQ(largestDifference(shownByDirect3D, shownByGdi), 0);
     EXPECT_NE(shownByDirect3D.at(600, 240), kBlack) << "the map is shown";
+    int y = 4 * 32 - 64 + 10;
+    EXPECT_EQ(shownByDirect3D.at(cellLeft(3, 4) - 32, y), 0xFFFF00u) << "select mode: yellow cursor";
+    EXPECT_EQ(shownByDirect3D.at(cellLeft(5, 4) - 32, y), 0xFF0000u) << "selected: red frame";
+
+    display.setMouseMode(MOUSE_DIRECT);
+    renderer.drawMarkOverlay();
+    EXPECT_EQ(direct(renderer).at(cellLeft(3, 4) - 32, y), 0xFFFFFFu) << "direct mode: white cursor";
 }
 
 TEST_F(BMRendererFrames, TheMapStopsAt1040PixelsAndThePanelsFollowTheRightEdge)
@@ -208,19 +217,6 @@ TEST_F(BMRendererFrames, LayersHiddenByTheirViewFlagsShowNothing)
     Picture gridOnly = direct(renderer);
     EXPECT_EQ(gridOnly.at(x, y), kBlack) << "the character layer is hidden";
     EXPECT_NE(gridOnly.at(x - 16, y), kBlack) << "the grid line shows";
-}
-
-TEST_F(BMRendererFrames, TheCursorIsYellowInSelectModeAndWhiteInDirectMode)
-{
-    display.setCursor(3, 2);
-    display.setCellMark(5, 2, CELL_SELECTED, true);
-    renderer.drawMarkOverlay();
-    Picture select = direct(renderer);
-    EXPECT_EQ(select.at(cellLeft(3, 2), 2 * 32 + 10), 0xFFFF00u);
-    EXPECT_EQ(select.at(cellLeft(5, 2) + 31, 2 * 32 + 10), 0xFF0000u);
-    display.setMouseMode(MOUSE_DIRECT);
-    renderer.drawMarkOverlay();
-    EXPECT_EQ(direct(renderer).at(cellLeft(3, 2), 2 * 32 + 10), 0xFFFFFFu);
 }
 
 TEST_F(BMRendererFrames, WithoutAMapOrItsImagesOnlyTheFrameRateShows)
