@@ -82,8 +82,10 @@ public:
             return;  // the redo branch stays
         }
         m_history.resize(m_position + 1);
+        m_seen = snapshot();
+        m_fresh = true;
         for (int i = 0; i < items; ++i) {
-            m_history.push_back(i + 1 < items ? before : snapshot());
+            m_history.push_back(i + 1 < items ? before : m_seen);
         }
         m_position += static_cast<size_t>(items);
         while (m_history.size() > BMUndoList::MAX_ITEMS + 1) {
@@ -111,7 +113,10 @@ public:
     // False with a message when the engine left the model.
     ::testing::AssertionResult matches()
     {
-        m_seen = snapshot();
+        if (!m_fresh) {
+            m_seen = snapshot();
+        }
+        m_fresh = false;
         const Snapshot& expected = m_history[m_position];
         if (m_editor.getUndoList().getPosition() != m_position) {
             return ::testing::AssertionFailure() << "undo position " << m_editor.getUndoList().getPosition()
@@ -277,6 +282,7 @@ private:
     BMEditor& m_editor;
     std::mt19937 m_random;
     Snapshot m_seen;  // the state at the last check
+    bool m_fresh = false;  // m_seen was taken after the action's last item
     std::vector<Snapshot> m_history;  // the state after each undo item; [0] before the first
     size_t m_position = 0;
 };
