@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/EditorBench.h"
+#include "bench/EngineBench.h"
 #include "scenario/ZDArea.h"
 #include "scenario/ZDBMap.h"
 
