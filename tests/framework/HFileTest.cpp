@@ -1,8 +1,12 @@
 #include "framework/HFile.h"
 
+#include <cstdint>
+
 #include <gtest/gtest.h>
 
 #include "framework/HFileReader.h"
+#include "framework/HSystem.h"
+#include "tests/support/FaultySystem.h"
 #include "tests/support/TestFolder.h"
 
 TEST(HFilePath, SplitsAtTheLastBackslash)
@@ -104,30 +108,19 @@ TEST(HFileParent, FullPathsResolveDotsWithoutTheDiskAndKeepAClosingSeparator)
 TEST(HFileReading, ReadsTheWholeFileFollowedByAZeroByte)
 {
     TestFolder folder;
-    std::string bytes("a\0b\xFF", 4);
-    TestFolder::write("data", bytes);
-    HFileReader reader(HFile("data"));
-    ASSERT_TRUE(reader.read());
-    EXPECT_EQ(reader.getSize(), 4);
-    EXPECT_EQ(std::string(reader.getData(), 5), bytes + std::string(1, '\0'));
-    // Data already loaded: a second read is refused.
-    EXPECT_FALSE(reader.read());
-
-    reader.setFile(HFile("data"));
-    EXPECT_EQ(reader.getSize(), -1);
-    EXPECT_EQ(reader.getData(), nullptr);
-    EXPECT_TRUE(reader.read());
-}
-
-TEST(HFileReading, AnEmptyFileGivesOneZeroByte)
-{
-    TestFolder folder;
-    TestFolder::write("empty", "");
-    HFileReader reader(HFile("empty"));
-    ASSERT_TRUE(reader.read());
-    EXPECT_EQ(reader.getSize(), 0);
-    ASSERT_NE(reader.getData(), nullptr);
-    EXPECT_EQ(reader.getData()[0], '\0');
+    for (const std::string& bytes : {std::string("a\0b\xFF", 4), std::string()}) {
+        TestFolder::write("data", bytes);
+        HFileReader reader(HFile("data"));
+        ASSERT_TRUE(reader.read());
+        EXPECT_EQ(reader.getSize(), static_cast<int64_t>(bytes.size()));
+        EXPECT_EQ(std::string(reader.getData(), bytes.size() + 1), bytes + std::string(1, '\0'));
+        // Data already loaded: a second read is refused; another file starts afresh.
+        EXPECT_FALSE(reader.read());
+        reader.setFile(HFile("data"));
+        EXPECT_EQ(reader.getSize(), -1);
+        EXPECT_EQ(reader.getData(), nullptr);
+        EXPECT_TRUE(reader.read());
+    }
 }
 
 TEST(HFileReading, FailsWithoutDataForMissingFilesFoldersAndNoFile)
@@ -140,6 +133,59 @@ TEST(HFileReading, FailsWithoutDataForMissingFilesFoldersAndNoFile)
         EXPECT_EQ(reader.getData(), nullptr);
         EXPECT_EQ(reader.getSize(), -1);
     }
-    HFileReader unset;
-    EXPECT_FALSE(unset.read());
+}
+
+TEST(HFileReading, TrustsNoSizeTheSystemReports)
+{
+    TestFolder folder;
+    TestFolder::write("data", "0123456789");
+    struct Case {
+        int64_t reported;
+        int64_t size;  // -1: the read fails
+    };
+    // Too large for an int-indexed block, negative, or larger than what is there (the file
+    // shrank while it was read).
+    for (Case c : {Case{INT32_MAX, -1}, Case{int64_t{1} << 40, -1}, Case{-1, -1}, Case{20, 10},
+                   Case{4, 4}}) {
+        FaultySystem faulty;
+        faulty.reportedSize = c.reported;
+        HFileReader reader(HFile("data"));
+        EXPECT_EQ(reader.read(), c.size >= 0) << c.reported;
+        EXPECT_EQ(reader.getSize(), c.size);
+        if (c.size >= 0) {
+            EXPECT_EQ(std::string(reader.getData()), std::string("0123456789", c.size));
+        }
+    }
+    FaultySystem faulty;
+    faulty.failReadAt = 1;
+    HFileReader reader(HFile("data"));
+    EXPECT_FALSE(reader.read());
+    EXPECT_EQ(reader.getError(), FaultySystem::READ_ERROR);
+    EXPECT_EQ(reader.getData(), nullptr);
+}
+
+TEST(HSystemFaults, ReportTheCodesTheWindowsSideGives)
+{
+    TestFolder folder;
+    HSystem& system = HSystem::get();
+    TestFolder::write("file", "x");
+    TestFolder::write("other", "y");
+    EXPECT_EQ(system.open("missing", HSystem::OPEN_READ, nullptr), nullptr);
+    EXPECT_EQ(system.getLastError(), 2u);  // file not found
+    EXPECT_EQ(system.open("gone\\file", HSystem::OPEN_READ, nullptr), nullptr);
+    EXPECT_EQ(system.getLastError(), 3u);  // path not found
+    // A file read without sharing can be opened by nobody else.
+    HSystem::Handle held = system.open("file", HSystem::OPEN_READ, nullptr);
+    ASSERT_NE(held, nullptr);
+    EXPECT_EQ(system.open("file", HSystem::OPEN_READ, nullptr), nullptr);
+    EXPECT_EQ(system.getLastError(), 32u);  // sharing violation
+    system.close(held);
+    EXPECT_FALSE(system.renameFile("other", "file"));
+    EXPECT_EQ(system.getLastError(), 183u);  // already exists
+    EXPECT_EQ(TestFolder::read("file"), "x");
+    // Full paths stop below 260 characters, as the Windows side's do.
+    std::string base = HFile("x").getFullPath();
+    std::string longest = std::string(259 - base.size() + 1, 'n');
+    EXPECT_EQ(HFile(longest).getFullPath().size(), 259u);
+    EXPECT_EQ(HFile(longest + "n").getFullPath(), "");
 }
