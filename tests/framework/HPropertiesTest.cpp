@@ -1,6 +1,5 @@
 #include "framework/HProperties.h"
 
-#include <random>
 
 #include <gtest/gtest.h>
 
@@ -65,7 +64,7 @@ TEST(HPropertiesSyntax, AKeyGivenTwiceCollectsBothAndLoadsAdd)
     EXPECT_EQ(p.getCount("a"), 0u);
 }
 
-TEST(HPropertiesSyntax, KeysAreCaseSensitiveAndShiftJisIsKept)
+TEST(HPropertiesSyntax, KeysAreCaseSensitiveShiftJisIsKeptAndAZeroByteEndsTheText)
 {
     TestFolder folder;
     HProperties p;
@@ -73,12 +72,6 @@ TEST(HPropertiesSyntax, KeysAreCaseSensitiveAndShiftJisIsKept)
     EXPECT_EQ(p.getInt("Key", 0), 1);
     EXPECT_EQ(p.getInt("key", 0), 2);
     EXPECT_EQ(p.getString("表", 1), "能");
-}
-
-TEST(HPropertiesSyntax, AZeroByteEndsTheText)
-{
-    TestFolder folder;
-    HProperties p;
     ASSERT_TRUE(loadText(p, std::string("a=1\0b=2\n", 8)));
     EXPECT_EQ(p.getCount("a"), 1u);
     EXPECT_EQ(p.getCount("b"), 0u);
@@ -144,32 +137,4 @@ TEST(HPropertiesFile, DumpsItsEntriesToTheDebugChannel)
     EXPECT_NE(b, std::string::npos);
     EXPECT_LT(a, b);
     EXPECT_NE(text.find(name + ":</prpt>"), std::string::npos);
-}
-
-TEST(HPropertiesRandom, AnyTextLoadsAndAnswersEveryLookup)
-{
-    TestFolder folder;
-    std::mt19937 random(7);
-    const char alphabet[] = {'a', 'b', '=', ',', ' ', '\t', '\r', '\n', '1', '-', '\0', '\x83'};
-    for (int round = 0; round < 2000; ++round) {
-        std::string text;
-        size_t length = random() % 200;
-        for (size_t i = 0; i < length; ++i) {
-            text += alphabet[random() % sizeof(alphabet)];
-        }
-        HProperties p;
-        ASSERT_TRUE(loadText(p, text));
-        for (const char* key : {"a", "b", "ab", "", "a a"}) {
-            size_t count = p.getCount(key);
-            for (size_t i = 0; i <= count + 1; ++i) {
-                std::string item = p.getString(key, i);
-                // Continuation lines may leave CR LF inside an item, never at its ends.
-                EXPECT_EQ(item.find(','), std::string::npos);
-                const std::string blanks = " \t\r\n";
-                EXPECT_TRUE(item.empty() || (blanks.find(item.front()) == std::string::npos
-                                             && blanks.find(item.back()) == std::string::npos));
-                p.getInt(key, i);
-            }
-        }
-    }
 }
