@@ -42,40 +42,29 @@ protected:
     Journal journal;
 };
 
-TEST_F(ComponentTest, ListenersRunInRegistrationOrderAndFalseStopsTheWalk)
-{
-    createShown();
-    RecordingListener first(kProbeType, "first", &journal);
-    RecordingListener second(kProbeType, "second", &journal);
-    RecordingListener third(kProbeType, "third", &journal);
-    EXPECT_EQ(window.addEventListener(&first), 1u);
-    EXPECT_EQ(window.addEventListener(&second), 2u);
-    EXPECT_EQ(window.addEventListener(&third), 3u);
-
-    SendMessageA(window.getHandle(), kProbe, 0, 0);
-    EXPECT_EQ(journal, (Journal{"first", "second", "third"}));
-
-    journal.clear();
-    second.setAnswer(-1, false);
-    SendMessageA(window.getHandle(), kProbe, 0, 0);
-    EXPECT_EQ(journal, (Journal{"first", "second"}));
-}
-
-TEST_F(ComponentTest, DisabledListenerIsSkippedAndTheWalkGoesOn)
+TEST_F(ComponentTest, ListenersRunInOrderChainedOnesFirstDisabledOnesSkippedUntilOneStops)
 {
     TestControl button(&window, 99, "BUTTON");
     createShown();
     RecordingListener first(kProbeType, "first", &journal);
     RecordingListener second(kProbeType, "second", &journal);
+    RecordingListener third(kProbeType, "third", &journal);
+    RecordingListener chained(kProbeType, "chained", &journal);
     RecordingListener child(kProbeType, "child", &journal);
-    window.addEventListener(&first);
-    window.addEventListener(&second);
+    second.setNext(&chained);
+    EXPECT_EQ(window.addEventListener(&first), 1u);
+    EXPECT_EQ(window.addEventListener(&second), 2u);
+    EXPECT_EQ(window.addEventListener(&third), 3u);
     button.addEventListener(&child);
+    SendMessageA(window.getHandle(), kProbe, 0, 0);
+    EXPECT_EQ(journal, (Journal{"first", "chained", "second", "third"}));
+
+    journal.clear();
     first.setEnabled(false);
     first.setAnswer(-1, false);
-
+    second.setAnswer(-1, false);
     SendMessageA(window.getHandle(), kProbe, 0, 0);
-    EXPECT_EQ(journal, (Journal{"second"}));
+    EXPECT_EQ(journal, (Journal{"chained", "second"}));
 
     // Switching a container's events switches its children's too.
     journal.clear();
@@ -131,20 +120,6 @@ TEST_F(ComponentTest, TakenOverControlKeepsItsOwnProcedureForUnansweredMessages)
     EXPECT_FALSE(IsWindow(control));
 }
 
-TEST_F(ComponentTest, ChainedListenerRunsBeforeTheOneItIsAttachedTo)
-{
-    createShown();
-    RecordingListener outer(kProbeType, "outer", &journal);
-    RecordingListener inner(kProbeType, "inner", &journal);
-    RecordingListener innermost(kProbeType, "innermost", &journal);
-    outer.setNext(&inner);
-    inner.setNext(&innermost);
-    window.addEventListener(&outer);
-
-    SendMessageA(window.getHandle(), kProbe, 0, 0);
-    EXPECT_EQ(journal, (Journal{"innermost", "inner", "outer"}));
-}
-
 TEST(ComponentRegistry, MessagesForUnknownHandlesGetTheDefaultTreatment)
 {
     WNDCLASSEXA record = {};
@@ -163,21 +138,7 @@ TEST(ComponentRegistry, MessagesForUnknownHandlesGetTheDefaultTreatment)
     UnregisterClassA("TesselUnknownHandle", record.hInstance);
 }
 
-TEST_F(ComponentTest, WindowDestroyedByThePlatformLeavesNoRegistryEntry)
-{
-    TestControl button(&window, 101, "BUTTON");
-    createShown();
-    HWND top = window.getHandle();
-    HWND child = button.getHandle();
-    DestroyWindow(top);
-    MessagePump::drain();
-    EXPECT_EQ(window.getHandle(), nullptr);
-    EXPECT_EQ(button.getHandle(), nullptr);
-    EXPECT_EQ(HComponent::fromHandle(top), nullptr);
-    EXPECT_EQ(HComponent::fromHandle(child), nullptr);
-}
-
-TEST_F(ComponentTest, DeletedComponentTakesItsWindowAndItsPlaceWithIt)
+TEST_F(ComponentTest, WindowsGoneOrComponentsDeletedLeaveNoRegistryEntry)
 {
     auto button = std::make_unique<TestControl>(&window, 102, "BUTTON");
     TestControl other(&window, 103, "BUTTON");
@@ -189,6 +150,15 @@ TEST_F(ComponentTest, DeletedComponentTakesItsWindowAndItsPlaceWithIt)
     EXPECT_EQ(HComponent::fromHandle(child), nullptr);
     EXPECT_EQ(window.getCount(), 1);
     EXPECT_EQ(window.getChild(0), &other);
+
+    HWND top = window.getHandle();
+    HWND kept = other.getHandle();
+    DestroyWindow(top);
+    MessagePump::drain();
+    EXPECT_EQ(window.getHandle(), nullptr);
+    EXPECT_EQ(other.getHandle(), nullptr);
+    EXPECT_EQ(HComponent::fromHandle(top), nullptr);
+    EXPECT_EQ(HComponent::fromHandle(kept), nullptr);
 }
 
 // Five edit controls: 0 and 4 take the focus; 1 is disabled, 2 not focusable, 3 hidden.
@@ -227,57 +197,26 @@ protected:
     std::vector<std::unique_ptr<TestControl>> edits;
 };
 
-TEST_F(FocusTest, TabSkipsDisabledUnfocusableAndHiddenChildrenAndWraps)
+TEST_F(FocusTest, TabAndShiftTabSkipDisabledUnfocusableAndHiddenChildrenAndWrap)
 {
-    tab(0);
-    EXPECT_EQ(GetFocus(), edits[4]->getHandle());
-    tab(4);
-    EXPECT_EQ(GetFocus(), edits[0]->getHandle());
+    for (bool shift : {false, true}) {
+        setShift(shift);
+        tab(0);
+        EXPECT_EQ(GetFocus(), edits[4]->getHandle()) << shift;
+        tab(4);
+        EXPECT_EQ(GetFocus(), edits[0]->getHandle()) << shift;
+    }
     // The tab was consumed: the edit control did not take it as text.
     EXPECT_EQ(GetWindowTextLengthA(edits[0]->getHandle()), 0);
 }
 
-TEST_F(FocusTest, ShiftTabWalksBackwardsAndWraps)
-{
-    setShift(true);
-    tab(0);
-    EXPECT_EQ(GetFocus(), edits[4]->getHandle());
-    tab(4);
-    EXPECT_EQ(GetFocus(), edits[0]->getHandle());
-}
-
-TEST_F(ComponentTest, MoveCenterPlacesTheWindowInTheMiddleOfTheScreen)
-{
-    window.setBounds(0, 0, 640, 480);
-    createShown();
-    window.moveCenter();
-    RECT bounds;
-    GetWindowRect(window.getHandle(), &bounds);
-    EXPECT_EQ(bounds.left, (GetSystemMetrics(SM_CXSCREEN) - 640) / 2);
-    EXPECT_EQ(bounds.top, (GetSystemMetrics(SM_CYSCREEN) - 480) / 2);
-    EXPECT_EQ(bounds.right - bounds.left, 640);
-}
-
-TEST_F(ComponentTest, ChildBoundsAreReadInTheParentsClientCoordinates)
-{
-    TestControl button(&window, 104, "BUTTON");
-    button.setBounds(30, 40, 50, 20);
-    createShown();
-    EXPECT_EQ(button.getX(), 30);
-    EXPECT_EQ(button.getY(), 40);
-    button.setBounds(60, 70, 55, 25);
-    RECT bounds = button.getBounds();
-    EXPECT_EQ(bounds.left, 60);
-    EXPECT_EQ(bounds.top, 70);
-    EXPECT_EQ(button.getWidth(), 55);
-    EXPECT_EQ(button.getHeight(), 25);
-}
-
-TEST_F(ComponentTest, SettersActOnTheWindowOnceItExists)
+TEST_F(ComponentTest, BoundsAndStateReachTheWindowOnceItExists)
 {
     TestControl edit(&window, 105, "EDIT");
     edit.setEnabled(false);
     EXPECT_FALSE(edit.setWindowText("early"));
+    edit.setBounds(30, 40, 50, 20);
+    window.setBounds(0, 0, 640, 480);
     createShown();
     EXPECT_FALSE(IsWindowEnabled(edit.getHandle()));
     edit.setEnabled(true);
@@ -288,6 +227,21 @@ TEST_F(ComponentTest, SettersActOnTheWindowOnceItExists)
     EXPECT_FALSE(edit.isVisible());
     edit.setVisible(true);
     EXPECT_TRUE(edit.isVisible());
+    // A child's bounds are read in its parent's client coordinates.
+    EXPECT_EQ(edit.getX(), 30);
+    EXPECT_EQ(edit.getY(), 40);
+    edit.setBounds(60, 70, 55, 25);
+    RECT bounds = edit.getBounds();
+    EXPECT_EQ(bounds.left, 60);
+    EXPECT_EQ(bounds.top, 70);
+    EXPECT_EQ(edit.getWidth(), 55);
+    EXPECT_EQ(edit.getHeight(), 25);
+
+    window.moveCenter();
+    GetWindowRect(window.getHandle(), &bounds);
+    EXPECT_EQ(bounds.left, (GetSystemMetrics(SM_CXSCREEN) - 640) / 2);
+    EXPECT_EQ(bounds.top, (GetSystemMetrics(SM_CYSCREEN) - 480) / 2);
+    EXPECT_EQ(bounds.right - bounds.left, 640);
 }
 
 }  // namespace

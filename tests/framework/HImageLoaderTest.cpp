@@ -97,7 +97,7 @@ TEST(HImageLoaderLoad, WithoutResizeTheImageKeepsItsSize)
     EXPECT_EQ(pixel(image, 4, 3), 0u);
 }
 
-TEST(HImageLoaderLoad, MissingFileAndMissingImageAreReportedTogether)
+TEST(HImageLoaderLoad, MissingOrUnreadableFilesAndAMissingImageAreReported)
 {
     TestFolder folder;
     LogCapture log({"info"});
@@ -106,9 +106,12 @@ TEST(HImageLoaderLoad, MissingFileAndMissingImageAreReportedTogether)
     EXPECT_EQ(HImageLoader::loadImageFile(HFile("none.bmp"), nullptr, true), HImageLoader::LOAD_NO_FILE);
     TestFolder::write("chips.bmp", BitmapFile::sample(24).build());
     EXPECT_EQ(HImageLoader::loadImageFile(HFile("chips.bmp"), nullptr, true), HImageLoader::LOAD_NO_IMAGE);
+    TestFolder::makeFolder("folder.bmp");
+    EXPECT_EQ(HImageLoader::loadImageFile(HFile("folder.bmp"), &image, true), HImageLoader::LOAD_ERROR);
     std::string text = log.text();
     EXPECT_NE(text.find("loadImageFile:file does not exist"), std::string::npos);
     EXPECT_NE(text.find("loadImageFile:image is null"), std::string::npos);
+    EXPECT_NE(text.find("loadImageFile:read file error"), std::string::npos);
 }
 
 TEST(HImageLoaderLoad, BadHeadersFailNamingTheFieldAndLeaveTheImageAlone)
@@ -168,16 +171,6 @@ TEST(HImageLoaderLoad, BadHeadersFailNamingTheFieldAndLeaveTheImageAlone)
     EXPECT_NE(text.find("loadImageFile:header error"), std::string::npos);
     EXPECT_NE(text.find("loadImageFile:not a bitmap file"), std::string::npos);
     EXPECT_NE(text.find("loadImageFile:invalid file header"), std::string::npos);
-}
-
-TEST(HImageLoaderLoad, AFolderInPlaceOfTheFileIsAReadError)
-{
-    TestFolder folder;
-    LogCapture log({"info"});
-    TestFolder::makeFolder("chips.bmp");
-    HImage image;
-    EXPECT_EQ(HImageLoader::loadImageFile(HFile("chips.bmp"), &image, true), HImageLoader::LOAD_ERROR);
-    EXPECT_TRUE(log.contains("loadImageFile:read file error"));
 }
 
 namespace {

@@ -86,6 +86,11 @@ TEST(HImageGdi, ASpriteLeavesTheTargetUnderItsTransparentColour)
     EXPECT_TRUE(source.draw(&target, 0, 0));
     EXPECT_EQ(gdiPixel(target, 0, 0), 0x090909u);
     EXPECT_EQ(gdiPixel(target, 2, 0), 0x090909u);
+
+    // A sprite by pixel takes that pixel's colour.
+    paint(source, {0x123456, 0x00FF00, kMagenta});
+    EXPECT_TRUE(source.setSprite(0, 0));
+    EXPECT_EQ(source.getTransparentColor(), HColor(0x12, 0x34, 0x56));
 }
 
 TEST(HImageGdi, SpriteColourOutsideTheImageMakesBlackTransparent)
@@ -104,15 +109,7 @@ TEST(HImageGdi, SpriteColourOutsideTheImageMakesBlackTransparent)
     EXPECT_TRUE(log.contains("setSprite:範囲外の色指定"));
 }
 
-TEST(HImageGdi, SpriteByPixelTakesThatPixelsColour)
-{
-    HImage source(2, 1, nullptr);
-    paint(source, {0x123456, 0x00FF00});
-    EXPECT_TRUE(source.setSprite(0, 0));
-    EXPECT_EQ(source.getTransparentColor(), HColor(0x12, 0x34, 0x56));
-}
-
-TEST(HImageGdi, PixelCopyIsWrittenBackOnlyByCommit)
+TEST(HImageGdi, PixelCopyIsWrittenBackOnlyByCommitAndImagesResizeAndStretch)
 {
     HImage image(2, 2, nullptr);
     image.fill(HColor(1, 1, 1));
@@ -124,10 +121,7 @@ TEST(HImageGdi, PixelCopyIsWrittenBackOnlyByCommit)
     EXPECT_TRUE(image.commitPixels());
     EXPECT_EQ(gdiPixel(image, 0, 1), 0xABCDEFu);
     EXPECT_EQ(image.getStride(), 8);
-}
 
-TEST(HImageGdi, ResizeAndStretchDraw)
-{
     HImage source(2, 1, nullptr);
     ASSERT_TRUE(source.resize(2, 1));
     paint(source, {0xFF0000, 0x0000FF});

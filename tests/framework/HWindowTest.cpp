@@ -129,50 +129,32 @@ TEST(HWindowTest, LoopEndsWhenTheWindowIsDisposed)
     s_window = nullptr;
 }
 
-TEST(HWindowTest, ShowFalseHidesWithoutEnteringTheLoop)
+TEST(HWindowTest, StylesVisibilityAndClassesFollowTheWindowsLife)
 {
+    TestFolder folder;
+    LogCapture log({"info"});
     HWindow window;
-    window.setClassName("TesselHide");
+    window.setClassName("TesselTwin");
     window.setBounds(0, 0, 200, 100);
+    window.setResizable(true);
     window.create();
+    ASSERT_NE(window.getHandle(), nullptr);
+    LONG_PTR style = GetWindowLongPtrA(window.getHandle(), GWL_STYLE);
+    EXPECT_NE(style & WS_THICKFRAME, 0);
+    EXPECT_NE(style & WS_MAXIMIZEBOX, 0);
+    // show(false) hides without entering the loop.
     ShowWindow(window.getHandle(), SW_SHOW);
     EXPECT_TRUE(window.isShown());
     EXPECT_FALSE(window.show(false));
     EXPECT_FALSE(window.isShown());
     EXPECT_NE(window.getHandle(), nullptr);
-    window.dispose();
-    MessagePump::drain();
-}
+    // A class registered by another live window makes no window.
+    HWindow twin;
+    twin.setClassName("TesselTwin");
+    twin.create();
+    EXPECT_EQ(twin.getHandle(), nullptr);
+    EXPECT_FALSE(twin.show(true));
 
-TEST(HWindowTest, ClassRegisteredByAnotherLiveWindowMakesNoWindow)
-{
-    TestFolder folder;
-    LogCapture log({"info"});
-    HWindow first;
-    first.setClassName("TesselTwin");
-    first.create();
-    ASSERT_NE(first.getHandle(), nullptr);
-    HWindow second;
-    second.setClassName("TesselTwin");
-    second.create();
-    EXPECT_EQ(second.getHandle(), nullptr);
-    EXPECT_FALSE(second.show(true));
-    first.dispose();
-    MessagePump::drain();
-    std::string text = log.text();
-    EXPECT_NE(text.find("GetClassInfoEx:true"), std::string::npos);
-    EXPECT_NE(text.find("ウィンドウの表示に失敗"), std::string::npos);
-}
-
-TEST(HWindowTest, ResizableStyleTakesEffectAtCreation)
-{
-    HWindow window;
-    window.setClassName("TesselResizable");
-    window.setResizable(true);
-    window.create();
-    LONG_PTR style = GetWindowLongPtrA(window.getHandle(), GWL_STYLE);
-    EXPECT_NE(style & WS_THICKFRAME, 0);
-    EXPECT_NE(style & WS_MAXIMIZEBOX, 0);
     window.dispose();
     window.setResizable(false);
     window.create();
@@ -180,6 +162,9 @@ TEST(HWindowTest, ResizableStyleTakesEffectAtCreation)
     EXPECT_EQ(style & WS_THICKFRAME, 0);
     window.dispose();
     MessagePump::drain();
+    std::string text = log.text();
+    EXPECT_NE(text.find("GetClassInfoEx:true"), std::string::npos);
+    EXPECT_NE(text.find("ウィンドウの表示に失敗"), std::string::npos);
 }
 
 // Counts the frames the loop asks for and ends the loop after the third.
