@@ -9,62 +9,40 @@
 #include "tests/support/FaultySystem.h"
 #include "tests/support/TestFolder.h"
 
-TEST(HFilePath, SplitsAtTheLastBackslash)
+TEST(HFilePath, SplitsAtTheLastRealBackslash)
 {
-    HFile file("C:\\game\\Default\\Data\\AreaData");
-    EXPECT_EQ(file.getDirectory(), "C:\\game\\Default\\Data");
-    EXPECT_EQ(file.getName(), "AreaData");
-    EXPECT_EQ(file.getPath(), "C:\\game\\Default\\Data\\AreaData");
-
-    HFile bare("AreaData");
-    EXPECT_EQ(bare.getDirectory(), ".");
-    EXPECT_EQ(bare.getPath(), ".\\AreaData");
-
-    HFile trailing("dir\\");
-    EXPECT_EQ(trailing.getDirectory(), "dir");
-    EXPECT_EQ(trailing.getName(), "");
-}
-
-TEST(HFilePath, KeepsAShiftJisCharacterWhoseSecondByteIsABackslash)
-{
-    // "ソ" is 83 5C, "表" is 95 5C: neither second byte separates.
-    HFile file("dir\\ソ表");
-    EXPECT_EQ(file.getDirectory(), "dir");
-    EXPECT_EQ(file.getName(), "ソ表");
-
-    HFile alone("ソ");
-    EXPECT_EQ(alone.getDirectory(), ".");
-    EXPECT_EQ(alone.getName(), "ソ");
-
-    HFile inFolder("ソ\\x");
-    EXPECT_EQ(inFolder.getDirectory(), "ソ");
-    EXPECT_EQ(inFolder.getName(), "x");
-
-    // A lead byte at the very end has no trail byte: the backslash before it still separates.
-    HFile cut(std::string("a\\\x83"));
-    EXPECT_EQ(cut.getDirectory(), "a");
-}
-
-TEST(HFilePath, EmptyFilesAndEmptyParts)
-{
-    HFile empty;
-    EXPECT_TRUE(empty.isEmpty());
-    EXPECT_EQ(empty.getPath(), "");
-    EXPECT_EQ(empty.getType(), HFile::TYPE_NONE);
-    EXPECT_TRUE(empty.getParent().isEmpty());
-
-    HFile fromEmpty("");
-    EXPECT_TRUE(fromEmpty.isEmpty());
-
-    // An empty directory gives a leading backslash.
+    struct Case {
+        std::string path;
+        const char* directory;
+        const char* name;
+    };
+    // "ソ" is 83 5C, "表" is 95 5C: neither second byte separates; a lead byte at the very end
+    // has no trail byte, so the backslash before it still separates.
+    const Case cases[] = {{"C:\\game\\Data\\AreaData", "C:\\game\\Data", "AreaData"},
+                          {"AreaData", ".", "AreaData"},  {"dir\\", "dir", ""},
+                          {"dir\\ソ表", "dir", "ソ表"}, {"ソ", ".", "ソ"},
+                          {"ソ\\x", "ソ", "x"},         {"a\\\x83", "a", "\x83"}};
+    for (const Case& c : cases) {
+        HFile file(c.path);
+        EXPECT_EQ(file.getDirectory(), c.directory) << c.path;
+        EXPECT_EQ(file.getName(), c.name) << c.path;
+        EXPECT_EQ(file.getPath(), std::string(c.directory) + "\\" + c.name);
+    }
+    for (const HFile& empty : {HFile(), HFile("")}) {
+        EXPECT_TRUE(empty.isEmpty());
+        EXPECT_EQ(empty.getPath(), "");
+        EXPECT_EQ(empty.getType(), HFile::TYPE_NONE);
+        EXPECT_TRUE(empty.getParent().isEmpty());
+    }
     EXPECT_EQ(HFile("", "name").getPath(), "\\name");
 }
 
-TEST(HFileType, TellsFilesFromFoldersAndNothing)
+TEST(HFileType, TellsFilesFromFoldersAndNothingAndMakesOneFolderLevel)
 {
     TestFolder folder;
     TestFolder::write("file", "x");
-    TestFolder::makeFolder("sub");
+    HFile sub(".", "sub");
+    sub.makeDirectory();
     EXPECT_EQ(HFile("file").getType(), HFile::TYPE_FILE);
     EXPECT_EQ(HFile("sub").getType(), HFile::TYPE_DIRECTORY);
     EXPECT_EQ(HFile("missing").getType(), HFile::TYPE_NONE);
@@ -72,14 +50,6 @@ TEST(HFileType, TellsFilesFromFoldersAndNothing)
     EXPECT_FALSE(HFile("missing").exists());
     // An empty name is nothing even where the directory exists.
     EXPECT_EQ(HFile("sub", "").getType(), HFile::TYPE_NONE);
-}
-
-TEST(HFileType, MakeDirectoryCreatesOneLevelAndKeepsAnExistingOne)
-{
-    TestFolder folder;
-    HFile sub(".", "sub");
-    sub.makeDirectory();
-    EXPECT_EQ(sub.getType(), HFile::TYPE_DIRECTORY);
     TestFolder::write("sub\\keep", "k");
     sub.makeDirectory();
     EXPECT_EQ(TestFolder::read("sub\\keep"), "k");
@@ -87,21 +57,16 @@ TEST(HFileType, MakeDirectoryCreatesOneLevelAndKeepsAnExistingOne)
     EXPECT_FALSE(HFile("a\\b").exists());
 }
 
-TEST(HFileParent, IsTheFolderOfTheFullPath)
+TEST(HFileParent, IsTheFolderOfTheFullPathWhichResolvesDotsWithoutTheDisk)
 {
     TestFolder folder;
     HFile parent = HFile("sub\\file").getParent();
     EXPECT_EQ(parent.getPath(), HFile(".", "sub").getFullPath());
     EXPECT_EQ(HFile("file").getParent().getPath(), HFile(folder.path()).getFullPath());
     EXPECT_EQ(HFile("file").getFullPath(), parent.getDirectory() + "\\file");
-}
-
-TEST(HFileParent, FullPathsResolveDotsWithoutTheDiskAndKeepAClosingSeparator)
-{
-    TestFolder folder;
     std::string base = HFile("x").getParent().getPath();
     EXPECT_EQ(HFile("a\\.\\b\\..\\c").getFullPath(), base + "\\a\\c");
-    EXPECT_EQ(HFile("a\\").getFullPath(), base + "\\a\\");
+    EXPECT_EQ(HFile("a\\").getFullPath(), base + "\\a\\");  // the closing separator stays
     EXPECT_EQ(HFile("..\\x").getFullPath(), HFile(base).getParent().getPath() + "\\x");
 }
 

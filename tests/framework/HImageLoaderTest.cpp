@@ -67,7 +67,7 @@ TEST(HImageLoaderLoad, EveryDepthRowOrderAndHeaderSizeGivesTheSamePicture)
     }
 }
 
-TEST(HImageLoaderLoad, RunLengthEncodedRowsLoad)
+TEST(HImageLoaderLoad, RunLengthEncodedRowsLoadAndWithoutResizeTheImageKeepsItsSize)
 {
     TestFolder folder;
     BitmapFile file = BitmapFile::sample(8);
@@ -82,19 +82,15 @@ TEST(HImageLoaderLoad, RunLengthEncodedRowsLoad)
     ASSERT_EQ(load(bytes, &image), HImageLoader::LOAD_OK);
     std::vector<uint32_t> expected = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
     EXPECT_EQ(picture(image), expected);
-}
 
-TEST(HImageLoaderLoad, WithoutResizeTheImageKeepsItsSize)
-{
-    TestFolder folder;
-    HImage image(5, 4, nullptr);
-    ASSERT_EQ(load(BitmapFile::sample(24).build(), &image, false), HImageLoader::LOAD_OK);
-    EXPECT_EQ(image.getWidth(), 5);
-    EXPECT_EQ(image.getHeight(), 4);
-    // The picture lands in the image's top-left corner; the rest stays black.
-    EXPECT_EQ(pixel(image, 0, 0), 0xFF0000u);
-    EXPECT_EQ(pixel(image, 2, 1), 0xFFFF00u);
-    EXPECT_EQ(pixel(image, 4, 3), 0u);
+    HImage fixed(5, 4, nullptr);
+    ASSERT_EQ(load(BitmapFile::sample(24).build(), &fixed, false), HImageLoader::LOAD_OK);
+    EXPECT_EQ(fixed.getWidth(), 5);
+    EXPECT_EQ(fixed.getHeight(), 4);
+    // Without resizing the picture lands in the image's top-left corner; the rest stays black.
+    EXPECT_EQ(pixel(fixed, 0, 0), 0xFF0000u);
+    EXPECT_EQ(pixel(fixed, 2, 1), 0xFFFF00u);
+    EXPECT_EQ(pixel(fixed, 4, 3), 0u);
 }
 
 TEST(HImageLoaderLoad, MissingOrUnreadableFilesAndAMissingImageAreReported)

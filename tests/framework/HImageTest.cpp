@@ -91,21 +91,18 @@ TEST(HImageGdi, ASpriteLeavesTheTargetUnderItsTransparentColour)
     paint(source, {0x123456, 0x00FF00, kMagenta});
     EXPECT_TRUE(source.setSprite(0, 0));
     EXPECT_EQ(source.getTransparentColor(), HColor(0x12, 0x34, 0x56));
-}
 
-TEST(HImageGdi, SpriteColourOutsideTheImageMakesBlackTransparent)
-{
     TestFolder folder;
     LogCapture log({"info"});
-    HImage source(2, 1, nullptr);
-    paint(source, {0x000000, 0x00FF00});
-    EXPECT_TRUE(source.setSprite(7, 7));
-    EXPECT_EQ(source.getTransparentColor(), HColor::BLACK);
-    HImage target(2, 1, nullptr);
-    target.fill(HColor(255, 0, 0));
-    source.draw(&target, 0, 0);
-    EXPECT_EQ(gdiPixel(target, 0, 0), 0xFF0000u);
-    EXPECT_EQ(gdiPixel(target, 1, 0), 0x00FF00u);
+    HImage blackSprite(2, 1, nullptr);
+    paint(blackSprite, {0x000000, 0x00FF00});
+    EXPECT_TRUE(blackSprite.setSprite(7, 7));
+    EXPECT_EQ(blackSprite.getTransparentColor(), HColor::BLACK);
+    HImage under(2, 1, nullptr);
+    under.fill(HColor(255, 0, 0));
+    blackSprite.draw(&under, 0, 0);
+    EXPECT_EQ(gdiPixel(under, 0, 0), 0xFF0000u);
+    EXPECT_EQ(gdiPixel(under, 1, 0), 0x00FF00u);
     EXPECT_TRUE(log.contains("setSprite:範囲外の色指定"));
 }
 

@@ -237,13 +237,17 @@ TEST_F(LoopDrawingTest, WithoutIdleDrawingTheLoopOnlyKeepsTheDevice)
     s_window = nullptr;
 }
 
-TEST(HWindowListeners, ControlColoursComeFromTheControlsComponent)
+TEST(HWindowListeners, ControlColoursAndNotificationsGoToTheControlsComponent)
 {
     HWindow window;
-    window.setClassName("TesselColours");
+    window.setClassName("TesselListeners");
     TestControl edit(&window, 300, "EDIT");
+    TestControl button(&window, 301, "BUTTON");
     edit.setForeground(HColor(10, 20, 30));
     edit.setBackground(HColor(200, 210, 220));
+    Journal journal;
+    RecordingListener onButton(HEventType::WM_NOTIFY_TYPE, "button", &journal);
+    button.addEventListener(&onButton);
     window.create();
     HDC dc = GetDC(edit.getHandle());
     LRESULT brush = SendMessageA(window.getHandle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
@@ -259,19 +263,7 @@ TEST(HWindowListeners, ControlColoursComeFromTheControlsComponent)
                                  reinterpret_cast<WPARAM>(dc), 0);
     EXPECT_NE(reinterpret_cast<HBRUSH>(other), edit.ctlColor(nullptr));
     ReleaseDC(edit.getHandle(), dc);
-    window.dispose();
-    MessagePump::drain();
-}
 
-TEST(HWindowListeners, NotificationGoesToTheSendersComponent)
-{
-    HWindow window;
-    window.setClassName("TesselNotify");
-    TestControl button(&window, 301, "BUTTON");
-    Journal journal;
-    RecordingListener onButton(HEventType::WM_NOTIFY_TYPE, "button", &journal);
-    button.addEventListener(&onButton);
-    window.create();
     NMHDR header = {};
     header.hwndFrom = button.getHandle();
     header.idFrom = 301;

@@ -120,34 +120,6 @@ const std::pair<int, int> kEdgeMiddles[6] = {{8, 0}, {0, 16}, {8, 31}, {24, 31},
 
 }  // namespace
 
-TEST(SampleGameFolder, HoldsScenariosWithConfigAreaListMapsAndChips)
-{
-    for (const char* scenario : kScenarios) {
-        SCOPED_TRACE(scenario);
-        EXPECT_TRUE(TestFolder::exists(scenarioPath(scenario, "Config")));
-        EXPECT_TRUE(TestFolder::exists(scenarioPath(scenario, "Picture\\BMAPCHAR.BMP")));
-        EXPECT_TRUE(TestFolder::exists(scenarioPath(scenario, "Picture\\BMAPOBJ.BMP")));
-        std::string text = TestFolder::read(scenarioPath(scenario, "Data\\AreaData"));
-        std::vector<std::unique_ptr<ZDArea>> areas;
-        ASSERT_GT(ZDArea::parseList(text.c_str(), &areas, HFile("AreaData")), 0);
-        EXPECT_EQ(text.substr(text.size() - 5), "\r\nEnd");
-        for (const auto& area : areas) {
-            std::string map = TestFolder::read(scenarioPath(scenario, "Data\\BMap_No" + std::to_string(area->getNumber())));
-            EXPECT_EQ(map.size(), ZDBMap::IMAGE_SIZE) << area->getNumber();
-            const std::string& name = area->getName();
-            EXPECT_TRUE(name.size() >= 2 && HText::isDoubleByte(name.data(), name.size(), 0)) << name;
-            EXPECT_FALSE(area->getMusic().empty());
-            for (int k = 0; k < 8; ++k) {
-                EXPECT_LE(area->getLink(k), static_cast<int32_t>(areas.size()));
-                EXPECT_NE(area->getLink(k), area->getNumber());
-            }
-        }
-        if (std::string(scenario) == "Default") {
-            EXPECT_GE(areas.size(), 12u);
-        }
-    }
-}
-
 TEST(SampleChipSheets, HoldTwentyOpaqueTerrainChipsAndObjectsOnTransparentBlackPerRow)
 {
     Picture characters = readBmp(scenarioPath("Default", "Picture\\BMAPCHAR.BMP"));
@@ -235,19 +207,32 @@ TEST(SampleChipSheets, WallAndRoadChipsReachExactlyTheNeighboursOfTheirMask)
     }
 }
 
-TEST(SampleMaps, AreStoredAsTheyLoadAndLookLikePlaces)
+TEST(SampleGame, HoldsScenariosOfNamedAreasAndMapsThatLoadAsStoredAndLookLikePlaces)
 {
     int fullGroupMaps = 0;
     int walledMaps = 0;
     int riverCells = 0;
     for (const char* scenario : kScenarios) {
+        EXPECT_TRUE(TestFolder::exists(scenarioPath(scenario, "Config")));
+        EXPECT_TRUE(TestFolder::exists(scenarioPath(scenario, "Picture\\BMAPCHAR.BMP")));
+        EXPECT_TRUE(TestFolder::exists(scenarioPath(scenario, "Picture\\BMAPOBJ.BMP")));
         std::string text = TestFolder::read(scenarioPath(scenario, "Data\\AreaData"));
         std::vector<std::unique_ptr<ZDArea>> areas;
-        ZDArea::parseList(text.c_str(), &areas, HFile("AreaData"));
+        ASSERT_GT(ZDArea::parseList(text.c_str(), &areas, HFile("AreaData")), 0);
+        EXPECT_EQ(text.substr(text.size() - 5), "\r\nEnd");
+        EXPECT_GE(areas.size(), std::string(scenario) == "Default" ? 12u : 5u);
         std::set<int> terrains;
         for (const auto& area : areas) {
             SCOPED_TRACE(testing::Message() << scenario << " map " << area->getNumber());
+            const std::string& name = area->getName();
+            EXPECT_TRUE(name.size() >= 2 && HText::isDoubleByte(name.data(), name.size(), 0)) << name;
+            EXPECT_FALSE(area->getMusic().empty());
+            for (int k = 0; k < 8; ++k) {
+                EXPECT_LE(area->getLink(k), static_cast<int32_t>(areas.size()));
+                EXPECT_NE(area->getLink(k), area->getNumber());
+            }
             std::string bytes = TestFolder::read(scenarioPath(scenario, "Data\\BMap_No" + std::to_string(area->getNumber())));
+            EXPECT_EQ(bytes.size(), ZDBMap::IMAGE_SIZE);
             ZDBMap loaded;
             ASSERT_TRUE(loaded.createFromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), HFile(), 1));
             ZDBMap repaired(loaded);

@@ -106,7 +106,7 @@ std::string absolute(const TestFolder& folder, const std::string& relative)
 
 }  // namespace
 
-TEST(ScenarioLoading, AFolderWithoutAreaDataLoadsNoAreasAndSucceeds)
+TEST(ScenarioLoading, WithoutAreaDataOrPicturesAScenarioLoadsNoAreasOrNoImages)
 {
     TestFolder folder;
     GameDirectory game("");
@@ -122,6 +122,16 @@ TEST(ScenarioLoading, AFolderWithoutAreaDataLoadsNoAreasAndSucceeds)
     EXPECT_EQ(data.getCharacterImage()->getWidth(), 640);
     EXPECT_EQ(data.getObjectImage()->getHeight(), 64);
     EXPECT_FALSE(data.isModified());
+
+    // Without an install directory a scenario without pictures has no images.
+    makeScenario("T", {"一"}, {1});
+    ZDAreaMapData bare;
+    EXPECT_TRUE(bare.load(HFile("T"), HFile()));
+    EXPECT_TRUE(ZDAreaMapData::getGameDirectory().isEmpty());
+    EXPECT_TRUE(bare.getCharacterImageFile().isEmpty());
+    EXPECT_TRUE(bare.getObjectImageFile().isEmpty());
+    EXPECT_EQ(bare.getCharacterImage(), nullptr);
+    EXPECT_EQ(bare.getObjectImage(), nullptr);
 }
 
 TEST(ScenarioLoading, MissingAndShortMapFilesGiveEmptyAndPartialMaps)
@@ -147,11 +157,12 @@ TEST(ScenarioLoading, MissingAndShortMapFilesGiveEmptyAndPartialMaps)
     EXPECT_NE(text.find("load:file=.\\S\\Data\\BMap_No2"), std::string::npos);
 }
 
-TEST(ScenarioLoading, PicturesComeFromTheDefaultScenarioWhenTheScenarioHasNone)
+TEST(ScenarioLoading, TheDefaultScenarioStandsInForMissingPicturesAndAnEmptyFolder)
 {
     TestFolder folder;
-    makeScenario("Game\\Default", {"既定"}, {1}, 320);
+    makeScenario("Game\\Default", {"既定", "二"}, {1, 2}, 320);
     makeScenario("Game\\Other", {"他"}, {1});
+    makeScenario("Elsewhere", {"別"}, {1});
     // A closing separator in the registry value does not matter.
     GameDirectory game(absolute(folder, "Game\\"));
     ZDAreaMapData data;
@@ -167,29 +178,8 @@ TEST(ScenarioLoading, PicturesComeFromTheDefaultScenarioWhenTheScenarioHasNone)
     EXPECT_TRUE(data.load(HFile("Game\\Other"), HFile()));
     EXPECT_EQ(data.getObjectImage()->getWidth(), 64);
     EXPECT_EQ(data.getCharacterImage()->getWidth(), 320);
-}
 
-TEST(ScenarioLoading, WithoutAnInstallDirectoryAScenarioWithoutPicturesHasNoImages)
-{
-    TestFolder folder;
-    GameDirectory game("");
-    makeScenario("S", {"一"}, {1});
-    ZDAreaMapData data;
-    EXPECT_TRUE(data.load(HFile("S"), HFile()));
-    EXPECT_TRUE(ZDAreaMapData::getGameDirectory().isEmpty());
-    EXPECT_TRUE(data.getCharacterImageFile().isEmpty());
-    EXPECT_TRUE(data.getObjectImageFile().isEmpty());
-    EXPECT_EQ(data.getCharacterImage(), nullptr);
-    EXPECT_EQ(data.getObjectImage(), nullptr);
-}
-
-TEST(ScenarioLoading, AnEmptyFolderArgumentMeansTheDefaultScenario)
-{
-    TestFolder folder;
-    makeScenario("Game\\Default", {"既定", "二"}, {1, 2}, 640);
-    makeScenario("Elsewhere", {"別"}, {1});
-    GameDirectory game(absolute(folder, "Game"));
-    ZDAreaMapData data;
+    // An empty folder argument means the default scenario.
     EXPECT_TRUE(data.load(HFile(), HFile(absolute(folder, "Game\\Default\\Data\\AreaData"))));
     EXPECT_EQ(data.getScenarioDirectory().getPath(), absolute(folder, "Game\\Default"));
     EXPECT_EQ(data.getAreaCount(), 2u);

@@ -69,15 +69,7 @@ TEST(AreaLineLayout, PutsEveryFieldInItsColumns)
     EXPECT_EQ(line.substr(24, 4), "  05");
 }
 
-TEST(AreaLineLayout, ALongNamePushesTheRestRight)
-{
-    ZDArea area = sample();
-    area.setName("ABCDEFGHIJKLMNOPQRST");
-    std::string line = format(area);
-    EXPECT_EQ(line.substr(0, 24), "ABCDEFGHIJKLMNOPQRST 03 ");
-}
-
-TEST(AreaLineLayout, AnEmptyMusicNameEndsTheLineInABlank)
+TEST(AreaLineLayout, ALongNamePushesTheRestAnEmptyMusicEndsInABlankAndTheBufferCuts)
 {
     ZDArea area = sample();
     area.setMusic("");
@@ -86,11 +78,10 @@ TEST(AreaLineLayout, AnEmptyMusicNameEndsTheLineInABlank)
     ZDArea back = parsed(line);
     EXPECT_EQ(back.getMusic(), "");
     EXPECT_EQ(back.getLink(7), 14);
-}
 
-TEST(AreaLineLayout, IsCutToTheBufferAndAlwaysTerminated)
-{
-    ZDArea area = sample();
+    area.setName("ABCDEFGHIJKLMNOPQRST");
+    EXPECT_EQ(format(area).substr(0, 24), "ABCDEFGHIJKLMNOPQRST 03 ");
+
     area.setName(std::string(2000, 'n'));
     char small[16];
     memset(small, 'x', sizeof(small));
@@ -120,17 +111,6 @@ TEST(AreaLineParsing, ReadsTheNineteenFieldsInOrder)
     EXPECT_EQ(area.getFile().getName(), "AreaData");
 }
 
-TEST(AreaLineParsing, ANameAloneLeavesEverythingElseEmpty)
-{
-    ZDArea area = parsed("Alone");
-    EXPECT_EQ(area.getName(), "Alone");
-    for (int i = 1; i <= 9; ++i) {
-        EXPECT_EQ(area.getValue(i), 0);
-    }
-    EXPECT_EQ(area.getLink(0), 0);
-    EXPECT_EQ(area.getMusic(), "");
-}
-
 TEST(AreaLineParsing, TrailingBlanksKeepTheirOldMeaning)
 {
     // One trailing blank stays on the last field.
@@ -144,8 +124,11 @@ TEST(AreaLineParsing, TrailingBlanksKeepTheirOldMeaning)
     EXPECT_EQ(parsed("n  \t").getValue(1), 0);
 }
 
-TEST(AreaLineParsing, EmptyTerminatorAndBlankLinesAreNoArea)
+TEST(AreaLineParsing, ANameAloneIsAnAreaAndEmptyTerminatorOrBlankLinesAreNone)
 {
+    ZDArea alone = parsed("Alone");
+    EXPECT_EQ(alone.getName(), "Alone");
+    EXPECT_TRUE(alone.sameRecord(parsed("Alone 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0")));
     ZDArea area;
     EXPECT_FALSE(area.parseLine("", HFile(), 1));
     EXPECT_FALSE(area.parseLine("END", HFile(), 1));
