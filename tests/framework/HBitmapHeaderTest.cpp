@@ -110,6 +110,12 @@ TEST(HBitmapHeaderCheck, RefusesShortFilesForeignSignaturesAndBadCompressedData)
     std::string foreign = good;
     foreign[0] = 'P';
     EXPECT_EQ(check(foreign), HBitmapHeader::FIELD_SIGNATURE);
+    // Deeper pixels may carry a table of up to 256 colours, all inside the file.
+    BitmapFile deep = BitmapFile::sample(24);
+    deep.palette.assign(256, 0x123456);
+    EXPECT_EQ(check(deep.build()), HBitmapHeader::FIELD_NONE);
+    deep.palette.push_back(0);
+    EXPECT_EQ(check(deep.build()), HBitmapHeader::FIELD_PALETTE);
 
     // Compressed rows: the image size says how much the platform reads.
     std::string rle = good;

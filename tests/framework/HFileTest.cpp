@@ -135,7 +135,7 @@ TEST(HSystemFaults, ReportTheCodesTheWindowsSideGives)
     HSystem& system = HSystem::get();
     TestFolder::write("file", "x");
     TestFolder::write("other", "y");
-    EXPECT_EQ(system.open("missing", HSystem::OPEN_READ, nullptr), nullptr);
+    EXPECT_EQ(system.open(".\\missing", HSystem::OPEN_READ, nullptr), nullptr);
     EXPECT_EQ(system.getLastError(), 2u);  // file not found
     EXPECT_EQ(system.open("gone\\file", HSystem::OPEN_READ, nullptr), nullptr);
     EXPECT_EQ(system.getLastError(), 3u);  // path not found

@@ -118,7 +118,7 @@ TEST(AreaLineParsing, TrailingBlanksKeepTheirOldMeaning)
     EXPECT_EQ(parsed("n 5 ").getValue(1), 5);
     EXPECT_EQ(parsed("n ").getName(), "n ");
     // Two or more add one field of a single blank.
-    ZDArea twice = parsed("n 1 2 3 4 5 6 7 8 9 1 2 3 4 5 6 7 8   ");
+    ZDArea twice = parsed("n 1 2 3 4 5 6 7 8 9 1 2 3 4 5 6 7 8  ");
     EXPECT_EQ(twice.getMusic(), " ");
     EXPECT_EQ(twice.getLink(7), 8);
     EXPECT_EQ(parsed("n  \t").getValue(1), 0);
