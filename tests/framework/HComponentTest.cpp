@@ -77,9 +77,10 @@ TEST_F(ComponentTest, ListenersRunInOrderChainedOnesFirstDisabledOnesSkippedUnti
     EXPECT_EQ(journal, (Journal{"child"}));
 }
 
-TEST_F(ComponentTest, StoredResultConsumesTheMessageAndMinusOneFallsBackToTheDefault)
+TEST_F(ComponentTest, AStoredResultConsumesTheMessageElseTheWindowsOwnProcedureAnswers)
 {
     window.setText("Title");
+    TestControl edit(&window, 100, "EDIT");
     createShown();
     RecordingListener observer(HEventType(WM_GETTEXTLENGTH, "WM_GETTEXTLENGTH"), "observer",
                                &journal);
@@ -92,26 +93,22 @@ TEST_F(ComponentTest, StoredResultConsumesTheMessageAndMinusOneFallsBackToTheDef
     EXPECT_EQ(SendMessageA(window.getHandle(), WM_GETTEXTLENGTH, 0, 0), 42);
     observer.setAnswer(0, true);
     EXPECT_EQ(SendMessageA(window.getHandle(), WM_GETTEXTLENGTH, 0, 0), 0);
-}
 
-TEST_F(ComponentTest, TakenOverControlKeepsItsOwnProcedureForUnansweredMessages)
-{
-    TestControl edit(&window, 100, "EDIT");
-    createShown();
+    // A control taken over keeps its own procedure for the messages nobody answers.
+    journal.clear();
     HWND control = edit.getHandle();
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(HComponent::fromHandle(control), &edit);
     EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC)),
               HComponent::windowProcedure);
 
-    RecordingListener observer(HEventType(EM_GETLIMITTEXT, "EM_GETLIMITTEXT"), "observer",
-                               &journal);
-    edit.addEventListener(&observer);
+    RecordingListener limits(HEventType(EM_GETLIMITTEXT, "EM_GETLIMITTEXT"), "limits", &journal);
+    edit.addEventListener(&limits);
     SendMessageA(control, EM_SETLIMITTEXT, 17, 0);
     // Only the edit control's own procedure knows this answer.
     EXPECT_EQ(SendMessageA(control, EM_GETLIMITTEXT, 0, 0), 17);
     EXPECT_EQ(journal.size(), 1u);
-    observer.setAnswer(5, true);
+    limits.setAnswer(5, true);
     EXPECT_EQ(SendMessageA(control, EM_GETLIMITTEXT, 0, 0), 5);
 
     edit.dispose();

@@ -70,7 +70,7 @@ protected:
 
 }  // namespace
 
-TEST_F(HDirectXDevice, TheDeviceObjectIsMadeOnceWhateverWindowsLaterCallsPass)
+TEST_F(HDirectXDevice, TheDeviceObjectIsMadeOnceAndDrawsAnImageAsAQuadThatShowsInTheWindow)
 {
     DrawingWindow other(30, 30);
     EXPECT_EQ(HDirectX::getInstance(other.handle(), window), directX);
@@ -80,10 +80,7 @@ TEST_F(HDirectXDevice, TheDeviceObjectIsMadeOnceWhateverWindowsLaterCallsPass)
     EXPECT_EQ(graphics->getDrawingHandle(), directX->getDevice());
     EXPECT_NE(directX->getSharedVertexBuffer(), nullptr);
     EXPECT_EQ(directX->getSharedVertexBuffer(), directX->getSharedVertexBuffer());
-}
 
-TEST_F(HDirectXDevice, DrawsAnImageAsAQuadThatShowsInTheWindow)
-{
     std::unique_ptr<HDirectXImage> image = halves(64, 32);
     ASSERT_TRUE(graphics->reset());
     ASSERT_TRUE(graphics->begin());

@@ -231,7 +231,7 @@ TEST_F(HImageDirectX, Direct3DToDirect3DCopiesEveryPixelUnchanged)
     EXPECT_EQ(d3dPixel(target, 1, 1), 0xFF010101u);
 }
 
-TEST_F(HImageDirectX, Direct3DOntoGdiCopiesNothing)
+TEST_F(HImageDirectX, Direct3DOntoGdiCopiesNothingAndLockFillResizeAndRelease)
 {
     HDirectXImage source(2, 2, DirectXSession::window());
     source.fill(HColor(255, 0, 0));
@@ -242,10 +242,7 @@ TEST_F(HImageDirectX, Direct3DOntoGdiCopiesNothing)
     EXPECT_EQ(gdiPixel(target, 0, 0), 0x00FF00u);
     EXPECT_FALSE(source.drawToDC(target.getDC(), 0, 0, 2, 2, 0, 0));
     EXPECT_FALSE(source.stretchDraw(&target));
-}
 
-TEST_F(HImageDirectX, LockFillResizeAndRelease)
-{
     HDirectXImage image(3, 2, DirectXSession::window());
     EXPECT_EQ(image.getStride(), 0);
     EXPECT_EQ(image.lockPixels(), 2);
@@ -261,3 +258,4 @@ TEST_F(HImageDirectX, LockFillResizeAndRelease)
     EXPECT_TRUE(image.setSprite(HColor::RED));
     EXPECT_EQ(image.getTransparentColor(), HColor::RED);
 }
+
