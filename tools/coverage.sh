@@ -9,8 +9,9 @@ source "$(dirname "$0")/setup.sh"
 dir="$TESSEL_ROOT/build/coverage"
 flags="-fprofile-instr-generate -fcoverage-mapping"
 if [ ! -f "$dir/build.ninja" ]; then
-    cmake -S "$TESSEL_ROOT" -B "$dir" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSEL_BENCH=OFF -DTESSEL_SANITIZE=OFF \
+    cmake -S "$TESSEL_ROOT" -B "$dir" -G Ninja \
+        -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DTESSEL_BENCH=OFF -DTESSEL_SANITIZE=OFF \
         -DTESSEL_FUZZ=OFF -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" >/dev/null
 fi
 nice -n 10 cmake --build "$dir" -- --quiet

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Mutation testing of the data core: puts one realistic fault at a time into a scratch copy of
 # this checkout, rebuilds the host build there incrementally and runs the host tests (the
-# replay of every fuzz corpus included, the fuzz campaigns left out). A mutant is killed when a test fails, times
-# out or finds a sanitizer fault, and survives when everything passes.
+# replay of every fuzz corpus included, the fuzz campaigns left out). A mutant is killed when
+# a test fails, times out or finds a sanitizer fault, and survives when everything passes.
 #
 #   tools/mutate.sh [-n] [-l LIST] [-w FOLDER] [NAME...]
 #
-# -n only checks that every mutant still applies (no build, no test). LIST defaults to tools/mutants.txt (its head describes the format), FOLDER to build/mutate;
-# NAMEs pick mutants by name (all of them without). The copy takes the working tree as it is,
+# -n only checks that every mutant still applies (no build, no test). LIST defaults to
+# tools/mutants.txt (its head describes the format), FOLDER to build/mutate; NAMEs pick
+# mutants by name (all of them without). The copy takes the working tree as it is,
 # uncommitted changes included. The summary goes to FOLDER/report.txt as well.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
@@ -47,7 +48,9 @@ read_list() {
         value=${line#*:}
         value=${value# }
         case $key in
-        name) n=$((n + 1)); names[n]=$value; files[n]=''; olds[n]=''; news[n]=''; faults[n]=''; equivalents[n]='' ;;
+        name)
+            n=$((n + 1))
+            names[n]=$value files[n]='' olds[n]='' news[n]='' faults[n]='' equivalents[n]='' ;;
         file) files[n]=$value ;;
         old) olds[n]=$value ;;
         new) news[n]=$value ;;
@@ -110,7 +113,8 @@ fi
 # The test command's host build without the libFuzzer programs: fuzz_replay_tests replays
 # every corpus through the same checks, and each mutant relinks four programs fewer.
 cmake -S "$src" -B "$build" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSEL_BENCH=OFF -DTESSEL_FUZZ=OFF "${launcher[@]}" >/dev/null
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSEL_BENCH=OFF -DTESSEL_FUZZ=OFF "${launcher[@]}" \
+    >/dev/null
 
 # The tests' folders go to memory where there is some: thousands of synced files otherwise.
 if [ -d /dev/shm ] && [ -w /dev/shm ]; then
@@ -146,7 +150,8 @@ fi
 timeout=$(( (SECONDS - started) * 3 + 60 ))
 
 # Every source of the host build, headers included, for telling mutants that build nothing.
-(grep -o "$src/[^ :|]*" "$build/build.ninja"; ninja -C "$build" -t deps | sed -n -e "s#^ *\.\./src/#$src/#p" -e "s#^ *\($src/\)#\1#p") \
+(grep -o "$src/[^ :|]*" "$build/build.ninja"
+ ninja -C "$build" -t deps | sed -n -e "s#^ *\.\./src/#$src/#p" -e "s#^ *\($src/\)#\1#p") \
     | sort -u >"$work/sources.txt"
 
 report="$work/report.txt"
@@ -182,7 +187,7 @@ for n in "${!names[@]}"; do
         say "KILLED    $name ($((SECONDS - mutant_started)) s) by writing the sample game"
         killed=$((killed + 1))
     elif ! $built; then
-        say "BROKEN    $name: does not build (see the list)"
+        say "BROKEN    $name: does not build; see its text in the list"
         broken=$((broken + 1))
     elif failed=$(run_tests); then
         if [ -n "${equivalents[n]}" ]; then
@@ -205,9 +210,12 @@ done
 
 tried=$((killed + survived))
 say ""
-say "$killed killed, $survived survived, $equivalent equivalent, $stale stale, $unbuilt not built, $broken broken"
+say "$killed killed, $survived survived, $equivalent equivalent, $stale stale," \
+    "$unbuilt not built, $broken broken"
 if [ $tried -gt 0 ]; then
-    say "kill rate $((killed * 1000 / tried / 10)).$((killed * 1000 / tried % 10)) % of $tried mutants in $(( (SECONDS - run_started) / 60 )) min"
+    permille=$((killed * 1000 / tried))
+    say "kill rate $((permille / 10)).$((permille % 10)) % of $tried mutants" \
+        "in $(( (SECONDS - run_started) / 60 )) min"
 fi
 [ ${#survivors[@]} -eq 0 ] || say "survivors: ${survivors[*]}"
 compile || true  # leave the scratch build matching the checkout
