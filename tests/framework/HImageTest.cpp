@@ -135,7 +135,7 @@ TEST(HImageGdi, PixelCopyIsWrittenBackOnlyByCommitAndImagesResizeAndStretch)
     EXPECT_EQ(target.lockPixels(), 5);
 }
 
-TEST_F(HImageDirectX, GdiToDirect3DSkipsTheTransparentColourForcesAlphaAndKeepsRowOrder)
+TEST_F(HImageDirectX, GdiToDirect3DSkipsTheTransparentColourAndForcesAlphaDirect3DCopiesEveryPixel)
 {
     HImage source(4, 3, nullptr);
     std::vector<uint32_t> colors = numbered(4, 3);
@@ -157,6 +157,26 @@ TEST_F(HImageDirectX, GdiToDirect3DSkipsTheTransparentColourForcesAlphaAndKeepsR
         }
     }
     EXPECT_TRUE(target.commitPixels());
+
+    // Direct3D to Direct3D copies every pixel unchanged.
+    HDirectXImage d3dSource(2, 2, DirectXSession::window());
+    d3dSource.fill(HColor(0, 0, 0, 0));
+    d3dPixel(d3dSource, 1, 0) = 0x80FF0000;
+    d3dPixel(d3dSource, 0, 1) = 0x00000000;
+    d3dPixel(d3dSource, 1, 1) = 0x12345678;
+    HDirectXImage d3dTarget(3, 3, DirectXSession::window());
+    d3dTarget.fill(HColor(1, 1, 1));
+    d3dTarget.setSprite(HColor::BLACK);
+    EXPECT_TRUE(d3dSource.draw(&d3dTarget, 1, 1));
+    EXPECT_EQ(d3dPixel(d3dTarget, 0, 0), 0xFF010101u);
+    EXPECT_EQ(d3dPixel(d3dTarget, 1, 1), 0x00000000u);
+    EXPECT_EQ(d3dPixel(d3dTarget, 2, 1), 0x80FF0000u);
+    EXPECT_EQ(d3dPixel(d3dTarget, 2, 2), 0x12345678u);
+
+    // Within one image, overlapping areas move as a whole.
+    EXPECT_TRUE(d3dTarget.draw(&d3dTarget, 0, 1, 3, 2, 0, 0));
+    EXPECT_EQ(d3dPixel(d3dTarget, 1, 2), 0x00000000u);
+    EXPECT_EQ(d3dPixel(d3dTarget, 1, 1), 0xFF010101u);
 }
 
 TEST_F(HImageDirectX, CopiesClipAtEveryEdgeAndNeverWriteOutsideTheTarget)
@@ -207,28 +227,6 @@ TEST_F(HImageDirectX, CopiesClipAtEveryEdgeAndNeverWriteOutsideTheTarget)
             }
         }
     }
-}
-
-TEST_F(HImageDirectX, Direct3DToDirect3DCopiesEveryPixelUnchanged)
-{
-    HDirectXImage source(2, 2, DirectXSession::window());
-    source.fill(HColor(0, 0, 0, 0));
-    d3dPixel(source, 1, 0) = 0x80FF0000;
-    d3dPixel(source, 0, 1) = 0x00000000;
-    d3dPixel(source, 1, 1) = 0x12345678;
-    HDirectXImage target(3, 3, DirectXSession::window());
-    target.fill(HColor(1, 1, 1));
-    target.setSprite(HColor::BLACK);
-    EXPECT_TRUE(source.draw(&target, 1, 1));
-    EXPECT_EQ(d3dPixel(target, 0, 0), 0xFF010101u);
-    EXPECT_EQ(d3dPixel(target, 1, 1), 0x00000000u);
-    EXPECT_EQ(d3dPixel(target, 2, 1), 0x80FF0000u);
-    EXPECT_EQ(d3dPixel(target, 2, 2), 0x12345678u);
-
-    // Within one image, overlapping areas move as a whole.
-    EXPECT_TRUE(target.draw(&target, 0, 1, 3, 2, 0, 0));
-    EXPECT_EQ(d3dPixel(target, 1, 2), 0x00000000u);
-    EXPECT_EQ(d3dPixel(target, 1, 1), 0xFF010101u);
 }
 
 TEST_F(HImageDirectX, Direct3DOntoGdiCopiesNothingAndLockFillResizeAndRelease)
