@@ -149,7 +149,7 @@ TEST(HDebugLines, CarryTheTagOfTheirLevelAndTheChannelName)
         kStop,
     };
     EXPECT_EQ(bodiesOf(log.text()), expected);
-    EXPECT_STREQ(HDebug::sourceName("C:\\src\\scenario/ZDBMap.cpp"), "ZDBMap.cpp");
+    EXPECT_STREQ(HDebug::sourceName("C:/src\\scenario\\ZDBMap.cpp"), "ZDBMap.cpp");
 }
 
 TEST(HDebugLines, ObjectsAnnounceThemselvesOnTheirOwnChannelAndLongMessagesAreCut)

@@ -37,7 +37,7 @@ TEST(HPropertiesSyntax, LinesWithoutEqualsContinueTheValue)
 {
     TestFolder folder;
     HProperties p;
-    ASSERT_TRUE(loadText(p, "[section]\n; comment\nnames=a,\nb,\nc\na=1\n\nz=9"));
+    ASSERT_TRUE(loadText(p, "[section]\n; comment\nnames=a,\nb,\nc\na=1\n\nz=9\nx=1\n2"));
     EXPECT_EQ(p.getCount("names"), 3u);
     EXPECT_EQ(p.getString("names", 0), "a");
     EXPECT_EQ(p.getString("names", 1), "b");
@@ -46,6 +46,7 @@ TEST(HPropertiesSyntax, LinesWithoutEqualsContinueTheValue)
     EXPECT_EQ(p.getCount("a"), 1u);
     EXPECT_EQ(p.getString("a", 0), "1");
     EXPECT_EQ(p.getInt("z", 0), 9);
+    EXPECT_EQ(p.getString("x", 0), "1\r\n2");  // a line break inside an item stays
     // Lines before the first key are dropped.
     EXPECT_EQ(p.getCount("[section]"), 0u);
     EXPECT_EQ(p.getCount("; comment"), 0u);
