@@ -105,6 +105,13 @@ rm -rf "$src"
 mkdir -p "$src"
 (cd "$TESSEL_ROOT" && git ls-files -z --cached --others --exclude-standard \
     | tar --null --ignore-failed-read -T - -cf - 2>/dev/null) | tar -xf - -C "$src"
+# A run stopped with a mutant in place left its build products newer than the file copied
+# back, which keeps its old time: a new time makes the build redo them.
+applied="$work/applied"
+if [ -f "$applied" ]; then
+    touch "$(cat "$applied")"
+    rm -f "$applied"
+fi
 
 launcher=()
 if command -v ccache >/dev/null; then
@@ -178,6 +185,7 @@ for n in "${!names[@]}"; do
         unbuilt=$((unbuilt + 1))
         continue
     fi
+    echo "$path" >"$applied"
     printf '%s' "${original/"$old"/"${news[n]}"}" >"$path"
     mutant_started=$SECONDS
     built=true
@@ -206,6 +214,7 @@ for n in "${!names[@]}"; do
         fi
     fi
     printf '%s' "$original" >"$path"  # a new time stamp: the next build compiles it again
+    rm -f "$applied"
 done
 
 tried=$((killed + survived))
