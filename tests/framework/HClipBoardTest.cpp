@@ -72,7 +72,7 @@ TEST_F(ClipBoardTest, ShiftJisTextMakesTheRoundTripThroughTheSystemClipboard)
     EXPECT_EQ(reader.getText(), text);
 }
 
-TEST_F(ClipBoardTest, ReadingWithoutTextKeepsTheOldBuffer)
+TEST_F(ClipBoardTest, NothingToReadOrWriteKeepsTheBufferAndTheClipboard)
 {
     putSystemText(window.getHandle(), "old");
     HClipBoard clipboard(window.getHandle());
@@ -80,10 +80,7 @@ TEST_F(ClipBoardTest, ReadingWithoutTextKeepsTheOldBuffer)
     putSystemText(window.getHandle(), nullptr);
     EXPECT_FALSE(clipboard.read());
     EXPECT_EQ(clipboard.getText(), "old");
-}
 
-TEST_F(ClipBoardTest, WritingWithoutTextOrOwnerLeavesTheClipboardAlone)
-{
     putSystemText(window.getHandle(), "keep me");
     HClipBoard empty(window.getHandle());
     EXPECT_EQ(empty.getText(), "");
@@ -92,10 +89,7 @@ TEST_F(ClipBoardTest, WritingWithoutTextOrOwnerLeavesTheClipboardAlone)
     ownerless.setText("lost");
     EXPECT_FALSE(ownerless.write());
     EXPECT_EQ(systemUnicodeText(window.getHandle()), L"keep me");
-}
 
-TEST_F(ClipBoardTest, EmptyTextIsWrittenAsAnEmptyText)
-{
     HClipBoard writer(window.getHandle());
     writer.setText("");
     EXPECT_TRUE(writer.write());

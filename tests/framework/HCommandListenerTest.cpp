@@ -55,17 +55,16 @@ protected:
     CommandRecorder recorder;
 };
 
-TEST_F(CommandTest, MenusAcceleratorsAndControlsNameTheirComponents)
+TEST_F(CommandTest, MenusAcceleratorsAndControlsNameTheirComponentsAndOtherNotificationsNone)
 {
     EXPECT_EQ(command(0, 2101, nullptr), 0);            // menu
     EXPECT_EQ(command(1, 2154, nullptr), 0);            // accelerator
     EXPECT_EQ(command(0, 2005, button.getHandle()), 0);  // the control's own command
     EXPECT_EQ(recorder.commands, (std::vector<Command>{
                                      {2101, &window}, {2154, &window}, {2005, &button}}));
-}
 
-TEST_F(CommandTest, OtherNotificationsAndUnknownControlsAreNoCommandsOfComponents)
-{
+    // Other notifications are no commands; unknown controls name no component.
+    recorder.commands.clear();
     command(EN_CHANGE, 2005, button.getHandle());
     EXPECT_TRUE(recorder.commands.empty());
     HWND stranger = CreateWindowExA(0, "BUTTON", "", WS_CHILD, 0, 0, 10, 10, window.getHandle(),

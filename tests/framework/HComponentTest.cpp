@@ -42,40 +42,29 @@ protected:
     Journal journal;
 };
 
-TEST_F(ComponentTest, ListenersRunInRegistrationOrderAndFalseStopsTheWalk)
-{
-    createShown();
-    RecordingListener first(kProbeType, "first", &journal);
-    RecordingListener second(kProbeType, "second", &journal);
-    RecordingListener third(kProbeType, "third", &journal);
-    EXPECT_EQ(window.addEventListener(&first), 1u);
-    EXPECT_EQ(window.addEventListener(&second), 2u);
-    EXPECT_EQ(window.addEventListener(&third), 3u);
-
-    SendMessageA(window.getHandle(), kProbe, 0, 0);
-    EXPECT_EQ(journal, (Journal{"first", "second", "third"}));
-
-    journal.clear();
-    second.setAnswer(-1, false);
-    SendMessageA(window.getHandle(), kProbe, 0, 0);
-    EXPECT_EQ(journal, (Journal{"first", "second"}));
-}
-
-TEST_F(ComponentTest, DisabledListenerIsSkippedAndTheWalkGoesOn)
+TEST_F(ComponentTest, ListenersRunInOrderChainedOnesFirstDisabledOnesSkippedUntilOneStops)
 {
     TestControl button(&window, 99, "BUTTON");
     createShown();
     RecordingListener first(kProbeType, "first", &journal);
     RecordingListener second(kProbeType, "second", &journal);
+    RecordingListener third(kProbeType, "third", &journal);
+    RecordingListener chained(kProbeType, "chained", &journal);
     RecordingListener child(kProbeType, "child", &journal);
-    window.addEventListener(&first);
-    window.addEventListener(&second);
+    second.setNext(&chained);
+    EXPECT_EQ(window.addEventListener(&first), 1u);
+    EXPECT_EQ(window.addEventListener(&second), 2u);
+    EXPECT_EQ(window.addEventListener(&third), 3u);
     button.addEventListener(&child);
+    SendMessageA(window.getHandle(), kProbe, 0, 0);
+    EXPECT_EQ(journal, (Journal{"first", "chained", "second", "third"}));
+
+    journal.clear();
     first.setEnabled(false);
     first.setAnswer(-1, false);
-
+    second.setAnswer(-1, false);
     SendMessageA(window.getHandle(), kProbe, 0, 0);
-    EXPECT_EQ(journal, (Journal{"second"}));
+    EXPECT_EQ(journal, (Journal{"chained", "second"}));
 
     // Switching a container's events switches its children's too.
     journal.clear();
@@ -88,9 +77,10 @@ TEST_F(ComponentTest, DisabledListenerIsSkippedAndTheWalkGoesOn)
     EXPECT_EQ(journal, (Journal{"child"}));
 }
 
-TEST_F(ComponentTest, StoredResultConsumesTheMessageAndMinusOneFallsBackToTheDefault)
+TEST_F(ComponentTest, AStoredResultConsumesTheMessageElseTheWindowsOwnProcedureAnswers)
 {
     window.setText("Title");
+    TestControl edit(&window, 100, "EDIT");
     createShown();
     RecordingListener observer(HEventType(WM_GETTEXTLENGTH, "WM_GETTEXTLENGTH"), "observer",
                                &journal);
@@ -103,46 +93,28 @@ TEST_F(ComponentTest, StoredResultConsumesTheMessageAndMinusOneFallsBackToTheDef
     EXPECT_EQ(SendMessageA(window.getHandle(), WM_GETTEXTLENGTH, 0, 0), 42);
     observer.setAnswer(0, true);
     EXPECT_EQ(SendMessageA(window.getHandle(), WM_GETTEXTLENGTH, 0, 0), 0);
-}
 
-TEST_F(ComponentTest, TakenOverControlKeepsItsOwnProcedureForUnansweredMessages)
-{
-    TestControl edit(&window, 100, "EDIT");
-    createShown();
+    // A control taken over keeps its own procedure for the messages nobody answers.
+    journal.clear();
     HWND control = edit.getHandle();
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(HComponent::fromHandle(control), &edit);
     EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC)),
               HComponent::windowProcedure);
 
-    RecordingListener observer(HEventType(EM_GETLIMITTEXT, "EM_GETLIMITTEXT"), "observer",
-                               &journal);
-    edit.addEventListener(&observer);
+    RecordingListener limits(HEventType(EM_GETLIMITTEXT, "EM_GETLIMITTEXT"), "limits", &journal);
+    edit.addEventListener(&limits);
     SendMessageA(control, EM_SETLIMITTEXT, 17, 0);
     // Only the edit control's own procedure knows this answer.
     EXPECT_EQ(SendMessageA(control, EM_GETLIMITTEXT, 0, 0), 17);
     EXPECT_EQ(journal.size(), 1u);
-    observer.setAnswer(5, true);
+    limits.setAnswer(5, true);
     EXPECT_EQ(SendMessageA(control, EM_GETLIMITTEXT, 0, 0), 5);
 
     edit.dispose();
     EXPECT_EQ(edit.getHandle(), nullptr);
     EXPECT_EQ(HComponent::fromHandle(control), nullptr);
     EXPECT_FALSE(IsWindow(control));
-}
-
-TEST_F(ComponentTest, ChainedListenerRunsBeforeTheOneItIsAttachedTo)
-{
-    createShown();
-    RecordingListener outer(kProbeType, "outer", &journal);
-    RecordingListener inner(kProbeType, "inner", &journal);
-    RecordingListener innermost(kProbeType, "innermost", &journal);
-    outer.setNext(&inner);
-    inner.setNext(&innermost);
-    window.addEventListener(&outer);
-
-    SendMessageA(window.getHandle(), kProbe, 0, 0);
-    EXPECT_EQ(journal, (Journal{"innermost", "inner", "outer"}));
 }
 
 TEST(ComponentRegistry, MessagesForUnknownHandlesGetTheDefaultTreatment)
@@ -163,21 +135,7 @@ TEST(ComponentRegistry, MessagesForUnknownHandlesGetTheDefaultTreatment)
     UnregisterClassA("TesselUnknownHandle", record.hInstance);
 }
 
-TEST_F(ComponentTest, WindowDestroyedByThePlatformLeavesNoRegistryEntry)
-{
-    TestControl button(&window, 101, "BUTTON");
-    createShown();
-    HWND top = window.getHandle();
-    HWND child = button.getHandle();
-    DestroyWindow(top);
-    MessagePump::drain();
-    EXPECT_EQ(window.getHandle(), nullptr);
-    EXPECT_EQ(button.getHandle(), nullptr);
-    EXPECT_EQ(HComponent::fromHandle(top), nullptr);
-    EXPECT_EQ(HComponent::fromHandle(child), nullptr);
-}
-
-TEST_F(ComponentTest, DeletedComponentTakesItsWindowAndItsPlaceWithIt)
+TEST_F(ComponentTest, WindowsGoneOrComponentsDeletedLeaveNoRegistryEntry)
 {
     auto button = std::make_unique<TestControl>(&window, 102, "BUTTON");
     TestControl other(&window, 103, "BUTTON");
@@ -189,6 +147,15 @@ TEST_F(ComponentTest, DeletedComponentTakesItsWindowAndItsPlaceWithIt)
     EXPECT_EQ(HComponent::fromHandle(child), nullptr);
     EXPECT_EQ(window.getCount(), 1);
     EXPECT_EQ(window.getChild(0), &other);
+
+    HWND top = window.getHandle();
+    HWND kept = other.getHandle();
+    DestroyWindow(top);
+    MessagePump::drain();
+    EXPECT_EQ(window.getHandle(), nullptr);
+    EXPECT_EQ(other.getHandle(), nullptr);
+    EXPECT_EQ(HComponent::fromHandle(top), nullptr);
+    EXPECT_EQ(HComponent::fromHandle(kept), nullptr);
 }
 
 // Five edit controls: 0 and 4 take the focus; 1 is disabled, 2 not focusable, 3 hidden.
@@ -227,57 +194,26 @@ protected:
     std::vector<std::unique_ptr<TestControl>> edits;
 };
 
-TEST_F(FocusTest, TabSkipsDisabledUnfocusableAndHiddenChildrenAndWraps)
+TEST_F(FocusTest, TabAndShiftTabSkipDisabledUnfocusableAndHiddenChildrenAndWrap)
 {
-    tab(0);
-    EXPECT_EQ(GetFocus(), edits[4]->getHandle());
-    tab(4);
-    EXPECT_EQ(GetFocus(), edits[0]->getHandle());
+    for (bool shift : {false, true}) {
+        setShift(shift);
+        tab(0);
+        EXPECT_EQ(GetFocus(), edits[4]->getHandle()) << shift;
+        tab(4);
+        EXPECT_EQ(GetFocus(), edits[0]->getHandle()) << shift;
+    }
     // The tab was consumed: the edit control did not take it as text.
     EXPECT_EQ(GetWindowTextLengthA(edits[0]->getHandle()), 0);
 }
 
-TEST_F(FocusTest, ShiftTabWalksBackwardsAndWraps)
-{
-    setShift(true);
-    tab(0);
-    EXPECT_EQ(GetFocus(), edits[4]->getHandle());
-    tab(4);
-    EXPECT_EQ(GetFocus(), edits[0]->getHandle());
-}
-
-TEST_F(ComponentTest, MoveCenterPlacesTheWindowInTheMiddleOfTheScreen)
-{
-    window.setBounds(0, 0, 640, 480);
-    createShown();
-    window.moveCenter();
-    RECT bounds;
-    GetWindowRect(window.getHandle(), &bounds);
-    EXPECT_EQ(bounds.left, (GetSystemMetrics(SM_CXSCREEN) - 640) / 2);
-    EXPECT_EQ(bounds.top, (GetSystemMetrics(SM_CYSCREEN) - 480) / 2);
-    EXPECT_EQ(bounds.right - bounds.left, 640);
-}
-
-TEST_F(ComponentTest, ChildBoundsAreReadInTheParentsClientCoordinates)
-{
-    TestControl button(&window, 104, "BUTTON");
-    button.setBounds(30, 40, 50, 20);
-    createShown();
-    EXPECT_EQ(button.getX(), 30);
-    EXPECT_EQ(button.getY(), 40);
-    button.setBounds(60, 70, 55, 25);
-    RECT bounds = button.getBounds();
-    EXPECT_EQ(bounds.left, 60);
-    EXPECT_EQ(bounds.top, 70);
-    EXPECT_EQ(button.getWidth(), 55);
-    EXPECT_EQ(button.getHeight(), 25);
-}
-
-TEST_F(ComponentTest, SettersActOnTheWindowOnceItExists)
+TEST_F(ComponentTest, BoundsAndStateReachTheWindowOnceItExists)
 {
     TestControl edit(&window, 105, "EDIT");
     edit.setEnabled(false);
     EXPECT_FALSE(edit.setWindowText("early"));
+    edit.setBounds(30, 40, 50, 20);
+    window.setBounds(0, 0, 640, 480);
     createShown();
     EXPECT_FALSE(IsWindowEnabled(edit.getHandle()));
     edit.setEnabled(true);
@@ -288,6 +224,21 @@ TEST_F(ComponentTest, SettersActOnTheWindowOnceItExists)
     EXPECT_FALSE(edit.isVisible());
     edit.setVisible(true);
     EXPECT_TRUE(edit.isVisible());
+    // A child's bounds are read in its parent's client coordinates.
+    EXPECT_EQ(edit.getX(), 30);
+    EXPECT_EQ(edit.getY(), 40);
+    edit.setBounds(60, 70, 55, 25);
+    RECT bounds = edit.getBounds();
+    EXPECT_EQ(bounds.left, 60);
+    EXPECT_EQ(bounds.top, 70);
+    EXPECT_EQ(edit.getWidth(), 55);
+    EXPECT_EQ(edit.getHeight(), 25);
+
+    window.moveCenter();
+    GetWindowRect(window.getHandle(), &bounds);
+    EXPECT_EQ(bounds.left, (GetSystemMetrics(SM_CXSCREEN) - 640) / 2);
+    EXPECT_EQ(bounds.top, (GetSystemMetrics(SM_CYSCREEN) - 480) / 2);
+    EXPECT_EQ(bounds.right - bounds.left, 640);
 }
 
 }  // namespace

@@ -29,21 +29,6 @@ private:
     Journal* m_journal;
 };
 
-TEST(HContainerTest, AddingAChildTwiceKeepsItsPlace)
-{
-    Journal journal;
-    HContainer container("box", 1);
-    OrderProbe a("a", 10, &journal);
-    OrderProbe b("b", 11, &journal);
-    EXPECT_EQ(container.add(&a), 0);
-    EXPECT_EQ(container.add(&b), 1);
-    EXPECT_EQ(container.add(&a), 0);
-    EXPECT_EQ(container.add(&a, 1), 0);
-    EXPECT_EQ(container.getCount(), 2);
-    EXPECT_EQ(a.getParent(), &container);
-    EXPECT_EQ(container.add(nullptr), -1);
-}
-
 TEST(HContainerTest, LayersOrderCreationLayoutAndPaintingWhateverThePosition)
 {
     Journal journal;
@@ -52,12 +37,16 @@ TEST(HContainerTest, LayersOrderCreationLayoutAndPaintingWhateverThePosition)
     OrderProbe b("b", 11, &journal);
     OrderProbe c("c", 12, &journal);
     OrderProbe d("d", 13, &journal);
-    container.add(&a);
-    container.add(&b);
+    EXPECT_EQ(container.add(&a), 0);
+    EXPECT_EQ(container.add(&b), 1);
+    EXPECT_EQ(container.add(&a), 0);  // a child added twice keeps its place
+    EXPECT_EQ(container.add(&a, 1), 0);
+    EXPECT_EQ(container.add(nullptr), -1);
     EXPECT_EQ(container.add(&c, 1), 1);   // a c b, c on the top layer
     EXPECT_EQ(container.add(&d, -1), 3);  // a c b d, d on top of c
     EXPECT_EQ(container.getChild(1), &c);
     EXPECT_EQ(container.indexOf(&b), 2);
+    EXPECT_EQ(a.getParent(), &container);
 
     container.create();
     container.layout();
@@ -65,27 +54,21 @@ TEST(HContainerTest, LayersOrderCreationLayoutAndPaintingWhateverThePosition)
     EXPECT_EQ(journal, (Journal{"create a", "create b", "create c", "create d",  //
                                 "layout d", "layout c", "layout b", "layout a",  //
                                 "paint d", "paint c", "paint b", "paint a"}));
-}
 
-TEST(HContainerTest, ChildLeavingKeepsTheLayersOfTheOthers)
-{
-    Journal journal;
-    HContainer container("box", 1);
-    OrderProbe a("a", 10, &journal);
-    OrderProbe c("c", 12, &journal);
-    {
-        OrderProbe b("b", 11, &journal);
-        container.add(&a);
-        container.add(&b);
-        container.add(&c, 0);  // c a b
-    }
-    EXPECT_EQ(container.getCount(), 2);
+    // A child leaving keeps the layers of the others.
+    journal.clear();
+    EXPECT_TRUE(container.remove(&b));
     EXPECT_FALSE(container.remove(&container));
+    {
+        OrderProbe e("e", 14, &journal);
+        container.add(&e, 0);
+    }
+    EXPECT_EQ(container.getCount(), 3);
     container.layout();
-    EXPECT_EQ(journal, (Journal{"layout c", "layout a"}));
+    EXPECT_EQ(journal, (Journal{"layout d", "layout c", "layout a"}));
 }
 
-TEST(HContainerTest, FindByIdSearchesDepthFirstInListOrder)
+TEST(HContainerTest, FindByIdSearchesDepthFirstAndAWindowItsMenuItemsFirst)
 {
     Journal journal;
     HContainer outer("outer", 1);
@@ -101,11 +84,7 @@ TEST(HContainerTest, FindByIdSearchesDepthFirstInListOrder)
     EXPECT_EQ(outer.findById(7), &deep);
     EXPECT_EQ(outer.findById(8), &other);
     EXPECT_EQ(outer.findById(9), nullptr);
-}
 
-TEST(HContainerTest, WindowFindsItselfThenItsMenuItemsThenItsChildren)
-{
-    Journal journal;
     HWindow window(5);
     window.setClassName("TesselFindById");
     HMenuBar bar(&window, 2000, "");

@@ -1,7 +1,9 @@
 #include "framework/HDebug.h"
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <regex>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -13,46 +15,20 @@
 
 namespace {
 
-// The log's lines without their line ends; fails the test if one is not ended by CR LF.
-std::vector<std::string> linesOf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            ADD_FAILURE() << "line without CR LF: " << text.substr(start);
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
-// True when the line starts with a time stamp "YYYY/MM/DD hh:mm:ss.mmm".
-bool hasTimeStamp(const std::string& line)
-{
-    const char* shape = "dddd/dd/dd dd:dd:dd.ddd";
-    if (line.size() < 23) {
-        return false;
-    }
-    for (size_t i = 0; i < 23; ++i) {
-        bool digit = std::isdigit(static_cast<unsigned char>(line[i])) != 0;
-        if (shape[i] == 'd' ? !digit : line[i] != shape[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// The line after its time stamp: tag, channel and message.
+// The log's lines after their time stamps "YYYY/MM/DD hh:mm:ss.mmm": tag, channel and message.
+// Fails the test for a line without a time stamp or without CR LF.
 std::vector<std::string> bodiesOf(const std::string& text)
 {
+    static const std::regex stamp("[0-9]{4}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}[.][0-9]{3}");
     std::vector<std::string> bodies;
-    for (const std::string& line : linesOf(text)) {
-        EXPECT_TRUE(hasTimeStamp(line)) << line;
-        bodies.push_back(line.substr(23));
+    for (size_t start = 0, end; start < text.size(); start = end + 2) {
+        end = text.find("\r\n", start);
+        std::string line = text.substr(start, end - start);
+        EXPECT_TRUE(end != std::string::npos && std::regex_match(line.substr(0, 23), stamp)) << line;
+        bodies.push_back(line.substr(std::min<size_t>(23, line.size())));
+        if (end == std::string::npos) {
+            break;
+        }
     }
     return bodies;
 }
@@ -172,11 +148,11 @@ TEST(HDebugLines, CarryTheTagOfTheirLevelAndTheChannelName)
         " DBG chan:削除",
         kStop,
     };
-    std::vector<std::string> bodies = bodiesOf(log.text());
-    EXPECT_EQ(bodies, expected);
+    EXPECT_EQ(bodiesOf(log.text()), expected);
+    EXPECT_STREQ(HDebug::sourceName("C:/src\\scenario\\ZDBMap.cpp"), "ZDBMap.cpp");
 }
 
-TEST(HDebugLines, ObjectsAnnounceThemselvesOnTheirOwnChannel)
+TEST(HDebugLines, ObjectsAnnounceThemselvesOnTheirOwnChannelAndLongMessagesAreCut)
 {
     TestFolder folder;
     LogCapture log({"debug"});
@@ -186,20 +162,14 @@ TEST(HDebugLines, ObjectsAnnounceThemselvesOnTheirOwnChannel)
         name = sample.toString();
         sample.debug("value=%d", 3);
     }
+    HDebug::debug("%s", std::string(5000, 'x').c_str());
     std::vector<std::string> expected = {
         " DBG " + name + ":生成",
         " DBG " + name + ":value=3",
         " DBG " + name + ":削除",
+        " DBG " + std::string(1023, 'x'),  // the message buffer holds 1024 bytes
     };
     EXPECT_EQ(messagesOf(log.text()), expected);
-}
-
-TEST(HDebugLines, LongMessagesAreCutAtTheMessageBuffer)
-{
-    TestFolder folder;
-    LogCapture log({"debug"});
-    HDebug::debug("%s", std::string(5000, 'x').c_str());
-    EXPECT_EQ(messagesOf(log.text()), std::vector<std::string>{" DBG " + std::string(1023, 'x')});
 }
 
 TEST(HDebugFile, IsAppendedToWhenItExists)

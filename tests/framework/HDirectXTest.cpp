@@ -70,7 +70,7 @@ protected:
 
 }  // namespace
 
-TEST_F(HDirectXDevice, TheDeviceObjectIsMadeOnceWhateverWindowsLaterCallsPass)
+TEST_F(HDirectXDevice, TheDeviceObjectIsMadeOnceAndDrawsAnImageAsAQuadThatShowsInTheWindow)
 {
     DrawingWindow other(30, 30);
     EXPECT_EQ(HDirectX::getInstance(other.handle(), window), directX);
@@ -80,10 +80,7 @@ TEST_F(HDirectXDevice, TheDeviceObjectIsMadeOnceWhateverWindowsLaterCallsPass)
     EXPECT_EQ(graphics->getDrawingHandle(), directX->getDevice());
     EXPECT_NE(directX->getSharedVertexBuffer(), nullptr);
     EXPECT_EQ(directX->getSharedVertexBuffer(), directX->getSharedVertexBuffer());
-}
 
-TEST_F(HDirectXDevice, DrawsAnImageAsAQuadThatShowsInTheWindow)
-{
     std::unique_ptr<HDirectXImage> image = halves(64, 32);
     ASSERT_TRUE(graphics->reset());
     ASSERT_TRUE(graphics->begin());
@@ -151,7 +148,7 @@ TEST_F(HDirectXDevice, AFailedResetStopsDrawingUntilAResetSucceeds)
     EXPECT_TRUE(log.contains("Reset:D3DERR_INVALIDCALL"));
 }
 
-TEST_F(HDirectXDevice, TexturesThatCannotBeMadeAreNone)
+TEST_F(HDirectXDevice, TexturesThatCannotBeMadeAreNoneAndOnlyDirect3DImagesAreDrawnDuringAFrame)
 {
     TestFolder folder;
     LogCapture log({"info"});
@@ -165,20 +162,17 @@ TEST_F(HDirectXDevice, TexturesThatCannotBeMadeAreNone)
     ASSERT_TRUE(graphics->begin());
     EXPECT_TRUE(graphics->drawImage(&image, 0, 0, 10, 10, 0, 0));
     graphics->end();
-}
 
-TEST_F(HDirectXDevice, OnlyDirect3DImagesAreDrawnAndOnlyDuringAFrame)
-{
-    std::unique_ptr<HDirectXImage> image = halves(16, 16);
+    std::unique_ptr<HDirectXImage> halfImage = halves(16, 16);
     HImage gdi(16, 16, nullptr);
     gdi.fill(HColor(0, 0, 255));
     // Outside a frame: nothing.
-    EXPECT_TRUE(graphics->drawImage(image.get(), 0, 0, 16, 16, 0, 0));
+    EXPECT_TRUE(graphics->drawImage(halfImage.get(), 0, 0, 16, 16, 0, 0));
     ASSERT_TRUE(graphics->begin());
     EXPECT_FALSE(graphics->begin());  // no frame inside a frame
     EXPECT_TRUE(graphics->drawImage(&gdi, 0, 0, 16, 16, 0, 0));
     EXPECT_TRUE(graphics->drawImage(nullptr, 0, 0, 16, 16, 0, 0));
-    EXPECT_FALSE(image->draw(graphics, 0, 0, 16, 16, 0, 0));
+    EXPECT_FALSE(halfImage->draw(graphics, 0, 0, 16, 16, 0, 0));
     EXPECT_FALSE(gdi.draw(graphics, 0, 0, 16, 16, 0, 0));
     graphics->drawString("text", 0, 0);
     graphics->drawLine(0, 0, 10, 10);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(HFPSCounter, SixtyTicksOverOneSecondCountSixtyAtTheFirstTickAtOrAfterIt)
+TEST(HFPSCounter, CountsTheTicksOfEachIntervalAtItsFirstTickAfterItAcrossAClockWrap)
 {
     HFPSCounter counter;
     counter.start(5000);
@@ -19,20 +19,19 @@ TEST(HFPSCounter, SixtyTicksOverOneSecondCountSixtyAtTheFirstTickAtOrAfterIt)
     EXPECT_EQ(counter.getFPS(), 60);
     counter.tick(7000);
     EXPECT_EQ(counter.getFPS(), 31);
-}
 
-TEST(HFPSCounter, ZeroMeansOneSecondAndTheClockMayWrap)
-{
-    HFPSCounter counter(0);
-    counter.start(0xFFFFFE00u);
-    counter.tick(0xFFFFFFF0u);
-    counter.tick(0x000001E7u);  // 999 ms after the start, across the wrap
-    EXPECT_EQ(counter.getFPS(), 0);
-    counter.tick(0x000001E8u);
-    EXPECT_EQ(counter.getFPS(), 3);
+    // Zero means one second, and the clock may wrap.
+    HFPSCounter wrapping(0);
+    wrapping.start(0xFFFFFE00u);
+    wrapping.tick(0xFFFFFFF0u);
+    wrapping.tick(0x000001E7u);  // 999 ms after the start, across the wrap
+    EXPECT_EQ(wrapping.getFPS(), 0);
+    wrapping.tick(0x000001E8u);
+    EXPECT_EQ(wrapping.getFPS(), 3);
 
     HFPSCounter quarter(250);
     quarter.start(0);
     quarter.tick(250);
     EXPECT_EQ(quarter.getFPS(), 1);
 }
+

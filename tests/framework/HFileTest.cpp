@@ -1,66 +1,48 @@
 #include "framework/HFile.h"
 
+#include <cstdint>
+
 #include <gtest/gtest.h>
 
 #include "framework/HFileReader.h"
+#include "framework/HSystem.h"
+#include "tests/support/FaultySystem.h"
 #include "tests/support/TestFolder.h"
 
-TEST(HFilePath, SplitsAtTheLastBackslash)
+TEST(HFilePath, SplitsAtTheLastRealBackslash)
 {
-    HFile file("C:\\game\\Default\\Data\\AreaData");
-    EXPECT_EQ(file.getDirectory(), "C:\\game\\Default\\Data");
-    EXPECT_EQ(file.getName(), "AreaData");
-    EXPECT_EQ(file.getPath(), "C:\\game\\Default\\Data\\AreaData");
-
-    HFile bare("AreaData");
-    EXPECT_EQ(bare.getDirectory(), ".");
-    EXPECT_EQ(bare.getPath(), ".\\AreaData");
-
-    HFile trailing("dir\\");
-    EXPECT_EQ(trailing.getDirectory(), "dir");
-    EXPECT_EQ(trailing.getName(), "");
-}
-
-TEST(HFilePath, KeepsAShiftJisCharacterWhoseSecondByteIsABackslash)
-{
-    // "ソ" is 83 5C, "表" is 95 5C: neither second byte separates.
-    HFile file("dir\\ソ表");
-    EXPECT_EQ(file.getDirectory(), "dir");
-    EXPECT_EQ(file.getName(), "ソ表");
-
-    HFile alone("ソ");
-    EXPECT_EQ(alone.getDirectory(), ".");
-    EXPECT_EQ(alone.getName(), "ソ");
-
-    HFile inFolder("ソ\\x");
-    EXPECT_EQ(inFolder.getDirectory(), "ソ");
-    EXPECT_EQ(inFolder.getName(), "x");
-
-    // A lead byte at the very end has no trail byte: the backslash before it still separates.
-    HFile cut(std::string("a\\\x83"));
-    EXPECT_EQ(cut.getDirectory(), "a");
-}
-
-TEST(HFilePath, EmptyFilesAndEmptyParts)
-{
-    HFile empty;
-    EXPECT_TRUE(empty.isEmpty());
-    EXPECT_EQ(empty.getPath(), "");
-    EXPECT_EQ(empty.getType(), HFile::TYPE_NONE);
-    EXPECT_TRUE(empty.getParent().isEmpty());
-
-    HFile fromEmpty("");
-    EXPECT_TRUE(fromEmpty.isEmpty());
-
-    // An empty directory gives a leading backslash.
+    struct Case {
+        std::string path;
+        const char* directory;
+        const char* name;
+    };
+    // "ソ" is 83 5C, "表" is 95 5C: neither second byte separates; a lead byte at the very end
+    // has no trail byte, so the backslash before it still separates.
+    const Case cases[] = {{"C:\\game\\Data\\AreaData", "C:\\game\\Data", "AreaData"},
+                          {"AreaData", ".", "AreaData"},  {"dir\\", "dir", ""},
+                          {"dir\\ソ表", "dir", "ソ表"}, {"ソ", ".", "ソ"},
+                          {"ソ\\x", "ソ", "x"},         {"a\\\x83", "a", "\x83"}};
+    for (const Case& c : cases) {
+        HFile file(c.path);
+        EXPECT_EQ(file.getDirectory(), c.directory) << c.path;
+        EXPECT_EQ(file.getName(), c.name) << c.path;
+        EXPECT_EQ(file.getPath(), std::string(c.directory) + "\\" + c.name);
+    }
+    for (const HFile& empty : {HFile(), HFile("")}) {
+        EXPECT_TRUE(empty.isEmpty());
+        EXPECT_EQ(empty.getPath(), "");
+        EXPECT_EQ(empty.getType(), HFile::TYPE_NONE);
+        EXPECT_TRUE(empty.getParent().isEmpty());
+    }
     EXPECT_EQ(HFile("", "name").getPath(), "\\name");
 }
 
-TEST(HFileType, TellsFilesFromFoldersAndNothing)
+TEST(HFileType, TellsFilesFromFoldersAndNothingAndMakesOneFolderLevel)
 {
     TestFolder folder;
     TestFolder::write("file", "x");
-    TestFolder::makeFolder("sub");
+    HFile sub(".", "sub");
+    sub.makeDirectory();
     EXPECT_EQ(HFile("file").getType(), HFile::TYPE_FILE);
     EXPECT_EQ(HFile("sub").getType(), HFile::TYPE_DIRECTORY);
     EXPECT_EQ(HFile("missing").getType(), HFile::TYPE_NONE);
@@ -68,14 +50,6 @@ TEST(HFileType, TellsFilesFromFoldersAndNothing)
     EXPECT_FALSE(HFile("missing").exists());
     // An empty name is nothing even where the directory exists.
     EXPECT_EQ(HFile("sub", "").getType(), HFile::TYPE_NONE);
-}
-
-TEST(HFileType, MakeDirectoryCreatesOneLevelAndKeepsAnExistingOne)
-{
-    TestFolder folder;
-    HFile sub(".", "sub");
-    sub.makeDirectory();
-    EXPECT_EQ(sub.getType(), HFile::TYPE_DIRECTORY);
     TestFolder::write("sub\\keep", "k");
     sub.makeDirectory();
     EXPECT_EQ(TestFolder::read("sub\\keep"), "k");
@@ -83,51 +57,35 @@ TEST(HFileType, MakeDirectoryCreatesOneLevelAndKeepsAnExistingOne)
     EXPECT_FALSE(HFile("a\\b").exists());
 }
 
-TEST(HFileParent, IsTheFolderOfTheFullPath)
+TEST(HFileParent, IsTheFolderOfTheFullPathWhichResolvesDotsWithoutTheDisk)
 {
     TestFolder folder;
     HFile parent = HFile("sub\\file").getParent();
     EXPECT_EQ(parent.getPath(), HFile(".", "sub").getFullPath());
     EXPECT_EQ(HFile("file").getParent().getPath(), HFile(folder.path()).getFullPath());
     EXPECT_EQ(HFile("file").getFullPath(), parent.getDirectory() + "\\file");
-}
-
-TEST(HFileParent, FullPathsResolveDotsWithoutTheDiskAndKeepAClosingSeparator)
-{
-    TestFolder folder;
     std::string base = HFile("x").getParent().getPath();
     EXPECT_EQ(HFile("a\\.\\b\\..\\c").getFullPath(), base + "\\a\\c");
-    EXPECT_EQ(HFile("a\\").getFullPath(), base + "\\a\\");
+    EXPECT_EQ(HFile("a\\").getFullPath(), base + "\\a\\");  // the closing separator stays
     EXPECT_EQ(HFile("..\\x").getFullPath(), HFile(base).getParent().getPath() + "\\x");
 }
 
 TEST(HFileReading, ReadsTheWholeFileFollowedByAZeroByte)
 {
     TestFolder folder;
-    std::string bytes("a\0b\xFF", 4);
-    TestFolder::write("data", bytes);
-    HFileReader reader(HFile("data"));
-    ASSERT_TRUE(reader.read());
-    EXPECT_EQ(reader.getSize(), 4);
-    EXPECT_EQ(std::string(reader.getData(), 5), bytes + std::string(1, '\0'));
-    // Data already loaded: a second read is refused.
-    EXPECT_FALSE(reader.read());
-
-    reader.setFile(HFile("data"));
-    EXPECT_EQ(reader.getSize(), -1);
-    EXPECT_EQ(reader.getData(), nullptr);
-    EXPECT_TRUE(reader.read());
-}
-
-TEST(HFileReading, AnEmptyFileGivesOneZeroByte)
-{
-    TestFolder folder;
-    TestFolder::write("empty", "");
-    HFileReader reader(HFile("empty"));
-    ASSERT_TRUE(reader.read());
-    EXPECT_EQ(reader.getSize(), 0);
-    ASSERT_NE(reader.getData(), nullptr);
-    EXPECT_EQ(reader.getData()[0], '\0');
+    for (const std::string& bytes : {std::string("a\0b\xFF", 4), std::string()}) {
+        TestFolder::write("data", bytes);
+        HFileReader reader(HFile("data"));
+        ASSERT_TRUE(reader.read());
+        EXPECT_EQ(reader.getSize(), static_cast<int64_t>(bytes.size()));
+        EXPECT_EQ(std::string(reader.getData(), bytes.size() + 1), bytes + std::string(1, '\0'));
+        // Data already loaded: a second read is refused; another file starts afresh.
+        EXPECT_FALSE(reader.read());
+        reader.setFile(HFile("data"));
+        EXPECT_EQ(reader.getSize(), -1);
+        EXPECT_EQ(reader.getData(), nullptr);
+        EXPECT_TRUE(reader.read());
+    }
 }
 
 TEST(HFileReading, FailsWithoutDataForMissingFilesFoldersAndNoFile)
@@ -140,6 +98,59 @@ TEST(HFileReading, FailsWithoutDataForMissingFilesFoldersAndNoFile)
         EXPECT_EQ(reader.getData(), nullptr);
         EXPECT_EQ(reader.getSize(), -1);
     }
-    HFileReader unset;
-    EXPECT_FALSE(unset.read());
+}
+
+TEST(HFileReading, TrustsNoSizeTheSystemReports)
+{
+    TestFolder folder;
+    TestFolder::write("data", "0123456789");
+    struct Case {
+        int64_t reported;
+        int64_t size;  // -1: the read fails
+    };
+    // Too large for an int-indexed block, negative, or larger than what is there (the file
+    // shrank while it was read).
+    for (Case c : {Case{INT32_MAX, -1}, Case{int64_t{1} << 40, -1}, Case{-1, -1}, Case{20, 10},
+                   Case{4, 4}}) {
+        FaultySystem faulty;
+        faulty.reportedSize = c.reported;
+        HFileReader reader(HFile("data"));
+        EXPECT_EQ(reader.read(), c.size >= 0) << c.reported;
+        EXPECT_EQ(reader.getSize(), c.size);
+        if (c.size >= 0) {
+            EXPECT_EQ(std::string(reader.getData()), std::string("0123456789", c.size));
+        }
+    }
+    FaultySystem faulty;
+    faulty.failReadAt = 1;
+    HFileReader reader(HFile("data"));
+    EXPECT_FALSE(reader.read());
+    EXPECT_EQ(reader.getError(), FaultySystem::READ_ERROR);
+    EXPECT_EQ(reader.getData(), nullptr);
+}
+
+TEST(HSystemFaults, ReportTheCodesTheWindowsSideGives)
+{
+    TestFolder folder;
+    HSystem& system = HSystem::get();
+    TestFolder::write("file", "x");
+    TestFolder::write("other", "y");
+    EXPECT_EQ(system.open(".\\missing", HSystem::OPEN_READ, nullptr), nullptr);
+    EXPECT_EQ(system.getLastError(), 2u);  // file not found
+    EXPECT_EQ(system.open("gone\\file", HSystem::OPEN_READ, nullptr), nullptr);
+    EXPECT_EQ(system.getLastError(), 3u);  // path not found
+    // A file read without sharing can be opened by nobody else.
+    HSystem::Handle held = system.open("file", HSystem::OPEN_READ, nullptr);
+    ASSERT_NE(held, nullptr);
+    EXPECT_EQ(system.open("file", HSystem::OPEN_READ, nullptr), nullptr);
+    EXPECT_EQ(system.getLastError(), 32u);  // sharing violation
+    system.close(held);
+    EXPECT_FALSE(system.renameFile("other", "file"));
+    EXPECT_EQ(system.getLastError(), 183u);  // already exists
+    EXPECT_EQ(TestFolder::read("file"), "x");
+    // Full paths stop below 260 characters, as the Windows side's do.
+    std::string base = HFile("x").getFullPath();
+    std::string longest = std::string(259 - base.size() + 1, 'n');
+    EXPECT_EQ(HFile(longest).getFullPath().size(), 259u);
+    EXPECT_EQ(HFile(longest + "n").getFullPath(), "");
 }

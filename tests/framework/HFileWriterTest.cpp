@@ -39,41 +39,43 @@ bool save(const std::string& bytes, HFileWriter* writer = nullptr)
 
 }  // namespace
 
-TEST(HFileWriterWriting, WritesLargeAndSmallPiecesInOrder)
+TEST(HFileWriterWriting, WritesEveryPieceInOrderAndReplacesTheTargetWhole)
 {
     TestFolder folder;
+    TestFolder::write("target", std::string(50000, 'x'));
     std::string bytes = pattern(20000);
     ASSERT_TRUE(save(bytes));
     EXPECT_EQ(TestFolder::read("target"), bytes);
 
-    HFileWriter writer(HFile("target"));
+    // Pieces around a small buffer, which changes size halfway with bytes still in it; a
+    // name whose second byte is 0x5C ("ソ") is no folder.
+    HFileWriter writer(HFile("ソ"));
     ASSERT_TRUE(writer.setBufferSize(7));
     ASSERT_TRUE(writer.open());
     std::string expected;
-    for (size_t size : {0u, 1u, 6u, 7u, 8u, 15u, 3u, 100u}) {
+    for (size_t size : {0u, 1u, 6u, 7u, 8u, 15u, 3u, 100u, 2u, 9u}) {
+        if (size == 100) {
+            ASSERT_TRUE(writer.setBufferSize(5));
+        }
         std::string piece = pattern(size + 3).substr(3);
         ASSERT_TRUE(writer.write(piece.data(), static_cast<uint32_t>(piece.size())));
         expected += piece;
     }
     ASSERT_TRUE(writer.close());
-    EXPECT_EQ(TestFolder::read("target"), expected);
-    EXPECT_EQ(TestFolder::list(), "target");
+    EXPECT_EQ(TestFolder::read("ソ"), expected);
+    std::string names = TestFolder::list();
+    EXPECT_EQ(std::count(names.begin(), names.end(), ' '), 1) << names;  // no temporary left
 }
 
-TEST(HFileWriterWriting, ReplacesAnExistingFileWhole)
-{
-    TestFolder folder;
-    TestFolder::write("target", std::string(50000, 'x'));
-    ASSERT_TRUE(save("short"));
-    EXPECT_EQ(TestFolder::read("target"), "short");
-    EXPECT_EQ(TestFolder::list(), "target");
-}
-
-TEST(HFileWriterWriting, OpenTwiceWithoutCloseFails)
+TEST(HFileWriterWriting, NeedsOneOpenFile)
 {
     TestFolder folder;
     LogCapture log({"info"});
     HFileWriter writer(HFile("target"));
+    EXPECT_FALSE(writer.write("x", 1));
+    EXPECT_FALSE(writer.flush());
+    EXPECT_FALSE(writer.close());
+    EXPECT_FALSE(TestFolder::exists("target"));
     ASSERT_TRUE(writer.open());
     EXPECT_FALSE(writer.open());
     EXPECT_TRUE(writer.close());
@@ -81,40 +83,22 @@ TEST(HFileWriterWriting, OpenTwiceWithoutCloseFails)
     EXPECT_TRUE(log.contains("情報：open error:file is not closed."));
 }
 
-TEST(HFileWriterWriting, NeedsAnOpenFile)
+TEST(HFileWriterWriting, TakesTheNextFreeTemporaryName)
 {
     TestFolder folder;
-    HFileWriter writer(HFile("target"));
-    EXPECT_FALSE(writer.write("x", 1));
-    EXPECT_FALSE(writer.flush());
-    EXPECT_FALSE(writer.close());
-    EXPECT_FALSE(TestFolder::exists("target"));
-}
-
-TEST(HFileWriterWriting, TakesAnotherTemporaryNameWhenOneIsTaken)
-{
-    TestFolder folder;
-    TestFolder::write("target", kPrevious);
     TestFolder::makeFolder("target.tmp");
-    TestFolder::write("target.tmp1", "someone's file");
-    HFileWriter writer(HFile("target"));
-    ASSERT_TRUE(writer.open());
-    EXPECT_EQ(writer.getTemporaryPath(), ".\\target.tmp2");
-    ASSERT_TRUE(writer.write("new", 3));
-    ASSERT_TRUE(writer.close());
+    HFileWriter first(HFile("target"));
+    ASSERT_TRUE(first.open());
+    EXPECT_EQ(first.getTemporaryPath(), ".\\target.tmp1");
+    TestFolder::write("target.tmp2", "someone's file");
+    HFileWriter second(HFile("target"));
+    ASSERT_TRUE(second.open());
+    EXPECT_EQ(second.getTemporaryPath(), ".\\target.tmp3");
+    ASSERT_TRUE(second.write("new", 3));
+    ASSERT_TRUE(second.close());
     EXPECT_EQ(TestFolder::read("target"), "new");
-    EXPECT_EQ(TestFolder::read("target.tmp1"), "someone's file");
+    EXPECT_EQ(TestFolder::read("target.tmp2"), "someone's file");
     EXPECT_EQ(HFile("target.tmp").getType(), HFile::TYPE_DIRECTORY);
-}
-
-TEST(HFileWriterWriting, FailsToOpenInAMissingFolder)
-{
-    TestFolder folder;
-    LogCapture log({"info"});
-    HFileWriter writer(HFile("missing\\target"));
-    EXPECT_FALSE(writer.open());
-    EXPECT_NE(writer.getError(), 0u);
-    EXPECT_TRUE(log.contains("情報：open error:"));
 }
 
 // The fault matrix: every way a save can fail leaves the previous file (or no file) as it
@@ -176,17 +160,18 @@ Outcome attempt(const Layout& layout, bool previous, Arrange arrange)
 }
 
 // What a failed save must leave: the previous file or none, nothing else, and the report.
-void expectUntouched(const Outcome& outcome, bool previous, const std::string& logged,
+void expectUntouched(const Outcome& outcome, bool previous, uint32_t error, const char* logged,
                      const std::string& where)
 {
     EXPECT_FALSE(outcome.ok) << where;
-    EXPECT_EQ(outcome.error, FaultySystem::INJECTED_ERROR) << where;
+    EXPECT_EQ(outcome.error, error) << where;
     EXPECT_EQ(outcome.targetExists, previous) << where;
     if (previous) {
         EXPECT_EQ(outcome.target, kPrevious) << where;
     }
     EXPECT_EQ(outcome.folder, previous ? "target" : "") << where;
-    EXPECT_NE(outcome.log.find("情報：" + logged), std::string::npos) << where << "\n" << outcome.log;
+    std::string line = HText::format("情報：%s error:%u", logged, error);
+    EXPECT_NE(outcome.log.find(line), std::string::npos) << where << "\n" << outcome.log;
 }
 
 std::string describe(const Layout& layout, bool previous, const char* fault, int64_t at)
@@ -206,7 +191,8 @@ TEST(HFileWriterFaultMatrix, AWriteFailingAtAnyBufferBoundaryChangesNothing)
         for (bool previous : {true, false}) {
             for (int k = 1; k <= writes; ++k) {
                 Outcome outcome = attempt(layout, previous, [k](FaultySystem& f) { f.failWriteAt = k; });
-                expectUntouched(outcome, previous, "write error:112", describe(layout, previous, "write", k));
+                expectUntouched(outcome, previous, FaultySystem::WRITE_ERROR, "write",
+                                describe(layout, previous, "write", k));
                 EXPECT_EQ(outcome.writes, k);  // nothing is written after the failure
             }
         }
@@ -222,7 +208,8 @@ TEST(HFileWriterFaultMatrix, ARunningOutOfSpaceAtAnyBoundaryChangesNothing)
             for (int64_t space : {int64_t{0}, int64_t{1}, buffer - 1, buffer, buffer + 1,
                                   2 * buffer, 3 * buffer, size - 1}) {
                 Outcome outcome = attempt(layout, previous, [space](FaultySystem& f) { f.spaceLeft = space; });
-                expectUntouched(outcome, previous, "write error:112", describe(layout, previous, "space", space));
+                expectUntouched(outcome, previous, FaultySystem::WRITE_ERROR, "write",
+                                describe(layout, previous, "space", space));
             }
             Outcome fits = attempt(layout, previous, [size](FaultySystem& f) { f.spaceLeft = size; });
             EXPECT_TRUE(fits.ok);
@@ -250,23 +237,37 @@ TEST(HFileWriterFaultMatrix, ACreateSyncCloseOrReplaceFailureChangesNothing)
     struct Step {
         const char* name;
         int FaultySystem::*field;
+        uint32_t error;
         const char* logged;
     };
-    const Step steps[] = {{"create", &FaultySystem::failCreateAt, "open error:112"},
-                          {"sync", &FaultySystem::failFlushAt, "flush error:112"},
-                          {"close", &FaultySystem::failCloseAt, "open error:112"},
-                          {"replace", &FaultySystem::failReplaceAt, "replace error:112"}};
+    const Step steps[] = {
+        {"create", &FaultySystem::failCreateAt, FaultySystem::CREATE_ERROR, "open"},
+        {"sync", &FaultySystem::failFlushAt, FaultySystem::FLUSH_ERROR, "flush"},
+        {"close", &FaultySystem::failCloseAt, FaultySystem::CLOSE_ERROR, "open"},
+        {"replace", &FaultySystem::failReplaceAt, FaultySystem::REPLACE_ERROR, "replace"}};
     for (const Layout& layout : kLayouts) {
         for (bool previous : {true, false}) {
             for (const Step& step : steps) {
                 Outcome outcome = attempt(layout, previous, [&step](FaultySystem& f) { f.*step.field = 1; });
-                expectUntouched(outcome, previous, step.logged, describe(layout, previous, step.name, 1));
+                expectUntouched(outcome, previous, step.error, step.logged,
+                                describe(layout, previous, step.name, 1));
             }
         }
     }
 }
 
-TEST(HFileWriterFaults, AFailedWriteRefusesEveryLaterWrite)
+TEST(HFileWriterFaultMatrix, TheFirstOfTwoFaultsIsTheOneReported)
+{
+    Outcome outcome = attempt(kLayouts[0], true, [](FaultySystem& f) {
+        f.failFlushAt = 1;
+        f.failCloseAt = 1;
+    });
+    expectUntouched(outcome, true, FaultySystem::FLUSH_ERROR, "flush", "sync and close");
+    EXPECT_NE(outcome.log.find(HText::format("open error:%u", FaultySystem::CLOSE_ERROR)),
+              std::string::npos);
+}
+
+TEST(HFileWriterFaults, AFailedWriteRefusesEveryLaterWriteUntilTheNextOpen)
 {
     TestFolder folder;
     FaultySystem faulty;
@@ -280,43 +281,40 @@ TEST(HFileWriterFaults, AFailedWriteRefusesEveryLaterWrite)
     EXPECT_FALSE(writer.close());
     EXPECT_FALSE(TestFolder::exists("target"));
     EXPECT_EQ(faulty.writes, 1);
+    ASSERT_TRUE(writer.open());
+    EXPECT_TRUE(writer.write("7", 1));
+    EXPECT_TRUE(writer.close());
+    EXPECT_EQ(TestFolder::read("target"), "7");
 }
 
-TEST(HFileWriterFaults, AReadOnlyTargetIsNotReplaced)
+TEST(HFileWriterFaults, ATargetThatCannotBeReplacedStaysAsItWas)
 {
-    TestFolder folder;
-    TestFolder::write("target", kPrevious);
-    std::filesystem::permissions("target", std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::remove);
-    EXPECT_FALSE(save(pattern(100)));
-    EXPECT_EQ(TestFolder::read("target"), kPrevious);
-    EXPECT_EQ(TestFolder::list(), "target");
+    enum Kind { READ_ONLY, HELD_WITHOUT_SHARING, FOLDER };
+    for (Kind kind : {READ_ONLY, HELD_WITHOUT_SHARING, FOLDER}) {
+        TestFolder folder;
+        TestFolder::write("target", kPrevious);
+        HSystem::Handle holder = nullptr;
+        if (kind == READ_ONLY) {
+            std::filesystem::permissions("target", std::filesystem::perms::owner_write,
+                                         std::filesystem::perm_options::remove);
+        } else if (kind == HELD_WITHOUT_SHARING) {
+            holder = HSystem::get().open("target", HSystem::OPEN_READ, nullptr);
+            ASSERT_NE(holder, nullptr);
+        } else {
+            std::filesystem::remove("target");
+            TestFolder::makeFolder("target\\inside");
+        }
+        std::string before = kind == FOLDER ? "" : kPrevious;
+        EXPECT_FALSE(save(pattern(100))) << kind;
+        if (holder != nullptr) {
+            HSystem::get().close(holder);
+        }
+        EXPECT_EQ(TestFolder::read("target"), before) << kind;
+        EXPECT_EQ(TestFolder::list(), "target") << kind;
+    }
 }
 
-TEST(HFileWriterFaults, ATargetHeldOpenWithoutSharingIsNotReplaced)
-{
-    TestFolder folder;
-    TestFolder::write("target", kPrevious);
-    HSystem& system = HSystem::get();
-    HSystem::Handle holder = system.open("target", HSystem::OPEN_READ, nullptr);
-    ASSERT_NE(holder, nullptr);
-    EXPECT_FALSE(save(pattern(100)));
-    system.close(holder);
-    EXPECT_EQ(TestFolder::read("target"), kPrevious);
-    EXPECT_EQ(TestFolder::list(), "target");
-}
-
-TEST(HFileWriterFaults, AFolderInThePlaceOfTheTargetStays)
-{
-    TestFolder folder;
-    TestFolder::makeFolder("target");
-    TestFolder::write("target\\inside", "x");
-    EXPECT_FALSE(save(pattern(100)));
-    EXPECT_EQ(TestFolder::read("target\\inside"), "x");
-    EXPECT_EQ(TestFolder::list(), "target");
-}
-
-TEST(HFileWriterFaults, AWriterDestroyedWithoutCloseChangesNothing)
+TEST(HFileWriterFaults, AWriterDestroyedWithoutCloseOrInAMissingFolderChangesNothing)
 {
     TestFolder folder;
     TestFolder::write("target", kPrevious);
@@ -328,4 +326,10 @@ TEST(HFileWriterFaults, AWriterDestroyedWithoutCloseChangesNothing)
     }
     EXPECT_EQ(TestFolder::read("target"), kPrevious);
     EXPECT_EQ(TestFolder::list(), "target");
+
+    LogCapture log({"info"});
+    HFileWriter writer(HFile("missing\\target"));
+    EXPECT_FALSE(writer.open());
+    EXPECT_EQ(writer.getError(), 3u);  // the platform's "path not found"
+    EXPECT_TRUE(log.contains("情報：open error:3"));
 }

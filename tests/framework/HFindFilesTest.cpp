@@ -23,7 +23,7 @@ std::vector<std::string> names(const std::vector<HFile>& files)
 
 }  // namespace
 
-TEST(HFindFiles, ListsSubFoldersWithDotsAndRestoresTheCurrentFolder)
+TEST(HFindFiles, ListsSubFoldersWithDotsOrNothingAndRestoresTheCurrentFolder)
 {
     TestFolder folder;
     TestFolder::makeFolder("game\\Default");
@@ -51,16 +51,12 @@ TEST(HFindFiles, ListsSubFoldersWithDotsAndRestoresTheCurrentFolder)
     EXPECT_EQ(names(fromFile), names(list));
     EXPECT_EQ(fromFile[0].getDirectory(), game.getPath());
     EXPECT_EQ(HApplication::getCurrentDirectory().getPath(), before.getPath());
-}
 
-TEST(HFindFiles, AMissingFolderListsNothingAndLeavesTheCurrentFolder)
-{
-    TestFolder folder;
+    // A missing folder lists nothing and leaves the current folder too.
     LogCapture log({"info"});
-    HFile before = HApplication::getCurrentDirectory();
-    std::vector<HFile> list;
-    EXPECT_EQ(HFindFiles::getDirectories(HFile(folder.path() + "\\none\\deeper"), &list), 0);
-    EXPECT_TRUE(list.empty());
+    std::vector<HFile> none;
+    EXPECT_EQ(HFindFiles::getDirectories(HFile(folder.path() + "\\none\\deeper"), &none), 0);
+    EXPECT_TRUE(none.empty());
     EXPECT_EQ(HApplication::getCurrentDirectory().getPath(), before.getPath());
     EXPECT_TRUE(log.contains("getDirectories:ディレクトリ変更に失敗"));
 }

@@ -13,7 +13,7 @@ LOGFONTA describe(HFont& font)
 
 }  // namespace
 
-TEST(HFont, StyleFlagsGiveWeightItalicUnderlineAndStrikeOut)
+TEST(HFont, StyleFlagsGiveWeightItalicUnderlineAndStrikeOutAndLongNamesAreCut)
 {
     HFont boldItalic("ＭＳ ゴシック", HFont::STYLE_BOLD | HFont::STYLE_ITALIC, 12);
     LOGFONTA a = describe(boldItalic);
@@ -34,6 +34,11 @@ TEST(HFont, StyleFlagsGiveWeightItalicUnderlineAndStrikeOut)
     EXPECT_TRUE(c.lfUnderline);
     EXPECT_TRUE(c.lfStrikeOut);
     EXPECT_EQ(c.lfWeight, FW_DONTCARE);
+
+    // 15 double-byte characters and one more: 31 bytes fit, the 16th character does not.
+    HFont font("ああああああああああああああああ", 0, 9);
+    ASSERT_NE(font.getHandle(), nullptr);
+    EXPECT_EQ(std::string(describe(font).lfFaceName), "あああああああああああああああ");
 }
 
 TEST(HFont, HeightFollowsTheDevicesResolutionAndTheHandleIsMadeOnce)
@@ -49,10 +54,3 @@ TEST(HFont, HeightFollowsTheDevicesResolutionAndTheHandleIsMadeOnce)
     EXPECT_EQ(description.lfHeight, -MulDiv(13, perInch, 72));
 }
 
-TEST(HFont, ALongFaceNameIsCutWithoutSplittingACharacter)
-{
-    // 15 double-byte characters and one more: 31 bytes fit, the 16th character does not.
-    HFont font("ああああああああああああああああ", 0, 9);
-    ASSERT_NE(font.getHandle(), nullptr);
-    EXPECT_EQ(std::string(describe(font).lfFaceName), "あああああああああああああああ");
-}

@@ -37,7 +37,7 @@ private:
 
 }  // namespace
 
-TEST(HGraphicsFactory, KeepsOneDevicePerWindowAndKind)
+TEST(HGraphicsFactory, KeepsOneDevicePerWindowAndKindAndAChildsDirect3DDeviceDrawsIntoIt)
 {
     TestFolder folder;
     LogCapture log({"info", "debug"});
@@ -80,27 +80,24 @@ TEST(HGraphicsFactory, KeepsOneDevicePerWindowAndKind)
     EXPECT_NE(text.find("deleteInstance error\r\n"), std::string::npos);
     EXPECT_NE(text.find("deleteInstance error unknown device type"), std::string::npos);
     EXPECT_NE(text.find("unknown type:7"), std::string::npos);
-}
 
-TEST(HGraphicsFactory, ADirect3DDeviceOfAChildDrawsIntoItAndTakesTheTopWindowAsMain)
-{
-    TestFolder folder;
-    LogCapture log({"debug"});
+    // A Direct3D device of a child draws into it and takes the top window as its main one.
+    LogCapture chain({"debug"});
     DrawingWindow top(60, 40);
     DrawingWindow middle(50, 30, top.handle());
     DrawingWindow child(20, 10, middle.handle());
     FakeComponent topComponent{top.handle()};
     FakeComponent middleComponent{middle.handle(), &topComponent};
     FakeComponent childComponent{child.handle(), &middleComponent};
-    HGraphics* device = HGraphics::getInstance(&childComponent, HGraphics::TYPE_DIRECTX);
-    ASSERT_NE(device, nullptr);
-    EXPECT_EQ(device->getMainWindow(), top.handle());
-    EXPECT_EQ(device->getSubWindow(), child.handle());
+    HGraphics* childDevice = HGraphics::getInstance(&childComponent, HGraphics::TYPE_DIRECTX);
+    ASSERT_NE(childDevice, nullptr);
+    EXPECT_EQ(childDevice->getMainWindow(), top.handle());
+    EXPECT_EQ(childDevice->getSubWindow(), child.handle());
     HGraphics* own = HGraphics::getInstance(&topComponent, HGraphics::TYPE_DIRECTX);
     EXPECT_EQ(own->getMainWindow(), top.handle());
     EXPECT_EQ(own->getSubWindow(), nullptr);
-    EXPECT_TRUE(log.contains("getInstance:main=" + HText::address(top.handle()) + " sub="
-                             + HText::address(child.handle())));
+    EXPECT_TRUE(chain.contains("getInstance:main=" + HText::address(top.handle()) + " sub="
+                               + HText::address(child.handle())));
     HGraphics::deleteInstance(&childComponent, HGraphics::TYPE_DIRECTX);
     HGraphics::deleteInstance(&topComponent, HGraphics::TYPE_DIRECTX);
 }

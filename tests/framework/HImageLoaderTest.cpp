@@ -67,7 +67,7 @@ TEST(HImageLoaderLoad, EveryDepthRowOrderAndHeaderSizeGivesTheSamePicture)
     }
 }
 
-TEST(HImageLoaderLoad, RunLengthEncodedRowsLoad)
+TEST(HImageLoaderLoad, RunLengthEncodedRowsLoadAndWithoutResizeTheImageKeepsItsSize)
 {
     TestFolder folder;
     BitmapFile file = BitmapFile::sample(8);
@@ -82,22 +82,18 @@ TEST(HImageLoaderLoad, RunLengthEncodedRowsLoad)
     ASSERT_EQ(load(bytes, &image), HImageLoader::LOAD_OK);
     std::vector<uint32_t> expected = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
     EXPECT_EQ(picture(image), expected);
+
+    HImage fixed(5, 4, nullptr);
+    ASSERT_EQ(load(BitmapFile::sample(24).build(), &fixed, false), HImageLoader::LOAD_OK);
+    EXPECT_EQ(fixed.getWidth(), 5);
+    EXPECT_EQ(fixed.getHeight(), 4);
+    // Without resizing the picture lands in the image's top-left corner; the rest stays black.
+    EXPECT_EQ(pixel(fixed, 0, 0), 0xFF0000u);
+    EXPECT_EQ(pixel(fixed, 2, 1), 0xFFFF00u);
+    EXPECT_EQ(pixel(fixed, 4, 3), 0u);
 }
 
-TEST(HImageLoaderLoad, WithoutResizeTheImageKeepsItsSize)
-{
-    TestFolder folder;
-    HImage image(5, 4, nullptr);
-    ASSERT_EQ(load(BitmapFile::sample(24).build(), &image, false), HImageLoader::LOAD_OK);
-    EXPECT_EQ(image.getWidth(), 5);
-    EXPECT_EQ(image.getHeight(), 4);
-    // The picture lands in the image's top-left corner; the rest stays black.
-    EXPECT_EQ(pixel(image, 0, 0), 0xFF0000u);
-    EXPECT_EQ(pixel(image, 2, 1), 0xFFFF00u);
-    EXPECT_EQ(pixel(image, 4, 3), 0u);
-}
-
-TEST(HImageLoaderLoad, MissingFileAndMissingImageAreReportedTogether)
+TEST(HImageLoaderLoad, MissingOrUnreadableFilesAndAMissingImageAreReported)
 {
     TestFolder folder;
     LogCapture log({"info"});
@@ -106,9 +102,12 @@ TEST(HImageLoaderLoad, MissingFileAndMissingImageAreReportedTogether)
     EXPECT_EQ(HImageLoader::loadImageFile(HFile("none.bmp"), nullptr, true), HImageLoader::LOAD_NO_FILE);
     TestFolder::write("chips.bmp", BitmapFile::sample(24).build());
     EXPECT_EQ(HImageLoader::loadImageFile(HFile("chips.bmp"), nullptr, true), HImageLoader::LOAD_NO_IMAGE);
+    TestFolder::makeFolder("folder.bmp");
+    EXPECT_EQ(HImageLoader::loadImageFile(HFile("folder.bmp"), &image, true), HImageLoader::LOAD_ERROR);
     std::string text = log.text();
     EXPECT_NE(text.find("loadImageFile:file does not exist"), std::string::npos);
     EXPECT_NE(text.find("loadImageFile:image is null"), std::string::npos);
+    EXPECT_NE(text.find("loadImageFile:read file error"), std::string::npos);
 }
 
 TEST(HImageLoaderLoad, BadHeadersFailNamingTheFieldAndLeaveTheImageAlone)
@@ -168,16 +167,6 @@ TEST(HImageLoaderLoad, BadHeadersFailNamingTheFieldAndLeaveTheImageAlone)
     EXPECT_NE(text.find("loadImageFile:header error"), std::string::npos);
     EXPECT_NE(text.find("loadImageFile:not a bitmap file"), std::string::npos);
     EXPECT_NE(text.find("loadImageFile:invalid file header"), std::string::npos);
-}
-
-TEST(HImageLoaderLoad, AFolderInPlaceOfTheFileIsAReadError)
-{
-    TestFolder folder;
-    LogCapture log({"info"});
-    TestFolder::makeFolder("chips.bmp");
-    HImage image;
-    EXPECT_EQ(HImageLoader::loadImageFile(HFile("chips.bmp"), &image, true), HImageLoader::LOAD_ERROR);
-    EXPECT_TRUE(log.contains("loadImageFile:read file error"));
 }
 
 namespace {

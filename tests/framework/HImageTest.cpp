@@ -86,33 +86,27 @@ TEST(HImageGdi, ASpriteLeavesTheTargetUnderItsTransparentColour)
     EXPECT_TRUE(source.draw(&target, 0, 0));
     EXPECT_EQ(gdiPixel(target, 0, 0), 0x090909u);
     EXPECT_EQ(gdiPixel(target, 2, 0), 0x090909u);
-}
 
-TEST(HImageGdi, SpriteColourOutsideTheImageMakesBlackTransparent)
-{
+    // A sprite by pixel takes that pixel's colour.
+    paint(source, {0x123456, 0x00FF00, kMagenta});
+    EXPECT_TRUE(source.setSprite(0, 0));
+    EXPECT_EQ(source.getTransparentColor(), HColor(0x12, 0x34, 0x56));
+
     TestFolder folder;
     LogCapture log({"info"});
-    HImage source(2, 1, nullptr);
-    paint(source, {0x000000, 0x00FF00});
-    EXPECT_TRUE(source.setSprite(7, 7));
-    EXPECT_EQ(source.getTransparentColor(), HColor::BLACK);
-    HImage target(2, 1, nullptr);
-    target.fill(HColor(255, 0, 0));
-    source.draw(&target, 0, 0);
-    EXPECT_EQ(gdiPixel(target, 0, 0), 0xFF0000u);
-    EXPECT_EQ(gdiPixel(target, 1, 0), 0x00FF00u);
+    HImage blackSprite(2, 1, nullptr);
+    paint(blackSprite, {0x000000, 0x00FF00});
+    EXPECT_TRUE(blackSprite.setSprite(7, 7));
+    EXPECT_EQ(blackSprite.getTransparentColor(), HColor::BLACK);
+    HImage under(2, 1, nullptr);
+    under.fill(HColor(255, 0, 0));
+    blackSprite.draw(&under, 0, 0);
+    EXPECT_EQ(gdiPixel(under, 0, 0), 0xFF0000u);
+    EXPECT_EQ(gdiPixel(under, 1, 0), 0x00FF00u);
     EXPECT_TRUE(log.contains("setSprite:範囲外の色指定"));
 }
 
-TEST(HImageGdi, SpriteByPixelTakesThatPixelsColour)
-{
-    HImage source(2, 1, nullptr);
-    paint(source, {0x123456, 0x00FF00});
-    EXPECT_TRUE(source.setSprite(0, 0));
-    EXPECT_EQ(source.getTransparentColor(), HColor(0x12, 0x34, 0x56));
-}
-
-TEST(HImageGdi, PixelCopyIsWrittenBackOnlyByCommit)
+TEST(HImageGdi, PixelCopyIsWrittenBackOnlyByCommitAndImagesResizeAndStretch)
 {
     HImage image(2, 2, nullptr);
     image.fill(HColor(1, 1, 1));
@@ -124,10 +118,7 @@ TEST(HImageGdi, PixelCopyIsWrittenBackOnlyByCommit)
     EXPECT_TRUE(image.commitPixels());
     EXPECT_EQ(gdiPixel(image, 0, 1), 0xABCDEFu);
     EXPECT_EQ(image.getStride(), 8);
-}
 
-TEST(HImageGdi, ResizeAndStretchDraw)
-{
     HImage source(2, 1, nullptr);
     ASSERT_TRUE(source.resize(2, 1));
     paint(source, {0xFF0000, 0x0000FF});
@@ -144,7 +135,7 @@ TEST(HImageGdi, ResizeAndStretchDraw)
     EXPECT_EQ(target.lockPixels(), 5);
 }
 
-TEST_F(HImageDirectX, GdiToDirect3DSkipsTheTransparentColourForcesAlphaAndKeepsRowOrder)
+TEST_F(HImageDirectX, GdiToDirect3DSkipsTheTransparentColourAndForcesAlphaDirect3DCopiesEveryPixel)
 {
     HImage source(4, 3, nullptr);
     std::vector<uint32_t> colors = numbered(4, 3);
@@ -166,6 +157,26 @@ TEST_F(HImageDirectX, GdiToDirect3DSkipsTheTransparentColourForcesAlphaAndKeepsR
         }
     }
     EXPECT_TRUE(target.commitPixels());
+
+    // Direct3D to Direct3D copies every pixel unchanged.
+    HDirectXImage d3dSource(2, 2, DirectXSession::window());
+    d3dSource.fill(HColor(0, 0, 0, 0));
+    d3dPixel(d3dSource, 1, 0) = 0x80FF0000;
+    d3dPixel(d3dSource, 0, 1) = 0x00000000;
+    d3dPixel(d3dSource, 1, 1) = 0x12345678;
+    HDirectXImage d3dTarget(3, 3, DirectXSession::window());
+    d3dTarget.fill(HColor(1, 1, 1));
+    d3dTarget.setSprite(HColor::BLACK);
+    EXPECT_TRUE(d3dSource.draw(&d3dTarget, 1, 1));
+    EXPECT_EQ(d3dPixel(d3dTarget, 0, 0), 0xFF010101u);
+    EXPECT_EQ(d3dPixel(d3dTarget, 1, 1), 0x00000000u);
+    EXPECT_EQ(d3dPixel(d3dTarget, 2, 1), 0x80FF0000u);
+    EXPECT_EQ(d3dPixel(d3dTarget, 2, 2), 0x12345678u);
+
+    // Within one image, overlapping areas move as a whole.
+    EXPECT_TRUE(d3dTarget.draw(&d3dTarget, 0, 1, 3, 2, 0, 0));
+    EXPECT_EQ(d3dPixel(d3dTarget, 1, 2), 0x00000000u);
+    EXPECT_EQ(d3dPixel(d3dTarget, 1, 1), 0xFF010101u);
 }
 
 TEST_F(HImageDirectX, CopiesClipAtEveryEdgeAndNeverWriteOutsideTheTarget)
@@ -218,29 +229,7 @@ TEST_F(HImageDirectX, CopiesClipAtEveryEdgeAndNeverWriteOutsideTheTarget)
     }
 }
 
-TEST_F(HImageDirectX, Direct3DToDirect3DCopiesEveryPixelUnchanged)
-{
-    HDirectXImage source(2, 2, DirectXSession::window());
-    source.fill(HColor(0, 0, 0, 0));
-    d3dPixel(source, 1, 0) = 0x80FF0000;
-    d3dPixel(source, 0, 1) = 0x00000000;
-    d3dPixel(source, 1, 1) = 0x12345678;
-    HDirectXImage target(3, 3, DirectXSession::window());
-    target.fill(HColor(1, 1, 1));
-    target.setSprite(HColor::BLACK);
-    EXPECT_TRUE(source.draw(&target, 1, 1));
-    EXPECT_EQ(d3dPixel(target, 0, 0), 0xFF010101u);
-    EXPECT_EQ(d3dPixel(target, 1, 1), 0x00000000u);
-    EXPECT_EQ(d3dPixel(target, 2, 1), 0x80FF0000u);
-    EXPECT_EQ(d3dPixel(target, 2, 2), 0x12345678u);
-
-    // Within one image, overlapping areas move as a whole.
-    EXPECT_TRUE(target.draw(&target, 0, 1, 3, 2, 0, 0));
-    EXPECT_EQ(d3dPixel(target, 1, 2), 0x00000000u);
-    EXPECT_EQ(d3dPixel(target, 1, 1), 0xFF010101u);
-}
-
-TEST_F(HImageDirectX, Direct3DOntoGdiCopiesNothing)
+TEST_F(HImageDirectX, Direct3DOntoGdiCopiesNothingAndLockFillResizeAndRelease)
 {
     HDirectXImage source(2, 2, DirectXSession::window());
     source.fill(HColor(255, 0, 0));
@@ -251,10 +240,7 @@ TEST_F(HImageDirectX, Direct3DOntoGdiCopiesNothing)
     EXPECT_EQ(gdiPixel(target, 0, 0), 0x00FF00u);
     EXPECT_FALSE(source.drawToDC(target.getDC(), 0, 0, 2, 2, 0, 0));
     EXPECT_FALSE(source.stretchDraw(&target));
-}
 
-TEST_F(HImageDirectX, LockFillResizeAndRelease)
-{
     HDirectXImage image(3, 2, DirectXSession::window());
     EXPECT_EQ(image.getStride(), 0);
     EXPECT_EQ(image.lockPixels(), 2);
@@ -270,3 +256,4 @@ TEST_F(HImageDirectX, LockFillResizeAndRelease)
     EXPECT_TRUE(image.setSprite(HColor::RED));
     EXPECT_EQ(image.getTransparentColor(), HColor::RED);
 }
+

@@ -57,7 +57,7 @@ protected:
     HImageView view{&window, 2001, ""};
 };
 
-TEST_F(ImageViewTest, PaintsTheContentImageFromItsOffset)
+TEST_F(ImageViewTest, PaintsTheContentImageFromItsOffsetInABackBufferOfTheViewSize)
 {
     view.setImageSize(128, 48);
     HDC content = view.getImage()->getDC();
@@ -76,6 +76,14 @@ TEST_F(ImageViewTest, PaintsTheContentImageFromItsOffset)
     repaintNow();
     EXPECT_EQ(pixel(10, 10), kBlue);
     EXPECT_EQ(pixel(40, 10), kWhite);
+
+    view.setOffset(0, 0);
+    view.setImageSize(200, 100);
+    fillArea(view.getImage()->getDC(), 0, 0, 200, 100, kRed);
+    view.setBounds(10, 10, 150, 90);
+    view.layout();
+    repaintNow();
+    EXPECT_EQ(pixel(140, 80), kRed);
 }
 
 TEST_F(ImageViewTest, PaintingWithoutContentLeavesTheWindowAsItWas)
@@ -117,28 +125,16 @@ TEST_F(ImageViewTest, AnimationShowsOneFrameAtATimeAndWrapsOnTimerTicks)
     view.nextFrame();
     EXPECT_EQ(view.getFrame(), -1);
     EXPECT_EQ(pixel(8, 8), kWhite);
-}
 
-TEST_F(ImageViewTest, StackedFramesAreTakenFromRows)
-{
+    // Stacked frames are taken from rows.
     view.setImageSize(16, 32);
-    HDC content = view.getImage()->getDC();
+    content = view.getImage()->getDC();
     fillArea(content, 0, 0, 16, 16, kBlue);
     fillArea(content, 0, 16, 16, 32, kGreen);
     view.startAnimation(16, 16, 2, true, 60000);
     view.nextFrame();
     repaintNow();
     EXPECT_EQ(pixel(8, 8), kGreen);
-}
-
-TEST_F(ImageViewTest, BackBufferFollowsTheViewSize)
-{
-    view.setImageSize(200, 100);
-    fillArea(view.getImage()->getDC(), 0, 0, 200, 100, kRed);
-    view.setBounds(10, 10, 150, 90);
-    view.layout();
-    repaintNow();
-    EXPECT_EQ(pixel(140, 80), kRed);
 }
 
 }  // namespace

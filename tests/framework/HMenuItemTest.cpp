@@ -123,7 +123,7 @@ TEST_F(MenuTest, TableBecomesTheNativeMenuWithSeparatorsChecksAndGreyItems)
     EXPECT_FALSE(item(2101)->isSeparator());
 }
 
-TEST_F(MenuTest, StatesAreWrittenToAndReadFromTheNativeMenu)
+TEST_F(MenuTest, StatesAreWrittenToAndReadFromTheNativeMenuAndSurviveARecreation)
 {
     HMENU fileMenu = item(2100)->getPopupHandle();
     ASSERT_NE(fileMenu, nullptr);
@@ -146,10 +146,8 @@ TEST_F(MenuTest, StatesAreWrittenToAndReadFromTheNativeMenu)
     // Checking leaves the grey state alone and the other way round.
     item(2202)->setEnabled(true);
     EXPECT_TRUE(item(2202)->isChecked());
-}
 
-TEST_F(MenuTest, DisposingTheWindowForgetsTheMenusAndRecreatingBuildsThemAgain)
-{
+    item(2106)->setEnabled(false);
     window.dispose();
     EXPECT_EQ(bar.getMenuHandle(), nullptr);
     EXPECT_EQ(item(2100)->getPopupHandle(), nullptr);
@@ -163,7 +161,7 @@ TEST_F(MenuTest, DisposingTheWindowForgetsTheMenusAndRecreatingBuildsThemAgain)
     EXPECT_TRUE(item(2106)->isEnabled());
 }
 
-TEST_F(MenuTest, CreatingAMenuTwiceAndEmptyStateUpdatesAreReported)
+TEST_F(MenuTest, ItemsAddedLaterAppendAndCreatingTwiceOrEmptyStatesAreReported)
 {
     TestFolder folder;
     LogCapture log({"info"});
@@ -175,10 +173,7 @@ TEST_F(MenuTest, CreatingAMenuTwiceAndEmptyStateUpdatesAreReported)
     EXPECT_NE(text.find("既に生成されている"), std::string::npos);
     EXPECT_NE(text.find("updateMenuItemState:error(param is null)"), std::string::npos);
     EXPECT_NE(text.find("getMenuItemState:error(param is null)"), std::string::npos);
-}
 
-TEST_F(MenuTest, ItemsAddedLaterAppendToTheirMenu)
-{
     HMenuItem late(item(2100), 2501, "Scenario", true, false);
     late.create();
     HMENU fileMenu = item(2100)->getPopupHandle();

@@ -66,7 +66,7 @@ protected:
     ScrollRecorder horizontalListener{HScrollBar::HORIZONTAL};
 };
 
-TEST_F(ScrollBarTest, LineAndPageRequestsStopAtTheLimits)
+TEST_F(ScrollBarTest, RequestsMoveTheBarWithinItsLimitsAndReachItsListenerAlone)
 {
     EXPECT_EQ(request(vertical, SB_LINEUP), 0);
     EXPECT_EQ(request(vertical, SB_LINEDOWN), 2);
@@ -80,10 +80,8 @@ TEST_F(ScrollBarTest, LineAndPageRequestsStopAtTheLimits)
     EXPECT_EQ(request(vertical, SB_PAGEUP), 0);
     EXPECT_EQ(request(vertical, SB_PAGEUP), 0);
     EXPECT_EQ(verticalListener.scrolls, (std::vector<int>{0, 2, 5, 8, 8, 8, 5, 3, 0, 0}));
-}
+    const size_t heard = verticalListener.scrolls.size();
 
-TEST_F(ScrollBarTest, TopBottomThumbAndEndRequests)
-{
     EXPECT_EQ(request(horizontal, SB_BOTTOM), 8);
     EXPECT_EQ(request(horizontal, SB_TOP), 0);
     EXPECT_EQ(request(horizontal, SB_THUMBPOSITION, 6), 6);
@@ -93,17 +91,12 @@ TEST_F(ScrollBarTest, TopBottomThumbAndEndRequests)
     EXPECT_EQ(horizontalListener.tracks, (std::vector<int>{2}));
     EXPECT_EQ(request(horizontal, SB_ENDSCROLL), 6);
     EXPECT_EQ(horizontalListener.scrolls, (std::vector<int>{8, 0, 6}));
-    // The vertical listener heard none of it.
-    EXPECT_TRUE(verticalListener.scrolls.empty());
-    EXPECT_TRUE(verticalListener.tracks.empty());
-}
-
-TEST_F(ScrollBarTest, DisabledBarAndForeignControlsAreIgnored)
-{
+    // The vertical listener heard none of it, nor of a disabled bar or a foreign control.
     vertical.setEnabled(false);
     EXPECT_EQ(request(vertical, SB_LINEDOWN), 0);
     SendMessageA(window.getHandle(), WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0);
-    EXPECT_TRUE(verticalListener.scrolls.empty());
+    EXPECT_EQ(verticalListener.scrolls.size(), heard);
+    EXPECT_TRUE(verticalListener.tracks.empty());
 }
 
 TEST_F(ScrollBarTest, ParametersReachTheNativeControl)
@@ -121,16 +114,6 @@ TEST_F(ScrollBarTest, ParametersReachTheNativeControl)
     EXPECT_EQ(vertical.getPosition(), 12);
     EXPECT_NE(GetWindowLongPtrA(vertical.getHandle(), GWL_STYLE) & SBS_VERT, 0);
     EXPECT_EQ(GetWindowLongPtrA(horizontal.getHandle(), GWL_STYLE) & SBS_VERT, 0);
-}
-
-TEST(HScrollBarTest, BarWithoutControlReportsTheStoredPosition)
-{
-    HScrollBar bar(nullptr, 1, "");
-    bar.setParameters(HScrollBar::HORIZONTAL, 0, 4, 1, 1, 3);
-    EXPECT_EQ(bar.getPosition(), 3);
-    bar.setPosition(1);
-    EXPECT_EQ(bar.getPosition(), 1);
-    EXPECT_EQ(bar.getOrientation(), HScrollBar::HORIZONTAL);
 }
 
 }  // namespace

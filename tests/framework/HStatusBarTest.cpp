@@ -77,21 +77,15 @@ TEST_F(StatusBarTest, ShowsItsTextFromTheStartAndAfterwards)
     EXPECT_GT(textPixels(bar.getHandle()), start);
 }
 
-TEST_F(StatusBarTest, OnlyABarAtTheBottomGetsASizeGrip)
+TEST_F(StatusBarTest, FollowsTheBottomEdgeWhenTheWindowIsResizedWithASizeGripThere)
 {
-    HStatusBar bottom(&window, 2004, "", false, true);
+    HStatusBar bar(&window, 2004, "", false, true);
     HStatusBar top(&window, 2005, "", true, true);
     HStatusBar plain(&window, 2006, "", false, false);
     window.create();
-    EXPECT_NE(GetWindowLongPtrA(bottom.getHandle(), GWL_STYLE) & SBARS_SIZEGRIP, 0);
+    EXPECT_NE(GetWindowLongPtrA(bar.getHandle(), GWL_STYLE) & SBARS_SIZEGRIP, 0);
     EXPECT_EQ(GetWindowLongPtrA(top.getHandle(), GWL_STYLE) & SBARS_SIZEGRIP, 0);
     EXPECT_EQ(GetWindowLongPtrA(plain.getHandle(), GWL_STYLE) & SBARS_SIZEGRIP, 0);
-}
-
-TEST_F(StatusBarTest, FollowsTheBottomEdgeWhenTheWindowIsResized)
-{
-    HStatusBar bar(&window, 2004, "", false, true);
-    window.create();
     ShowWindow(window.getHandle(), SW_SHOW);
     SetWindowPos(window.getHandle(), nullptr, 0, 0, 500, 420, SWP_NOZORDER | SWP_NOMOVE);
     RECT client;

@@ -58,20 +58,7 @@ void postKey(HWND window, UINT key)
     PostMessageA(window, WM_KEYUP, key, lParam | 0xC0000000);
 }
 
-TEST(HWindowTest, The129thAcceleratorIsRefused)
-{
-    HWindow window;
-    window.setClassName("TesselAcceleratorLimit");
-    for (int i = 0; i < HWindow::ACCELERATOR_LIMIT; ++i) {
-        ASSERT_EQ(window.addAccelerator(FVIRTKEY, static_cast<uint16_t>(VK_F1 + i % 12),
-                                        static_cast<uint16_t>(3000 + i)),
-                  i + 1);
-    }
-    EXPECT_EQ(window.addAccelerator(FVIRTKEY, 'Z', 4000), -1);
-    EXPECT_EQ(window.getAcceleratorCount(), HWindow::ACCELERATOR_LIMIT);
-}
-
-TEST(HWindowTest, AcceleratorKeyBecomesACommandAndNeverACharacter)
+TEST(HWindowTest, AcceleratorKeysBecomeCommandsAndNeverCharactersUpToTheLimit)
 {
     HWindow window;
     window.setClassName("TesselAccelerator");
@@ -103,6 +90,17 @@ TEST(HWindowTest, AcceleratorKeyBecomesACommandAndNeverACharacter)
     EXPECT_EQ(charListener.getLastWParam(), static_cast<WPARAM>('b'));
     window.dispose();
     MessagePump::drain();
+
+    // The 129th accelerator is refused.
+    HWindow full;
+    full.setClassName("TesselAcceleratorLimit");
+    for (int i = 0; i < HWindow::ACCELERATOR_LIMIT; ++i) {
+        ASSERT_EQ(full.addAccelerator(FVIRTKEY, static_cast<uint16_t>(VK_F1 + i % 12),
+                                      static_cast<uint16_t>(3000 + i)),
+                  i + 1);
+    }
+    EXPECT_EQ(full.addAccelerator(FVIRTKEY, 'Z', 4000), -1);
+    EXPECT_EQ(full.getAcceleratorCount(), HWindow::ACCELERATOR_LIMIT);
 }
 
 TEST(HWindowTest, LoopEndsWhenTheWindowIsDisposed)
@@ -129,50 +127,32 @@ TEST(HWindowTest, LoopEndsWhenTheWindowIsDisposed)
     s_window = nullptr;
 }
 
-TEST(HWindowTest, ShowFalseHidesWithoutEnteringTheLoop)
+TEST(HWindowTest, StylesVisibilityAndClassesFollowTheWindowsLife)
 {
+    TestFolder folder;
+    LogCapture log({"info"});
     HWindow window;
-    window.setClassName("TesselHide");
+    window.setClassName("TesselTwin");
     window.setBounds(0, 0, 200, 100);
+    window.setResizable(true);
     window.create();
+    ASSERT_NE(window.getHandle(), nullptr);
+    LONG_PTR style = GetWindowLongPtrA(window.getHandle(), GWL_STYLE);
+    EXPECT_NE(style & WS_THICKFRAME, 0);
+    EXPECT_NE(style & WS_MAXIMIZEBOX, 0);
+    // show(false) hides without entering the loop.
     ShowWindow(window.getHandle(), SW_SHOW);
     EXPECT_TRUE(window.isShown());
     EXPECT_FALSE(window.show(false));
     EXPECT_FALSE(window.isShown());
     EXPECT_NE(window.getHandle(), nullptr);
-    window.dispose();
-    MessagePump::drain();
-}
+    // A class registered by another live window makes no window.
+    HWindow twin;
+    twin.setClassName("TesselTwin");
+    twin.create();
+    EXPECT_EQ(twin.getHandle(), nullptr);
+    EXPECT_FALSE(twin.show(true));
 
-TEST(HWindowTest, ClassRegisteredByAnotherLiveWindowMakesNoWindow)
-{
-    TestFolder folder;
-    LogCapture log({"info"});
-    HWindow first;
-    first.setClassName("TesselTwin");
-    first.create();
-    ASSERT_NE(first.getHandle(), nullptr);
-    HWindow second;
-    second.setClassName("TesselTwin");
-    second.create();
-    EXPECT_EQ(second.getHandle(), nullptr);
-    EXPECT_FALSE(second.show(true));
-    first.dispose();
-    MessagePump::drain();
-    std::string text = log.text();
-    EXPECT_NE(text.find("GetClassInfoEx:true"), std::string::npos);
-    EXPECT_NE(text.find("ウィンドウの表示に失敗"), std::string::npos);
-}
-
-TEST(HWindowTest, ResizableStyleTakesEffectAtCreation)
-{
-    HWindow window;
-    window.setClassName("TesselResizable");
-    window.setResizable(true);
-    window.create();
-    LONG_PTR style = GetWindowLongPtrA(window.getHandle(), GWL_STYLE);
-    EXPECT_NE(style & WS_THICKFRAME, 0);
-    EXPECT_NE(style & WS_MAXIMIZEBOX, 0);
     window.dispose();
     window.setResizable(false);
     window.create();
@@ -180,6 +160,9 @@ TEST(HWindowTest, ResizableStyleTakesEffectAtCreation)
     EXPECT_EQ(style & WS_THICKFRAME, 0);
     window.dispose();
     MessagePump::drain();
+    std::string text = log.text();
+    EXPECT_NE(text.find("GetClassInfoEx:true"), std::string::npos);
+    EXPECT_NE(text.find("ウィンドウの表示に失敗"), std::string::npos);
 }
 
 // Counts the frames the loop asks for and ends the loop after the third.
@@ -252,13 +235,17 @@ TEST_F(LoopDrawingTest, WithoutIdleDrawingTheLoopOnlyKeepsTheDevice)
     s_window = nullptr;
 }
 
-TEST(HWindowListeners, ControlColoursComeFromTheControlsComponent)
+TEST(HWindowListeners, ControlColoursAndNotificationsGoToTheControlsComponent)
 {
     HWindow window;
-    window.setClassName("TesselColours");
+    window.setClassName("TesselListeners");
     TestControl edit(&window, 300, "EDIT");
+    TestControl button(&window, 301, "BUTTON");
     edit.setForeground(HColor(10, 20, 30));
     edit.setBackground(HColor(200, 210, 220));
+    Journal journal;
+    RecordingListener onButton(HEventType::WM_NOTIFY_TYPE, "button", &journal);
+    button.addEventListener(&onButton);
     window.create();
     HDC dc = GetDC(edit.getHandle());
     LRESULT brush = SendMessageA(window.getHandle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
@@ -274,19 +261,7 @@ TEST(HWindowListeners, ControlColoursComeFromTheControlsComponent)
                                  reinterpret_cast<WPARAM>(dc), 0);
     EXPECT_NE(reinterpret_cast<HBRUSH>(other), edit.ctlColor(nullptr));
     ReleaseDC(edit.getHandle(), dc);
-    window.dispose();
-    MessagePump::drain();
-}
 
-TEST(HWindowListeners, NotificationGoesToTheSendersComponent)
-{
-    HWindow window;
-    window.setClassName("TesselNotify");
-    TestControl button(&window, 301, "BUTTON");
-    Journal journal;
-    RecordingListener onButton(HEventType::WM_NOTIFY_TYPE, "button", &journal);
-    button.addEventListener(&onButton);
-    window.create();
     NMHDR header = {};
     header.hwndFrom = button.getHandle();
     header.idFrom = 301;

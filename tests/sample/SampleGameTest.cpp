@@ -1,5 +1,6 @@
 // The sample game the build writes: its folder layout, its chip bitmaps chip by chip, and maps
 // that load unchanged and look like places.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -119,58 +120,15 @@ const std::pair<int, int> kEdgeMiddles[6] = {{8, 0}, {0, 16}, {8, 31}, {24, 31},
 
 }  // namespace
 
-TEST(SampleGameFolder, HoldsScenariosWithConfigAreaListMapsAndChips)
-{
-    for (const char* scenario : kScenarios) {
-        SCOPED_TRACE(scenario);
-        EXPECT_TRUE(TestFolder::exists(scenarioPath(scenario, "Config")));
-        EXPECT_TRUE(TestFolder::exists(scenarioPath(scenario, "Picture\\BMAPCHAR.BMP")));
-        EXPECT_TRUE(TestFolder::exists(scenarioPath(scenario, "Picture\\BMAPOBJ.BMP")));
-        std::string text = TestFolder::read(scenarioPath(scenario, "Data\\AreaData"));
-        std::vector<std::unique_ptr<ZDArea>> areas;
-        ASSERT_GT(ZDArea::parseList(text.c_str(), &areas, HFile("AreaData")), 0);
-        EXPECT_EQ(text.substr(text.size() - 5), "\r\nEnd");
-        for (const auto& area : areas) {
-            std::string map = TestFolder::read(scenarioPath(scenario, "Data\\BMap_No" + std::to_string(area->getNumber())));
-            EXPECT_EQ(map.size(), ZDBMap::IMAGE_SIZE) << area->getNumber();
-            const std::string& name = area->getName();
-            EXPECT_TRUE(name.size() >= 2 && HText::isDoubleByte(name.data(), name.size(), 0)) << name;
-            EXPECT_FALSE(area->getMusic().empty());
-            for (int k = 0; k < 8; ++k) {
-                EXPECT_LE(area->getLink(k), static_cast<int32_t>(areas.size()));
-                EXPECT_NE(area->getLink(k), area->getNumber());
-            }
-        }
-        if (std::string(scenario) == "Default") {
-            EXPECT_GE(areas.size(), 12u);
-        }
-    }
-}
-
-TEST(SampleChipSheets, HoldTwentyChipsOfThirtyTwoPixelsPerRow)
+TEST(SampleChipSheets, HoldTwentyOpaqueTerrainChipsAndObjectsOnTransparentBlackPerRow)
 {
     Picture characters = readBmp(scenarioPath("Default", "Picture\\BMAPCHAR.BMP"));
     Picture objects = readBmp(scenarioPath("Default", "Picture\\BMAPOBJ.BMP"));
     EXPECT_EQ(characters.width, 640);
-    EXPECT_EQ(characters.height, 384);  // 240 chips
+    ASSERT_EQ(characters.height, 384);  // 240 chips
     EXPECT_EQ(objects.width, 640);
-    EXPECT_EQ(objects.height, 64);  // 40 chips
-}
-
-TEST(SampleChipSheets, CharacterChipsHaveNoTransparentPixel)
-{
-    Picture characters = readBmp(scenarioPath("Default", "Picture\\BMAPCHAR.BMP"));
-    size_t black = 0;
-    for (uint32_t pixel : characters.pixels) {
-        black += pixel == 0 ? 1 : 0;
-    }
-    EXPECT_EQ(black, 0u);
-}
-
-TEST(SampleChipSheets, ObjectChipsDrawOnTransparentBlack)
-{
-    Picture objects = readBmp(scenarioPath("Default", "Picture\\BMAPOBJ.BMP"));
-    ASSERT_EQ(objects.height, 64);
+    ASSERT_EQ(objects.height, 64);  // 40 chips
+    EXPECT_EQ(std::count(characters.pixels.begin(), characters.pixels.end(), 0u), 0);
     for (int chip = 0; chip < 40; ++chip) {
         int drawn = 0;
         for (int y = 0; y < 32; ++y) {
@@ -187,6 +145,31 @@ TEST(SampleChipSheets, ObjectChipsDrawOnTransparentBlack)
     }
 }
 
+namespace {
+
+// Tells that the rim pixels drawn reach the point of every bit of the mask within reach, and
+// stray no farther than far from one of them.
+void expectReaches(const std::vector<std::pair<int, int>>& drawn, const std::pair<int, int>* points,
+                   int count, uint32_t mask, double reach, double far)
+{
+    for (int i = 0; i < count; ++i) {
+        bool reached = false;
+        for (const auto& pixel : drawn) {
+            reached = reached || distance(pixel, points[i]) <= reach;
+        }
+        EXPECT_EQ(reached, (mask & (1u << i)) != 0) << "point " << i;
+    }
+    for (const auto& pixel : drawn) {
+        bool near = false;
+        for (int i = 0; i < count; ++i) {
+            near = near || ((mask & (1u << i)) != 0 && distance(pixel, points[i]) <= far);
+        }
+        EXPECT_TRUE(near) << "stray pixel at " << pixel.first << "," << pixel.second;
+    }
+}
+
+}  // namespace
+
 TEST(SampleChipSheets, BorderChipsDrawTheirLineThroughExactlyTheSlotsOfTheDefaultTable)
 {
     Picture characters = readBmp(scenarioPath("Default", "Picture\\BMAPCHAR.BMP"));
@@ -194,7 +177,6 @@ TEST(SampleChipSheets, BorderChipsDrawTheirLineThroughExactlyTheSlotsOfTheDefaul
     for (int group = 1; group <= 11; ++group) {
         for (int position = 0; position < 18; ++position) {
             int chip = group == 1 ? 22 + position : 20 * group + 2 + position;
-            uint32_t mask = group == 1 ? kGroupOneMasks[position] : kGroupMasks[position];
             SCOPED_TRACE(testing::Message() << "chip " << chip);
             std::vector<std::pair<int, int>> changed;
             for (const auto& pixel : rim()) {
@@ -203,21 +185,8 @@ TEST(SampleChipSheets, BorderChipsDrawTheirLineThroughExactlyTheSlotsOfTheDefaul
                     changed.push_back(pixel);
                 }
             }
-            for (int slot = 0; slot < 12; ++slot) {
-                bool named = (mask & (1u << slot)) != 0;
-                bool touched = false;
-                for (const auto& pixel : changed) {
-                    touched = touched || distance(pixel, kSlotPixels[slot]) <= 1.5;
-                }
-                EXPECT_EQ(touched, named) << "slot " << slot;
-            }
-            for (const auto& pixel : changed) {
-                bool nearNamed = false;
-                for (int slot = 0; slot < 12; ++slot) {
-                    nearNamed = nearNamed || ((mask & (1u << slot)) != 0 && distance(pixel, kSlotPixels[slot]) <= 5);
-                }
-                EXPECT_TRUE(nearNamed) << "stray line pixel at " << pixel.first << "," << pixel.second;
-            }
+            expectReaches(changed, kSlotPixels, 12,
+                          group == 1 ? kGroupOneMasks[position] : kGroupMasks[position], 1.5, 5);
         }
     }
 }
@@ -227,7 +196,6 @@ TEST(SampleChipSheets, WallAndRoadChipsReachExactlyTheNeighboursOfTheirMask)
     Picture objects = readBmp(scenarioPath("Default", "Picture\\BMAPOBJ.BMP"));
     ASSERT_EQ(objects.height, 64);
     for (int chip = 16; chip < 40; ++chip) {
-        uint32_t mask = kConnectorMasks[chip < 25 ? chip - 16 : chip - 25];
         SCOPED_TRACE(testing::Message() << "chip " << chip);
         std::vector<std::pair<int, int>> drawn;
         for (const auto& pixel : rim()) {
@@ -235,37 +203,36 @@ TEST(SampleChipSheets, WallAndRoadChipsReachExactlyTheNeighboursOfTheirMask)
                 drawn.push_back(pixel);
             }
         }
-        for (int direction = 0; direction < 6; ++direction) {
-            bool named = (mask & (1u << direction)) != 0;
-            bool reached = false;
-            for (const auto& pixel : drawn) {
-                reached = reached || distance(pixel, kEdgeMiddles[direction]) <= 1;
-            }
-            EXPECT_EQ(reached, named) << "direction " << direction;
-        }
-        for (const auto& pixel : drawn) {
-            bool nearNamed = false;
-            for (int direction = 0; direction < 6; ++direction) {
-                nearNamed = nearNamed || ((mask & (1u << direction)) != 0 && distance(pixel, kEdgeMiddles[direction]) <= 6);
-            }
-            EXPECT_TRUE(nearNamed) << "stray pixel at " << pixel.first << "," << pixel.second;
-        }
+        expectReaches(drawn, kEdgeMiddles, 6, kConnectorMasks[chip < 25 ? chip - 16 : chip - 25], 1, 6);
     }
 }
 
-TEST(SampleMaps, AreStoredAsTheyLoadAndLookLikePlaces)
+TEST(SampleGame, HoldsScenariosOfNamedAreasAndMapsThatLoadAsStoredAndLookLikePlaces)
 {
     int fullGroupMaps = 0;
     int walledMaps = 0;
     int riverCells = 0;
     for (const char* scenario : kScenarios) {
+        EXPECT_TRUE(TestFolder::exists(scenarioPath(scenario, "Config")));
+        EXPECT_TRUE(TestFolder::exists(scenarioPath(scenario, "Picture\\BMAPCHAR.BMP")));
+        EXPECT_TRUE(TestFolder::exists(scenarioPath(scenario, "Picture\\BMAPOBJ.BMP")));
         std::string text = TestFolder::read(scenarioPath(scenario, "Data\\AreaData"));
         std::vector<std::unique_ptr<ZDArea>> areas;
-        ZDArea::parseList(text.c_str(), &areas, HFile("AreaData"));
+        ASSERT_GT(ZDArea::parseList(text.c_str(), &areas, HFile("AreaData")), 0);
+        EXPECT_EQ(text.substr(text.size() - 5), "\r\nEnd");
+        EXPECT_GE(areas.size(), std::string(scenario) == "Default" ? 12u : 5u);
         std::set<int> terrains;
         for (const auto& area : areas) {
             SCOPED_TRACE(testing::Message() << scenario << " map " << area->getNumber());
+            const std::string& name = area->getName();
+            EXPECT_TRUE(name.size() >= 2 && HText::isDoubleByte(name.data(), name.size(), 0)) << name;
+            EXPECT_FALSE(area->getMusic().empty());
+            for (int k = 0; k < 8; ++k) {
+                EXPECT_LE(area->getLink(k), static_cast<int32_t>(areas.size()));
+                EXPECT_NE(area->getLink(k), area->getNumber());
+            }
             std::string bytes = TestFolder::read(scenarioPath(scenario, "Data\\BMap_No" + std::to_string(area->getNumber())));
+            EXPECT_EQ(bytes.size(), ZDBMap::IMAGE_SIZE);
             ZDBMap loaded;
             ASSERT_TRUE(loaded.createFromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), HFile(), 1));
             ZDBMap repaired(loaded);

@@ -9,20 +9,20 @@ FaultySystem::~FaultySystem()
     HSystem::install(m_previous);
 }
 
-bool FaultySystem::inject()
+bool FaultySystem::inject(uint32_t error)
 {
-    m_injected = true;
+    m_injected = error;
     return false;
 }
 
 HSystem::Handle FaultySystem::open(const std::string& path, OpenMode mode, bool* existed)
 {
-    m_injected = false;
+    m_injected = 0;
     if (mode != OPEN_CREATE_NEW) {
         return HSystem::open(path, mode, existed);
     }
     if (hits(++creates, failCreateAt)) {
-        inject();
+        inject(CREATE_ERROR);
         return nullptr;
     }
     Handle file = HSystem::open(path, mode, existed);
@@ -34,14 +34,14 @@ HSystem::Handle FaultySystem::open(const std::string& path, OpenMode mode, bool*
 
 bool FaultySystem::write(Handle file, const void* data, uint32_t count, uint32_t* done)
 {
-    m_injected = false;
+    m_injected = 0;
     if (!isCreated(file)) {
         return HSystem::write(file, data, count, done);
     }
     ++writes;
     if (hits(writes, failWriteAt)) {
         *done = 0;
-        return inject();
+        return inject(WRITE_ERROR);
     }
     bool shortened = hits(writes, shortWriteAt);
     uint32_t accepted = shortened ? count / 2 : count;
@@ -54,34 +54,55 @@ bool FaultySystem::write(Handle file, const void* data, uint32_t count, uint32_t
         spaceLeft -= *done;
     }
     if (ok && accepted < count && !shortened) {
-        return inject();  // a full disk takes what fits, then refuses
+        return inject(WRITE_ERROR);  // a full disk takes what fits, then refuses
     }
     return ok;
 }
 
 bool FaultySystem::flush(Handle file)
 {
-    m_injected = false;
+    m_injected = 0;
     bool ok = HSystem::flush(file);
-    return isCreated(file) && hits(++flushes, failFlushAt) ? inject() : ok;
+    return isCreated(file) && hits(++flushes, failFlushAt) ? inject(FLUSH_ERROR) : ok;
 }
 
 bool FaultySystem::close(Handle file)
 {
-    m_injected = false;
+    m_injected = 0;
     bool created = isCreated(file);
     m_created.erase(file);
     bool ok = HSystem::close(file);
-    return created && hits(++closes, failCloseAt) ? inject() : ok;
+    return created && hits(++closes, failCloseAt) ? inject(CLOSE_ERROR) : ok;
 }
 
 bool FaultySystem::replaceFile(const std::string& source, const std::string& target)
 {
-    m_injected = false;
-    return hits(++replaces, failReplaceAt) ? inject() : HSystem::replaceFile(source, target);
+    m_injected = 0;
+    return hits(++replaces, failReplaceAt) ? inject(REPLACE_ERROR)
+                                             : HSystem::replaceFile(source, target);
+}
+
+bool FaultySystem::read(Handle file, void* data, uint32_t count, uint32_t* done)
+{
+    m_injected = 0;
+    if (hits(++m_reads, failReadAt)) {
+        *done = 0;
+        return inject(READ_ERROR);
+    }
+    return HSystem::read(file, data, count, done);
+}
+
+bool FaultySystem::getSize(Handle file, int64_t* size)
+{
+    m_injected = 0;
+    if (reportedSize.has_value()) {
+        *size = *reportedSize;
+        return true;
+    }
+    return HSystem::getSize(file, size);
 }
 
 uint32_t FaultySystem::getLastError()
 {
-    return m_injected ? INJECTED_ERROR : HSystem::getLastError();
+    return m_injected != 0 ? m_injected : HSystem::getLastError();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -8,13 +9,21 @@
 
 // The native system with failures injected into the files that writers create
 // (OPEN_CREATE_NEW): a creation, a write, a sync, a close or a replace that fails, a write
-// that takes only part of its bytes, a disk that fills up. Each "At" field names the n-th call
-// of its kind on created files, counted from 1 over the object's life (0: never; EVERY: each
-// one), so a save of several files can be failed at any one step. Installed for the process
-// while the object lives.
+// that takes only part of its bytes, a disk that fills up; and into files opened for reading:
+// a read that fails, a size the system reports wrongly. Each "At" field names the n-th call
+// of its kind, counted from 1 over the object's life (0: never; EVERY: each one), so a save of
+// several files can be failed at any one step. Installed for the process while the object
+// lives.
 class FaultySystem : public HSystem {
 public:
-    static constexpr uint32_t INJECTED_ERROR = 112;  // what the platform reports for a full disk
+    // The platform's code each kind of fault reports, all different, so that a test can tell
+    // which fault a report names.
+    static constexpr uint32_t CREATE_ERROR = 5;     // access denied
+    static constexpr uint32_t WRITE_ERROR = 112;    // disk full
+    static constexpr uint32_t FLUSH_ERROR = 1117;   // device I/O error
+    static constexpr uint32_t CLOSE_ERROR = 21;     // device not ready
+    static constexpr uint32_t REPLACE_ERROR = 32;   // sharing violation
+    static constexpr uint32_t READ_ERROR = 23;      // data error
     static constexpr int EVERY = -1;
 
     FaultySystem();
@@ -27,6 +36,8 @@ public:
     int failFlushAt = 0;
     int failCloseAt = 0;
     int failReplaceAt = 0;
+    int failReadAt = 0;
+    std::optional<int64_t> reportedSize;  // what getSize answers for every file
 
     // Calls seen so far.
     int creates = 0;
@@ -41,14 +52,17 @@ public:
     bool flush(Handle file) override;
     bool close(Handle file) override;
     bool replaceFile(const std::string& source, const std::string& target) override;
+    bool read(Handle file, void* data, uint32_t count, uint32_t* done) override;
+    bool getSize(Handle file, int64_t* size) override;
     uint32_t getLastError() override;
 
 private:
-    bool inject();
+    bool inject(uint32_t error);
     static bool hits(int call, int at) { return at == EVERY || call == at; }
     bool isCreated(Handle file) const { return m_created.count(file) != 0; }
 
     HSystem* m_previous;         // not owned
     std::set<Handle> m_created;  // created files still open
-    bool m_injected = false;     // the last call failed by injection
+    int m_reads = 0;
+    uint32_t m_injected = 0;     // the error of the last call when it failed by injection
 };

@@ -14,7 +14,6 @@ bool RecordingListener::handleEvent(HWND window, UINT message, WPARAM wParam, LP
     HEventListener::handleEvent(window, message, wParam, lParam, component, result);
     m_journal->push_back(m_name);
     m_lastWParam = wParam;
-    ++m_calls;
     if (m_result != -1) {
         *result = m_result;
     }

@@ -21,7 +21,6 @@ public:
         m_goOn = goOn;
     }
     WPARAM getLastWParam() const { return m_lastWParam; }
-    int getCalls() const { return m_calls; }
 
 private:
     std::string m_name;
@@ -29,5 +28,4 @@ private:
     LRESULT m_result = -1;
     bool m_goOn = true;
     WPARAM m_lastWParam = 0;
-    int m_calls = 0;
 };
