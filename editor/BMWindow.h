@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "framework/HApplication.h"
 #include "framework/HFile.h"
 #include "framework/HWindow.h"
 
@@ -26,6 +27,10 @@ class BMWindow : public HWindow {
 public:
     static const char* const APPLICATION_NAME;  // "Tessel"
     static const char* const VERSION;           // "0.60"
+    // What the editor starts the application services with: COM (the folder dialog) but not
+    // Direct3D. Frames go through GDI (see paintMapView), and starting Direct3D under Wine
+    // takes half a second or more, most of the time the editor needs to show its first map.
+    static constexpr uint32_t APPLICATION_FLAGS = HApplication::FLAG_COM;
 
     // Ids of the children and of the redraw timer; menus use 2100..2408, the scenario menu
     // 2500 and up.

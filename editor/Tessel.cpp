@@ -35,8 +35,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     HDebug::log(HDebug::LV_JNL, HDebug::FMT_START, "Tessel", __LINE__, "winmain");
     HDebug::debug("exec   : %s", HApplication::getModuleFile().getFullPath().c_str());
     HApplication::initializeApplication(instance, previous, commandLine != nullptr ? commandLine : "",
-                                        showCommand,
-                                        HApplication::FLAG_COM | HApplication::FLAG_DIRECTX);
+                                        showCommand, BMWindow::APPLICATION_FLAGS);
     {
         std::unique_ptr<BMWindow> window(new BMWindow());
         std::string folder = firstArgument(commandLine);
