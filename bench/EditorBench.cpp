@@ -1,135 +1,200 @@
-// The editor as its user feels it, on a copy of the sample game under Wine with a display:
-// the time from the process start to the first frame that shows map 1 of "Default" opened at
-// start, and the time of every accelerator-driven command on the open map, frame included
-// (median of a few runs each). Run it on a quiet machine:
-//   wine build/windows/bench/tessel_editor_bench.exe
-#include <algorithm>
+#include "bench/EditorBench.h"
+
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <random>
 #include <string>
-#include <vector>
 
 #include "editor/BMData.h"
-#include "editor/BMDisplay.h"
-#include "editor/BMWindow.h"
-#include "framework/HApplication.h"
-#include "framework/HImageView.h"
-#include "framework/HWin32.h"
+#include "editor/BMEditor.h"
+#include "scenario/ZDArea.h"
+#include "scenario/ZDBMap.h"
 
-namespace fs = std::filesystem;
+#if defined(_WIN32)
+#include "framework/HWin32.h"
+#include <psapi.h>
+#endif
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double msSince(Clock::time_point start)
+double millisecondsSince(Clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// Milliseconds since the process was created, by the system's clock.
-double msSinceProcessStart()
+// Bytes the process has committed, or 0 where the platform does not tell.
+size_t privateBytes()
 {
-    FILETIME created, exited, kernel, user, now;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    GetSystemTimeAsFileTime(&now);
-    auto ticks = [](const FILETIME& time) {
-        return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-    };
-    return (ticks(now) - ticks(created)) / 10000.0;
-}
-
-void pump()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
+#if defined(_WIN32)
+    PROCESS_MEMORY_COUNTERS_EX counters = {};
+    counters.cb = sizeof counters;
+    if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                             sizeof counters)) {
+        return counters.PagefileUsage;
     }
+#endif
+    return 0;
 }
 
-// Whether the view shows something other than the black of an empty frame at cell (1, 0).
-bool showsMap(BMWindow& window)
+void writeFile(const std::filesystem::path& path, const std::string& bytes)
 {
-    HWND view = window.getMapView()->getHandle();
-    HDC dc = GetDC(view);
-    COLORREF color = GetPixel(dc, 32 + 8, 14);
-    ReleaseDC(view, dc);
-    return color != RGB(0, 0, 0) && color != CLR_INVALID;
+    std::ofstream out(path, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-// The sample game the build wrote; the build machine's root is drive Z under Wine.
-fs::path sampleGame()
+// A scenario of two maps: terrain with exactly 200 cities, walls and roads, and a blank one.
+std::filesystem::path writeScenario()
 {
-    std::string path = TESSEL_SAMPLE_GAME;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path.size() > 1 && path[1] == ':' ? path : "Z:" + path;
+    std::filesystem::path root = std::filesystem::temp_directory_path() / "tessel-bench-editor";
+    std::filesystem::create_directories(root / "Data");
+    std::mt19937 random(3);
+    ZDBMap maps[2];
+    for (uint32_t cell = 0; cell < ZDBMap::CELLS; ++cell) {
+        maps[0].setCharacter(cell % 32, cell / 32, static_cast<uint8_t>(random() % 240));
+    }
+    for (int placed = 0; placed < 200;) {
+        const uint32_t x = random() % 32;
+        const uint32_t y = random() % 32;
+        if (maps[0].getObject(x, y) == 0) {
+            maps[0].setObject(x, y, static_cast<uint8_t>(1 + random() % 39));
+            ++placed;
+        }
+    }
+    std::string list;
+    for (int i = 0; i < 2; ++i) {
+        ZDArea area;
+        area.setName("bench");
+        char line[1024] = {};
+        area.formatLine(line, sizeof line);
+        list += std::string(line) + "\r\n";
+        maps[i].correct();
+        std::string image(ZDBMap::IMAGE_SIZE, '\0');
+        maps[i].writeToBytes(reinterpret_cast<uint8_t*>(&image[0]));
+        writeFile(root / "Data" / ("BMap_No" + std::to_string(i + 1)), image);
+    }
+    writeFile(root / "Data" / "AreaData", list + "End");
+    return root;
+}
+
+int objectCount(const BMData& data)
+{
+    return static_cast<int>(data.getWord(BMData::TYPE_CITY_COUNT, 0, 0, 0)
+                            + data.getWord(BMData::TYPE_WALL_COUNT, 0, 0, 0)
+                            + data.getWord(BMData::TYPE_ROAD_COUNT, 0, 0, 0));
+}
+
+void benchWholeMapSet(BMEditor& editor)
+{
+    const int kRounds = 200;
+    editor.selectAll();
+    editor.setEditMode(MODE_CHAR);
+    double total = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        editor.setCharacter(round % 240);
+        const Clock::time_point start = Clock::now();
+        editor.execSet(0);
+        total += millisecondsSince(start);
+    }
+    printf("edit: a character chip over all 1024 cells with its undo item: %.3f ms\n", total / kRounds);
+    editor.selectNone();
+}
+
+void benchObjectEdit(BMEditor& editor, BMData& data)
+{
+    const int kRounds = 500;
+    std::mt19937 random(5);
+    editor.setEditMode(MODE_OBJ);
+    const int objects = objectCount(data);
+    double total = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        editor.setCursor(static_cast<int>(random() % 32), static_cast<int>(random() % 32));
+        editor.setObject(1 + round % 39);
+        const Clock::time_point start = Clock::now();
+        editor.execSet(0);
+        total += millisecondsSince(start);
+        editor.undo();
+    }
+    printf("edit: one object on a map of %d objects, renumbered, with its undo item: %.3f ms\n",
+           objects, total / kRounds);
+}
+
+// Selects rows 0, 2, ..., 30 and, on the odd rows between them, the cell that joins them at
+// alternate ends: one chain of 527 cells.
+void selectSerpentine(BMEditor& editor)
+{
+    editor.setCellMark(-1, -1, 0, true);
+    for (int y = 0; y < 32; y += 2) {
+        editor.setCellMark(-1, y, CELL_SELECTED, true);
+        if (y + 1 < 32) {
+            editor.setCellMark((y / 2) % 2 == 0 ? 31 : 0, y + 1, CELL_SELECTED, true);
+        }
+    }
+    editor.setCursor(0, 0);
+}
+
+void benchBorder(BMEditor& editor, const char* label, bool whole)
+{
+    const int kRounds = 50;
+    editor.setEditMode(MODE_BORDER);
+    editor.setCharacter(23);
+    double total = 0;
+    double longest = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        if (whole) {
+            editor.setCellMark(-1, -1, CELL_SELECTED, true);
+        } else {
+            selectSerpentine(editor);
+        }
+        const Clock::time_point start = Clock::now();
+        editor.execSet(0);
+        const double took = millisecondsSince(start);
+        total += took;
+        longest = took > longest ? took : longest;
+        editor.undo();
+    }
+    printf("border: %s traced with its undo item: %.3f ms (longest %.3f ms; a loop, no recursion)\n",
+           label, total / kRounds, longest);
+}
+
+void benchHistory(BMEditor& editor)
+{
+    editor.getUndoList().clear();
+    editor.setCellMark(-1, -1, CELL_SELECTED, true);
+    editor.setEditMode(MODE_CHAR);
+    const size_t before = privateBytes();
+    for (int edit = 0; edit < 256; ++edit) {
+        editor.setCharacter(edit % 240);
+        editor.execSet(0);
+    }
+    const size_t after = privateBytes();
+    printf("history: 256 whole-map edits: %zu items, records %.1f MiB, process commit +%.1f MiB\n",
+           editor.getUndoList().getCount(), editor.getUndoList().recordBytes() / 1048576.0,
+           after > before ? (after - before) / 1048576.0 : 0.0);
 }
 
 }  // namespace
 
-int main()
+void benchEditing()
 {
-    double atMain = msSinceProcessStart();
-    Clock::time_point start = Clock::now();
-    fs::path game = fs::temp_directory_path() / "tessel-editor-bench";
-    fs::remove_all(game);
-    fs::create_directories(game);
-    fs::copy(sampleGame() / "Default", game / "Default", fs::copy_options::recursive);
-    double copying = msSince(start);
+    const std::filesystem::path root = writeScenario();
+    BMData data;
+    data.load(HFile(root.string()), HFile());
+    data.setCurrent(1);
+    BMEditor editor;
+    editor.setData(&data);
+    editor.loadBorderTable();
 
-    start = Clock::now();
-    HApplication::initializeApplication(GetModuleHandleA(nullptr), nullptr, "", SW_SHOWNORMAL,
-                                        BMWindow::APPLICATION_FLAGS);
-    double initializing = msSince(start);
-    BMWindow window;
-    window.setStartFolder(HFile((game / "Default").string()));
-    window.create();
-    ShowWindow(window.getHandle(), SW_SHOWNORMAL);
-    UpdateWindow(window.getHandle());
-    while (!showsMap(window) && msSince(start) < 10000) {
-        pump();
-        Sleep(1);
-    }
-    double firstFrame = msSince(start);
-    std::printf("start-up: process start to main %.0f ms; application services %.0f ms; "
-                "main to the first frame of map 1 %.0f ms (copying the scenario, %.0f ms, "
-                "left out); process start to the first frame %.0f ms\n",
-                atMain, initializing, firstFrame, copying, atMain + firstFrame);
-    if (!showsMap(window)) {
-        std::printf("the map never showed\n");
-        return 1;
-    }
+    benchWholeMapSet(editor);
+    benchObjectEdit(editor, data);
+    data.setCurrent(2);
+    benchBorder(editor, "a serpentine chain of 527 cells", false);
+    benchBorder(editor, "all 1024 cells", true);
+    benchHistory(editor);
 
-    // Every accelerator's command, ten times each; reload and save first, before any edit
-    // makes reloading ask. Open, save as and exit open dialogs and are left out.
-    std::vector<uint16_t> ids = {2102, 2103};
-    for (int i = 0; i < window.getAcceleratorCount(); ++i) {
-        uint16_t id = window.getAccelerator(i).cmd;
-        if (id != 2101 && id != 2102 && id != 2103 && id != 2104 && id != 2106) {
-            ids.push_back(id);
-        }
-    }
-    HWND view = window.getMapView()->getHandle();
-    double worst = 0;
-    for (uint16_t id : ids) {
-        std::vector<double> times;
-        for (int run = 0; run < 10; ++run) {
-            Clock::time_point began = Clock::now();
-            SendMessageA(window.getHandle(), WM_COMMAND, id, 0);
-            UpdateWindow(view);  // the frame, painted now if the command asked for one
-            times.push_back(msSince(began));
-        }
-        std::sort(times.begin(), times.end());
-        double median = (times[4] + times[5]) / 2;
-        worst = std::max(worst, median);
-        std::printf("command %u: median %.1f ms, slowest %.1f ms\n", id, median, times.back());
-    }
-    std::printf("slowest median of a command: %.1f ms\n", worst);
-    window.dispose();
-    BMData::deleteInstance();
-    HApplication::uninitializeApplication();
-    fs::remove_all(game);
-    return 0;
+    std::error_code error;
+    std::filesystem::remove_all(root, error);
 }

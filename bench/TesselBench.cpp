@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/EditorBench.h"
 #include "scenario/ZDArea.h"
 #include "scenario/ZDBMap.h"
 
@@ -291,5 +292,6 @@ int main()
     benchAreaList();
     benchScenarios();
     benchLayerCopies();
+    benchEditing();
     return 0;
 }
