@@ -184,6 +184,32 @@ private:
     BMWindow* m_window;  // not owned
 };
 
+// Opens the start folder once the message loop runs: the window is on screen by then, so a
+// message box about a folder that cannot be read has a window to stand on.
+const UINT kOpenStartFolder = WM_APP + 1;
+
+class StartFolderOpener : public HEventListener {
+public:
+    StartFolderOpener(BMWindow* window, const HFile* folder)
+        : HEventListener(HEventType(kOpenStartFolder, "OPEN_START_FOLDER")),
+          m_window(window), m_folder(folder)
+    {
+        setClassName("StartFolderOpener");
+    }
+    bool handleEvent(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                     HComponent* component, LRESULT* result) override
+    {
+        HEventListener::handleEvent(window, message, wParam, lParam, component, result);
+        BMOperations::openScenario(m_window, *m_folder, "OP2101", "フォルダを開く");
+        *result = 0;
+        return true;
+    }
+
+private:
+    BMWindow* m_window;     // not owned
+    const HFile* m_folder;  // not owned; the window's
+};
+
 }  // namespace
 
 BMWindow::BMWindow()
@@ -209,6 +235,8 @@ BMWindow::BMWindow()
     m_mapView->setImageSize(1040, 1024);
     m_mapViewPaint.reset(new MapViewPaint(this));
     m_mapView->addEventListener(m_mapViewPaint.get());
+    m_startFolderOpener.reset(new StartFolderOpener(this, &m_startFolder));
+    addEventListener(m_startFolderOpener.get());
     m_verticalBar->setParameters(HScrollBar::VERTICAL, 0, 4, 1, 1, 0);
     m_horizontalBar->setParameters(HScrollBar::HORIZONTAL, 0, 4, 1, 1, 0);
 
@@ -283,7 +311,7 @@ void BMWindow::create()
     // The display takes its view size from here; the window was laid out before it existed.
     layout();
     if (!m_startFolder.isEmpty()) {
-        BMOperations::openScenario(this, m_startFolder, "OP2101", "フォルダを開く");
+        PostMessageA(getHandle(), kOpenStartFolder, 0, 0);
     }
 }
 

@@ -55,8 +55,8 @@ public:
     BMWindow();
     ~BMWindow() override;
 
-    // The native window and its children, then the display and the listeners; then the start
-    // folder, if one was given, is opened.
+    // The native window and its children, then the display and the listeners; the start
+    // folder, if one was given, is opened as soon as the message loop runs.
     void create() override;
     // One frame through the device: begin, the display's drawing, end.
     void draw(HGraphics* graphics) override;
@@ -100,5 +100,6 @@ private:
     std::unique_ptr<HMenuBar> m_menuBar;
     std::vector<std::unique_ptr<HMenuItem>> m_menuItems;  // in creation order
     std::unique_ptr<HEventListener> m_mapViewPaint;
+    std::unique_ptr<HEventListener> m_startFolderOpener;
     HFile m_startFolder;
 };
