@@ -45,29 +45,6 @@ protected:
 
 }  // namespace
 
-TEST_F(MIDISource, RefusesFilesWithoutASoundHeader)
-{
-    struct Case {
-        const char* what;
-        std::string bytes;
-        const char* logged;
-    };
-    const Case cases[] = {
-        {"header alone, 14 bytes", M::header(0, 1, 480), "load:error (header)"},
-        {"header length 7", M::header(0, 1, 480, 7) + M::track(M::endOfTrack()), "load:error (header)"},
-        {"no MThd", "MThx" + M::header(0, 1, 480).substr(4) + M::track(M::endOfTrack()), "load:error (header)"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_FALSE(load(c.bytes)) << c.what;
-        EXPECT_EQ(source.getTrackListCount(), 0u) << c.what;
-    }
-    source.setFile(HFile("missing.mid"));
-    EXPECT_FALSE(source.load());
-    std::string text = log.text();
-    EXPECT_NE(text.find("load:error (header)"), std::string::npos);
-    EXPECT_NE(text.find("load:file error"), std::string::npos);
-}
-
 TEST_F(MIDISource, ReadsEveryKindOfEventWithRunningStatusAndData)
 {
     std::string events = M::event(0, {0x90, 0x3C, 0x40}) + M::event(0, {0x3E, 0x40})
