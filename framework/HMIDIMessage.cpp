@@ -64,13 +64,13 @@ bool HMIDIMessage::createByBuffer(const uint8_t* bytes, size_t end, size_t* posi
                                   uint8_t runningStatus)
 {
     size_t at = *position;
-    m_offset = at;
+    m_offset = static_cast<uint32_t>(at);
     m_delta = readNumber(bytes, end, &at);
     if (at >= end) {
         HDebug::debug("empty area from=%u to=%u - 1)", static_cast<unsigned>(m_offset),
                       static_cast<unsigned>(end));
         *position = end;
-        m_size = end - m_offset;
+        m_size = static_cast<uint32_t>(end - m_offset);
         return false;
     }
     // A data byte where the status should be repeats the previous status and stays data.
@@ -106,7 +106,7 @@ bool HMIDIMessage::createByBuffer(const uint8_t* bytes, size_t end, size_t* posi
     }
     pack();
     *position = std::min(at, end);
-    m_size = *position - m_offset;
+    m_size = static_cast<uint32_t>(*position - m_offset);
     return result;
 }
 

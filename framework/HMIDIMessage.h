@@ -16,6 +16,9 @@ public:
     virtual ~HMIDIMessage();
     HMIDIMessage(const HMIDIMessage&) = delete;
     HMIDIMessage& operator=(const HMIDIMessage&) = delete;
+    // Tracks keep their messages by value; the play list refers to them once loading is done.
+    HMIDIMessage(HMIDIMessage&&) = default;
+    HMIDIMessage& operator=(HMIDIMessage&&) = default;
 
     // Reads the event at *position of the file's bytes, never at or past end (the end of its
     // track), and moves *position past it. runningStatus stands for a missing status byte.
@@ -80,6 +83,6 @@ private:
     uint64_t m_time = 0;
     uint64_t m_ticks = 0;
     uint32_t m_shortMessage = 0;
-    size_t m_offset = 0;
-    size_t m_size = 0;
+    uint32_t m_offset = 0;  // a file is read whole and below 2 GB
+    uint32_t m_size = 0;
 };

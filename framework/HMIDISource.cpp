@@ -100,6 +100,7 @@ void HMIDISource::buildPlayList(HMIDIPlayState* state, size_t soloTrack)
     size_t count = m_tracks.size();
     bool solo = soloTrack < count;
     std::vector<size_t> cursor(count, 0);
+    size_t total = 0;
     // The next message of every track with one left, earliest first (then lowest track).
     using Head = std::pair<uint64_t, size_t>;
     std::priority_queue<Head, std::vector<Head>, std::greater<Head>> heads;
@@ -107,8 +108,10 @@ void HMIDISource::buildPlayList(HMIDIPlayState* state, size_t soloTrack)
         bool takesPart = !solo || t < 2 || t == soloTrack;
         if (takesPart && m_tracks[t]->getCount() > 0) {
             heads.push(Head(m_tracks[t]->getMessage(0)->getTime(), t));
+            total += m_tracks[t]->getCount();
         }
     }
+    m_playList.reserve(total);
     // Each time of the list at once: the tracks with a message at that time take turns in
     // track order, from the one after the track taken last, a message each per round, until
     // none has another at that time. That is the order a visit of every track for every

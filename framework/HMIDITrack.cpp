@@ -1,15 +1,16 @@
 #include "framework/HMIDITrack.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "framework/HDebug.h"
-#include "framework/HMIDIMessage.h"
 
 namespace {
 
 const uint8_t kMeta = 0xFF;
 const uint8_t kEndOfTrack = 0x2F;
 const size_t kChunkHeader = 8;
+const size_t kReserveLimit = 1 << 16;  // messages
 
 uint32_t readBigEndian32(const uint8_t* bytes)
 {
@@ -56,23 +57,26 @@ bool HMIDITrack::createByBuffer(const uint8_t* bytes, size_t length, size_t* pos
     bool logged = HDebug::isEnabled(HDebug::LV_DBG);
     bool ended = false;
     uint8_t runningStatus = 0;
+    // Most events take three bytes (a short delta and two data bytes in running status); a
+    // chunk of long exclusive data must not reserve more than a large song needs.
+    m_messages.reserve(std::min<size_t>(m_length / 3, kReserveLimit));
     at = m_begin;
     while (at < m_end) {
-        std::unique_ptr<HMIDIMessage> message(new HMIDIMessage);
-        if (!message->createByBuffer(bytes, m_end, &at, runningStatus)) {
+        HMIDIMessage message;
+        if (!message.createByBuffer(bytes, m_end, &at, runningStatus)) {
             HDebug::debug("msg discard %u-%u %u %X %X %X %u %u", static_cast<unsigned>(m_number),
-                          static_cast<unsigned>(m_messages.size()), message->getDelta(),
-                          message->getStatus(), message->getData1(), message->getData2(),
-                          message->getExtraLength(), static_cast<unsigned>(message->getTime()));
+                          static_cast<unsigned>(m_messages.size()), message.getDelta(),
+                          message.getStatus(), message.getData1(), message.getData2(),
+                          message.getExtraLength(), static_cast<unsigned>(message.getTime()));
             continue;
         }
-        runningStatus = message->getStatus();
-        ended = message->getStatus() == kMeta && message->getData1() == kEndOfTrack;
-        HMIDIMessage* added = message.get();
+        runningStatus = message.getStatus();
+        ended = message.getStatus() == kMeta && message.getData1() == kEndOfTrack;
         add(std::move(message));
         if (logged) {
-            HDebug::debug("msg %X %04u %s (%u)", static_cast<unsigned>(m_number), added->getIndex(),
-                          added->getDescription().c_str(), added->getDelta());
+            const HMIDIMessage& added = m_messages.back();
+            HDebug::debug("msg %X %04u %s (%u)", static_cast<unsigned>(m_number), added.getIndex(),
+                          added.getDescription().c_str(), added.getDelta());
         }
         if (ended) {
             break;
@@ -88,18 +92,23 @@ bool HMIDITrack::createByBuffer(const uint8_t* bytes, size_t length, size_t* pos
     return true;
 }
 
-void HMIDITrack::add(std::unique_ptr<HMIDIMessage> message)
+void HMIDITrack::add(HMIDIMessage&& message)
 {
-    message->setTrack(this);
-    message->setTrackNumber(m_number);
-    message->setIndex(static_cast<uint32_t>(m_messages.size()));
-    m_time += message->getDelta();
-    message->setTime(m_time);
-    message->checkMetaEvent();
+    message.setTrack(this);
+    message.setTrackNumber(m_number);
+    message.setIndex(static_cast<uint32_t>(m_messages.size()));
+    m_time += message.getDelta();
+    message.setTime(m_time);
+    message.checkMetaEvent();
     m_messages.push_back(std::move(message));
 }
 
-HMIDIMessage* HMIDITrack::getMessage(size_t index) const
+HMIDIMessage* HMIDITrack::getMessage(size_t index)
 {
-    return index < m_messages.size() ? m_messages[index].get() : nullptr;
+    return index < m_messages.size() ? &m_messages[index] : nullptr;
+}
+
+const HMIDIMessage* HMIDITrack::getMessage(size_t index) const
+{
+    return index < m_messages.size() ? &m_messages[index] : nullptr;
 }

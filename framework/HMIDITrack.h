@@ -2,10 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
-class HMIDIMessage;
+#include "framework/HMIDIMessage.h"
 
 // One track chunk of a MIDI file and its events, in file order, with their absolute times.
 class HMIDITrack {
@@ -23,10 +22,11 @@ public:
     // and *position is the chunk's end.
     bool createByBuffer(const uint8_t* bytes, size_t length, size_t* position);
     // Takes the message: sets its track, number, index and absolute time.
-    void add(std::unique_ptr<HMIDIMessage> message);
+    void add(HMIDIMessage&& message);
     size_t getCount() const { return m_messages.size(); }
     // nullptr past the end.
-    HMIDIMessage* getMessage(size_t index) const;
+    HMIDIMessage* getMessage(size_t index);
+    const HMIDIMessage* getMessage(size_t index) const;
 
     uint32_t getLength() const { return m_length; }
     size_t getBegin() const { return m_begin; }
@@ -39,6 +39,7 @@ private:
     uint32_t m_length = 0;
     size_t m_begin = 0;
     size_t m_end = 0;
-    std::vector<std::unique_ptr<HMIDIMessage>> m_messages;
+    // By value, in one block: a large file holds hundreds of thousands of messages.
+    std::vector<HMIDIMessage> m_messages;
     uint64_t m_time = 0;
 };
