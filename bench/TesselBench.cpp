@@ -1,7 +1,8 @@
-// Throughput of the data core (battle map images, area lists, opening whole scenarios) and of
-// the layer images the map view copies into Direct3D textures. Run it on a quiet machine; the
-// figures go into the notes of the work that changes these paths. The graphics figures need a
-// display and Direct3D; without them they are skipped and the data-core figures still come.
+// Throughput of the data core (battle map images, area lists, opening whole scenarios, MIDI
+// files), of the layer images the map view copies into Direct3D textures, and the MIDI
+// player's timing. Run it on a quiet machine; the figures go into the notes of the work that
+// changes these paths. The graphics figures need a display and Direct3D; without them they
+// are skipped and the data-core figures still come.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/MidiBench.h"
 #include "scenario/ZDArea.h"
 #include "scenario/ZDBMap.h"
 
@@ -285,11 +287,17 @@ void benchLayerCopies()
 
 }  // namespace
 
-int main()
+// "tessel_bench midi" runs the MIDI figures alone (the timing takes a minute).
+int main(int argc, char** argv)
 {
-    benchMaps();
-    benchAreaList();
-    benchScenarios();
-    benchLayerCopies();
+    bool midiOnly = argc > 1 && strcmp(argv[1], "midi") == 0;
+    if (!midiOnly) {
+        benchMaps();
+        benchAreaList();
+        benchScenarios();
+        benchLayerCopies();
+    }
+    benchMidiParse();
+    benchMidiTiming();
     return 0;
 }
