@@ -11,6 +11,7 @@
 #include "framework/HFont.h"
 #include "framework/HGraphics.h"
 #include "framework/HImageView.h"
+#include "framework/HMIDIPlayer.h"
 #include "framework/HMenuBar.h"
 #include "framework/HMenuItem.h"
 #include "framework/HScrollBar.h"
@@ -240,6 +241,7 @@ BMWindow::BMWindow()
     m_verticalBar->setParameters(HScrollBar::VERTICAL, 0, 4, 1, 1, 0);
     m_horizontalBar->setParameters(HScrollBar::HORIZONTAL, 0, 4, 1, 1, 0);
 
+    m_player.reset(new HMIDIPlayer(this, ID_PLAYER, ""));
     m_menuBar.reset(new HMenuBar(this, ID_MENU_BAR, ""));
     makeMenus();
     m_scenarioMenu.reset(new ZCExMenu());
@@ -250,8 +252,8 @@ BMWindow::BMWindow()
     addAccelerators();
 }
 
-// Members go in reverse order: the menu items, the controls, the listeners, the display and
-// the scenario menu, then the window itself.
+// Members go in reverse order: the menu items, the player, the controls, the listeners, the
+// display and the scenario menu, then the window itself.
 BMWindow::~BMWindow() = default;
 
 void BMWindow::makeMenus()

@@ -14,6 +14,7 @@ class HEventListener;
 class HFont;
 class HGraphics;
 class HImageView;
+class HMIDIPlayer;
 class HMenuBar;
 class HMenuItem;
 class HScrollBar;
@@ -21,7 +22,7 @@ class HStatusBar;
 class ZCExMenu;
 
 // The editor's one top-level window: the map view with its two scroll bars, the status bar,
-// the menu bar with every menu item and its accelerator, the menu of the installed game's
+// a MIDI player, the menu bar with every menu item and its accelerator, the menu of the installed game's
 // scenarios, the input listeners and the display that draws and edits the map.
 class BMWindow : public HWindow {
 public:
@@ -96,7 +97,8 @@ private:
     std::unique_ptr<HScrollBar> m_verticalBar;
     std::unique_ptr<HScrollBar> m_horizontalBar;
     std::unique_ptr<HStatusBar> m_statusBar;
-    // FIXME: the MIDI player (id 2005) belongs here, created and deleted with the window.
+    // Created and deleted with the window; no command starts it.
+    std::unique_ptr<HMIDIPlayer> m_player;
     std::unique_ptr<HMenuBar> m_menuBar;
     std::vector<std::unique_ptr<HMenuItem>> m_menuItems;  // in creation order
     std::unique_ptr<HEventListener> m_mapViewPaint;
