@@ -109,6 +109,23 @@ void refresh(BMDisplay* display)
     display->repaint();
 }
 
+// Reads a scenario just saved back in, so that what is loaded is what was written. When that
+// fails the data in hand stays: it is what the files hold.
+void readBack(Frame& frame, const HFile& folder, const HFile& areaData, const char* failure)
+{
+    uint32_t current = frame.data()->getCurrent();
+    std::unique_ptr<BMData> loaded = loadScenario(folder, areaData);
+    frame.result = loaded != nullptr;
+    if (loaded == nullptr) {
+        HLOG_INFO(failure);
+    } else {
+        adopt(frame.window(), std::move(loaded), current);
+    }
+    if (frame.display() != nullptr) {
+        refresh(frame.display());
+    }
+}
+
 std::string openFailure(const HFile& folder)
 {
     return "シナリオフォルダを開けませんでした。\n" + folder.getPath();
@@ -254,18 +271,7 @@ bool OP2103(HComponent* window, uint32_t id)
         tell(window, kSaveFailed, "上書き保存", kTell);
         return true;
     }
-    // Read back what was written, so that the loaded state is the saved one.
-    std::unique_ptr<BMData> loaded =
-        loadScenario(data->getScenarioDirectory(), data->getAreaDataFile());
-    frame.result = loaded != nullptr;
-    if (loaded == nullptr) {
-        HLOG_INFO("OP2103:読込失敗");
-    } else {
-        adopt(frame.window(), std::move(loaded), data->getCurrent());
-    }
-    if (frame.display() != nullptr) {
-        refresh(frame.display());
-    }
+    readBack(frame, data->getScenarioDirectory(), data->getAreaDataFile(), "OP2103:読込失敗");
     return true;
 }
 
@@ -302,16 +308,7 @@ bool OP2104(HComponent* window, uint32_t id)
         tell(window, kSaveFailed, "名前をつけて保存", kTell);
         return true;
     }
-    std::unique_ptr<BMData> loaded = loadScenario(folder, chosen);
-    frame.result = loaded != nullptr;
-    if (loaded == nullptr) {
-        HLOG_INFO("OP2104:読込失敗");
-    } else {
-        adopt(frame.window(), std::move(loaded), data->getCurrent());
-    }
-    if (frame.display() != nullptr) {
-        refresh(frame.display());
-    }
+    readBack(frame, folder, chosen, "OP2104:読込失敗");
     return true;
 }
 
