@@ -1,10 +1,4 @@
-// The command table, the close component and the drop component, each on a real window with
-// real messages.
-#include "framework/HWin32.h"
-
-#include <shellapi.h>
-#include <shlobj.h>
-
+// The command table and the close component on a real window with real messages.
 #include <string>
 #include <vector>
 
@@ -15,36 +9,26 @@
 #include "framework/HWindow.h"
 #include "scenario/ZCClose.h"
 #include "scenario/ZCCommand.h"
-#include "scenario/ZCDropTarget.h"
-#include "tests/support/LogCapture.h"
 #include "tests/support/MessagePump.h"
-#include "tests/support/TestFolder.h"
 
 namespace {
 
 struct Call {
     HComponent* window;
     uint32_t number;
-    std::string file;
 };
 std::vector<Call> g_calls;
 
 bool record(HComponent* window, uint32_t number)
 {
-    g_calls.push_back({window, number, ""});
+    g_calls.push_back({window, number});
     return true;
 }
 
 bool refuse(HComponent* window, uint32_t number)
 {
-    g_calls.push_back({window, number + 100000, ""});
+    g_calls.push_back({window, number + 100000});
     return false;
-}
-
-bool recordFile(HComponent* window, HFile file)
-{
-    g_calls.push_back({window, 0, file.getPath()});
-    return true;
 }
 
 class ComponentsTest : public ::testing::Test {
@@ -115,45 +99,6 @@ TEST_F(ComponentsTest, CloseRequestIsAlwaysConsumedAndGoesToTheHandler)
     EXPECT_FALSE(IsWindow(handle));
     EXPECT_EQ(window.getHandle(), nullptr);
     window.removeEventListener(&closing);
-}
-
-// A drop list as the shell builds it (names of one byte per character).
-HDROP makeDrop(const std::vector<std::string>& names)
-{
-    size_t chars = 1;
-    for (const std::string& name : names) {
-        chars += name.size() + 1;
-    }
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + chars);
-    auto* header = static_cast<DROPFILES*>(GlobalLock(block));
-    header->pFiles = sizeof(DROPFILES);
-    char* list = reinterpret_cast<char*>(header + 1);
-    for (const std::string& name : names) {
-        name.copy(list, name.size());
-        list += name.size() + 1;
-    }
-    GlobalUnlock(block);
-    return static_cast<HDROP>(block);
-}
-
-TEST_F(ComponentsTest, OneDroppedFileGoesToTheHandlerSeveralAreIgnored)
-{
-    TestFolder folder;
-    LogCapture log({"info"});
-    ZCDropTarget target;
-    target.setDropHandler(recordFile);
-    target.attach(&window);
-    auto drop = [&](const std::vector<std::string>& names) {
-        return SendMessageA(window.getHandle(), WM_DROPFILES,
-                            reinterpret_cast<WPARAM>(makeDrop(names)), 0);
-    };
-    EXPECT_EQ(drop({"C:\\game\\Islands"}), 0);
-    EXPECT_EQ(drop({"C:\\a", "C:\\b"}), 0);
-    ASSERT_EQ(g_calls.size(), 1u);
-    EXPECT_EQ(g_calls[0].window, &window);
-    EXPECT_EQ(g_calls[0].file, "C:\\game\\Islands");
-    EXPECT_TRUE(log.contains("複数ファイルのドロップを無視しました"));
-    target.detach();
 }
 
 }  // namespace
