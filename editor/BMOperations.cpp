@@ -243,13 +243,14 @@ bool OP2102(HComponent* window, uint32_t id)
         tell(window, "編集中のデータを破棄してファイルを読み込みます。", "再読込", kConfirm) != IDOK) {
         return true;
     }
+    uint32_t current = frame.data()->getCurrent();
     std::unique_ptr<BMData> loaded = loadScenario(folder, areaData);
     if (loaded == nullptr) {
         HLOG_INFO("OP2102:読込失敗");
         tell(window, openFailure(folder), "再読込", kTell);
         return true;
     }
-    adopt(frame.window(), std::move(loaded), frame.data()->getCurrent());
+    adopt(frame.window(), std::move(loaded), current);  // frame.data() is gone from here on
     if (frame.display() != nullptr) {
         frame.display()->reloadBorderFile();
         frame.display()->loadBorderTable();

@@ -245,10 +245,7 @@ BMWindow::BMWindow()
     m_menuBar.reset(new HMenuBar(this, ID_MENU_BAR, ""));
     makeMenus();
     m_scenarioMenu.reset(new ZCExMenu());
-    m_scenarioMenu->create(findById(ID_FILE_MENU) != nullptr
-                               ? dynamic_cast<HContainer*>(findById(ID_FILE_MENU))
-                               : nullptr,
-                           ID_SCENARIO_MENU);
+    m_scenarioMenu->create(dynamic_cast<HContainer*>(findById(ID_FILE_MENU)), ID_SCENARIO_MENU);
     addAccelerators();
 }
 
@@ -339,6 +336,7 @@ void BMWindow::paintMapView()
 {
     HGraphics* gdi = HGraphics::getInstance(m_mapView.get(), HGraphics::TYPE_GDI);
     if (gdi == nullptr) {
+        ValidateRect(m_mapView->getHandle(), nullptr);  // nothing to paint with: no paint again
         return;
     }
     m_mapView->setGraphics(gdi);  // released with the view's window
