@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/EditorBench.h"
+#include "bench/EngineBench.h"
 #include "bench/MidiBench.h"
 #include "scenario/ZDArea.h"
 #include "scenario/ZDBMap.h"

@@ -98,10 +98,6 @@ TEST_F(Borders, ALoneCellJoinsTheLinesOfItsNeighbours)
     editor.setCursor(5, 5);
     editor.execSet(0);
     EXPECT_EQ(character(data, 5, 5), 23);
-
-    editor.setCursor(20, 20);  // no border chips around
-    editor.execSet(0);
-    EXPECT_EQ(character(data, 20, 20), 0);
 }
 
 TEST_F(Borders, ConsecutiveTracesAlternateTheSlotLetters)

@@ -21,6 +21,10 @@ TEST(EditorData, AccessWithoutAMapOrOutsideTheMapReportsAndAnswersZero)
     LogCapture log({"info", "debug"});
     data.setCurrent(0);
     EXPECT_EQ(data.getByte(BMData::TYPE_CHARACTER, 0, 0, 0), 0);
+    data.setCurrent(3);  // beyond the two maps: none
+    EXPECT_EQ(data.getCurrent(), 0u);
+    data.setCurrent(2);
+    EXPECT_EQ(data.getCurrent(), 2u);
     data.setCurrent(1);
     data.setByte(BMData::TYPE_OBJECT, 7, 1, 3, 4);
     EXPECT_EQ(data.getByte(BMData::TYPE_OBJECT, 1, 40, 3), 0);
@@ -38,15 +42,6 @@ TEST(EditorData, AccessWithoutAMapOrOutsideTheMapReportsAndAnswersZero)
     EXPECT_NE(text.find("getString:error unknown type"), std::string::npos);
     EXPECT_NE(text.find("setWord:type=6"), std::string::npos);
     EXPECT_NE(text.find("getByte:index=3 type=4"), std::string::npos);
-}
-
-TEST(EditorData, CurrentMapNumbersBeyondTheMapsMeanNone)
-{
-    EditorScenario scenario(blankMaps(3));
-    scenario.data().setCurrent(3);
-    EXPECT_EQ(scenario.data().getCurrent(), 3u);
-    scenario.data().setCurrent(4);
-    EXPECT_EQ(scenario.data().getCurrent(), 0u);
 }
 
 TEST(EditorData, StatusTextsCarryTheMapNumberCountsAndMusic)

@@ -215,29 +215,3 @@ TEST_F(Editing, AOneCellPasteFillsTheSelectionWithItsValues)
     EXPECT_EQ(data.getWord(BMData::TYPE_CITY_COUNT, 0, 0, 0), 5u);
     EXPECT_EQ(editor.getCellMark(1 * 32 + 1), CELL_SELECTED);
 }
-
-TEST_F(Editing, ARefusedPasteChangesNothing)
-{
-    editor.setEditMode(MODE_HEIGHT);
-    select({{1, 1}});
-    const std::string before = state(data);
-    const size_t items = editor.getUndoList().getCount();
-    BMChange change;
-    EXPECT_FALSE(editor.pasteSelection("0,0,1,0,0,2,0,0,0,0\r\n1,0,250,0,0,99,12,0,0,0", &change));
-    EXPECT_FALSE(editor.getPasteError().empty());
-    EXPECT_EQ(change.redraw, 0u);
-    EXPECT_EQ(state(data), before);
-    EXPECT_EQ(editor.getUndoList().getCount(), items);
-    EXPECT_EQ(editor.getCellMark(1 * 32 + 1), CELL_SELECTED);
-}
-
-TEST_F(Editing, UndoingAMapChangeSelectsTheMapsItCameFrom)
-{
-    editor.changeAreaSelection(1, 2);
-    data.setCurrent(2);
-    editor.undo();
-    EXPECT_EQ(data.getCurrent(), 1u);
-    const BMChange change = editor.redo();
-    EXPECT_EQ(data.getCurrent(), 2u);
-    EXPECT_EQ(change.redraw, REDRAW_ALL);
-}

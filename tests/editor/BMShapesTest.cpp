@@ -52,33 +52,6 @@ TEST(CellGeometry, NeighboursFollowTheRowParity)
     }
 }
 
-TEST(CellGeometry, TheStripBeforeAnOddRowIsNoCellForAPressButColumnZeroForADrag)
-{
-    EXPECT_EQ(BMGeometry::pressCell(10, 40).x, -1);
-    EXPECT_EQ(BMGeometry::dragCell(10, 40).x, 0);
-    EXPECT_EQ(BMGeometry::pressCell(16, 40).x, 0);
-    EXPECT_EQ(BMGeometry::pressCell(47, 40).x, 0);
-    EXPECT_EQ(BMGeometry::pressCell(48, 40).x, 1);
-    EXPECT_EQ(BMGeometry::pressCell(31, 10).x, 0);
-    EXPECT_EQ(BMGeometry::pressCell(31, 10).y, 0);
-    EXPECT_EQ(BMGeometry::pressCell(1039, 1023).x, 31);
-    EXPECT_EQ(BMGeometry::pressCell(1039, 1023).y, 31);
-    const BMPoint clamped = BMGeometry::clamp(BMGeometry::dragCell(2000, -40));
-    EXPECT_EQ(clamped.x, 31);
-    EXPECT_EQ(clamped.y, 0);
-}
-
-TEST(CellGeometry, ADragIgnoresFourPixelsAlongEveryCellEdge)
-{
-    EXPECT_TRUE(BMGeometry::inDeadBand(3, 10));
-    EXPECT_FALSE(BMGeometry::inDeadBand(4, 10));
-    EXPECT_FALSE(BMGeometry::inDeadBand(27, 27));
-    EXPECT_TRUE(BMGeometry::inDeadBand(28, 10));
-    EXPECT_TRUE(BMGeometry::inDeadBand(10, 35));
-    EXPECT_TRUE(BMGeometry::inDeadBand(16 + 2, 40));  // odd row: offsets count from its shift
-    EXPECT_FALSE(BMGeometry::inDeadBand(16 + 4, 40));
-}
-
 TEST(SelectionShapes, HexagonRowsShrinkTowardsTheTopAndBottom)
 {
     std::vector<uint16_t> cells;

@@ -1,4 +1,4 @@
-#include "bench/EditorBench.h"
+#include "bench/EngineBench.h"
 
 #include <chrono>
 #include <cstdio>
