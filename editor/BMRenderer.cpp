@@ -1,6 +1,7 @@
 #include "editor/BMRenderer.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "editor/BMCanvas.h"
 #include "editor/BMColors.h"
@@ -103,8 +104,13 @@ void BMRenderer::touchImage(Image image, int x, int y, int width, int height)
     } else if (panelPlace(image, &place)) {
         m_stale.add(place.left + x, place.top + y, width, height);
     } else if (image != IMAGE_AREA_INFO && image != IMAGE_PALETTE && image != IMAGE_CHOOSER) {
+        // Map pixels in the view; a scroll position far off the map shows none of them.
         BMPoint scroll = m_display.getScroll();
-        m_stale.add(x - scroll.x, y - scroll.y, width, height);
+        int64_t left = int64_t{x} - scroll.x;
+        int64_t top = int64_t{y} - scroll.y;
+        if (left > -LAYER_WIDTH && left < INT32_MAX / 2 && top > -LAYER_HEIGHT && top < INT32_MAX / 2) {
+            m_stale.add(static_cast<int>(left), static_cast<int>(top), width, height);
+        }
     }
 }
 
@@ -248,25 +254,60 @@ void BMRenderer::drawGridLayer()
     });
 }
 
+namespace {
+
+// What a cell of the mark overlay shows: a mark in the low bits, the cursor in the high ones.
+enum OverlayLook : uint8_t {
+    LOOK_PENDING_SELECT = 1,
+    LOOK_PENDING_DIRECT = 2,
+    LOOK_SELECTED = 3,
+    LOOK_MARKS = 0x0F,
+    LOOK_CURSOR_SELECT = 0x10,
+    LOOK_CURSOR_DIRECT = 0x20,
+};
+
+void drawOverlayCell(HMemoryImage* layer, int px, int py, uint8_t look)
+{
+    HImageLoader::fillRect(layer, px, py, CELL_PIXELS, CELL_PIXELS, BMColors::CLEAR);
+    switch (look & LOOK_MARKS) {
+    case LOOK_PENDING_SELECT:
+        HImageLoader::fillRect(layer, px, py, CELL_PIXELS, CELL_PIXELS, BMColors::PENDING_OLIVE);
+        break;
+    case LOOK_PENDING_DIRECT:
+        HImageLoader::fillRect(layer, px, py, CELL_PIXELS, CELL_PIXELS, BMColors::PENDING_GREY);
+        break;
+    case LOOK_SELECTED:
+        HImageLoader::drawFrame(layer, px, py, CELL_PIXELS, CELL_PIXELS, BMColors::MARK_RED);
+        break;
+    }
+    if ((look & LOOK_CURSOR_SELECT) != 0) {
+        HImageLoader::drawFrame(layer, px, py, CELL_PIXELS, CELL_PIXELS, BMColors::CURSOR_YELLOW);
+    } else if ((look & LOOK_CURSOR_DIRECT) != 0) {
+        HImageLoader::drawFrame(layer, px, py, CELL_PIXELS, CELL_PIXELS, BMColors::CURSOR_WHITE);
+    }
+}
+
+}  // namespace
+
+// Pending cells are filled (olive in select mode, grey in direct mode), selected cells framed
+// in red, the cursor framed over either (yellow in select mode, white in direct mode).
 uint8_t BMRenderer::overlayLook(int index, bool select) const
 {
-    enum : uint8_t { PENDING_SELECT = 1, PENDING_DIRECT, SELECTED, CURSOR_SELECT = 0x10, CURSOR_DIRECT = 0x20 };
     uint32_t mark = m_display.getCellMark(index);
     uint8_t look = 0;
     if ((mark & CELL_PENDING) != 0) {
-        look = select ? PENDING_SELECT : PENDING_DIRECT;
+        look = select ? LOOK_PENDING_SELECT : LOOK_PENDING_DIRECT;
     } else if ((mark & CELL_SELECTED) != 0) {
-        look = SELECTED;
+        look = LOOK_SELECTED;
     }
     if (index == m_display.getCursorIndex()) {
-        look |= select ? CURSOR_SELECT : CURSOR_DIRECT;
+        look |= select ? LOOK_CURSOR_SELECT : LOOK_CURSOR_DIRECT;
     }
     return look;
 }
 
-// Pending cells are filled, selected cells framed, and the cursor framed over either. Only
-// the cells whose look changed since the last redraw are drawn again: a drag step touches a
-// few cells, not the whole overlay.
+// Only the cells whose look changed since the last redraw are drawn again: a drag step
+// touches a few cells, not the whole overlay.
 void BMRenderer::drawMarkOverlay()
 {
     HMemoryImage* layer = makeImage(IMAGE_OVERLAY);
@@ -280,22 +321,9 @@ void BMRenderer::drawMarkOverlay()
             continue;
         }
         m_overlayLooks[index] = look;
-        int x = index % MAP_SIZE;
-        int y = index / MAP_SIZE;
-        int px = cellLeft(x, y);
-        int py = cellTop(y);
-        HImageLoader::fillRect(layer, px, py, CELL_PIXELS, CELL_PIXELS, BMColors::CLEAR);
-        uint32_t mark = m_display.getCellMark(index);
-        if ((mark & CELL_PENDING) != 0) {
-            HImageLoader::fillRect(layer, px, py, CELL_PIXELS, CELL_PIXELS,
-                                   select ? BMColors::PENDING_OLIVE : BMColors::PENDING_GREY);
-        } else if ((mark & CELL_SELECTED) != 0) {
-            HImageLoader::drawFrame(layer, px, py, CELL_PIXELS, CELL_PIXELS, BMColors::MARK_RED);
-        }
-        if (index == m_display.getCursorIndex()) {
-            HImageLoader::drawFrame(layer, px, py, CELL_PIXELS, CELL_PIXELS,
-                                    select ? BMColors::CURSOR_YELLOW : BMColors::CURSOR_WHITE);
-        }
+        int px = cellLeft(index % MAP_SIZE, index / MAP_SIZE);
+        int py = cellTop(index / MAP_SIZE);
+        drawOverlayCell(layer, px, py, look);
         touchImage(IMAGE_OVERLAY, px, py, CELL_PIXELS, CELL_PIXELS);
     }
     m_overlayDrawn = true;
@@ -367,22 +395,18 @@ void BMRenderer::drawGlyphSheet()
 // modulo 10 to the number of digits (at most 16).
 int BMRenderer::layoutNumber(int x, uint32_t value, int digits, uint32_t style, Glyph* glyphs)
 {
-    int stripY = 0;
-    int advance = kSmallAdvance;
-    const int* cell = kSmallCell;
-    const struct {
-        uint32_t bit;
-        int y;
-        bool large;
-    } choices[] = {{0x04, 10, true}, {0x08, 30, false}, {0x10, 40, true},
-                   {0x20, 60, false}, {0x40, 70, true}, {0x80, 90, false}};
-    for (const auto& choice : choices) {
-        if ((style & choice.bit) != 0) {
-            stripY = choice.y;
-            advance = choice.large ? kLargeAdvance : kSmallAdvance;
-            cell = choice.large ? kLargeCell : kSmallCell;
+    if (x < INT32_MIN / 2 || x > INT32_MAX / 2) {
+        return 0;  // nowhere near any image; the advances must not overflow
+    }
+    // Strip k (1..6) goes with style bit 1 << (k + 1); none of them gives strip 0.
+    const Strip* strip = &kStrips[0];
+    for (int k = 1; k < 7; ++k) {
+        if ((style & 1u << (k + 1)) != 0) {
+            strip = &kStrips[k];
         }
     }
+    int advance = strip->large ? kLargeAdvance : kSmallAdvance;
+    const int* cell = strip->large ? kLargeCell : kSmallCell;
     int count = std::min(digits, 16);
     int values[16] = {};
     for (int i = 0; i < count && value != 0; ++i) {
@@ -398,7 +422,7 @@ int BMRenderer::layoutNumber(int x, uint32_t value, int digits, uint32_t style, 
             }
             continue;
         }
-        glyphs[placed++] = {x, values[i] * cell[0], stripY, cell[0], cell[1]};
+        glyphs[placed++] = {x, values[i] * cell[0], strip->y, cell[0], cell[1]};
         x += advance;
     }
     return placed;
@@ -407,6 +431,9 @@ int BMRenderer::layoutNumber(int x, uint32_t value, int digits, uint32_t style, 
 void BMRenderer::drawNumber(HImage* target, int x, int y, uint32_t value, int digits,
                             uint32_t style)
 {
+    if (getImage(IMAGE_GLYPHS) == nullptr) {
+        drawGlyphSheet();  // a layer redrawn while the images were released
+    }
     HMemoryImage* sheet = getImage(IMAGE_GLYPHS);
     if (sheet == nullptr || target == nullptr) {
         return;
@@ -503,8 +530,12 @@ void blendInside(HMemoryImage* source, HMemoryImage* frame, const BMRect& area, 
     int top = std::max(y, area.top);
     int right = std::min(x + w, area.right);
     int bottom = std::min(y + h, area.bottom);
-    if (left < right && top < bottom) {
-        source->blend(frame, left, top, right - left, bottom - top, sx + left - x, sy + top - y);
+    int64_t fromX = int64_t{sx} + left - x;
+    int64_t fromY = int64_t{sy} + top - y;
+    if (left < right && top < bottom && fromX > INT32_MIN && fromX < INT32_MAX && fromY > INT32_MIN
+        && fromY < INT32_MAX) {
+        source->blend(frame, left, top, right - left, bottom - top, static_cast<int>(fromX),
+                      static_cast<int>(fromY));
     }
 }
 

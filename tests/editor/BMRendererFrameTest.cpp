@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -161,7 +162,9 @@ TEST_F(BMRendererFrames, Direct3DAndGdiShowTheSamePicture)
     display.setHoverMark(12, 1);
     display.setHoverMark(55, 1);
     display.setCellMark(6, 4, CELL_PENDING, true);
-    display.setScroll(40, 100);
+    display.setCellMark(5, 4, CELL_SELECTED, true);
+    display.setCursor(3, 4);
+    display.setScroll(32, 64);
     BMRenderer forGdi(display);
     renderer.resetImageBuffer();
     forGdi.resetImageBuffer();
@@ -169,6 +172,13 @@ TEST_F(BMRendererFrames, Direct3DAndGdiShowTheSamePicture)
     Picture shownByGdi = frame(forGdi, &gdi);
     EXPECT_EQ(largestDifference(shownByDirect3D, shownByGdi), 0);
     EXPECT_NE(shownByDirect3D.at(600, 240), kBlack) << "the map is shown";
+    int y = 4 * 32 - 64 + 10;
+    EXPECT_EQ(shownByDirect3D.at(cellLeft(3, 4) - 32, y), 0xFFFF00u) << "select mode: yellow cursor";
+    EXPECT_EQ(shownByDirect3D.at(cellLeft(5, 4) - 32, y), 0xFF0000u) << "selected: red frame";
+
+    display.setMouseMode(MOUSE_DIRECT);
+    renderer.drawMarkOverlay();
+    EXPECT_EQ(direct(renderer).at(cellLeft(3, 4) - 32, y), 0xFFFFFFu) << "direct mode: white cursor";
 }
 
 TEST_F(BMRendererFrames, TheMapStopsAt1040PixelsAndThePanelsFollowTheRightEdge)
@@ -209,19 +219,6 @@ TEST_F(BMRendererFrames, LayersHiddenByTheirViewFlagsShowNothing)
     EXPECT_NE(gridOnly.at(x - 16, y), kBlack) << "the grid line shows";
 }
 
-TEST_F(BMRendererFrames, TheCursorIsYellowInSelectModeAndWhiteInDirectMode)
-{
-    display.setCursor(3, 2);
-    display.setCellMark(5, 2, CELL_SELECTED, true);
-    renderer.drawMarkOverlay();
-    Picture select = direct(renderer);
-    EXPECT_EQ(select.at(cellLeft(3, 2), 2 * 32 + 10), 0xFFFF00u);
-    EXPECT_EQ(select.at(cellLeft(5, 2) + 31, 2 * 32 + 10), 0xFF0000u);
-    display.setMouseMode(MOUSE_DIRECT);
-    renderer.drawMarkOverlay();
-    EXPECT_EQ(direct(renderer).at(cellLeft(3, 2), 2 * 32 + 10), 0xFFFFFFu);
-}
-
 TEST_F(BMRendererFrames, WithoutAMapOrItsImagesOnlyTheFrameRateShows)
 {
     auto blackBesidesTheRate = [](const Picture& picture) {
@@ -235,6 +232,31 @@ TEST_F(BMRendererFrames, WithoutAMapOrItsImagesOnlyTheFrameRateShows)
     data()->setCurrent(0);
     EXPECT_TRUE(blackBesidesTheRate(direct(renderer))) << "no map";
     EXPECT_TRUE(blackBesidesTheRate(frame(renderer, &gdi))) << "no map, GDI";
+}
+
+// Whatever the window and the input report, a frame is drawn or skipped, never harmful.
+TEST_F(BMRendererFrames, OddViewsAndScrollPositionsDrawNothingAmiss)
+{
+    const int scrolls[] = {INT32_MIN, -5000, -1, 0, 1039, 5000, INT32_MAX};
+    const BMPoint views[] = {{0, 0}, {1, 1}, {-20, 30}, {300, 100}, {kWidth, kHeight}};
+    for (BMPoint view : views) {
+        for (int scroll : scrolls) {
+            display.setViewSize(view.x, view.y);
+            display.setScroll(scroll, scroll / 2);
+            std::vector<uint16_t> cells = {0, 1023, 4000};
+            renderer.redrawLayers(REDRAW_CHAR | REDRAW_OVERLAY | REDRAW_CHOOSER, &cells);
+            frame(renderer, &gdi);
+        }
+    }
+    HMemoryImage target(8, 8);
+    renderer.drawNumber(&target, INT32_MAX, 0, 123, 3, 0);
+    renderer.drawNumber(&target, INT32_MIN, INT32_MIN, 123, 3, 0);
+    renderer.drawCharLayer(32, 5);
+    renderer.drawCharLayer(5, INT32_MAX);
+    EXPECT_EQ(inked(&target, 0, 0, 8, 8), 0);
+    display.setViewSize(kWidth, kHeight);
+    display.setScroll(0, 0);
+    EXPECT_NE(frame(renderer, &gdi).at(600, 240), kBlack) << "still drawing";
 }
 
 // Frames compose and upload only what changed since the frame before; after any run of
