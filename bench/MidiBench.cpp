@@ -244,8 +244,13 @@ void benchMidiTiming()
         }
     }
     double worstWait = *std::max_element(waitErrors.begin(), waitErrors.end());
-    printf("midi timing: %zu note-ons over %.1f s, period %u ms; each wait late by %.2f ms median, %.2f ms worst\n",
-           times.size(), nominal.back() / 1000, state.getTimerPeriod(), median(waitErrors), worstWait);
+    double meanWait = 0;
+    for (double error : waitErrors) {
+        meanWait += error / waitErrors.size();
+    }
+    printf("midi timing: %zu note-ons over %.1f s, period %u ms; each of %zu waits late by %.2f ms median, %.2f ms mean, %.2f ms worst\n",
+           times.size(), nominal.back() / 1000, state.getTimerPeriod(), waitErrors.size(),
+           median(waitErrors), meanWait, worstWait);
     printf("midi timing: against the player's schedule, events late by %.1f ms median, %.1f ms worst (the last %.1f ms)\n",
            median(lateness), *std::max_element(lateness.begin(), lateness.end()), lateness.back());
     printf("midi timing: drift over the file: last event at %.1f ms, file time %.1f ms: %+.1f ms "
