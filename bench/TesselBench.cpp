@@ -1,7 +1,8 @@
-// Throughput of the data core (battle map images, area lists, opening whole scenarios) and of
-// the layer images the map view copies into Direct3D textures. Run it on a quiet machine; the
-// figures go into the notes of the work that changes these paths. The graphics figures need a
-// display and Direct3D; without them they are skipped and the data-core figures still come.
+// Throughput of the data core (battle map images, area lists, opening whole scenarios, MIDI
+// files), of the layer images the map view copies into Direct3D textures, and the MIDI
+// player's timing. Run it on a quiet machine; the figures go into the notes of the work that
+// changes these paths. The graphics figures need a display and Direct3D; without them they
+// are skipped and the data-core figures still come.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "bench/EngineBench.h"
+#include "bench/MidiBench.h"
 #include "scenario/ZDArea.h"
 #include "scenario/ZDBMap.h"
 
@@ -295,25 +297,27 @@ void benchLayerCopies()
 
 }  // namespace
 
-// "display" as the only argument runs the display's figures alone.
+// "display" or "midi" as the only argument runs those figures alone (the MIDI timing takes a
+// minute).
 int main(int argc, char** argv)
 {
-#if defined(_WIN32)
-    if (argc == 2 && std::strcmp(argv[1], "display") == 0) {
-        benchDisplays();
-        return 0;
+    bool display = argc == 2 && std::strcmp(argv[1], "display") == 0;
+    bool midi = argc == 2 && std::strcmp(argv[1], "midi") == 0;
+    if (!display && !midi) {
+        benchMaps();
+        benchAreaList();
+        benchScenarios();
+        benchLayerCopies();
+        benchEditing();
     }
-#else
-    (void)argc;
-    (void)argv;
-#endif
-    benchMaps();
-    benchAreaList();
-    benchScenarios();
-    benchLayerCopies();
-    benchEditing();
 #if defined(_WIN32)
-    benchDisplays();
+    if (!midi) {
+        benchDisplays();
+    }
 #endif
+    if (!display) {
+        benchMidiParse();
+        benchMidiTiming();
+    }
     return 0;
 }

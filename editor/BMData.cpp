@@ -33,6 +33,14 @@ void BMData::deleteInstance()
     HLOG_END("deleteInstance");
 }
 
+void BMData::setInstance(BMData* data)
+{
+    if (data != g_instance) {
+        delete g_instance;
+        g_instance = data;
+    }
+}
+
 BMData::BMData()
 {
     setClassName("BMData");

@@ -32,6 +32,9 @@ public:
     // Made on the first call with create set; otherwise whatever exists (or nullptr).
     static BMData* getInstance(bool create);
     static void deleteInstance();
+    // Makes data (owned from now on) the instance and deletes the one before; a scenario is
+    // loaded into a new object first and takes the old one's place only once it has loaded.
+    static void setInstance(BMData* data);
 
     BMData();
     ~BMData() override;

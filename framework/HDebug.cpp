@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <mutex>
 
 #include "framework/HSystem.h"
 
@@ -30,6 +31,9 @@ struct LogState {
     HSystem::Handle file = nullptr;
     uint64_t size = 0;
     bool rotating = false;  // keeps the rotation's own lines from starting it again
+    // Held by every operation on the state; recursive because start, stop and the rotation
+    // write lines of their own.
+    std::recursive_mutex lock;
 };
 
 // Never destroyed, so objects torn down late at exit can still log safely.
@@ -109,6 +113,7 @@ void HDebug::printLine(const HDebug* channel, const char* format, ...)
 void HDebug::start()
 {
     LogState& s = state();
+    std::lock_guard<std::recursive_mutex> guard(s.lock);
     if (s.tags.empty()) {
         buildTables(s);
     }
@@ -121,6 +126,7 @@ void HDebug::start()
 void HDebug::stop()
 {
     LogState& s = state();
+    std::lock_guard<std::recursive_mutex> guard(s.lock);
     if (!s.active) {
         return;
     }
@@ -134,7 +140,16 @@ void HDebug::stop()
 
 bool HDebug::isActive()
 {
-    return state().active;
+    LogState& s = state();
+    std::lock_guard<std::recursive_mutex> guard(s.lock);
+    return s.active;
+}
+
+bool HDebug::isEnabled(uint32_t level)
+{
+    LogState& s = state();
+    std::lock_guard<std::recursive_mutex> guard(s.lock);
+    return s.active && (level & kDefaultMask) != 0 && (level & (s.enabled | kAlwaysEnabled)) != 0;
 }
 
 void HDebug::log(uint32_t level, const char* format, ...)
@@ -156,6 +171,7 @@ void HDebug::debug(const char* format, ...)
 void HDebug::output(uint32_t level, const HDebug* channel, const char* format, va_list args)
 {
     LogState& s = state();
+    std::lock_guard<std::recursive_mutex> guard(s.lock);
     uint32_t mask = channel != nullptr ? channel->m_mask : kDefaultMask;
     if (!s.active || (level & mask) == 0) {
         return;

@@ -9,7 +9,8 @@
 // The class-level operations own the log file; an instance is a channel: a name written in
 // front of its lines and a mask of the levels it lets through. Which levels reach the file is
 // decided by marker files beside the log when the log starts, so an installation without
-// markers writes nothing. Not thread-safe: the log belongs to the user-interface thread.
+// markers writes nothing. Any thread may write: one lock keeps lines, the file and its
+// rotation whole.
 class HDebug {
 public:
     enum Level : uint32_t {
@@ -48,6 +49,9 @@ public:
     static void start();
     static void stop();
     static bool isActive();
+    // Whether a line of the level, without a channel, would reach the file now; lets a caller
+    // skip building text that nobody will read.
+    static bool isEnabled(uint32_t level);
     static void log(uint32_t level, const char* format, ...)
 #if defined(__GNUC__)
         __attribute__((format(printf, 2, 3)))

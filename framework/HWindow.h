@@ -38,6 +38,8 @@ public:
     // Returns the new number of entries, or -1 when the table is full or could not be built.
     int addAccelerator(uint8_t flags, uint16_t key, uint16_t command);
     int getAcceleratorCount() const { return m_acceleratorCount; }
+    // Entry i of the table, in the order added (i below the count).
+    const ACCEL& getAccelerator(int i) const { return m_entries[i]; }
     HComponent* getMenuItem(uint32_t id) { return findById(id); }
 
     // The native window class's name; the object's own class name (HObject) is apart.

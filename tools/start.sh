@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Builds Tessel and starts the editor under Wine. Installs what is missing first.
+# Builds Tessel and starts the editor under Wine, with the sample game as the installed game
+# (its scenarios are in the File menu). Installs what is missing first. An argument names a
+# scenario folder to open at start, as a Windows path (for example Z:\home\me\game\Default).
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 
@@ -9,10 +11,6 @@ tessel_build_windows
 tessel_register_game
 
 exe="$TESSEL_ROOT/build/windows/editor/Tessel.exe"
-if [ ! -f "$exe" ]; then
-    tessel_note "the editor's main window is not built yet; the data core and its tests are"
-    exit 0
-fi
 if [ -z "${DISPLAY:-}" ]; then
     trap 'tessel_stop_display' EXIT
     tessel_start_display

@@ -16,6 +16,7 @@
 #include "fuzz/FuzzAreaList.h"
 #include "fuzz/FuzzBitmapHeader.h"
 #include "fuzz/FuzzClipboardText.h"
+#include "fuzz/FuzzMIDISource.h"
 #include "fuzz/FuzzMapImage.h"
 #include "fuzz/FuzzProperties.h"
 #include "tests/support/TestFolder.h"
@@ -151,6 +152,12 @@ TEST(FuzzReplay, PropertiesFiles)
 {
     replay({"fuzz_properties", FuzzProperties::FILE_NAME, FuzzProperties::MAX_LENGTH,
             FuzzProperties::check});
+}
+
+TEST(FuzzReplay, MIDIFiles)
+{
+    replay({"fuzz_midi_source", FuzzMIDISource::FILE_NAME, FuzzMIDISource::MAX_LENGTH,
+            FuzzMIDISource::check});
 }
 
 TEST(FuzzReplay, BitmapHeaders)

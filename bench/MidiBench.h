@@ -1,0 +1,6 @@
+#pragma once
+
+// The MIDI figures of tessel_bench: parsing and merging a large file, and (Windows only) the
+// player's timing against its own schedule, with the platform's timer and a recording output.
+void benchMidiParse();
+void benchMidiTiming();

@@ -1,0 +1,266 @@
+#!/usr/bin/env bash
+# The editor driven as a user would: Tessel.exe under Wine in a virtual desktop on the test
+# display, real X keys and mouse through xdotool, screenshots of every step, pixels read
+# where a chip must be, and the saved files compared byte by byte with the originals.
+#
+#   journey.sh <Tessel.exe> <probe.exe> <sample game folder> <output folder> [full|short]
+#
+# "short" opens, edits, saves and checks the files (the run without Direct3D); "full" also
+# undoes, redoes, reopens, answers the exit question every way, resizes and opens a damaged
+# scenario. Needs DISPLAY and WINEPREFIX (the test command sets both).
+set -euo pipefail
+
+absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
+EXE=$(absolute "$1") PROBE=$(absolute "$2") SAMPLE=$3 OUT=$4 MODE=${5:-full}
+rm -rf "$OUT" && mkdir -p "$OUT/shots"
+WORK=$(cd "$OUT" && pwd)
+GAME="$WORK/game"
+cp -r "$SAMPLE" "$GAME"
+cp -r "$SAMPLE" "$WORK/original"
+MAPS="$GAME/Default/Data"
+ORIG="$WORK/original/Default/Data"
+winpath() { echo "Z:${1//\//\\}"; }
+
+KEY='HKLM\SOFTWARE\Kest\Molva'
+previous=$(wine reg query "$KEY" /v Directory 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p')
+EDITOR_PID=
+JOURNEY_PID=$BASHPID
+cleanup() {
+    [ "$BASHPID" = "$JOURNEY_PID" ] || return 0  # a subshell ending
+    [ -n "$EDITOR_PID" ] && kill "$EDITOR_PID" 2>/dev/null || true
+    if [ -n "$previous" ]; then
+        wine reg add "$KEY" /v Directory /t REG_SZ /d "$previous" /f >/dev/null 2>&1 || true
+    else
+        wine reg delete "$KEY" /v Directory /f >/dev/null 2>&1 || true
+    fi
+}
+trap cleanup EXIT
+wine reg add "$KEY" /v Directory /t REG_SZ /d "$(winpath "$GAME")" /f >/dev/null 2>&1
+
+step=0
+fail() { echo "journey: FAILED: $*" >&2; shot "failure"; exit 1; }
+note() { echo "journey: $*"; }
+shot() { step=$((step + 1)); import -window root "$WORK/shots/$(printf %02d "$step")-$1.png"; }
+# Run inside the editor's desktop (windows of other desktops are not found), once that exists.
+probe() { timeout 20 wine explorer /desktop=tesselJourney "$PROBE" 2>/dev/null | tr -d '\r' | iconv -f cp932 -t utf-8 || true; }
+# Waits up to $1 seconds for the command to succeed.
+wait_until() {
+    local limit=$1; shift
+    local end=$((SECONDS + limit))
+    until "$@"; do
+        [ $SECONDS -lt $end ] || return 1
+        sleep 0.2
+    done
+}
+desktop() { xdotool search --name '^tesselJourney - Wine desktop$' 2>/dev/null | head -1; }
+has_desktop() { [ -n "$(desktop)" ]; }
+has_window() { probe | grep -q '^title='; }
+no_window() { ! has_window; }
+title_is() { [ "$(probe | sed -n 's/^title=//p')" = "$1" ]; }
+has_box() { probe | grep -q '^box='; }
+no_box() { ! probe | grep -q '^box='; }
+
+start_editor() {
+    (cd "$WORK" && exec wine explorer /desktop=tesselJourney,1280x1000 "$EXE" "$@" \
+        >>"$WORK/wine.log" 2>&1) &
+    EDITOR_PID=$!
+    wait_until 30 has_desktop || fail "no desktop"
+    wait_until 30 has_window || fail "no editor window"
+    xdotool windowfocus --sync "$(desktop)" 2>/dev/null || true
+    locate_view
+}
+stop_editor() {
+    wait_until 20 no_window || fail "the editor did not close"
+    wait "$EDITOR_PID" 2>/dev/null || true
+    EDITOR_PID=
+}
+key() { xdotool key --delay 60 "$@"; sleep 0.3; }
+
+# The map view's place on the screen (the desktop sits at the root's origin).
+locate_view() {
+    read -r VX VY VW VH < <(probe | sed -n 's/^view=//p')
+    [ -n "${VH:-}" ] || fail "no map view"
+}
+# Screen position of pixel (dx, dy) of cell (x, y) of the map, with the view unscrolled.
+cell_point() { echo $((VX + $1 * 32 + ($2 % 2) * 16 + $3)) $((VY + $2 * 32 + $4)); }
+# A file's byte at an offset, in decimal.
+byte_at() { od -An -tu1 -j "$2" -N1 "$1" | tr -d ' '; }
+# The chip picture's pixel that cell (x, y) must show at (8, 14) when it holds chip c.
+chip_pixel() {
+    convert "$GAME/Default/Picture/BMAPCHAR.BMP" -format \
+        "%[pixel:p{$(($1 % 20 * 32 + 8)),$(($1 / 20 * 32 + 14))}]" info:
+}
+screen_pixel() {
+    import -window root "$WORK/probe.png"
+    convert "$WORK/probe.png" -format "%[pixel:p{$1,$2}]" info:
+}
+# Whether cell (x, y) shows chip c.
+shows_chip() {
+    local point
+    point=$(cell_point "$1" "$2" 8 14)
+    [ "$(screen_pixel $point)" = "$(chip_pixel "$3")" ]
+}
+expect_chip() {
+    wait_until 5 shows_chip "$1" "$2" "$3" ||
+        fail "cell ($1,$2) does not show chip $3 ($4)"
+}
+# Offsets at which two files differ, one per line.
+differences() { cmp -l "$1" "$2" | awk '{print $1 - 1}' || true; }
+saved() { ! cmp -s "$1" "$2"; }
+
+# --- open "Default" from the File menu ----------------------------------------------------
+start_editor
+wait_until 5 title_is "Tessel 0.60" || fail "start title: $(probe)"
+shot start
+key alt+f
+shot file-menu
+key Down Down Down Down Down Return  # open, reload, save, save as, exit, then Default
+wait_until 10 title_is "$(winpath "$GAME/Default") - Tessel" || fail "open title: $(probe)"
+chip_1_0=$(byte_at "$ORIG/BMap_No1" $((1 * 32 + 0)))
+expect_chip 1 0 "$chip_1_0" "map 1 after opening"
+shot map-1
+
+# --- next map, a rectangle of cells selected with the mouse, Space sets chip 1 ------------
+key ctrl+Next
+A=(2 2) B=(4 3)
+expect_chip "${A[@]}" "$(byte_at "$ORIG/BMap_No2" $((A[0] * 32 + A[1])))" "map 2"
+shot map-2
+key ctrl+e  # rectangle
+read -r ax ay < <(cell_point "${A[@]}" 16 16)
+read -r bx by < <(cell_point "${B[@]}" 16 16)
+xdotool mousemove --sync "$ax" "$ay" mousedown 1
+xdotool mousemove --sync $((ax + 10)) $((ay + 6)) mousemove --sync "$bx" "$by"
+sleep 0.2
+xdotool mouseup 1
+sleep 0.3
+shot rectangle-selected
+key space
+for y in 2 3; do for x in 2 3 4; do expect_chip $x $y 1 "set with Space"; done; done
+shot chips-set
+
+if [ "$MODE" = full ]; then
+    key ctrl+z
+    expect_chip "${A[@]}" "$(byte_at "$ORIG/BMap_No2" $((A[0] * 32 + A[1])))" "undone"
+    shot undone
+    key ctrl+y
+    expect_chip "${A[@]}" 1 "redone"
+    shot redone
+fi
+
+# --- heights on the selection, an object and a placement at cells chosen with the keys ----
+key e                   # height 1 on the selection and the cursor
+key Escape Home         # nothing selected, cursor at (0, 0)
+key Right Right Right Right Right Right Down Down Down Down Down Down Down Down
+key d                   # object 1 (a city) at (6, 8)
+key Down Down
+key F7 space            # placement group 1 at (6, 10)
+shot objects-heights-placement
+key ctrl+s
+wait_until 10 saved "$ORIG/BMap_No2" "$MAPS/BMap_No2" || fail "nothing was saved"
+sleep 1
+shot saved
+
+# --- the saved files, byte by byte --------------------------------------------------------
+check_saved_map() {
+    local changed=0 offset cell x y
+    while read -r offset; do
+        [ -n "$offset" ] || continue
+        changed=$((changed + 1))
+        if [ "$offset" -lt 1024 ] || { [ "$offset" -ge 3072 ] && [ "$offset" -lt 4096 ]; }; then
+            cell=$((offset % 1024)); x=$((cell / 32)); y=$((cell % 32))
+            [ $x -ge 2 ] && [ $x -le 4 ] && [ $y -ge 2 ] && [ $y -le 3 ] ||
+                fail "character or height changed outside the rectangle: offset $offset"
+            [ "$(byte_at "$MAPS/BMap_No2" "$offset")" = 1 ] || fail "offset $offset is not 1"
+        elif [ "$offset" -lt 2048 ]; then
+            [ "$offset" -eq $((1024 + 6 * 32 + 8)) ] || fail "object changed at offset $offset"
+        fi  # object orders, the placement table and the counts follow the edits
+    done < <(differences "$ORIG/BMap_No2" "$MAPS/BMap_No2")
+    [ "$(byte_at "$MAPS/BMap_No2" $((1024 + 6 * 32 + 8)))" = 1 ] || fail "no city at (6, 8)"
+    local cities_before cities_after
+    cities_before=$(od -An -tu4 -j 4416 -N4 "$ORIG/BMap_No2" | tr -d ' ')
+    cities_after=$(od -An -tu4 -j 4416 -N4 "$MAPS/BMap_No2" | tr -d ' ')
+    [ "$cities_after" -eq $((cities_before + 1)) ] || fail "city count $cities_before -> $cities_after"
+    # Group 1 holds (6, 10) in one of its slots.
+    od -An -tu1 -j 4096 -N40 -w2 "$MAPS/BMap_No2" | grep -q '^ *6 *10$' || fail "no placement"
+    note "BMap_No2: $changed bytes changed, all where the edits were"
+}
+check_untouched() {
+    local name
+    for name in $(cd "$WORK/original" && find . -type f | sort); do
+        case "$name" in
+        ./Default/Data/BMap_No2 | ./Default/Data/AreaData) ;;
+        *) cmp -s "$WORK/original/$name" "$GAME/$name" || fail "$name changed" ;;
+        esac
+    done
+    # The area list changes only in the line of area 2 (its city count).
+    diff <(sed '2d' "$ORIG/AreaData") <(sed '2d' "$MAPS/AreaData") >/dev/null ||
+        fail "AreaData changed beyond area 2"
+}
+check_saved_map
+check_untouched
+note "saved files checked"
+cp -r "$GAME" "$WORK/after-save"
+
+if [ "$MODE" = full ]; then
+    # --- reopen: the edits were saved -----------------------------------------------------
+    key alt+f Down Down Down Down Down Return
+    wait_until 10 title_is "$(winpath "$GAME/Default") - Tessel" || fail "reopen: $(probe)"
+    key ctrl+Next
+    expect_chip "${A[@]}" 1 "reopened"
+    shot reopened
+
+    # --- the window grows: the map comes back after the redraw timer ----------------------
+    key alt+space x
+    sleep 0.2
+    shot maximised-before-redraw
+    locate_view
+    expect_chip "${A[@]}" 1 "after the redraw timer"
+    shot maximised-after-redraw
+
+    # --- edit again, exit: Cancel stays, Yes saves and exits ------------------------------
+    key F2 Home space  # back to characters: placement is still the mode
+    key ctrl+q
+    wait_until 5 has_box || fail "no question on exit"
+    shot exit-question
+    key Escape
+    wait_until 5 no_box || fail "the question stayed"
+    has_window || fail "Cancel closed the editor"
+    key ctrl+q
+    wait_until 5 has_box || fail "no question the second time"
+    key y
+    stop_editor
+    [ "$(byte_at "$MAPS/BMap_No2" 0)" = 1 ] || fail "Yes did not save (0, 0)"
+    note "exit with Yes saved"
+    cp -r "$GAME" "$WORK/after-yes"
+
+    # --- opened by argument, edited, exit with No: nothing changes ------------------------
+    start_editor "$(winpath "$GAME/Default")"
+    wait_until 10 title_is "$(winpath "$GAME/Default") - Tessel" || fail "argument: $(probe)"
+    shot opened-by-argument
+    key ctrl+Next End space  # a new start is in character mode
+    key ctrl+q
+    wait_until 5 has_box || fail "no question"
+    key n
+    stop_editor
+    diff -r "$WORK/after-yes" "$GAME" >/dev/null || fail "No changed files"
+    note "exit with No left every file alone"
+
+    # --- a scenario with a missing map: told, nothing taken, nothing written --------------
+    cp -r "$GAME/Default" "$GAME/Broken"
+    rm "$GAME/Broken/Data/BMap_No3"
+    cp -r "$GAME" "$WORK/before-broken"
+    start_editor "$(winpath "$GAME/Broken")"
+    wait_until 10 has_box || fail "no message about the broken scenario"
+    shot broken-scenario
+    key Return
+    wait_until 5 no_box || fail "the message stayed"
+    title_is "Tessel 0.60" || fail "the broken scenario was taken: $(probe)"
+    key ctrl+q
+    stop_editor
+    diff -r "$WORK/before-broken" "$GAME" >/dev/null || fail "files changed"
+    note "broken scenario refused"
+else
+    key ctrl+q
+    stop_editor
+fi
+note "passed ($MODE)"

@@ -1,0 +1,77 @@
+#include "scenario/ZCExMenu.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "framework/HMenuBar.h"
+#include "framework/HMenuItem.h"
+#include "framework/HWindow.h"
+#include "tests/support/GameDirectory.h"
+#include "tests/support/TestFolder.h"
+
+namespace {
+
+// A game folder with scenarios of every kind the menu must tell apart.
+class ExMenuTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TestFolder::makeFolder("game\\Alpha\\Config");  // a folder named Config
+        TestFolder::makeFolder("game\\Beta");
+        TestFolder::write("game\\Beta\\Config", "");  // a file named Config
+        TestFolder::makeFolder("game\\Gamma\\Data");  // no Config
+        TestFolder::write("game\\Config", "");         // not a folder
+    }
+
+    TestFolder folder;
+    HWindow window;
+    HMenuBar bar{&window, 2000, ""};
+    HMenuItem file{&bar, 2100, "ﾌｧｲﾙ(&F)", true, false};
+};
+
+TEST_F(ExMenuTest, ScenarioFoldersWithConfigFollowASeparator)
+{
+    GameDirectory game(folder.path() + "\\game");
+    ZCExMenu menu;
+    EXPECT_EQ(menu.create(&file, 2500), 2);
+    ASSERT_EQ(file.getCount(), 3);
+    auto* separator = dynamic_cast<HMenuItem*>(file.getChild(0));
+    ASSERT_NE(separator, nullptr);
+    EXPECT_TRUE(separator->isSeparator());
+    EXPECT_EQ(separator->getId(), 2500u);
+    EXPECT_EQ(menu.getPath(2500), "");
+
+    // Listing order is the system's; both folders are there, with consecutive ids.
+    std::string first = file.getChild(1)->getText();
+    std::string second = file.getChild(2)->getText();
+    EXPECT_EQ(first < second ? first + second : second + first, "AlphaBeta");
+    EXPECT_EQ(file.getChild(1)->getId(), 2501u);
+    EXPECT_EQ(file.getChild(2)->getId(), 2502u);
+    EXPECT_EQ(menu.getPath(2501), folder.path() + "\\game\\" + first);
+    EXPECT_EQ(menu.getPath(2502), folder.path() + "\\game\\" + second);
+    EXPECT_EQ(menu.getItem(2501), file.getChild(1));
+    EXPECT_EQ(menu.getPath(2503), "");
+}
+
+TEST_F(ExMenuTest, NothingIsAddedWithoutAGameOrAParent)
+{
+    {
+        GameDirectory none("");
+        ZCExMenu menu;
+        EXPECT_EQ(menu.create(&file, 2500), 0);
+    }
+    {
+        GameDirectory game(folder.path() + "\\game\\Gamma");
+        ZCExMenu menu;
+        EXPECT_EQ(menu.create(&file, 2500), 0);
+    }
+    {
+        GameDirectory game(folder.path() + "\\game");
+        ZCExMenu menu;
+        EXPECT_EQ(menu.create(nullptr, 2500), 0);
+    }
+    EXPECT_EQ(file.getCount(), 0);
+}
+
+}  // namespace
