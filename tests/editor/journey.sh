@@ -22,7 +22,9 @@ ORIG="$WORK/original/Default/Data"
 winpath() { echo "Z:${1//\//\\}"; }
 
 KEY='HKLM\SOFTWARE\Kest\Molva'
-previous=$(wine reg query "$KEY" /v Directory 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p')
+# A new prefix names no install directory yet: the query fails and there is nothing to restore.
+previous=$(wine reg query "$KEY" /v Directory 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p') \
+    || previous=
 EDITOR_PID=
 JOURNEY_PID=$BASHPID
 cleanup() {
