@@ -23,6 +23,7 @@
 #include "sample/SGChipPainter.h"
 #include "sample/SGScenario.h"
 #include "scenario/ZDAreaMapData.h"
+#include "tool/TCCommand.h"
 #endif
 
 namespace {
@@ -141,6 +142,23 @@ void benchOpen(const std::string& label, const std::string& folder, int rounds)
            seconds * 1e3 / rounds, rounds, ok ? "" : ", some failed");
 }
 
+// The companion's check of a whole scenario folder, as its process runs it after start: load,
+// every finding, the report.
+void benchCheck(const std::string& label, const std::string& folder, int rounds)
+{
+    std::string out;
+    std::string err;
+    int status = TCCommand::check({folder}, false, &out, &err);
+    Clock::time_point start = Clock::now();
+    for (int round = 0; round < rounds; ++round) {
+        out.clear();
+        TCCommand::check({folder}, false, &out, &err);
+    }
+    double seconds = secondsSince(start);
+    printf("check %s: %.1f ms per check (%d checks, status %d)\n", label.c_str(),
+           seconds * 1e3 / rounds, rounds, status);
+}
+
 void benchScenarios()
 {
     benchOpen("sample Default", sampleGame() + "\\Default", 50);
@@ -155,6 +173,7 @@ void benchScenarios()
     }
     printf("generated 200 areas in %.1f s\n", secondsSince(start));
     benchOpen("generated Large", (root / "Large").string(), 10);
+    benchCheck("generated Large", (root / "Large").string(), 10);
     std::error_code error;
     std::filesystem::remove_all(root, error);
 }
@@ -272,6 +291,23 @@ void benchLayerCopies()
     HDirectX::uninitialize();
 }
 #else
+// The companion's check of a whole scenario folder, as its process runs it after start: load,
+// every finding, the report.
+void benchCheck(const std::string& label, const std::string& folder, int rounds)
+{
+    std::string out;
+    std::string err;
+    int status = TCCommand::check({folder}, false, &out, &err);
+    Clock::time_point start = Clock::now();
+    for (int round = 0; round < rounds; ++round) {
+        out.clear();
+        TCCommand::check({folder}, false, &out, &err);
+    }
+    double seconds = secondsSince(start);
+    printf("check %s: %.1f ms per check (%d checks, status %d)\n", label.c_str(),
+           seconds * 1e3 / rounds, rounds, status);
+}
+
 void benchScenarios()
 {
     printf("open: skipped, scenario folders with chip bitmaps are Windows only\n");

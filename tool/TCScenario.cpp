@@ -2,13 +2,13 @@
 
 #include <cstring>
 
-#include "framework/HFileReader.h"
 #include "framework/HImage.h"
 #include "framework/HImageLoader.h"
 #include "framework/HSystem.h"
 #include "framework/HWin32.h"
 #include "tool/TCAreaCheck.h"
 #include "tool/TCMapCheck.h"
+#include "tool/TCReadRecorder.h"
 
 namespace {
 
@@ -80,13 +80,12 @@ bool TCScenario::load()
         m_error = "no area list Data\\AreaData in it";
         return false;
     }
-    HFileReader reader(areaData);
-    if (!reader.read()) {
-        m_error = "cannot read its area list Data\\AreaData";
-        return false;
+    {
+        TCReadRecorder recorder;
+        m_loaded = m_data.load(folder, HFile());
+        m_read = recorder.takeFiles();
     }
-    m_loaded = m_data.load(folder, HFile());
-    if (m_data.getAreaDataFile().isEmpty()) {
+    if (m_read.count(m_data.getAreaDataFile().getPath()) == 0) {
         m_error = "cannot read its area list Data\\AreaData";
         return false;
     }
@@ -139,15 +138,15 @@ void TCScenario::checkMap(uint32_t index, std::vector<TCFinding>* findings)
         m_mapFiles[index] = MAP_DIFFERS;
         return;
     }
-    HFileReader reader(file);
-    if (!reader.read()) {
+    auto read = m_read.find(path);
+    if (read == m_read.end()) {
         findings->push_back(fileFinding(TCFinding::MAP_UNREADABLE, path, number));
         m_mapFiles[index] = MAP_UNREADABLE;
         return;
     }
+    const std::string& bytes = read->second;
     std::vector<TCFinding> cells;
     TCMapCheck::check(map->getLoaded(), path, &cells);
-    std::string bytes(reader.getData(), static_cast<size_t>(reader.getSize()));
     std::vector<uint8_t> image = TCMapCheck::image(*map);
     // The file's own findings first, then its cells'.
     TCMapCheck::checkBytes(bytes, image, !cells.empty(), path, number, findings);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,7 @@ private:
     std::string m_error;
     BMData m_data;
     bool m_loaded = false;  // the editor's load reported no failure
+    std::map<std::string, std::string> m_read;  // every file the load read, by path
     std::vector<MapFile> m_mapFiles;  // by map index: the file against what a save writes
     std::vector<std::string> m_temporaries;
 };
