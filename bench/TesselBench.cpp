@@ -291,23 +291,6 @@ void benchLayerCopies()
     HDirectX::uninitialize();
 }
 #else
-// The companion's check of a whole scenario folder, as its process runs it after start: load,
-// every finding, the report.
-void benchCheck(const std::string& label, const std::string& folder, int rounds)
-{
-    std::string out;
-    std::string err;
-    int status = TCCommand::check({folder}, false, &out, &err);
-    Clock::time_point start = Clock::now();
-    for (int round = 0; round < rounds; ++round) {
-        out.clear();
-        TCCommand::check({folder}, false, &out, &err);
-    }
-    double seconds = secondsSince(start);
-    printf("check %s: %.1f ms per check (%d checks, status %d)\n", label.c_str(),
-           seconds * 1e3 / rounds, rounds, status);
-}
-
 void benchScenarios()
 {
     printf("open: skipped, scenario folders with chip bitmaps are Windows only\n");
