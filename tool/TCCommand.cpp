@@ -32,8 +32,11 @@ const char* indexKey(TCFinding::Kind kind)
     }
 }
 
-bool hasValues(TCFinding::Kind kind)
+// The keys of a finding's two numbers in JSON; false when the kind has none.
+bool valueKeys(TCFinding::Kind kind, const char** value, const char** result)
 {
+    *value = kind == TCFinding::CHIPS_SIZE ? "width" : "value";
+    *result = kind == TCFinding::CHIPS_SIZE ? "height" : "result";
     switch (kind) {
     case TCFinding::MAP_MISSING:
     case TCFinding::MAP_UNREADABLE:
@@ -67,9 +70,11 @@ void addFinding(TCJson* json, const TCFinding& finding)
     } else if (key != nullptr) {
         json->value(key, static_cast<int64_t>(finding.index));
     }
-    if (hasValues(finding.kind)) {
-        json->value("value", finding.value);
-        json->value("result", finding.result);
+    const char* value = nullptr;
+    const char* result = nullptr;
+    if (valueKeys(finding.kind, &value, &result)) {
+        json->value(value, finding.value);
+        json->value(result, finding.result);
     }
     if (finding.kind == TCFinding::LINE) {
         json->value("field", TCFinding::fieldName(finding.index));
@@ -179,7 +184,7 @@ int TCCommand::repair(const std::vector<std::string>& folders, bool json, std::s
         TCScenario::Repair done;
         bool written = scenario.repair(&done);
         for (const std::string& file : done.failed) {
-            *err += "cannot write " + file + "\n";
+            *err += "cannot write or remove " + file + "\n";
         }
         // What is left is what a fresh load of the written files finds.
         TCScenario after(folder);

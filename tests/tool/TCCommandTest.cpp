@@ -369,6 +369,26 @@ TEST_F(ToolTest, FindingsTheRepairCannotMendAreLeftWithTheirFilesUntouched)
 
 // More than 256 cities: the file keeps each order's low byte, so no save can make the map
 // clean, and the repair says so.
+// A file the repair cannot replace is an error in one line; the file stays whole and as it
+// was, and the other files are still repaired.
+TEST_F(ToolTest, AFileThatCannotBeWrittenStaysAsItWasAndIsAnError)
+{
+    copySample("Northland");
+    setByte(mapFile(1), cell(0, 0), 250);
+    setByte(mapFile(2), cell(0, 0), 250);
+    std::string damaged = TestFolder::read(mapFile(1));
+    ASSERT_TRUE(SetFileAttributesA(mapFile(1).c_str(), FILE_ATTRIBUTE_READONLY));
+    std::string out;
+    std::string err;
+    EXPECT_EQ(TCCommand::repair({"S"}, false, &out, &err), TCCommand::STATUS_ERROR);
+    EXPECT_EQ(err, "cannot write or remove .\\S\\Data\\BMap_No1\n");
+    EXPECT_EQ(TestFolder::read(mapFile(1)), damaged);
+    EXPECT_EQ(byteAt(mapFile(2), cell(0, 0)), 0);
+    EXPECT_FALSE(TestFolder::exists(mapFile(1) + ".tmp"));
+    EXPECT_NE(out.find("left: .\\S\\Data\\BMap_No1: map 1: cell (0,0): character 250"), std::string::npos)
+        << out;
+}
+
 TEST_F(ToolTest, OrdersAboveTwoFiftyFiveAreLeftAfterTheRepair)
 {
     copySample("Islands");
