@@ -256,14 +256,15 @@ bool HImage::draw(HImage* target, int x, int y)
     return draw(target, x, y, m_width, m_height, 0, 0);
 }
 
-// GDI to GDI is a block copy. GDI to Direct3D copies pixels: the source rows are bottom-up,
-// pixels of the target's transparent colour are skipped and the others get alpha 255.
+// GDI to GDI is a block copy. GDI to Direct3D (or to a memory image) copies pixels: the source
+// rows are bottom-up, pixels of the target's transparent colour are skipped and the others get
+// alpha 255.
 bool HImage::draw(HImage* target, int x, int y, int w, int h, int sx, int sy)
 {
     if (target == nullptr) {
         return false;
     }
-    if (target->getType() == TYPE_DIRECTX) {
+    if (target->getType() != TYPE_GDI) {
         return copyToDirectX(target, x, y, w, h, sx, sy);
     }
     return drawToDC(target->getDC(), x, y, w, h, sx, sy);

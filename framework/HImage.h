@@ -22,7 +22,8 @@ class HGraphics;
 // reads the bitmap again.
 class HImage : public HObject {
 public:
-    enum Type : int32_t { TYPE_GDI = 1, TYPE_DIRECTX = 2 };
+    // A memory image (HMemoryImage) has pixels like a Direct3D image's but no device behind it.
+    enum Type : int32_t { TYPE_GDI = 1, TYPE_DIRECTX = 2, TYPE_MEMORY = 3 };
 
     // 1 x 1 pixels, compatible with the screen.
     HImage();
