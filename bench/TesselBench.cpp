@@ -23,7 +23,10 @@
 #include "sample/SGChipPainter.h"
 #include "sample/SGScenario.h"
 #include "scenario/ZDAreaMapData.h"
+#include "editor/BMData.h"
 #include "tool/TCCommand.h"
+#include "tool/TCPicture.h"
+#include "tool/TCPngFile.h"
 #endif
 
 namespace {
@@ -159,9 +162,38 @@ void benchCheck(const std::string& label, const std::string& folder, int rounds)
            seconds * 1e3 / rounds, rounds, status);
 }
 
+// The companion's map pictures of a loaded scenario: the editor's layers drawn and blended,
+// then encoded as PNG, one map after the other.
+void benchPictures(const std::string& folder)
+{
+    BMData* data = BMData::getInstance(true);
+    data->load(HFile(folder), HFile());
+    uint32_t maps = data->getAreaCount();
+    std::vector<uint32_t> pixels;
+    std::string png;
+    std::string error;
+    double drawing = 0;
+    double encoding = 0;
+    size_t bytes = 0;
+    for (uint32_t map = 1; map <= maps; ++map) {
+        Clock::time_point start = Clock::now();
+        TCPicture::draw(map, TCPicture::DEFAULT_LAYERS, &pixels);
+        drawing += secondsSince(start);
+        start = Clock::now();
+        TCPngFile::encode(pixels.data(), TCPicture::WIDTH, TCPicture::HEIGHT, &png, &error);
+        encoding += secondsSince(start);
+        bytes += png.size();
+    }
+    BMData::deleteInstance();
+    printf("pictures: %u maps, %.1f ms each: drawn in %.1f ms, encoded in %.1f ms (%zu KB of PNG each)\n",
+           maps, (drawing + encoding) * 1e3 / maps, drawing * 1e3 / maps, encoding * 1e3 / maps,
+           bytes / 1024 / std::max<uint32_t>(maps, 1));
+}
+
 void benchScenarios()
 {
     benchOpen("sample Default", sampleGame() + "\\Default", 50);
+    benchPictures(sampleGame() + "\\Default");
 
     std::filesystem::path root = std::filesystem::temp_directory_path() / "tessel-bench";
     std::filesystem::create_directories(root);

@@ -7,6 +7,8 @@
 #include "scenario/ZDBMap.h"
 #include "tool/TCDiff.h"
 #include "tool/TCJson.h"
+#include "tool/TCPicture.h"
+#include "tool/TCPngFile.h"
 #include "tool/TCScenario.h"
 
 namespace {
@@ -388,4 +390,62 @@ int TCCommand::diff(const std::string& before, const std::string& after, bool js
     document.endObject();
     *out += json ? document.text() : text;
     return differences == 0 ? STATUS_CLEAN : STATUS_FOUND;
+}
+
+namespace {
+
+// The editor's data instance for the length of one command.
+class EditorData {
+public:
+    EditorData() : m_data(BMData::getInstance(true)) {}
+    ~EditorData() { BMData::deleteInstance(); }
+    EditorData(const EditorData&) = delete;
+    EditorData& operator=(const EditorData&) = delete;
+    BMData* get() const { return m_data; }
+
+private:
+    BMData* m_data;  // the instance
+};
+
+// An area number of 1..areas written in decimal digits; 0 for anything else.
+uint32_t areaNumber(const std::string& text, uint32_t areas)
+{
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos) {
+        return 0;
+    }
+    uint32_t number = static_cast<uint32_t>(std::stoul(text));
+    return number <= areas ? number : 0;
+}
+
+}  // namespace
+
+int TCCommand::picture(const std::string& folder, const std::string& area, const std::string& file,
+                       uint32_t layers, std::string* out, std::string* err)
+{
+    EditorData data;
+    TCScenario scenario(folder, data.get());
+    TCJson ignored;
+    if (!load(&scenario, folder, &ignored, err)) {
+        return STATUS_ERROR;
+    }
+    uint32_t areas = data.get()->getAreaCount();
+    uint32_t map = areaNumber(area, areas);
+    if (map == 0) {
+        *err += HText::format("no area %s in %s: its areas are 1 to %u\n", area.c_str(), folder.c_str(),
+                              areas);
+        return STATUS_ERROR;
+    }
+    std::vector<uint32_t> pixels;
+    std::string error;
+    if (!TCPicture::draw(map, layers, &pixels)) {
+        *err += HText::format("cannot draw map %u of %s\n", map, folder.c_str());
+        return STATUS_ERROR;
+    }
+    if (!TCPngFile::write(HFile(file), pixels.data(), TCPicture::WIDTH, TCPicture::HEIGHT, &error)) {
+        *err += error + "\n";
+        return STATUS_ERROR;
+    }
+    *out += HText::format("wrote %s: map %u of %s, %d x %d pixels\n", file.c_str(), map, folder.c_str(),
+                          TCPicture::WIDTH, TCPicture::HEIGHT);
+    return STATUS_CLEAN;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -23,4 +24,8 @@ public:
     // equal, FOUND when they differ, ERROR when one cannot be read.
     static int diff(const std::string& before, const std::string& after, bool json,
                     std::string* out, std::string* err);
+    // Draws the map of an area (its number) of a scenario folder, the layers given as view
+    // flags, into a PNG file. CLEAN when the file is written, ERROR otherwise.
+    static int picture(const std::string& folder, const std::string& area, const std::string& file,
+                       uint32_t layers, std::string* out, std::string* err);
 };

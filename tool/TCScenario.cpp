@@ -66,7 +66,11 @@ TCFinding fileFinding(TCFinding::Kind kind, const std::string& file, uint32_t ma
 
 }  // namespace
 
-TCScenario::TCScenario(const std::string& folder) : m_folder(folder) {}
+TCScenario::TCScenario(const std::string& folder, BMData* data)
+    : m_folder(folder), m_ownData(data == nullptr ? new BMData() : nullptr),
+      m_data(data == nullptr ? m_ownData.get() : data)
+{
+}
 
 bool TCScenario::load()
 {
@@ -82,10 +86,10 @@ bool TCScenario::load()
     }
     {
         TCReadRecorder recorder;
-        m_loaded = m_data.load(folder, HFile());
+        m_loaded = m_data->load(folder, HFile());
         m_read = recorder.takeFiles();
     }
-    if (m_read.count(m_data.getAreaDataFile().getPath()) == 0) {
+    if (m_read.count(m_data->getAreaDataFile().getPath()) == 0) {
         m_error = "cannot read its area list Data\\AreaData";
         return false;
     }
@@ -95,41 +99,41 @@ bool TCScenario::load()
 std::vector<TCFinding> TCScenario::check()
 {
     std::vector<TCFinding> maps;
-    m_mapFiles.assign(m_data.getAreaCount(), MAP_SAME);
-    for (uint32_t index = 0; index < m_data.getAreaCount(); ++index) {
+    m_mapFiles.assign(m_data->getAreaCount(), MAP_SAME);
+    for (uint32_t index = 0; index < m_data->getAreaCount(); ++index) {
         checkMap(index, &maps);
     }
     std::vector<TCFinding> findings;
     checkAreas(&findings);
     findings.insert(findings.end(), maps.begin(), maps.end());
     checkTemporaries(&findings);
-    checkChips(m_data.getCharacterImageFile(), m_data.getCharacterImage(), kCharacterChips,
+    checkChips(m_data->getCharacterImageFile(), m_data->getCharacterImage(), kCharacterChips,
                "BMAPCHAR.BMP", &findings);
-    checkChips(m_data.getObjectImageFile(), m_data.getObjectImage(), kObjectChips, "BMAPOBJ.BMP",
+    checkChips(m_data->getObjectImageFile(), m_data->getObjectImage(), kObjectChips, "BMAPOBJ.BMP",
                &findings);
     return findings;
 }
 
 void TCScenario::checkAreas(std::vector<TCFinding>* findings)
 {
-    std::string path = m_data.getAreaDataFile().getPath();
-    uint32_t count = m_data.getAreaCount();
+    std::string path = m_data->getAreaDataFile().getPath();
+    uint32_t count = m_data->getAreaCount();
     for (uint32_t index = 0; index < count; ++index) {
-        ZDEditArea* area = m_data.getArea(index);
+        ZDEditArea* area = m_data->getArea(index);
         TCAreaCheck::checkLine(area->getLoaded(), path, findings);
         TCAreaCheck::checkLinks(area->getLoaded(), count, path, findings);
         // A map that could not be read says nothing about the counts its line should hold.
         if (m_mapFiles[index] == MAP_UNREADABLE) {
             continue;
         }
-        m_data.correct(index + 1);
+        m_data->correct(index + 1);
         TCAreaCheck::checkCounts(area->getLoaded(), *area, path, findings);
     }
 }
 
 void TCScenario::checkMap(uint32_t index, std::vector<TCFinding>* findings)
 {
-    ZDEditBMap* map = m_data.getBMap(index);
+    ZDEditBMap* map = m_data->getBMap(index);
     HFile file = map->getFile();
     std::string path = file.getPath();
     uint32_t number = map->getNumber();
@@ -157,10 +161,10 @@ void TCScenario::checkMap(uint32_t index, std::vector<TCFinding>* findings)
 
 void TCScenario::checkTemporaries(std::vector<TCFinding>* findings)
 {
-    HFile areaData = m_data.getAreaDataFile();
+    HFile areaData = m_data->getAreaDataFile();
     std::vector<std::string> targets = {areaData.getName()};
-    for (uint32_t index = 0; index < m_data.getAreaCount(); ++index) {
-        targets.push_back(m_data.getBMap(index)->getFile().getName());
+    for (uint32_t index = 0; index < m_data->getAreaCount(); ++index) {
+        targets.push_back(m_data->getBMap(index)->getFile().getName());
     }
     m_temporaries.clear();
     for (const std::string& name : filesIn(areaData.getDirectory())) {
@@ -216,17 +220,17 @@ bool TCScenario::repair(Repair* result)
         if (m_mapFiles[index] != MAP_DIFFERS) {
             continue;
         }
-        bool saved = m_data.saveBMap(index);
-        (saved ? result->written : result->failed).push_back(m_data.getBMap(index)->getFile().getPath());
+        bool saved = m_data->saveBMap(index);
+        (saved ? result->written : result->failed).push_back(m_data->getBMap(index)->getFile().getPath());
         ok = saved && ok;
     }
     bool areasChanged = false;
-    for (uint32_t index = 0; index < m_data.getAreaCount(); ++index) {
-        areasChanged = areasChanged || m_data.getArea(index)->isModified();
+    for (uint32_t index = 0; index < m_data->getAreaCount(); ++index) {
+        areasChanged = areasChanged || m_data->getArea(index)->isModified();
     }
     if (areasChanged) {
-        bool saved = m_data.save();
-        (saved ? result->written : result->failed).push_back(m_data.getAreaDataFile().getPath());
+        bool saved = m_data->save();
+        (saved ? result->written : result->failed).push_back(m_data->getAreaDataFile().getPath());
         ok = saved && ok;
     }
     return ok;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,8 @@ public:
         std::vector<std::string> failed;   // files that could not be written or removed
     };
 
-    explicit TCScenario(const std::string& folder);
+    // The scenario is loaded into data (not owned), or into a data object of its own.
+    explicit TCScenario(const std::string& folder, BMData* data = nullptr);
     TCScenario(const TCScenario&) = delete;
     TCScenario& operator=(const TCScenario&) = delete;
 
@@ -26,7 +28,7 @@ public:
     // area list cannot be read; a missing or damaged map or chip bitmap is a finding instead.
     bool load();
     const std::string& getError() const { return m_error; }
-    BMData& getData() { return m_data; }
+    BMData& getData() { return *m_data; }
 
     // Every finding, file by file: the area list, the maps in area order, temporaries left
     // behind, the chip bitmaps. Runs the editor's repair on the loaded data as it goes.
@@ -47,7 +49,8 @@ private:
 
     std::string m_folder;
     std::string m_error;
-    BMData m_data;
+    std::unique_ptr<BMData> m_ownData;
+    BMData* m_data;  // not owned, unless it is m_ownData
     bool m_loaded = false;  // the editor's load reported no failure
     std::map<std::string, std::string> m_read;  // every file the load read, by path
     std::vector<MapFile> m_mapFiles;  // by map index: the file against what a save writes

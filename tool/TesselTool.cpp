@@ -13,6 +13,7 @@
 
 #include "framework/HText.h"
 #include "tool/TCCommand.h"
+#include "tool/TCPicture.h"
 
 namespace {
 
@@ -21,6 +22,10 @@ const char* const kUsage =
     "  check [--json] <scenario folder>...    list what the editor's load and repair would change\n"
     "  repair [--json] <scenario folder>...   save those changes, then check again\n"
     "  diff [--json] <old> <new>              compare two map files or two scenario folders\n"
+    "  picture [--show <layers>] <scenario folder> <area> <file.png>\n"
+    "                                         draw a map as the editor does; layers: chips,\n"
+    "                                         objects, placement, grid, chip-numbers,\n"
+    "                                         object-numbers, orders, heights or all\n"
     "exit status: 0 clean or equal, 1 findings or differences, 2 error\n";
 
 // A path as the system takes it: backslashes, and no separator at the end except a drive's
@@ -75,11 +80,17 @@ int main(int argc, char** argv)
     }
     std::string command = argv[1];
     bool json = false;
+    uint32_t layers = TCPicture::DEFAULT_LAYERS;
     std::vector<std::string> arguments;
     for (int i = 2; i < argc; ++i) {
         std::string argument = argv[i];
+        std::string error;
         if (argument == "--json") {
             json = true;
+        } else if (argument == "--show") {
+            if (i + 1 == argc || !TCPicture::parseLayers(argv[++i], &layers, &error)) {
+                return fail(error.empty() ? "--show: no layers" : "--show: " + error);
+            }
         } else if (argument.size() > 1 && argument[0] == '-') {
             return fail("unknown option " + argument);
         } else {
@@ -101,6 +112,11 @@ int main(int argc, char** argv)
             return fail("diff: two map files or two scenario folders");
         }
         status = TCCommand::diff(arguments[0], arguments[1], json, &out, &err);
+    } else if (command == "picture") {
+        if (arguments.size() != 3) {
+            return fail("picture: a scenario folder, an area number and a PNG file");
+        }
+        status = TCCommand::picture(arguments[0], arguments[1], arguments[2], layers, &out, &err);
     } else if (command == "help" || command == "--help" || command == "-h") {
         fputs(kUsage, stdout);
         return TCCommand::STATUS_CLEAN;
