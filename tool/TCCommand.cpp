@@ -180,9 +180,6 @@ int TCCommand::repair(const std::vector<std::string>& folders, bool json, std::s
             continue;
         }
         std::vector<TCFinding> findings = scenario.check();
-        std::vector<TCFinding> repaired;
-        std::copy_if(findings.begin(), findings.end(), std::back_inserter(repaired),
-                     [](const TCFinding& f) { return TCFinding::isRepairable(f.kind); });
         TCScenario::Repair done;
         bool written = scenario.repair(&done);
         for (const std::string& file : done.failed) {
@@ -195,6 +192,10 @@ int TCCommand::repair(const std::vector<std::string>& folders, bool json, std::s
             continue;
         }
         std::vector<TCFinding> left = after.check();
+        // Repaired is what was found before and is not found again.
+        std::vector<TCFinding> repaired;
+        std::copy_if(findings.begin(), findings.end(), std::back_inserter(repaired),
+                     [&left](const TCFinding& f) { return std::find(left.begin(), left.end(), f) == left.end(); });
         status = std::max<int>(status, !written ? STATUS_ERROR
                                        : left.empty() ? STATUS_CLEAN : STATUS_FOUND);
 

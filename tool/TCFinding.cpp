@@ -9,6 +9,13 @@ struct KindInfo {
     bool repairable;
 };
 
+// The repairs of ZDBMap::correct open the list of kinds, in the listener's order.
+static_assert(static_cast<int>(TCFinding::CHARACTER_RANGE) == ZDCorrectionListener::CHARACTER_RANGE
+                  && static_cast<int>(TCFinding::SHAPE) == ZDCorrectionListener::SHAPE
+                  && static_cast<int>(TCFinding::CITY_ORDER) == ZDCorrectionListener::CITY_ORDER
+                  && static_cast<int>(TCFinding::CONNECT_ORDER) == ZDCorrectionListener::CONNECT_ORDER,
+              "TCFinding::Kind starts with ZDCorrectionListener::Kind");
+
 const KindInfo kKinds[TCFinding::KINDS] = {
     {"character-range", true},
     {"object-range", true},
@@ -66,7 +73,6 @@ std::string TCFinding::fieldName(int field)
 TCFinding TCFinding::fromCorrection(const ZDCorrectionListener::Correction& correction)
 {
     TCFinding finding;
-    // The listener's kinds are this class's first kinds, in the same order.
     finding.kind = static_cast<Kind>(correction.kind);
     finding.value = correction.before;
     finding.result = correction.after;
@@ -176,13 +182,13 @@ std::string TCFinding::describe() const
 
 std::string TCFinding::line() const
 {
-    std::string text = file.empty() ? std::string() : file + ": ";
+    std::string out = file.empty() ? std::string() : file + ": ";
     if (map != 0) {
-        bool line = kind == AREA_COUNT || kind == LINK || kind == LINE;
-        text += HText::format("%s %u: ", line ? "area" : "map", map);
+        bool areaLine = kind == AREA_COUNT || kind == LINK || kind == LINE;
+        out += HText::format("%s %u: ", areaLine ? "area" : "map", map);
     }
     if (x >= 0 && y >= 0) {
-        text += HText::format("cell (%d,%d): ", x, y);
+        out += HText::format("cell (%d,%d): ", x, y);
     }
-    return text + describe();
+    return out + describe();
 }

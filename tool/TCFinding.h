@@ -56,6 +56,13 @@ struct TCFinding {
     std::string text;      // LINE: the field as read; CHIPS_MISSING: the bitmap's name
     std::string text2;     // LINE: the field as read back from the written line
 
+    bool operator==(const TCFinding& other) const
+    {
+        return kind == other.kind && file == other.file && map == other.map && x == other.x
+               && y == other.y && index == other.index && value == other.value
+               && result == other.result && text == other.text && text2 == other.text2;
+    }
+
     // The finding for one repair of ZDBMap::correct.
     static TCFinding fromCorrection(const ZDCorrectionListener::Correction& correction);
 

@@ -387,6 +387,9 @@ TEST_F(ToolTest, AFileThatCannotBeWrittenStaysAsItWasAndIsAnError)
     EXPECT_FALSE(TestFolder::exists(mapFile(1) + ".tmp"));
     EXPECT_NE(out.find("left: .\\S\\Data\\BMap_No1: map 1: cell (0,0): character 250"), std::string::npos)
         << out;
+    EXPECT_NE(out.find("S: 1 repair, 1 file written, 0 temporaries removed, 1 finding left\n"),
+              std::string::npos)
+        << out;
 }
 
 TEST_F(ToolTest, OrdersAboveTwoFiftyFiveAreLeftAfterTheRepair)
