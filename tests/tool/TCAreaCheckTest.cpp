@@ -23,14 +23,6 @@ const char* const kLine =
 
 }  // namespace
 
-TEST(AreaCheck, ALineTheEditorWroteReadsBackWhole)
-{
-    std::vector<TCFinding> findings;
-    TCAreaCheck::checkLine(parse(kLine), "Data\\AreaData", &findings);
-    TCAreaCheck::checkLinks(parse(kLine), 16, "Data\\AreaData", &findings);
-    EXPECT_TRUE(findings.empty());
-}
-
 // The editor writes a line into 1024 bytes; a longer music name comes back cut.
 TEST(AreaCheck, AFieldThatDoesNotReadBackIsFoundWithBothValues)
 {
@@ -65,48 +57,6 @@ TEST(AreaCheck, LinksOutsideTheAreaListAreFound)
     EXPECT_EQ(findings[1].value, -3);
     EXPECT_EQ(findings[0].line(),
               "Data\\AreaData: area 4: placement group 1 leads to area 17, which does not exist (16 areas)");
-}
-
-TEST(AreaCheck, CountsTheRepairChangedAreFoundByCategory)
-{
-    ZDArea loaded = parse(kLine);
-    ZDArea repaired(loaded);
-    std::vector<TCFinding> findings;
-    TCAreaCheck::checkCounts(loaded, repaired, "Data\\AreaData", &findings);
-    EXPECT_TRUE(findings.empty());
-
-    repaired.setWallCount(0);
-    repaired.setRoadCount(9);
-    TCAreaCheck::checkCounts(loaded, repaired, "Data\\AreaData", &findings);
-    ASSERT_EQ(findings.size(), 2u);
-    EXPECT_EQ(findings[0].kind, TCFinding::AREA_COUNT);
-    EXPECT_EQ(findings[0].index, 1);  // wall
-    EXPECT_EQ(findings[0].value, 2);
-    EXPECT_EQ(findings[0].result, 0);
-    EXPECT_EQ(findings[1].index, 2);  // road
-    EXPECT_TRUE(TCFinding::isRepairable(findings[1].kind));
-}
-
-TEST(Diff, FieldsComeInLineOrderWithTheirTexts)
-{
-    ZDArea before = parse(kLine);
-    ZDArea after(before);
-    EXPECT_TRUE(TCDiff::fields(before, after).empty());
-    after.setMusic("BGM04");
-    after.setName("Port");
-    after.setLink(1, 0);
-    after.setValue(9, 5);
-    std::vector<TCDiff::Field> fields = TCDiff::fields(before, after);
-    ASSERT_EQ(fields.size(), 4u);
-    EXPECT_EQ(fields[0].field, 1);
-    EXPECT_EQ(fields[0].before, "Harbor");
-    EXPECT_EQ(fields[0].after, "Port");
-    EXPECT_EQ(fields[1].field, 10);
-    EXPECT_EQ(fields[1].before, "-2");
-    EXPECT_EQ(fields[1].after, "5");
-    EXPECT_EQ(TCFinding::fieldName(fields[2].field), "link of group 2");
-    EXPECT_EQ(fields[2].before, "2");
-    EXPECT_EQ(fields[3].field, 19);
 }
 
 TEST(Diff, CellsComeRowByRowAndLayerByLayer)

@@ -123,21 +123,6 @@ TEST(MapCheck, EachKindOfDamageGivesItsOneFinding)
     }
 }
 
-TEST(MapCheck, ACleanMapHasNoFinding)
-{
-    Image image(ZDBMap::IMAGE_SIZE, 0);
-    for (uint32_t x = 0; x < 32; ++x) {
-        image[cell(x, 7)] = 12;
-        image[kObjects + cell(x, 7)] = 16;  // a straight wall
-        image[kOrders + cell(x, 7)] = static_cast<uint8_t>(x);
-        image[kHeights + cell(x, 7)] = 15;
-    }
-    image[kCounts + 4] = 32;
-    putSlot(image, 1, 0, 3, 3);
-    putSlot(image, 1, 1, 4, 3);
-    EXPECT_TRUE(findingsOf(image).empty());
-}
-
 // More than 256 cells of one category get orders up to 299 in memory; the file keeps only the
 // low byte, so each order above 255 is a finding the repair cannot mend.
 TEST(MapCheck, OrdersAboveTwoFiftyFiveAreFoundAsWhatASaveWouldWrap)
