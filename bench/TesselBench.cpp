@@ -11,10 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "bench/EditorBench.h"
 #include "scenario/ZDArea.h"
 #include "scenario/ZDBMap.h"
 
 #if defined(_WIN32)
+#include "bench/DisplayBench.h"
 #include "framework/HDirectX.h"
 #include "framework/HDirectXGraphics.h"
 #include "framework/HDirectXImage.h"
@@ -340,6 +342,14 @@ void benchLayerCopies()
            byChip * 1e3, frame * 1e3);
     HDirectX::uninitialize();
 }
+// The whole map picture (1040 x 1024, the largest view that shows map everywhere) and about
+// the view of the main window at its first size (640 x 480 less frame, menu, scroll bars and
+// status bar).
+void benchDisplays()
+{
+    benchDisplay(sampleGame() + "\\Default", 1040, 1024);
+    benchDisplay(sampleGame() + "\\Default", 608, 386);
+}
 #else
 void benchScenarios()
 {
@@ -354,11 +364,25 @@ void benchLayerCopies()
 
 }  // namespace
 
-int main()
+// "display" as the only argument runs the display's figures alone.
+int main(int argc, char** argv)
 {
+#if defined(_WIN32)
+    if (argc == 2 && std::strcmp(argv[1], "display") == 0) {
+        benchDisplays();
+        return 0;
+    }
+#else
+    (void)argc;
+    (void)argv;
+#endif
     benchMaps();
     benchAreaList();
     benchScenarios();
     benchLayerCopies();
+    benchEditing();
+#if defined(_WIN32)
+    benchDisplays();
+#endif
     return 0;
 }

@@ -21,6 +21,24 @@ struct BMRect {
     void clear() { *this = BMRect(); }
 };
 
+// A few rectangles of pixels, such as the parts of a picture that changed. Rectangles may
+// overlap; past a handful they become the one rectangle around them all.
+class BMRegion {
+public:
+    void add(int x, int y, int width, int height);
+    void clear() { m_count = 0; }
+    bool isEmpty() const { return m_count == 0; }
+    int size() const { return m_count; }
+    const BMRect& operator[](int i) const { return m_rects[i]; }
+    // The parts inside width x height pixels from (0, 0).
+    BMRegion clippedTo(int width, int height) const;
+
+private:
+    static const int LIMIT = 8;
+    BMRect m_rects[LIMIT];
+    int m_count = 0;
+};
+
 // One picture of the display (a map layer, the composed map, a panel, the glyph sheet):
 // drawn into memory when its data changes and shown on every frame. For the Direct3D device
 // a texture follows the pixels: only the part changed since the last frame is copied into
@@ -43,5 +61,5 @@ public:
 private:
     std::unique_ptr<HMemoryImage> m_pixels;
     std::unique_ptr<HDirectXImage> m_texture;
-    BMRect m_dirty;  // the part of the pixels not yet in the texture
+    BMRegion m_dirty;  // the parts of the pixels not yet in the texture
 };

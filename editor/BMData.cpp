@@ -56,21 +56,21 @@ ZDEditArea* BMData::areaOf(uint32_t number) const
     return getArea((number == 0 ? m_current : number) - 1);
 }
 
-bool BMData::checkCell(const char* operation, int type, uint32_t number, uint32_t x, uint32_t y,
-                       bool needArea) const
+ZDEditBMap* BMData::checkCell(const char* operation, int type, uint32_t number, uint32_t x,
+                              uint32_t y, bool needArea) const
 {
-    std::string name(operation);
     if (x >= ZDBMap::SIZE || y >= ZDBMap::SIZE) {
         // Only a report: the map's own accessors then answer 0 or store nothing.
-        HLOG_INFO((name + ":error out of point").c_str());
+        HLOG_INFO((std::string(operation) + ":error out of point").c_str());
         debug("%s:x=%u y=%u type=%d", operation, x, y, type);
     }
-    if (mapOf(number) == nullptr || (needArea && areaOf(number) == nullptr)) {
-        HLOG_INFO((name + ":error out of index").c_str());
+    ZDEditBMap* map = mapOf(number);
+    if (map == nullptr || (needArea && areaOf(number) == nullptr)) {
+        HLOG_INFO((std::string(operation) + ":error out of index").c_str());
         debug("%s:index=%u type=%d", operation, number, type);
-        return false;
+        return nullptr;
     }
-    return true;
+    return map;
 }
 
 void BMData::unknownType(const char* operation, int type) const
@@ -81,10 +81,10 @@ void BMData::unknownType(const char* operation, int type) const
 
 uint8_t BMData::getByte(int type, uint32_t number, uint32_t x, uint32_t y) const
 {
-    if (!checkCell("getByte", type, number, x, y, type == TYPE_LINK)) {
+    const ZDEditBMap* map = checkCell("getByte", type, number, x, y, type == TYPE_LINK);
+    if (map == nullptr) {
         return 0;
     }
-    const ZDEditBMap* map = mapOf(number);
     switch (type) {
     case TYPE_CHARACTER: return map->getCharacter(x, y);
     case TYPE_OBJECT: return map->getObject(x, y);
@@ -97,10 +97,10 @@ uint8_t BMData::getByte(int type, uint32_t number, uint32_t x, uint32_t y) const
 
 void BMData::setByte(int type, uint8_t value, uint32_t number, uint32_t x, uint32_t y)
 {
-    if (!checkCell("setByte", type, number, x, y, false)) {
+    ZDEditBMap* map = checkCell("setByte", type, number, x, y, false);
+    if (map == nullptr) {
         return;
     }
-    ZDEditBMap* map = mapOf(number);
     switch (type) {
     case TYPE_CHARACTER: map->setCharacter(x, y, value); break;
     case TYPE_OBJECT: map->setObject(x, y, value); break;
@@ -112,10 +112,10 @@ void BMData::setByte(int type, uint8_t value, uint32_t number, uint32_t x, uint3
 
 uint32_t BMData::getWord(int type, uint32_t number, uint32_t x, uint32_t y) const
 {
-    if (!checkCell("getWord", type, number, x, y, false)) {
+    const ZDEditBMap* map = checkCell("getWord", type, number, x, y, false);
+    if (map == nullptr) {
         return 0;
     }
-    const ZDEditBMap* map = mapOf(number);
     switch (type) {
     case TYPE_ORDER: return map->getOrder(x, y);
     case TYPE_CITY_COUNT: return map->getCityCount();
@@ -129,10 +129,10 @@ uint32_t BMData::getWord(int type, uint32_t number, uint32_t x, uint32_t y) cons
 
 void BMData::setWord(int type, uint16_t value, uint32_t number, uint32_t x, uint32_t y)
 {
-    if (!checkCell("setWord", type, number, x, y, false)) {
+    ZDEditBMap* map = checkCell("setWord", type, number, x, y, false);
+    if (map == nullptr) {
         return;
     }
-    ZDEditBMap* map = mapOf(number);
     switch (type) {
     case TYPE_ORDER: map->setOrder(x, y, value); break;
     case TYPE_CONNECT_ORDER: map->setConnectOrder(x, y, value); break;
@@ -142,10 +142,10 @@ void BMData::setWord(int type, uint16_t value, uint32_t number, uint32_t x, uint
 
 void BMData::restore(int type, uint32_t number, uint32_t x, uint32_t y)
 {
-    if (!checkCell("getByte", type, number, x, y, false)) {
+    ZDEditBMap* map = checkCell("getByte", type, number, x, y, false);
+    if (map == nullptr) {
         return;
     }
-    ZDEditBMap* map = mapOf(number);
     const ZDBMap& loaded = map->getLoaded();
     switch (type) {
     case TYPE_CHARACTER: map->setCharacter(x, y, loaded.getCharacter(x, y)); break;
@@ -184,10 +184,10 @@ void BMData::correct(uint32_t number)
 
 std::string BMData::getString(int type, uint32_t number, uint32_t x, uint32_t y) const
 {
-    if (!checkCell("getString", type, number, x, y, true)) {
+    const ZDEditBMap* map = checkCell("getString", type, number, x, y, true);
+    if (map == nullptr) {
         return std::string();
     }
-    const ZDEditBMap* map = mapOf(number);
     const ZDEditArea* area = areaOf(number);
     const uint32_t areaNumber = static_cast<uint32_t>(area->getNumber());
     switch (type) {

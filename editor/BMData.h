@@ -55,8 +55,8 @@ private:
     // The map of a number (0: the current one); nullptr when there is none.
     ZDEditBMap* mapOf(uint32_t number) const;
     ZDEditArea* areaOf(uint32_t number) const;
-    // The checks every access runs first; false when there is no map for the number.
-    bool checkCell(const char* operation, int type, uint32_t number, uint32_t x, uint32_t y,
+    // The checks every access runs first: the map of the number, or nullptr when there is none.
+    ZDEditBMap* checkCell(const char* operation, int type, uint32_t number, uint32_t x, uint32_t y,
                    bool needArea) const;
     void unknownType(const char* operation, int type) const;
 

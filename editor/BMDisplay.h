@@ -8,6 +8,7 @@
 #include "editor/BMConstants.h"
 #include "framework/HObject.h"
 
+struct BMChange;
 class BMData;
 class BMEditor;
 class BMRenderer;
@@ -81,6 +82,8 @@ public:
     bool getBorderToggle() const;
     void resetState();
     BMUndoList* getUndoList() const;
+    // The windowless engine holding the editing state (for the renderer and the tests).
+    BMEditor& getEditor() const { return *m_editor; }
 
     // Pointer input, in view pixels; each returns whether the event was used.
     bool pressLeft(int px, int py);
@@ -109,8 +112,9 @@ public:
     void changeAreaSelection(uint32_t from, uint32_t to);
     std::string copySelection() const;
     // False when the text was refused as a whole (a line out of range or not a record);
-    // nothing changed then.
+    // nothing changed then, and getPasteError tells the user why (Shift-JIS).
     bool pasteSelection(const std::string& text);
+    std::string getPasteError() const;
     uint32_t nextOrder(int kind) const;
 
     // Border tracing.
@@ -144,28 +148,34 @@ public:
     void repaint();
 
 private:
+    // Draws again what the change reports, moves the status text and the view with it, and
+    // asks for a paint.
+    void apply(const BMChange& change);
+    // Writes the cursor position into the status bar.
+    void showCursor();
+    // The hot spot under view pixel (px, py) among the visible panels, 0 for none; a hit in
+    // the chooser's lists or grids also sets the chooser index.
+    int hitHotSpot(int px, int py);
+    // Sets each given spot's hover mark from whether (p, q) lies in it; true if one changed.
+    bool hoverSpots(int first, int last, int p, int q);
+    // Sends a scroll request (the scroll-bar code and, for code 4, the position) to the main
+    // window for a shown bar.
+    void sendScroll(HScrollBar* bar, int code, int position);
+    // A thumb position request for the bar, limited to its range.
+    void scrollBarTo(HScrollBar* bar, int position);
+
     HWindow* m_window = nullptr;            // not owned
     HScrollBar* m_verticalBar = nullptr;    // not owned
     HScrollBar* m_horizontalBar = nullptr;  // not owned
     BMData* m_data = nullptr;               // not owned
+    std::unique_ptr<BMEditor> m_editor;
     std::unique_ptr<BMRenderer> m_renderer;
-    // FIXME: the editing state moves into the engine (BMEditor).
-    int m_editMode = MODE_CHAR;
-    int m_shape = SHAPE_FREE;
-    int m_mouseMode = MOUSE_SELECT;
-    int m_cursor = 0;
-    uint32_t m_marks[MAP_CELLS] = {};
-    int m_character = 1;
-    int m_object = 1;
-    int m_height = 1;
-    int m_groupIndex = 0;
-    bool m_borderToggle = true;
     int m_scrollX = 0;
     int m_scrollY = 0;
     int m_viewWidth = 0;
     int m_viewHeight = 0;
-    int m_dragX = -1;  // drag anchor cell; also the scroll origin of a pan
-    int m_dragY = -1;
+    BMPoint m_anchor = {-1, -1};  // the drag's anchor cell; x = -1 while no drag runs
+    BMPoint m_panOrigin = {0, 0};  // the scroll bars' positions when a pan began
     uint32_t m_viewFlags = VIEW_INITIAL;
     uint8_t m_hoverMarks[93] = {};
     int m_chooserPage = 1;

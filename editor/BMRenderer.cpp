@@ -111,7 +111,10 @@ void BMRenderer::touchImage(Image image, int x, int y, int width, int height)
 void BMRenderer::resetImageBuffer()
 {
     HLOG_START("resetImageBuffer");
-    drawGlyphSheet();
+    // The sheet depends on nothing that changes: it is drawn once for the images' life.
+    if (getImage(IMAGE_GLYPHS) == nullptr) {
+        drawGlyphSheet();
+    }
     drawCharLayer(-1, -1);
     drawObjLayer(-1, -1);
     drawNumberLayer(-1, -1);
@@ -542,11 +545,11 @@ void BMRenderer::compose(const BMRect& area)
     }
 }
 
-void BMRenderer::drawDisplay(HGraphics* graphics)
+bool BMRenderer::composeFrame()
 {
     BMPoint view = m_display.getViewSize();
-    if (graphics == nullptr || view.x <= 0 || view.y <= 0) {
-        return;
+    if (view.x <= 0 || view.y <= 0) {
+        return false;
     }
     if (m_frame == nullptr || m_frame->getPixels() == nullptr
         || m_frame->getPixels()->getWidth() != view.x || m_frame->getPixels()->getHeight() != view.y) {
@@ -554,7 +557,7 @@ void BMRenderer::drawDisplay(HGraphics* graphics)
         m_stale.add(0, 0, view.x, view.y);
     }
     if (m_frame->getPixels() == nullptr) {
-        return;
+        return false;
     }
     FrameState state = frameState();
     if (!(state == m_shown)) {
@@ -566,18 +569,24 @@ void BMRenderer::drawDisplay(HGraphics* graphics)
         m_shownRate = m_frameRate.getFPS();
         m_stale.add(view.x - 18, 0, 16, kSmallCell[1]);
     }
-    BMRect area;
-    area.add(std::max(m_stale.left, 0), std::max(m_stale.top, 0),
-             std::min(m_stale.right, view.x) - std::max(m_stale.left, 0),
-             std::min(m_stale.bottom, view.y) - std::max(m_stale.top, 0));
-    if (!area.isEmpty()) {
+    BMRegion stale = m_stale.clippedTo(view.x, view.y);
+    for (int i = 0; i < stale.size(); ++i) {
+        const BMRect& area = stale[i];
         compose(area);
         m_frame->touch(area.left, area.top, area.width(), area.height());
     }
     m_stale.clear();
+    return true;
+}
+
+void BMRenderer::drawDisplay(HGraphics* graphics)
+{
+    if (graphics == nullptr || !composeFrame()) {
+        return;
+    }
     HImage* picture = m_frame->forDevice(graphics);
     if (picture != nullptr) {
-        graphics->drawImage(picture, 0, 0, view.x, view.y, 0, 0);
+        graphics->drawImage(picture, 0, 0, picture->getWidth(), picture->getHeight(), 0, 0);
     }
 }
 

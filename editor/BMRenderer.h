@@ -63,7 +63,12 @@ public:
     // Digits copied from the glyph sheet; the style bits choose the strip and the alignment.
     void drawNumber(HImage* target, int x, int y, uint32_t value, int digits, uint32_t style);
     void drawNumber(HGraphics* target, int x, int y, uint32_t value, int digits, uint32_t style);
+    // One frame: composed where something changed since the last one, then handed to the
+    // device as one picture.
     void drawDisplay(HGraphics* graphics);
+    // Counts a frame and composes the frame picture where something changed, without drawing
+    // it; false when there is no picture (an empty view, or no memory for it).
+    bool composeFrame();
     bool updateTitle();
     void redrawLayers(uint32_t redraw, const std::vector<uint16_t>* cells);
 
@@ -124,7 +129,7 @@ private:
     // The frame in the size of the view, the part of it that no longer shows the images, and
     // what it was composed with.
     std::unique_ptr<BMCanvas> m_frame;
-    BMRect m_stale;
+    BMRegion m_stale;
     FrameState m_shown;
     int m_shownRate = -1;
     // The look each cell of the mark overlay was last drawn with; valid while

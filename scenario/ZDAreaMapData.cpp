@@ -3,11 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "framework/HApplication.h"
 #include "framework/HFileReader.h"
 #include "framework/HFileWriter.h"
-#include "framework/HImage.h"
-#include "framework/HImageLoader.h"
 #include "framework/HText.h"
 #include "scenario/ZDArea.h"
 
@@ -72,7 +69,7 @@ ZDAreaMapData::~ZDAreaMapData()
 
 HFile ZDAreaMapData::getGameDirectory()
 {
-    std::string text = HApplication::getRegistryString(REGISTRY_PATH);
+    std::string text = readInstallDirectory();
     // "C:\Game\" would leave the path without a name; a drive's root keeps its separator.
     while (text.size() > 3 && endsWithSeparator(text)) {
         text.pop_back();
@@ -101,7 +98,7 @@ void ZDAreaMapData::clear()
     HLOG_START("clear");
     m_areas.clear();
     m_maps.clear();
-    for (std::unique_ptr<HImage>& image : m_images) {
+    for (auto& image : m_images) {
         image.reset();
     }
     HLOG_END("clear");
@@ -222,19 +219,6 @@ bool ZDAreaMapData::readMaps()
         m_maps.back()->correct();
     }
     return ok;
-}
-
-bool ZDAreaMapData::readImage(Picture picture, const char* failure)
-{
-    if (m_pictures[picture].isEmpty()) {
-        return true;
-    }
-    m_images[picture].reset(new HImage());
-    if (HImageLoader::loadImageFile(m_pictures[picture], m_images[picture].get(), true) != 0) {
-        HLOG_INFO(failure);
-        return false;
-    }
-    return true;
 }
 
 bool ZDAreaMapData::save()

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "framework/HFile.h"
@@ -22,6 +23,10 @@ class HImage;
 //
 // Loading never writes; saving writes each file through a temporary that replaces the file
 // only once it is complete.
+//
+// The areas and maps build on every platform. The registry and the chip pictures are the
+// Windows side (ZDAreaMapDataWin32.cpp); the host build has neither (ZDAreaMapDataPosix.cpp),
+// so there the install directory is empty and no picture is loaded.
 class ZDAreaMapData : public HObject {
 public:
     // The game's install directory in the registry.
@@ -73,6 +78,13 @@ private:
     bool readAreas();
     bool readMaps();
     bool readImage(Picture picture, const char* failure);
+    // The registry's install directory text; empty when it cannot be read.
+    static std::string readInstallDirectory();
+
+    // Images are deleted where the platform's image class is known.
+    struct ImageDeleter {
+        void operator()(HImage* image) const;
+    };
 
     HFile m_scenario;
     HFile m_areaData;
@@ -81,5 +93,5 @@ private:
     std::vector<std::unique_ptr<ZDEditArea>> m_areas;
     std::vector<std::unique_ptr<ZDEditBMap>> m_maps;
     // Character and object chips; the other two slots are never filled here.
-    std::unique_ptr<HImage> m_images[PICTURES];
+    std::unique_ptr<HImage, ImageDeleter> m_images[PICTURES];
 };

@@ -15,6 +15,7 @@
 #include "framework/HBitmapHeader.h"
 #include "fuzz/FuzzAreaList.h"
 #include "fuzz/FuzzBitmapHeader.h"
+#include "fuzz/FuzzClipboardText.h"
 #include "fuzz/FuzzMapImage.h"
 #include "fuzz/FuzzProperties.h"
 #include "tests/support/TestFolder.h"
@@ -156,6 +157,12 @@ TEST(FuzzReplay, BitmapHeaders)
 {
     replay({"fuzz_bitmap_header", FuzzBitmapHeader::FILE_NAME, FuzzBitmapHeader::MAX_LENGTH,
             FuzzBitmapHeader::check});
+}
+
+TEST(FuzzReplay, ClipboardTexts)
+{
+    replay({"fuzz_clipboard_text", FuzzClipboardText::FILE_NAME, FuzzClipboardText::MAX_LENGTH,
+            FuzzClipboardText::check});
 }
 
 #ifdef _WIN32

@@ -1,0 +1,221 @@
+#include "bench/DisplayBench.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include <d3d9.h>
+
+#include "editor/BMData.h"
+#include "editor/BMDisplay.h"
+#include "editor/BMRenderer.h"
+#include "framework/HDirectX.h"
+#include "framework/HDirectXGraphics.h"
+#include "framework/HWin32.h"
+#include "framework/HWindowsGraphics.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+const int kRounds = 101;
+
+double millisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// User and kernel time of the whole process (the Direct3D work of Wine and Mesa runs on
+// threads of its own), so that a busy machine does not inflate the figures.
+double processMilliseconds()
+{
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    auto ticks = [](const FILETIME& time) {
+        return static_cast<double>(static_cast<uint64_t>(time.dwHighDateTime) << 32 | time.dwLowDateTime);
+    };
+    return (ticks(kernel) + ticks(user)) / 1e4;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+// Medians of the phases of one step, from an idle device to the frame on the window:
+// drawing into the images, composing the frame picture in memory, handing it to the device
+// (for Direct3D the copy of the changed part into the texture and the quad), ending the frame
+// (present or GDI copy) and waiting until the device has done everything.
+struct Phases {
+    std::vector<double> draw, compose, upload, present, finish, total;
+    double processTime = 0;  // mean per step
+
+    void print(const char* label) const
+    {
+        std::printf("display: %-28s %6.2f ms (draw %.2f, compose %.2f, upload %.2f, present %.2f, "
+                    "finish %.2f); process time %.2f ms\n",
+                    label, median(total), median(draw), median(compose), median(upload),
+                    median(present), median(finish), processTime);
+    }
+};
+
+// Waits until the device has carried out everything it was given, the present included.
+void waitForDevice(HGraphics* graphics)
+{
+    auto* device = static_cast<IDirect3DDevice9*>(graphics->getDrawingHandle());
+    IDirect3DQuery9* query = nullptr;
+    if (graphics->getType() != HGraphics::TYPE_DIRECTX || device == nullptr
+        || FAILED(device->CreateQuery(D3DQUERYTYPE_EVENT, &query))) {
+        GdiFlush();
+        return;
+    }
+    query->Issue(D3DISSUE_END);
+    while (query->GetData(nullptr, 0, D3DGETDATA_FLUSH) == S_FALSE) {
+    }
+    query->Release();
+}
+
+HWND makeWindow(int width, int height)
+{
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "TesselDisplayBench";
+    RegisterClassA(&windowClass);
+    return CreateWindowExA(0, "TesselDisplayBench", "display bench", WS_POPUP | WS_VISIBLE, 0, 0,
+                           width, height, nullptr, nullptr, windowClass.hInstance, nullptr);
+}
+
+void pump()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageA(&message);
+    }
+}
+
+// Runs change (the drawing of one step) and then one frame, kRounds times, each from an idle
+// device.
+Phases measure(BMRenderer& renderer, HGraphics* graphics, HWND window,
+               const std::function<void(int)>& change)
+{
+    Phases phases;
+    double processStart = processMilliseconds();
+    for (int round = 0; round < kRounds; ++round) {
+        waitForDevice(graphics);
+        pump();
+        Clock::time_point start = Clock::now();
+        change(round);
+        Clock::time_point drawn = Clock::now();
+        renderer.composeFrame();
+        Clock::time_point composed = Clock::now();
+        InvalidateRect(window, nullptr, FALSE);
+        graphics->begin();
+        renderer.drawDisplay(graphics);
+        Clock::time_point uploaded = Clock::now();
+        graphics->end();
+        Clock::time_point presented = Clock::now();
+        waitForDevice(graphics);
+        auto between = [](Clock::time_point from, Clock::time_point to) {
+            return std::chrono::duration<double, std::milli>(to - from).count();
+        };
+        phases.draw.push_back(between(start, drawn));
+        phases.compose.push_back(between(drawn, composed));
+        phases.upload.push_back(between(composed, uploaded));
+        phases.present.push_back(between(uploaded, presented));
+        phases.finish.push_back(millisecondsSince(presented));
+        phases.total.push_back(millisecondsSince(start));
+    }
+    phases.processTime = (processMilliseconds() - processStart) / kRounds;
+    return phases;
+}
+
+void benchDevice(BMDisplay& display, BMRenderer& renderer, HGraphics* graphics, HWND window,
+                 const char* device)
+{
+    BMData* data = display.getData();
+    std::printf("display: %s, view %d x %d, every layer and panel shown\n", device,
+                display.getViewSize().x, display.getViewSize().y);
+    renderer.resetImageBuffer();
+    measure(renderer, graphics, window, [](int) {}).print("frame");
+    measure(renderer, graphics, window, [&](int round) {
+        display.setCellMark(round % MAP_SIZE, (round / MAP_SIZE) % MAP_SIZE, CELL_PENDING, true);
+        renderer.drawMarkOverlay();
+    }).print("drag step (overlay)");
+    measure(renderer, graphics, window, [&](int round) {
+        int x = round % MAP_SIZE;
+        int y = (round * 7) % MAP_SIZE;
+        data->setByte(BMData::TYPE_CHARACTER, static_cast<uint8_t>(round % 240), 0, x, y);
+        std::vector<uint16_t> cells = {static_cast<uint16_t>(y * MAP_SIZE + x)};
+        renderer.redrawLayers(REDRAW_CHAR | REDRAW_NUMBER | REDRAW_AREA_INFO | REDRAW_TITLE, &cells);
+    }).print("one-cell character edit");
+    measure(renderer, graphics, window, [&](int) {
+        renderer.drawCharLayer(-1, -1);
+    }).print("character layer redrawn");
+    uint32_t maps = data->getAreaCount();
+    measure(renderer, graphics, window, [&](int round) {
+        data->setCurrent(static_cast<uint32_t>(round) % maps + 1);
+        display.resetState();
+        display.setupChooserPage();
+        renderer.resetImageBuffer();
+    }).print("map switch");
+    measure(renderer, graphics, window, [&](int round) {
+        display.setHoverMark(0, 0);
+        display.setHoverMark(36 + round % 16, 1);
+        renderer.drawChooser();
+    }).print("chooser hover (area page)");
+    data->setCurrent(1);
+    display.resetState();
+}
+
+}  // namespace
+
+void benchDisplay(const std::string& scenario, int width, int height)
+{
+    HWND window = makeWindow(width, height);
+    if (window == nullptr) {
+        std::printf("display: skipped, no window\n");
+        return;
+    }
+    BMDisplay display;
+    display.setData(true);
+    BMData* data = display.getData();
+    if (!data->load(HFile(scenario), HFile()) || data->getAreaCount() == 0) {
+        std::printf("display: cannot load %s\n", scenario.c_str());
+        return;
+    }
+    data->setCurrent(1);
+    display.resetState();
+    display.setViewFlag(0xFFFF, true);
+    display.setViewFlag(VIEW_PAGES, false);
+    display.setViewFlag(VIEW_PAGE_AREA, true);
+    display.setupChooserPage();
+    display.setViewSize(width, height);
+    BMRenderer renderer(display);
+
+    if (HDirectX::initialize()) {
+        {
+            HDirectXGraphics direct3D;
+            direct3D.setMainWindow(window);
+            if (direct3D.initialize()) {
+                benchDevice(display, renderer, &direct3D, window, "Direct3D");
+            } else {
+                std::printf("display: Direct3D skipped, no device\n");
+            }
+        }
+        renderer.releaseImageBuffer();  // no texture outlives the device object
+        HDirectX::uninitialize();
+    } else {
+        std::printf("display: Direct3D skipped, no Direct3D 9\n");
+    }
+    HWindowsGraphics gdi;
+    gdi.setMainWindow(window);
+    benchDevice(display, renderer, &gdi, window, "GDI");
+    renderer.releaseImageBuffer();
+    BMData::deleteInstance();
+    DestroyWindow(window);
+}
