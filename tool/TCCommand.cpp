@@ -430,23 +430,37 @@ int TCCommand::picture(const std::string& folder, const std::string& area, const
         return STATUS_ERROR;
     }
     uint32_t areas = data.get()->getAreaCount();
-    uint32_t map = areaNumber(area, areas);
-    if (map == 0) {
+    bool all = area == "all";
+    uint32_t first = all ? 1 : areaNumber(area, areas);
+    uint32_t last = all ? areas : first;
+    if (first == 0 || areas == 0) {
         *err += HText::format("no area %s in %s: its areas are 1 to %u\n", area.c_str(), folder.c_str(),
                               areas);
         return STATUS_ERROR;
     }
+    // Every map goes into the folder named, as BMap_No<n>.png after its map file.
+    HFile target(file);
+    if (all && !target.exists()) {
+        target.makeDirectory();
+    }
+    if (all && target.getType() != HFile::TYPE_DIRECTORY) {
+        *err += "cannot make the folder " + file + "\n";
+        return STATUS_ERROR;
+    }
     std::vector<uint32_t> pixels;
-    std::string error;
-    if (!TCPicture::draw(map, layers, &pixels)) {
-        *err += HText::format("cannot draw map %u of %s\n", map, folder.c_str());
-        return STATUS_ERROR;
+    for (uint32_t map = first; map <= last; ++map) {
+        std::string path = all ? HFile(file, HText::format("BMap_No%u.png", map)).getPath() : file;
+        std::string error;
+        if (!TCPicture::draw(map, layers, &pixels)) {
+            *err += HText::format("cannot draw map %u of %s\n", map, folder.c_str());
+            return STATUS_ERROR;
+        }
+        if (!TCPngFile::write(HFile(path), pixels.data(), TCPicture::WIDTH, TCPicture::HEIGHT, &error)) {
+            *err += error + "\n";
+            return STATUS_ERROR;
+        }
+        *out += HText::format("wrote %s: map %u of %s, %d x %d pixels\n", path.c_str(), map,
+                              folder.c_str(), TCPicture::WIDTH, TCPicture::HEIGHT);
     }
-    if (!TCPngFile::write(HFile(file), pixels.data(), TCPicture::WIDTH, TCPicture::HEIGHT, &error)) {
-        *err += error + "\n";
-        return STATUS_ERROR;
-    }
-    *out += HText::format("wrote %s: map %u of %s, %d x %d pixels\n", file.c_str(), map, folder.c_str(),
-                          TCPicture::WIDTH, TCPicture::HEIGHT);
     return STATUS_CLEAN;
 }

@@ -25,7 +25,8 @@ public:
     static int diff(const std::string& before, const std::string& after, bool json,
                     std::string* out, std::string* err);
     // Draws the map of an area (its number) of a scenario folder, the layers given as view
-    // flags, into a PNG file. CLEAN when the file is written, ERROR otherwise.
+    // flags, into a PNG file; with the area "all", every map into the folder file as
+    // BMap_No<n>.png. CLEAN when the files are written, ERROR otherwise.
     static int picture(const std::string& folder, const std::string& area, const std::string& file,
                        uint32_t layers, std::string* out, std::string* err);
 };

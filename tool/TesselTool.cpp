@@ -4,6 +4,7 @@
 //   tessel_tool check [--json] <scenario folder>...
 //   tessel_tool repair [--json] <scenario folder>...
 //   tessel_tool picture [--show <layers>] <scenario folder> <area> <picture.png>
+//   tessel_tool picture [--show <layers>] <scenario folder> all <folder>
 //   tessel_tool diff [--json] <old> <new>          two map files or two scenario folders
 //
 // Exit status: 0 clean or equal, 1 something found or different, 2 an error.
@@ -23,8 +24,9 @@ const char* const kUsage =
     "  repair [--json] <scenario folder>...   save those changes, then check again\n"
     "  diff [--json] <old> <new>              compare two map files or two scenario folders\n"
     "  picture [--show <layers>] <scenario folder> <area> <file.png>\n"
-    "                                         draw a map as the editor does; layers: chips,\n"
-    "                                         objects, placement, grid, chip-numbers,\n"
+    "  picture [--show <layers>] <scenario folder> all <folder>\n"
+    "                                         draw a map (or all) as the editor does; layers:\n"
+    "                                         chips, objects, placement, grid, chip-numbers,\n"
     "                                         object-numbers, orders, heights or all\n"
     "exit status: 0 clean or equal, 1 findings or differences, 2 error\n";
 
@@ -114,7 +116,7 @@ int main(int argc, char** argv)
         status = TCCommand::diff(arguments[0], arguments[1], json, &out, &err);
     } else if (command == "picture") {
         if (arguments.size() != 3) {
-            return fail("picture: a scenario folder, an area number and a PNG file");
+            return fail("picture: a scenario folder, an area number (or all) and a PNG file (or folder)");
         }
         status = TCCommand::picture(arguments[0], arguments[1], arguments[2], layers, &out, &err);
     } else if (command == "help" || command == "--help" || command == "-h") {

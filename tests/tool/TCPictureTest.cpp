@@ -122,6 +122,28 @@ TEST_F(PictureTest, LayersAddWhatTheEditorDrawsForThem)
     EXPECT_NE(draw("3", TCPicture::DEFAULT_LAYERS).pixels, initial.pixels);
 }
 
+TEST_F(PictureTest, AllMapsGoIntoAFolderNamedAfterTheirFiles)
+{
+    std::string islands = GameDirectory::sampleGame() + "\\Islands";
+    std::string out;
+    std::string err;
+    ASSERT_EQ(TCCommand::picture(islands, "all", "maps", VIEW_CHAR | VIEW_OBJ, &out, &err),
+              TCCommand::STATUS_CLEAN)
+        << err;
+    EXPECT_EQ(TestFolder::list(), "maps");
+    ASSERT_EQ(TCCommand::picture(islands, "4", "four.png", VIEW_CHAR | VIEW_OBJ, &out, &err),
+              TCCommand::STATUS_CLEAN);
+    EXPECT_EQ(TestFolder::read("maps\\BMap_No4.png"), TestFolder::read("four.png"));
+    for (int map = 1; map <= 6; ++map) {
+        UINT width = 0;
+        UINT height = 0;
+        decodePng(TestFolder::read("maps\\BMap_No" + std::to_string(map) + ".png"), &width, &height);
+        EXPECT_EQ(width, 1040u);
+        EXPECT_EQ(height, 1024u);
+    }
+    EXPECT_NE(out.find("wrote maps\\BMap_No6.png: map 6 of "), std::string::npos) << out;
+}
+
 TEST_F(PictureTest, LayerNamesAndAreasOutsideTheListAreRefused)
 {
     uint32_t flags = 0;
