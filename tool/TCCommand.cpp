@@ -206,6 +206,9 @@ int TCCommand::repair(const std::vector<std::string>& folders, bool json, std::s
         for (const std::string& file : done.removed) {
             text += "removed " + file + "\n";
         }
+        for (const std::string& file : done.kept) {
+            text += "kept " + file + ": a save would change the lines that do not read back\n";
+        }
         text += lines(left, "left: ");
         text += HText::format("%s: %s, %s written, %s removed, %s left\n", folder.c_str(),
                               plural(repaired.size(), "repair", "repairs").c_str(),
@@ -218,6 +221,7 @@ int TCCommand::repair(const std::vector<std::string>& folders, bool json, std::s
         document.valueArray("written", done.written);
         document.valueArray("removed", done.removed);
         document.valueArray("failed", done.failed);
+        document.valueArray("kept", done.kept);
         addFindings(&document, "left", left);
         document.endObject();
     }

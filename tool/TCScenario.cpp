@@ -120,7 +120,9 @@ void TCScenario::checkAreas(std::vector<TCFinding>* findings)
     uint32_t count = m_data->getAreaCount();
     for (uint32_t index = 0; index < count; ++index) {
         ZDEditArea* area = m_data->getArea(index);
+        size_t before = findings->size();
         TCAreaCheck::checkLine(area->getLoaded(), path, findings);
+        m_linesReadBack = m_linesReadBack && findings->size() == before;
         TCAreaCheck::checkLinks(area->getLoaded(), count, path, findings);
         // A map that could not be read says nothing about the counts its line should hold.
         if (m_mapFiles[index] == MAP_UNREADABLE) {
@@ -228,7 +230,9 @@ bool TCScenario::repair(Repair* result)
     for (uint32_t index = 0; index < m_data->getAreaCount(); ++index) {
         areasChanged = areasChanged || m_data->getArea(index)->isModified();
     }
-    if (areasChanged) {
+    if (areasChanged && !m_linesReadBack) {
+        result->kept.push_back(m_data->getAreaDataFile().getPath());
+    } else if (areasChanged) {
         bool saved = m_data->save();
         (saved ? result->written : result->failed).push_back(m_data->getAreaDataFile().getPath());
         ok = saved && ok;

@@ -17,6 +17,7 @@ public:
         std::vector<std::string> written;  // files written, in order
         std::vector<std::string> removed;  // temporaries removed
         std::vector<std::string> failed;   // files that could not be written or removed
+        std::vector<std::string> kept;     // files a save would damage, left as they are
     };
 
     // The scenario is loaded into data (not owned), or into a data object of its own.
@@ -35,7 +36,8 @@ public:
     std::vector<TCFinding> check();
     // After check(): removes the temporaries, then saves through the editor's data object
     // every map whose file differs from what a save writes and, when a count changed, the
-    // area list. Files that need nothing are not touched. False when a file failed.
+    // area list, unless one of its lines would not read back as written (the save would lose
+    // what does not fit). Files that need nothing are not touched. False when a file failed.
     bool repair(Repair* result);
 
 private:
@@ -55,4 +57,5 @@ private:
     std::map<std::string, std::string> m_read;  // every file the load read, by path
     std::vector<MapFile> m_mapFiles;  // by map index: the file against what a save writes
     std::vector<std::string> m_temporaries;
+    bool m_linesReadBack = true;  // every line of the area list reads back as the editor writes it
 };

@@ -367,6 +367,25 @@ TEST_F(ToolTest, FindingsTheRepairCannotMendAreLeftWithTheirFilesUntouched)
               std::set<TCFinding::Kind>{TCFinding::AREA_COUNT});
 }
 
+// A save would cut the music name that does not fit the editor's line: the counts the repair
+// would mend stay unwritten until the line is mended.
+TEST_F(ToolTest, AnAreaListWhoseLinesDoNotReadBackIsNotRewritten)
+{
+    copySample("Islands");
+    editArea(2, [](ZDArea& area) { area.setMusic(area.getMusic() + std::string(1100, 'x')); });
+    editArea(4, [](ZDArea& area) { area.setWallCount(area.getWallCount() + 1); });
+    std::string list = TestFolder::read("S\\Data\\AreaData");
+    std::string out;
+    std::string err;
+    EXPECT_EQ(TCCommand::repair({"S"}, false, &out, &err), TCCommand::STATUS_FOUND);
+    EXPECT_EQ(TestFolder::read("S\\Data\\AreaData"), list);
+    EXPECT_NE(out.find("kept .\\S\\Data\\AreaData: a save would change the lines that do not read back\n"),
+              std::string::npos)
+        << out;
+    std::vector<TCFinding> left = findingsOf("S");
+    EXPECT_EQ(kindsOf(left), (std::set<TCFinding::Kind>{TCFinding::LINE, TCFinding::AREA_COUNT}));
+}
+
 // More than 256 cities: the file keeps each order's low byte, so no save can make the map
 // clean, and the repair says so.
 // A file the repair cannot replace is an error in one line; the file stays whole and as it
