@@ -34,7 +34,8 @@ const KindInfo kKinds[TCFinding::KINDS] = {
     {"placement-cut", false},
     {"map-missing", true},
     {"map-unreadable", false},
-    {"map-size", true},
+    {"map-short", false},
+    {"map-long", true},
     {"map-bytes", true},
     {"temporary", true},
     {"area-count", true},
@@ -152,8 +153,12 @@ std::string TCFinding::describe() const
         return "map file is missing; repair writes an empty map, as the editor saves it";
     case MAP_UNREADABLE:
         return "map file cannot be read";
-    case MAP_SIZE:
-        return HText::format("map file has %lld bytes, not %lld; repair writes it whole", v, r);
+    case MAP_SHORT:
+        return HText::format("map file has %lld bytes, fewer than %lld: the editor would read its "
+                             "later parts from the wrong bytes; restore the file", v, r);
+    case MAP_LONG:
+        return HText::format("map file has %lld bytes, more than %lld: the rest is ignored; repair "
+                             "writes the map alone", v, r);
     case MAP_BYTES:
         return HText::format("byte %d is %lld where a save writes %lld; repair rewrites the file", index,
                              v, r);

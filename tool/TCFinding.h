@@ -29,7 +29,8 @@ struct TCFinding {
         // Map files.
         MAP_MISSING,
         MAP_UNREADABLE,
-        MAP_SIZE,         // not 4428 bytes
+        MAP_SHORT,        // fewer than 4428 bytes: later parts would be read from wrong bytes
+        MAP_LONG,         // more than 4428 bytes: the rest is ignored
         MAP_BYTES,        // bytes a save would write otherwise, for no reason named above
         TEMPORARY,        // left behind by an interrupted save
         // The area list.

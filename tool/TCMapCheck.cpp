@@ -89,7 +89,7 @@ void TCMapCheck::checkBytes(const std::string& bytes, const std::vector<uint8_t>
     finding.file = file;
     finding.map = map;
     if (bytes.size() != image.size()) {
-        finding.kind = TCFinding::MAP_SIZE;
+        finding.kind = bytes.size() < image.size() ? TCFinding::MAP_SHORT : TCFinding::MAP_LONG;
         finding.value = static_cast<int64_t>(bytes.size());
         finding.result = static_cast<int64_t>(image.size());
         findings->push_back(finding);

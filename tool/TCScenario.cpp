@@ -124,8 +124,8 @@ void TCScenario::checkAreas(std::vector<TCFinding>* findings)
         TCAreaCheck::checkLine(area->getLoaded(), path, findings);
         m_linesReadBack = m_linesReadBack && findings->size() == before;
         TCAreaCheck::checkLinks(area->getLoaded(), count, path, findings);
-        // A map that could not be read says nothing about the counts its line should hold.
-        if (m_mapFiles[index] == MAP_UNREADABLE) {
+        // A map that could not be read whole says nothing about the counts its line should hold.
+        if (m_mapFiles[index] == MAP_KEPT) {
             continue;
         }
         m_data->correct(index + 1);
@@ -147,13 +147,19 @@ void TCScenario::checkMap(uint32_t index, std::vector<TCFinding>* findings)
     auto read = m_read.find(path);
     if (read == m_read.end()) {
         findings->push_back(fileFinding(TCFinding::MAP_UNREADABLE, path, number));
-        m_mapFiles[index] = MAP_UNREADABLE;
+        m_mapFiles[index] = MAP_KEPT;
         return;
     }
     const std::string& bytes = read->second;
+    std::vector<uint8_t> image = TCMapCheck::image(*map);
+    if (bytes.size() < image.size()) {
+        // What the editor makes of a cut file is no repair of it: the file needs restoring.
+        TCMapCheck::checkBytes(bytes, image, true, path, number, findings);
+        m_mapFiles[index] = MAP_KEPT;
+        return;
+    }
     std::vector<TCFinding> cells;
     TCMapCheck::check(map->getLoaded(), path, &cells);
-    std::vector<uint8_t> image = TCMapCheck::image(*map);
     // The file's own findings first, then its cells'.
     TCMapCheck::checkBytes(bytes, image, !cells.empty(), path, number, findings);
     findings->insert(findings->end(), cells.begin(), cells.end());

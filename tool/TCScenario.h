@@ -47,7 +47,9 @@ private:
     void checkChips(const HFile& file, HImage* image, int chips, const char* name,
                     std::vector<TCFinding>* findings);
 
-    enum MapFile { MAP_SAME, MAP_DIFFERS, MAP_UNREADABLE };
+    // A map file kept is one the repair must not write: unreadable, or too short to say what
+    // the map holds.
+    enum MapFile { MAP_SAME, MAP_DIFFERS, MAP_KEPT };
 
     std::string m_folder;
     std::string m_error;

@@ -197,9 +197,17 @@ TEST(MapCheck, FileBytesAreComparedWithWhatASaveWrites)
 
     TCMapCheck::checkBytes(bytes.substr(0, 1000), written, true, "f", 7, &findings);
     ASSERT_EQ(findings.size(), 1u);
-    EXPECT_EQ(findings[0].kind, TCFinding::MAP_SIZE);
+    EXPECT_EQ(findings[0].kind, TCFinding::MAP_SHORT);
     EXPECT_EQ(findings[0].value, 1000);
     EXPECT_EQ(findings[0].result, 4428);
+    EXPECT_FALSE(TCFinding::isRepairable(findings[0].kind));
+
+    findings.clear();
+    TCMapCheck::checkBytes(bytes + "tail", written, true, "f", 7, &findings);
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_EQ(findings[0].kind, TCFinding::MAP_LONG);
+    EXPECT_EQ(findings[0].value, 4432);
+    EXPECT_TRUE(TCFinding::isRepairable(findings[0].kind));
 }
 
 TEST(MapCheck, EveryFindingReadsAsOneLineNamingFileMapAndCell)
