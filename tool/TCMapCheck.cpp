@@ -39,8 +39,8 @@ int32_t categoryOf(uint8_t object)
 
 }  // namespace
 
-ZDBMap TCMapCheck::check(const ZDBMap& loaded, const std::string& file,
-                         std::vector<TCFinding>* findings)
+void TCMapCheck::check(const ZDBMap& loaded, const std::string& file,
+                       std::vector<TCFinding>* findings)
 {
     ZDBMap repaired(loaded);
     Collector collector(file, loaded.getNumber(), findings);
@@ -70,7 +70,6 @@ ZDBMap TCMapCheck::check(const ZDBMap& loaded, const std::string& file,
         }
         findings->push_back(finding);
     }
-    return repaired;
 }
 
 std::vector<uint8_t> TCMapCheck::image(const ZDBMap& map)

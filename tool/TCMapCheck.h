@@ -13,10 +13,10 @@ class TCMapCheck {
 public:
     // loaded: the map as read from its file, before any repair. Runs ZDBMap::correct on a copy
     // and appends one finding per repair it makes, then writes the repaired map as a save does,
-    // reads the image back and appends one finding per value the file cannot keep. Returns
-    // the repaired map. The findings name file and the map's number.
-    static ZDBMap check(const ZDBMap& loaded, const std::string& file,
-                        std::vector<TCFinding>* findings);
+    // reads the image back and appends one finding per value the file cannot keep. The
+    // findings name file and the map's number.
+    static void check(const ZDBMap& loaded, const std::string& file,
+                      std::vector<TCFinding>* findings);
     // The image a save writes for the map.
     static std::vector<uint8_t> image(const ZDBMap& map);
     // Compares a map file's bytes with the image a save writes: a size other than the image's
