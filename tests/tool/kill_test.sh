@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Kills the companion's repair (SIGKILL to its Wine process) at random moments, again and
 # again, on a damaged copy of the sample game's Default scenario, and checks after every kill
-# that each file holds either its old bytes or its repaired bytes, never anything else, and
-# that the next run leaves no temporary behind and every file repaired.
+# that each file holds either its old bytes or its repaired bytes, never anything else, and,
+# where the kill left temporaries, that the next run leaves none and every file repaired.
 #
 #   kill_test.sh <tessel_tool.exe> <sample game folder> [kills]
 #
@@ -22,6 +22,7 @@ cd "$scratch"
 
 say() { echo "kill test: $*"; }
 fail() { echo "kill test: FAILED: $*" >&2; exit 1; }
+[ -n "${EPOCHREALTIME:-}" ] || fail "needs bash 5 or later for its clock"
 
 # Time in milliseconds and waiting without starting a process: the polls below run every
 # millisecond while the repair runs beside them.
@@ -128,17 +129,19 @@ while [ "$killed" -lt "$kills" ]; do
 
     if [ -n "$extra" ] || { [ "$olds" -gt 0 ] && [ "${#news[@]}" -gt 0 ]; }; then
         midway=$((midway + 1))
-        # The next run clears what the kill left and repairs the rest.
-        wine "$tool" repair work >/dev/null 2>&1 || fail "$moment: the next run failed"
-        [ -n "$extra" ] && cleaned=$((cleaned + 1))
-        [ "$(files work)" = "$reference" ] || fail "$moment: a temporary survived the next run"
-        [ "$(cd work && md5sum "${changing[@]}")" = "$(cd new && md5sum "${changing[@]}")" ] \
-            || fail "$moment: the next run left files unrepaired"
-        news=("${changing[@]}")
     elif [ "$olds" -eq 0 ]; then
         after=$((after + 1))
     else
         before=$((before + 1))
+    fi
+    # The next run clears the temporaries the kill left and repairs the rest.
+    if [ -n "$extra" ]; then
+        wine "$tool" repair work >/dev/null 2>&1 || fail "$moment: the next run failed"
+        cleaned=$((cleaned + 1))
+        [ "$(files work)" = "$reference" ] || fail "$moment: a temporary survived the next run"
+        [ "$(cd work && md5sum "${changing[@]}")" = "$(cd new && md5sum "${changing[@]}")" ] \
+            || fail "$moment: the next run left files unrepaired"
+        news=("${changing[@]}")
     fi
     # Back to the damaged bytes for the next run.
     for file in "${news[@]}"; do
