@@ -86,7 +86,7 @@ sameSums=$(cd old && md5sum "${same[@]}")
 reference=$(files old)
 
 cp -r old work
-count=0 killed=0 before=0 midway=0 after=0 cleaned=0
+count=0 killed=0 before=0 midway=0 after=0 cleaned=0 late=0 lateReport=
 while [ "$killed" -lt "$kills" ]; do
     count=$((count + 1))
     [ "$count" -le $((kills * 3)) ] || fail "only $killed of $count runs were still running when killed"
@@ -94,7 +94,8 @@ while [ "$killed" -lt "$kills" ]; do
     # the rest while it writes.
     watch
     start
-    if [ $((RANDOM % 3)) -eq 0 ]; then
+    whole=$((RANDOM % 3 == 0))
+    if [ "$whole" -eq 1 ]; then
         delay=$((RANDOM * (duration + duration / 5) / 32767))
         moment="run $count, killed $delay ms after its start"
     else
@@ -103,8 +104,10 @@ while [ "$killed" -lt "$kills" ]; do
         moment="run $count, killed $delay ms after its first write"
     fi
     pause "$delay"
+    hit=0
     if kill -KILL "$pid" 2>/dev/null; then
         killed=$((killed + 1))
+        hit=1
     fi
     wait "$pid" 2>/dev/null || true
 
@@ -129,14 +132,31 @@ while [ "$killed" -lt "$kills" ]; do
 
     if [ -n "$extra" ] || { [ "$olds" -gt 0 ] && [ "${#news[@]}" -gt 0 ]; }; then
         midway=$((midway + 1))
+        # The repair was writing: the window of moments holds at least this one.
+        [ "$whole" -eq 1 ] || [ "$delay" -le "$writing" ] || writing=$delay
     elif [ "$olds" -eq 0 ]; then
         after=$((after + 1))
+        # Past the writing, or past the whole run: the machine runs faster than it did; the
+        # window of moments shrinks towards this one.
+        if [ "$whole" -eq 0 ]; then
+            writing=$(((writing + delay) / 2 + 1))
+        elif [ "$hit" -eq 0 ]; then
+            duration=$(((duration + delay) / 2 + 1))
+        fi
     else
         before=$((before + 1))
     fi
-    # The next run clears the temporaries the kill left and repairs the rest.
+    # The next run clears the temporaries the kill left and repairs the rest. A file the
+    # killed process held stays open until the Wine server has seen it go: the repair then
+    # refuses to remove that temporary, as it must while any process holds it, and the run
+    # after succeeds.
     if [ -n "$extra" ]; then
-        wine "$tool" repair work >/dev/null 2>&1 || fail "$moment: the next run failed"
+        if ! wine "$tool" repair work >next.log 2>&1; then
+            late=$((late + 1))
+            [ -n "$lateReport" ] || lateReport=$(grep -m1 'tessel_tool:' next.log || head -1 next.log)
+            pause 500
+            wine "$tool" repair work >next.log 2>&1 || fail "$moment: the next runs failed: $(cat next.log)"
+        fi
         cleaned=$((cleaned + 1))
         [ "$(files work)" = "$reference" ] || fail "$moment: a temporary survived the next run"
         [ "$(cd work && md5sum "${changing[@]}")" = "$(cd new && md5sum "${changing[@]}")" ] \
@@ -152,3 +172,5 @@ done
 say "$count runs, $killed killed: $before before any file changed, $midway while writing," \
     "$after after the last file; $((count - killed)) had ended before their moment"
 say "after every kill each file was old or new; the next run cleared the temporaries of $cleaned"
+[ "$late" -eq 0 ] || say "$late of those next runs found a temporary still held and the run after" \
+    "cleared it; the first said: $lateReport"
