@@ -6,8 +6,13 @@
 #include <gtest/gtest.h>
 
 #include "editor/BMConstants.h"
+#include "editor/BMData.h"
+#include "editor/BMDisplay.h"
+#include "editor/BMRenderer.h"
 #include "framework/HImage.h"
 #include "framework/HImageLoader.h"
+#include "framework/HWindowsGraphics.h"
+#include "tests/support/DrawingWindow.h"
 #include "tests/support/GameDirectory.h"
 #include "tests/support/TestFolder.h"
 #include "tests/tool/PngDecoder.h"
@@ -39,6 +44,34 @@ Picture draw(const std::string& area, uint32_t layers)
     return picture;
 }
 
+// What a window shows, as 0x00RRGGBB pixels, top row first.
+std::vector<uint32_t> readWindow(HWND window, int width, int height)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    HDC dc = GetDC(window);
+    HDC memory = CreateCompatibleDC(dc);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    GdiFlush();
+    const uint32_t* from = static_cast<const uint32_t*>(bits);
+    std::vector<uint32_t> pixels(from, from + static_cast<size_t>(width) * height);
+    for (uint32_t& pixel : pixels) {
+        pixel &= 0xFFFFFF;
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
 class PictureTest : public ::testing::Test {
 protected:
     TestFolder m_folder;
@@ -46,6 +79,55 @@ protected:
 };
 
 }  // namespace
+
+// The editor's display draws a frame of the same map through the GDI device into a window of
+// the map's size: the picture is that frame but for the cursor (cell 0, 0 after a reset) and
+// the frame rate at the top right.
+TEST_F(PictureTest, ThePictureIsTheEditorsFrameWithoutCursorAndFrameRate)
+{
+    const int width = TCPicture::WIDTH;
+    const int height = TCPicture::HEIGHT;
+    BMData* data = BMData::getInstance(true);
+    ASSERT_TRUE(data->load(HFile(GameDirectory::sampleGame() + "\\Default"), HFile()));
+    std::vector<uint32_t> picture;
+    ASSERT_TRUE(TCPicture::draw(2, TCPicture::DEFAULT_LAYERS, &picture));
+
+    static DrawingWindow* window = new DrawingWindow(width, height, nullptr, DrawingWindow::TOP_LEVEL);
+    SetWindowPos(window->handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    BMDisplay display;
+    display.setData(false);
+    data->setCurrent(2);
+    display.resetState();
+    display.setViewFlag(0xFFFF, false);
+    display.setViewFlag(TCPicture::DEFAULT_LAYERS, true);
+    display.setViewSize(width, height);
+    BMRenderer renderer(display);
+    renderer.resetImageBuffer();
+    HWindowsGraphics gdi;
+    gdi.setMainWindow(window->handle());
+    InvalidateRect(window->handle(), nullptr, FALSE);
+    gdi.begin();
+    renderer.drawDisplay(&gdi);
+    gdi.end();
+    DrawingWindow::pump();
+    std::vector<uint32_t> frame = readWindow(window->handle(), width, height);
+    BMData::deleteInstance();
+
+    int same = 0;
+    int other = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            bool cursor = x < 32 && y < 32;
+            bool rate = x >= width - 18 && y < 9;
+            size_t at = static_cast<size_t>(y) * width + x;
+            if (!cursor && !rate) {
+                (frame[at] == picture[at] ? same : other) += 1;
+            }
+        }
+    }
+    EXPECT_EQ(other, 0);
+    EXPECT_GT(same, 1000000);
+}
 
 // With the chips alone, every cell of the picture is its character chip from the scenario's
 // bitmap, at the cell's place in offset rows.
