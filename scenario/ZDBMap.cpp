@@ -84,6 +84,21 @@ void writeCount(uint8_t* bytes, uint32_t value)
     }
 }
 
+void tell(ZDCorrectionListener* listener, ZDCorrectionListener::Kind kind, uint32_t x, uint32_t y,
+          uint32_t group, uint32_t before, uint32_t after)
+{
+    if (listener != nullptr) {
+        listener->corrected(ZDCorrectionListener::Correction{kind, x, y, group, before, after});
+    }
+}
+
+void tellShape(ZDCorrectionListener* listener, uint32_t x, uint32_t y, uint8_t before, uint8_t after)
+{
+    if (after != before) {
+        tell(listener, ZDCorrectionListener::SHAPE, x, y, 0, before, after);
+    }
+}
+
 }  // namespace
 
 ZDBMap::ZDBMap()
@@ -299,8 +314,9 @@ void ZDBMap::writeToBytes(uint8_t* buffer) const
     HDebug::debug("writeToBytes size:%u", static_cast<unsigned>(IMAGE_SIZE));
 }
 
-void ZDBMap::correct()
+void ZDBMap::correct(ZDCorrectionListener* listener)
 {
+    using Listener = ZDCorrectionListener;
     std::vector<uint32_t> cities;
     std::vector<uint32_t> walls;
     std::vector<uint32_t> roads;
@@ -311,30 +327,36 @@ void ZDBMap::correct()
             if (m_character[cell] >= kCharacterLimit) {
                 HLOG_INFO("warn:character range orver");
                 HDebug::debug("char(%u.%u)=%u", x, y, m_character[cell]);
+                tell(listener, Listener::CHARACTER_RANGE, x, y, 0, m_character[cell], 0);
                 m_character[cell] = 0;
             }
             uint8_t object = m_object[cell];
             if (object >= kObjectLimit) {
                 HLOG_INFO("warn:object range orver");
                 HDebug::debug("char(%u.%u)=%u", x, y, object);
+                tell(listener, Listener::OBJECT_RANGE, x, y, 0, object, 0);
                 m_object[cell] = 0;
                 m_order[cell] = 0;
             } else if (object == 0 && m_order[cell] > 0) {
                 HLOG_INFO("warn:order number exists on empty object");
                 HDebug::debug("char(%u.%u)=%u", x, y, m_order[cell]);
+                tell(listener, Listener::ORDER_ON_EMPTY, x, y, 0, m_order[cell], 0);
                 m_order[cell] = 0;
             } else if (object >= kCityFirst && object < kWallFirst) {
                 cities.push_back(orderKey(m_order[cell], x, y));
             } else if (object >= kWallFirst && object <= kWallLast) {
                 autoShape(x, y);
+                tellShape(listener, x, y, object, m_object[cell]);
                 walls.push_back(orderKey(m_order[cell], x, y));
             } else if (object >= kRoadFirst && object <= kRoadLast) {
                 autoShape(x, y);
+                tellShape(listener, x, y, object, m_object[cell]);
                 roads.push_back(orderKey(m_order[cell], x, y));
             }
             if (m_height[cell] >= kHeightLimit) {
                 HLOG_INFO("warn:height range orver");
                 HDebug::debug("char(%u.%u)=%u", x, y, m_height[cell]);
+                tell(listener, Listener::HEIGHT_RANGE, x, y, 0, m_height[cell], kHeightLimit - 1);
                 m_height[cell] = kHeightLimit - 1;
             }
             uint8_t group = m_connect[cell];
@@ -345,32 +367,40 @@ void ZDBMap::correct()
     }
 
     if (m_cityCount != cities.size()) {
+        tell(listener, Listener::CITY_COUNT, 0, 0, 0, m_cityCount, static_cast<uint32_t>(cities.size()));
         m_cityCount = static_cast<uint32_t>(cities.size());
         HDebug::debug("correct cityCount=%u", m_cityCount);
     }
     if (m_wallCount != walls.size()) {
+        tell(listener, Listener::WALL_COUNT, 0, 0, 0, m_wallCount, static_cast<uint32_t>(walls.size()));
         m_wallCount = static_cast<uint32_t>(walls.size());
         HDebug::debug("correct wallCount=%u", m_wallCount);
     }
     if (m_roadCount != roads.size()) {
+        tell(listener, Listener::ROAD_COUNT, 0, 0, 0, m_roadCount, static_cast<uint32_t>(roads.size()));
         m_roadCount = static_cast<uint32_t>(roads.size());
         HDebug::debug("correct roadCount=%u", m_roadCount);
     }
 
-    renumber(cities, m_order, "ctyodr");
-    renumber(walls, m_order, "wllodr");
-    renumber(roads, m_order, "rododr");
+    renumber(cities, m_order, "ctyodr", listener, Listener::CITY_ORDER, 0);
+    renumber(walls, m_order, "wllodr", listener, Listener::WALL_ORDER, 0);
+    renumber(roads, m_order, "rododr", listener, Listener::ROAD_ORDER, 0);
 
     for (uint32_t k = 0; k < GROUPS; ++k) {
         if (m_connCount[k] != groups[k].size()) {
+            tell(listener, Listener::CONNECT_COUNT, 0, 0, k, m_connCount[k],
+                 static_cast<uint32_t>(groups[k].size()));
             m_connCount[k] = static_cast<uint16_t>(groups[k].size());
             HDebug::debug("correct connCount[%u]=%u", k, static_cast<unsigned>(groups[k].size()));
         }
-        renumber(groups[k], m_connectOrder, HText::format("con[%u]", k).c_str());
+        renumber(groups[k], m_connectOrder, HText::format("con[%u]", k).c_str(), listener,
+                 Listener::CONNECT_ORDER, k);
     }
 }
 
-void ZDBMap::renumber(std::vector<uint32_t>& keys, uint16_t* orders, const char* label)
+void ZDBMap::renumber(std::vector<uint32_t>& keys, uint16_t* orders, const char* label,
+                      ZDCorrectionListener* listener, ZDCorrectionListener::Kind kind,
+                      uint32_t group)
 {
     std::sort(keys.begin(), keys.end());
     for (size_t n = 0; n < keys.size(); ++n) {
@@ -379,6 +409,7 @@ void ZDBMap::renumber(std::vector<uint32_t>& keys, uint16_t* orders, const char*
         uint16_t old = orders[at(x, y)];
         if (old != n) {
             HDebug::debug("%s(%2u,%2u)=%3u %3u", label, x, y, old, static_cast<unsigned>(n));
+            tell(listener, kind, x, y, group, old, static_cast<uint32_t>(n));
             orders[at(x, y)] = static_cast<uint16_t>(n);
         }
     }

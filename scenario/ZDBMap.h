@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/HFile.h"
+#include "scenario/ZDCorrectionListener.h"
 
 // One battle map: 32 x 32 hex cells in offset rows (odd rows shifted half a cell towards
 // larger x) with six per-cell layers and the per-map counts, and its 4428-byte file image.
@@ -58,16 +59,19 @@ public:
     bool createFromBytes(const uint8_t* bytes, size_t length, const HFile& file, uint32_t number);
     // Writes the image into buffer (IMAGE_SIZE bytes); empty placement slots are left as found.
     void writeToBytes(uint8_t* buffer) const;
-    // Repairs out-of-range values, fits walls and roads, recounts and renumbers densely.
-    void correct();
+    // Repairs out-of-range values, fits walls and roads, recounts and renumbers densely. The
+    // listener, when given, is told of each repair; not owned.
+    void correct(ZDCorrectionListener* listener = nullptr);
     // Fits the wall or road chip of (x, y) to its neighbours of the same category.
     void autoShape(uint32_t x, uint32_t y);
 
 private:
     void readPlacementTable(const uint8_t* table);
     // Sorts the keys and numbers their cells 0..n-1 in that order, logging each change under
-    // the label.
-    static void renumber(std::vector<uint32_t>& keys, uint16_t* orders, const char* label);
+    // the label and telling the listener (if any) as kind of group.
+    static void renumber(std::vector<uint32_t>& keys, uint16_t* orders, const char* label,
+                         ZDCorrectionListener* listener, ZDCorrectionListener::Kind kind,
+                         uint32_t group);
     static bool inside(uint32_t x, uint32_t y) { return x < SIZE && y < SIZE; }
     static uint32_t at(uint32_t x, uint32_t y) { return x * SIZE + y; }
     static bool outside(const char* writer, uint32_t x, uint32_t y);

@@ -21,5 +21,10 @@ export UBSAN_OPTIONS=print_stacktrace=1
 tessel_note "the Windows build under Wine"
 trap 'tessel_stop_display; wineserver -k 2>/dev/null || true' EXIT
 tessel_start_display
+# The first Wine process starts the prefix's server and system processes, which inherit its
+# output: the ctest entry that started them would stay open, holding one of the two slots,
+# until the server exits at the end of the run. Start them here, outside ctest.
+wineserver -p 2>/dev/null || true
+wine cmd.exe /c exit >/dev/null 2>&1 || true
 (cd "$TESSEL_ROOT/build/windows" && ctest --output-on-failure --timeout 900 -j2 "$@") || status=$?
 exit $status

@@ -1,0 +1,530 @@
+#include "tool/TCCommand.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "framework/HWin32.h"
+#include "scenario/ZDArea.h"
+#include "tests/support/BitmapFile.h"
+#include "tests/support/GameDirectory.h"
+#include "tests/support/TestFolder.h"
+#include "tool/TCFinding.h"
+#include "tool/TCScenario.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const size_t kObjects = 1024;
+const size_t kOrders = 2048;
+const size_t kHeights = 3072;
+const size_t kPlacement = 4096;
+const size_t kCounts = 4416;
+
+size_t cell(uint32_t x, uint32_t y)
+{
+    return x * 32 + y;
+}
+
+std::string mapFile(int number)
+{
+    return "S\\Data\\BMap_No" + std::to_string(number);
+}
+
+// Copies a scenario of the sample game to "S" in the current folder.
+void copySample(const char* scenario)
+{
+    fs::copy(GameDirectory::sampleGame() + "\\" + scenario, "S", fs::copy_options::recursive);
+}
+
+void setByte(const std::string& file, size_t offset, uint8_t value)
+{
+    std::string bytes = TestFolder::read(file);
+    ASSERT_LT(offset, bytes.size());
+    bytes[offset] = static_cast<char>(value);
+    TestFolder::write(file, bytes);
+}
+
+uint8_t byteAt(const std::string& file, size_t offset)
+{
+    return static_cast<uint8_t>(TestFolder::read(file).at(offset));
+}
+
+// The first cell (in file order) whose object satisfies the test; -1 when none does.
+template <typename Test>
+int findObject(const std::string& file, Test test)
+{
+    std::string bytes = TestFolder::read(file);
+    for (size_t i = 0; i < 1024; ++i) {
+        if (test(static_cast<uint8_t>(bytes[kObjects + i]))) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+// The slots 0..19 of a placement group that hold a cell.
+int usedSlots(const std::string& file, int group)
+{
+    std::string bytes = TestFolder::read(file);
+    int used = 0;
+    for (int slot = 0; slot < 20; ++slot) {
+        size_t offset = kPlacement + 2 * ((group - 1) * 20 + slot);
+        used += bytes[offset] != 0 || bytes[offset + 1] != 0 ? 1 : 0;
+    }
+    return used;
+}
+
+void moveSlot(const std::string& file, int group, int from, int to)
+{
+    std::string bytes = TestFolder::read(file);
+    size_t a = kPlacement + 2 * ((group - 1) * 20 + from);
+    size_t b = kPlacement + 2 * ((group - 1) * 20 + to);
+    bytes[b] = bytes[a];
+    bytes[b + 1] = bytes[a + 1];
+    TestFolder::write(file, bytes);
+}
+
+// Rewrites one line of the area list, as the editor writes lines.
+void editArea(int number, void (*edit)(ZDArea& area))
+{
+    std::string text = TestFolder::read("S\\Data\\AreaData");
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    std::string rest = text.substr(start);
+    ZDArea area;
+    ASSERT_TRUE(area.parseLine(lines.at(number - 1), HFile(), number));
+    edit(area);
+    std::vector<char> line(4096);
+    area.formatLine(line.data(), line.size());
+    lines[number - 1] = line.data();
+    std::string result;
+    for (const std::string& l : lines) {
+        result += l + "\r\n";
+    }
+    TestFolder::write("S\\Data\\AreaData", result + rest);
+}
+
+struct Snapshot {
+    std::string bytes;
+    fs::file_time_type time;
+};
+
+std::map<std::string, Snapshot> snapshot()
+{
+    std::map<std::string, Snapshot> files;
+    for (const auto& entry : fs::recursive_directory_iterator("S")) {
+        if (entry.is_regular_file()) {
+            std::string name = entry.path().string();
+            files[name] = Snapshot{TestFolder::read(name), fs::last_write_time(entry.path())};
+        }
+    }
+    return files;
+}
+
+std::vector<TCFinding> findingsOf(const std::string& folder)
+{
+    TCScenario scenario(folder);
+    EXPECT_TRUE(scenario.load()) << scenario.getError();
+    return scenario.check();
+}
+
+std::set<TCFinding::Kind> kindsOf(const std::vector<TCFinding>& findings)
+{
+    std::set<TCFinding::Kind> kinds;
+    for (const TCFinding& finding : findings) {
+        kinds.insert(finding.kind);
+    }
+    return kinds;
+}
+
+bool endsWith(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// The findings of one kind.
+std::vector<TCFinding> ofKind(const std::vector<TCFinding>& findings, TCFinding::Kind kind)
+{
+    std::vector<TCFinding> found;
+    std::copy_if(findings.begin(), findings.end(), std::back_inserter(found),
+                 [kind](const TCFinding& f) { return f.kind == kind; });
+    return found;
+}
+
+// Holds a file open without sharing, so that no one else can read it.
+class Locked {
+public:
+    explicit Locked(const std::string& file)
+        : m_handle(CreateFileA(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr))
+    {
+    }
+    ~Locked() { release(); }
+    bool held() const { return m_handle != INVALID_HANDLE_VALUE; }
+    void release()
+    {
+        if (held()) {
+            CloseHandle(m_handle);
+        }
+        m_handle = INVALID_HANDLE_VALUE;
+    }
+
+private:
+    HANDLE m_handle;
+};
+
+class ToolTest : public ::testing::Test {
+protected:
+    TestFolder m_folder;
+    GameDirectory m_game{GameDirectory::sampleGame()};
+};
+
+}  // namespace
+
+TEST_F(ToolTest, EverySampleScenarioChecksClean)
+{
+    std::string game = GameDirectory::sampleGame();
+    std::string out;
+    std::string err;
+    int status = TCCommand::check({game + "\\Default", game + "\\Islands", game + "\\Northland"},
+                                  false, &out, &err);
+    EXPECT_EQ(status, TCCommand::STATUS_CLEAN) << out;
+    EXPECT_EQ(err, "");
+    EXPECT_NE(out.find("Default: 16 areas, 0 findings\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("Northland: 5 areas, 0 findings\n"), std::string::npos) << out;
+}
+
+// Every kind of damage a file can carry that the editor's load and save mend: each is found
+// where it is, the repair writes just the files that change, and the scenario is clean then.
+TEST_F(ToolTest, EachKindOfDamageIsFoundAndTheRepairMendsItTouchingNothingElse)
+{
+    copySample("Default");
+    setByte(mapFile(1), cell(3, 4), 245);
+    setByte(mapFile(2), kObjects + cell(5, 1), 45);
+    int empty = findObject(mapFile(3), [](uint8_t o) { return o == 0; });
+    setByte(mapFile(3), kOrders + empty, 3);
+    setByte(mapFile(4), kHeights + cell(31, 31), 20);
+    // A wall or road chip swapped for another of its kind no longer fits its neighbours.
+    int wall = findObject(mapFile(5), [](uint8_t o) { return o >= 16 && o <= 39; });
+    ASSERT_GE(wall, 0);
+    uint8_t chip = byteAt(mapFile(5), kObjects + wall);
+    setByte(mapFile(5), kObjects + wall, chip <= 24 ? (chip == 16 ? 17 : 16) : (chip == 25 ? 26 : 25));
+    setByte(mapFile(6), kCounts, static_cast<uint8_t>(byteAt(mapFile(6), kCounts) + 1));
+    int city = findObject(mapFile(7), [](uint8_t o) { return o >= 1 && o <= 15; });
+    setByte(mapFile(7), kOrders + city, 250);
+    int used = usedSlots(mapFile(8), 1);
+    ASSERT_GT(used, 0);
+    ASSERT_LT(used, 20);
+    moveSlot(mapFile(8), 1, 0, 19);  // a copy: two slots name one cell
+    used = usedSlots(mapFile(9), 1);
+    moveSlot(mapFile(9), 1, used - 1, 19);
+    setByte(mapFile(9), kPlacement + 2 * (used - 1), 0);  // moved: a gap in the orders
+    setByte(mapFile(9), kPlacement + 2 * (used - 1) + 1, 0);
+    TestFolder::write(mapFile(10), TestFolder::read(mapFile(10)) + std::string(100, '\x7f'));
+    fs::remove(mapFile(11));
+    setByte(mapFile(12), kPlacement + 2 * 159, 40);  // the last slot names no cell of the map
+    setByte(mapFile(12), kPlacement + 2 * 159 + 1, 3);
+    TestFolder::write(mapFile(13) + ".tmp", "half a map");
+    TestFolder::write(mapFile(13) + ".tmp7", "");
+    editArea(14, [](ZDArea& area) { area.setCityCount(area.getCityCount() + 3); });
+
+    std::vector<TCFinding> findings = findingsOf("S");
+    const std::set<TCFinding::Kind> expected = {
+        TCFinding::CHARACTER_RANGE, TCFinding::OBJECT_RANGE,  TCFinding::ORDER_ON_EMPTY,
+        TCFinding::HEIGHT_RANGE,    TCFinding::SHAPE,         TCFinding::CITY_COUNT,
+        TCFinding::CITY_ORDER,      TCFinding::CONNECT_COUNT, TCFinding::CONNECT_ORDER,
+        TCFinding::MAP_LONG,        TCFinding::MAP_MISSING,   TCFinding::MAP_BYTES,
+        TCFinding::TEMPORARY,       TCFinding::AREA_COUNT};
+    EXPECT_EQ(kindsOf(findings), expected);
+    struct Where {
+        TCFinding::Kind kind;
+        const char* file;
+        uint32_t map;
+    };
+    const Where places[] = {
+        {TCFinding::CHARACTER_RANGE, "Data\\BMap_No1", 1}, {TCFinding::OBJECT_RANGE, "Data\\BMap_No2", 2},
+        {TCFinding::ORDER_ON_EMPTY, "Data\\BMap_No3", 3},  {TCFinding::HEIGHT_RANGE, "Data\\BMap_No4", 4},
+        {TCFinding::SHAPE, "Data\\BMap_No5", 5},           {TCFinding::CITY_COUNT, "Data\\BMap_No6", 6},
+        {TCFinding::CITY_ORDER, "Data\\BMap_No7", 7},      {TCFinding::CONNECT_COUNT, "Data\\BMap_No8", 8},
+        {TCFinding::CONNECT_ORDER, "Data\\BMap_No9", 9},   {TCFinding::MAP_LONG, "Data\\BMap_No10", 10},
+        {TCFinding::MAP_MISSING, "Data\\BMap_No11", 11},   {TCFinding::MAP_BYTES, "Data\\BMap_No12", 12},
+        {TCFinding::TEMPORARY, "Data\\BMap_No13.tmp", 0},  {TCFinding::AREA_COUNT, "Data\\AreaData", 14},
+    };
+    for (const Where& place : places) {
+        SCOPED_TRACE(TCFinding::name(place.kind));
+        std::vector<TCFinding> all = ofKind(findings, place.kind);
+        auto at = std::find_if(all.begin(), all.end(), [&](const TCFinding& f) {
+            return f.map == place.map && endsWith(f.file, place.file);
+        });
+        EXPECT_NE(at, all.end());
+    }
+    EXPECT_EQ(ofKind(findings, TCFinding::CHARACTER_RANGE)[0].x, 3);
+    EXPECT_EQ(ofKind(findings, TCFinding::CHARACTER_RANGE)[0].y, 4);
+    EXPECT_EQ(ofKind(findings, TCFinding::CHARACTER_RANGE)[0].value, 245);
+    EXPECT_EQ(ofKind(findings, TCFinding::SHAPE)[0].result, chip);
+    EXPECT_EQ(ofKind(findings, TCFinding::TEMPORARY).size(), 2u);
+
+    std::map<std::string, Snapshot> before = snapshot();
+    std::string out;
+    std::string err;
+    EXPECT_EQ(TCCommand::repair({"S"}, false, &out, &err), TCCommand::STATUS_CLEAN) << out << err;
+    EXPECT_EQ(err, "");
+    EXPECT_NE(out.find("removed .\\S\\Data\\BMap_No13.tmp\n"), std::string::npos) << out;
+    std::map<std::string, Snapshot> after = snapshot();
+    std::set<std::string> changed;
+    for (const auto& file : after) {
+        auto old = before.find(file.first);
+        if (old == before.end() || old->second.bytes != file.second.bytes
+            || old->second.time != file.second.time) {
+            changed.insert(file.first);
+            EXPECT_NE(out.find("wrote .\\" + file.first + "\n"), std::string::npos) << file.first;
+        }
+    }
+    std::set<std::string> expectedChanged = {"S\\Data\\AreaData"};
+    for (int map = 1; map <= 12; ++map) {
+        expectedChanged.insert(mapFile(map));
+    }
+    EXPECT_EQ(changed, expectedChanged);
+    EXPECT_EQ(after.size(), before.size() + 1 - 2);  // map 11 back, both temporaries gone
+    EXPECT_EQ(after.at(mapFile(11)).bytes, std::string(4428, '\0'));
+
+    EXPECT_TRUE(findingsOf("S").empty());
+    out.clear();
+    EXPECT_EQ(TCCommand::repair({"S"}, false, &out, &err), TCCommand::STATUS_CLEAN);
+    EXPECT_EQ(out, "S: 0 repairs, 0 files written, 0 temporaries removed, 0 findings left\n");
+}
+
+// What the editor would not change stays for the modder to mend, and its files stay as they
+// are; a map that cannot be read keeps both its file and the counts of its area line.
+TEST_F(ToolTest, FindingsTheRepairCannotMendAreLeftWithTheirFilesUntouched)
+{
+    copySample("Default");
+    editArea(2, [](ZDArea& area) { area.setLink(0, 99); });
+    editArea(15, [](ZDArea& area) { area.setMusic(area.getMusic() + std::string(1100, 'x')); });
+    BitmapFile small;
+    small.width = 64;
+    small.picture.assign(64 * 64, 0x336699);
+    TestFolder::write("S\\Picture\\BMAPOBJ.BMP", small.build());
+    std::string os2 = BitmapFile::sample(24).build();
+    BitmapFile::put32(&os2, BitmapFile::OFFSET_HEADER_SIZE, 12);
+    TestFolder::write("S\\Picture\\BMAPCHAR.BMP", os2);
+    // Counts that differ from the cells of a locked or cut map would be mended if the map could
+    // be read whole.
+    editArea(16, [](ZDArea& area) { area.setCityCount(area.getCityCount() + 1); });
+    editArea(14, [](ZDArea& area) { area.setRoadCount(area.getRoadCount() + 1); });
+    TestFolder::write(mapFile(14), TestFolder::read(mapFile(14)).substr(0, 4000));
+    Locked locked(mapFile(16));
+    ASSERT_TRUE(locked.held());
+
+    std::vector<TCFinding> findings = findingsOf("S");
+    const std::set<TCFinding::Kind> expected = {TCFinding::LINK,       TCFinding::LINE,
+                                                TCFinding::CHIPS_SIZE, TCFinding::CHIPS_UNREADABLE,
+                                                TCFinding::MAP_UNREADABLE, TCFinding::MAP_SHORT};
+    EXPECT_EQ(kindsOf(findings), expected);
+    for (const TCFinding& finding : findings) {
+        EXPECT_FALSE(TCFinding::isRepairable(finding.kind)) << finding.line();
+    }
+    TCFinding link = ofKind(findings, TCFinding::LINK).at(0);
+    EXPECT_EQ(link.map, 2u);
+    EXPECT_EQ(link.index, 1);
+    EXPECT_EQ(link.value, 99);
+    TCFinding size = ofKind(findings, TCFinding::CHIPS_SIZE).at(0);
+    EXPECT_TRUE(endsWith(size.file, "Picture\\BMAPOBJ.BMP"));
+    EXPECT_EQ(size.value, 64);
+    EXPECT_EQ(size.result, 64);
+    EXPECT_EQ(ofKind(findings, TCFinding::LINE).at(0).map, 15u);
+    EXPECT_EQ(ofKind(findings, TCFinding::MAP_UNREADABLE).at(0).map, 16u);
+    EXPECT_EQ(ofKind(findings, TCFinding::MAP_SHORT).at(0).map, 14u);
+
+    std::map<std::string, Snapshot> before = snapshot();
+    std::string out;
+    std::string err;
+    EXPECT_EQ(TCCommand::repair({"S"}, false, &out, &err), TCCommand::STATUS_FOUND) << out << err;
+    std::map<std::string, Snapshot> after = snapshot();
+    for (const auto& file : before) {
+        EXPECT_EQ(after.at(file.first).bytes, file.second.bytes) << file.first;
+        EXPECT_TRUE(after.at(file.first).time == file.second.time) << file.first;
+    }
+    EXPECT_NE(out.find("left: "), std::string::npos);
+    EXPECT_NE(out.find("0 repairs, 0 files written, 0 temporaries removed, 6 findings left\n"),
+              std::string::npos)
+        << out;
+
+    // Once the map can be read, its area's count is the one thing left to repair.
+    locked.release();
+    EXPECT_EQ(kindsOf(ofKind(findingsOf("S"), TCFinding::AREA_COUNT)),
+              std::set<TCFinding::Kind>{TCFinding::AREA_COUNT});
+}
+
+// A save would cut the music name that does not fit the editor's line: the counts the repair
+// would mend stay unwritten until the line is mended.
+TEST_F(ToolTest, AnAreaListWhoseLinesDoNotReadBackIsNotRewritten)
+{
+    copySample("Islands");
+    editArea(2, [](ZDArea& area) { area.setMusic(area.getMusic() + std::string(1100, 'x')); });
+    editArea(4, [](ZDArea& area) { area.setWallCount(area.getWallCount() + 1); });
+    std::string list = TestFolder::read("S\\Data\\AreaData");
+    std::string out;
+    std::string err;
+    EXPECT_EQ(TCCommand::repair({"S"}, false, &out, &err), TCCommand::STATUS_FOUND);
+    EXPECT_EQ(TestFolder::read("S\\Data\\AreaData"), list);
+    EXPECT_NE(out.find("kept .\\S\\Data\\AreaData: a save would change the lines that do not read back\n"),
+              std::string::npos)
+        << out;
+    std::vector<TCFinding> left = findingsOf("S");
+    EXPECT_EQ(kindsOf(left), (std::set<TCFinding::Kind>{TCFinding::LINE, TCFinding::AREA_COUNT}));
+}
+
+// More than 256 cities: the file keeps each order's low byte, so no save can make the map
+// clean, and the repair says so.
+// A file the repair cannot replace is an error in one line; the file stays whole and as it
+// was, and the other files are still repaired.
+TEST_F(ToolTest, AFileThatCannotBeWrittenStaysAsItWasAndIsAnError)
+{
+    copySample("Northland");
+    setByte(mapFile(1), cell(0, 0), 250);
+    setByte(mapFile(2), cell(0, 0), 250);
+    std::string damaged = TestFolder::read(mapFile(1));
+    ASSERT_TRUE(SetFileAttributesA(mapFile(1).c_str(), FILE_ATTRIBUTE_READONLY));
+    std::string out;
+    std::string err;
+    EXPECT_EQ(TCCommand::repair({"S"}, false, &out, &err), TCCommand::STATUS_ERROR);
+    EXPECT_EQ(err, "cannot write or remove .\\S\\Data\\BMap_No1\n");
+    EXPECT_EQ(TestFolder::read(mapFile(1)), damaged);
+    EXPECT_EQ(byteAt(mapFile(2), cell(0, 0)), 0);
+    EXPECT_FALSE(TestFolder::exists(mapFile(1) + ".tmp"));
+    EXPECT_NE(out.find("left: .\\S\\Data\\BMap_No1: map 1: cell (0,0): character 250"), std::string::npos)
+        << out;
+    EXPECT_NE(out.find("S: 1 repair, 1 file written, 0 temporaries removed, 1 finding left\n"),
+              std::string::npos)
+        << out;
+}
+
+TEST_F(ToolTest, OrdersAboveTwoFiftyFiveAreLeftAfterTheRepair)
+{
+    copySample("Islands");
+    std::string bytes = TestFolder::read(mapFile(1));
+    for (uint32_t i = 0; i < 300; ++i) {
+        bytes[kObjects + i] = 1;
+        bytes[kOrders + i] = static_cast<char>(i % 256);
+    }
+    TestFolder::write(mapFile(1), bytes);
+    std::string out;
+    std::string err;
+    EXPECT_EQ(TCCommand::repair({"S"}, false, &out, &err), TCCommand::STATUS_FOUND);
+    std::vector<TCFinding> left = findingsOf("S");
+    EXPECT_FALSE(ofKind(left, TCFinding::ORDER_WRAPS).empty());
+    EXPECT_TRUE(ofKind(left, TCFinding::AREA_COUNT).empty());  // counts are mended
+    EXPECT_NE(out.find("left: .\\S\\Data\\BMap_No1: map 1: cell ("), std::string::npos);
+}
+
+TEST_F(ToolTest, ChipBitmapsMissingEverywhereAreFound)
+{
+    copySample("Northland");
+    fs::remove_all("S\\Picture");
+    EXPECT_TRUE(findingsOf("S").empty());  // the default scenario's bitmaps serve
+    GameDirectory none("");
+    std::vector<TCFinding> findings = findingsOf("S");
+    ASSERT_EQ(findings.size(), 2u);
+    EXPECT_EQ(findings[0].kind, TCFinding::CHIPS_MISSING);
+    EXPECT_EQ(findings[0].text, "BMAPCHAR.BMP");
+    EXPECT_EQ(findings[1].text, "BMAPOBJ.BMP");
+}
+
+TEST_F(ToolTest, CheckWritesOneJsonDocumentWithEveryFinding)
+{
+    copySample("Islands");
+    setByte(mapFile(2), cell(0, 1), 241);
+    editArea(3, [](ZDArea& area) { area.setLink(7, -1); });
+    std::string out;
+    std::string err;
+    EXPECT_EQ(TCCommand::check({"S", "Missing"}, true, &out, &err), TCCommand::STATUS_ERROR);
+    EXPECT_EQ(err, "cannot read scenario folder Missing: no such folder\n");
+    EXPECT_EQ(out.substr(0, 44), "{\"folders\":[{\"folder\":\"S\",\"areas\":6,\"clean\":");
+    EXPECT_NE(out.find("{\"kind\":\"character-range\",\"repairable\":true,\"file\":\".\\\\S\\\\Data\\\\BMap_No2\","
+                       "\"map\":2,\"x\":0,\"y\":1,\"value\":241,\"result\":0,"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("{\"kind\":\"link\",\"repairable\":false,\"file\":\".\\\\S\\\\Data\\\\AreaData\","
+                       "\"map\":3,\"group\":8,\"value\":-1,\"result\":6,"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("{\"folder\":\"Missing\",\"error\":\"no such folder\"}]}\n"), std::string::npos);
+}
+
+TEST_F(ToolTest, FoldersThatCannotBeReadAreErrorsInOneLine)
+{
+    TestFolder::makeFolder("Empty");
+    TestFolder::write("File", "x");
+    struct Case {
+        const char* folder;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"Nowhere", "cannot read scenario folder Nowhere: no such folder\n"},
+        {"File", "cannot read scenario folder File: not a folder\n"},
+        {"Empty", "cannot read scenario folder Empty: no area list Data\\AreaData in it\n"},
+    };
+    for (const Case& c : cases) {
+        std::string out;
+        std::string err;
+        EXPECT_EQ(TCCommand::check({c.folder}, false, &out, &err), TCCommand::STATUS_ERROR);
+        EXPECT_EQ(err, c.error);
+        EXPECT_EQ(out, "");
+        err.clear();
+        EXPECT_EQ(TCCommand::repair({c.folder}, false, &out, &err), TCCommand::STATUS_ERROR);
+        EXPECT_EQ(err, c.error);
+    }
+}
+
+TEST_F(ToolTest, DiffListsEveryChangedCellAndFieldOfTwoScenarios)
+{
+    copySample("Islands");
+    fs::copy("S", "Before", fs::copy_options::recursive);
+    std::string out;
+    std::string err;
+    EXPECT_EQ(TCCommand::diff("Before", "S", false, &out, &err), TCCommand::STATUS_CLEAN);
+    EXPECT_EQ(out, "");
+
+    uint8_t height = byteAt(mapFile(3), kHeights + cell(5, 6));
+    uint8_t roads = byteAt(mapFile(3), kCounts + 8);
+    setByte(mapFile(3), kHeights + cell(5, 6), static_cast<uint8_t>(height ^ 1));
+    setByte(mapFile(3), kCounts + 8, static_cast<uint8_t>(roads + 2));
+    editArea(2, [](ZDArea& area) { area.setName("Renamed"); });
+    std::vector<std::unique_ptr<ZDArea>> areas;
+    ZDArea::parseList(TestFolder::read("Before\\Data\\AreaData").c_str(), &areas, HFile());
+    EXPECT_EQ(TCCommand::diff("Before", "S", false, &out, &err), TCCommand::STATUS_FOUND);
+    EXPECT_EQ(out, "area 2: name: " + areas.at(1)->getName() + " -> Renamed\n"
+                   + "map 3: height (5,6): " + std::to_string(height) + " -> " + std::to_string(height ^ 1)
+                   + "\nmap 3: road count: " + std::to_string(roads) + " -> " + std::to_string(roads + 2)
+                   + "\n");
+    EXPECT_EQ(err, "");
+
+    out.clear();
+    EXPECT_EQ(TCCommand::diff("Before\\Data\\BMap_No3", mapFile(3), true, &out, &err),
+              TCCommand::STATUS_FOUND);
+    EXPECT_NE(out.find("\"cells\":[{\"layer\":\"height\",\"x\":5,\"y\":6,\"before\":"
+                       + std::to_string(height) + ",\"after\":" + std::to_string(height ^ 1) + "}],"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("\"counts\":[{\"count\":\"road\","), std::string::npos) << out;
+    EXPECT_NE(out.find("\"equal\":false}"), std::string::npos) << out;
+    out.clear();
+    EXPECT_EQ(TCCommand::diff(mapFile(4), mapFile(4), false, &out, &err), TCCommand::STATUS_CLEAN);
+    EXPECT_EQ(out, "");
+
+    EXPECT_EQ(TCCommand::diff(mapFile(4), "S", false, &out, &err), TCCommand::STATUS_ERROR);
+    EXPECT_EQ(TCCommand::diff(mapFile(4), "Nowhere", false, &out, &err), TCCommand::STATUS_ERROR);
+    EXPECT_EQ(err, "cannot compare a map file with a scenario folder: S\\Data\\BMap_No4, S\n"
+                   "no such file or folder: Nowhere\n");
+}

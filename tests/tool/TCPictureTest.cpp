@@ -1,0 +1,256 @@
+#include "tool/TCPicture.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "editor/BMConstants.h"
+#include "editor/BMData.h"
+#include "editor/BMDisplay.h"
+#include "editor/BMRenderer.h"
+#include "framework/HImage.h"
+#include "framework/HImageLoader.h"
+#include "framework/HWindowsGraphics.h"
+#include "tests/support/DrawingWindow.h"
+#include "tests/support/GameDirectory.h"
+#include "tests/support/TestFolder.h"
+#include "tests/tool/PngDecoder.h"
+#include "tool/TCCommand.h"
+
+namespace {
+
+const size_t kObjects = 1024;
+
+struct Picture {
+    std::vector<uint32_t> pixels;
+    UINT width = 0;
+    UINT height = 0;
+
+    uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+// Draws a map of the sample game's Default scenario through the command and reads the PNG.
+Picture draw(const std::string& area, uint32_t layers)
+{
+    std::string out;
+    std::string err;
+    int status = TCCommand::picture(GameDirectory::sampleGame() + "\\Default", area, "map.png", layers,
+                                    &out, &err);
+    EXPECT_EQ(status, TCCommand::STATUS_CLEAN) << err;
+    EXPECT_EQ(err, "");
+    Picture picture;
+    picture.pixels = decodePng(TestFolder::read("map.png"), &picture.width, &picture.height);
+    return picture;
+}
+
+// What a window shows, as 0x00RRGGBB pixels, top row first.
+std::vector<uint32_t> readWindow(HWND window, int width, int height)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    HDC dc = GetDC(window);
+    HDC memory = CreateCompatibleDC(dc);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    GdiFlush();
+    const uint32_t* from = static_cast<const uint32_t*>(bits);
+    std::vector<uint32_t> pixels(from, from + static_cast<size_t>(width) * height);
+    for (uint32_t& pixel : pixels) {
+        pixel &= 0xFFFFFF;
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
+class PictureTest : public ::testing::Test {
+protected:
+    TestFolder m_folder;
+    GameDirectory m_game{GameDirectory::sampleGame()};
+};
+
+}  // namespace
+
+// The editor's display draws a frame of the same map through the GDI device into a window of
+// the map's size: the picture is that frame but for the cursor (cell 0, 0 after a reset) and
+// the frame rate at the top right.
+TEST_F(PictureTest, ThePictureIsTheEditorsFrameWithoutCursorAndFrameRate)
+{
+    const int width = TCPicture::WIDTH;
+    const int height = TCPicture::HEIGHT;
+    BMData* data = BMData::getInstance(true);
+    ASSERT_TRUE(data->load(HFile(GameDirectory::sampleGame() + "\\Default"), HFile()));
+    std::vector<uint32_t> picture;
+    ASSERT_TRUE(TCPicture::draw(2, TCPicture::DEFAULT_LAYERS, &picture));
+
+    static DrawingWindow* window = new DrawingWindow(width, height, nullptr, DrawingWindow::TOP_LEVEL);
+    SetWindowPos(window->handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    BMDisplay display;
+    display.setData(false);
+    data->setCurrent(2);
+    display.resetState();
+    display.setViewFlag(0xFFFF, false);
+    display.setViewFlag(TCPicture::DEFAULT_LAYERS, true);
+    display.setViewSize(width, height);
+    BMRenderer renderer(display);
+    renderer.resetImageBuffer();
+    HWindowsGraphics gdi;
+    gdi.setMainWindow(window->handle());
+    InvalidateRect(window->handle(), nullptr, FALSE);
+    gdi.begin();
+    renderer.drawDisplay(&gdi);
+    gdi.end();
+    DrawingWindow::pump();
+    std::vector<uint32_t> frame = readWindow(window->handle(), width, height);
+    BMData::deleteInstance();
+
+    int same = 0;
+    int other = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            bool cursor = x < 32 && y < 32;
+            bool rate = x >= width - 18 && y < 9;
+            size_t at = static_cast<size_t>(y) * width + x;
+            if (!cursor && !rate) {
+                (frame[at] == picture[at] ? same : other) += 1;
+            }
+        }
+    }
+    EXPECT_EQ(other, 0);
+    EXPECT_GT(same, 1000000);
+}
+
+// With the chips alone, every cell of the picture is its character chip from the scenario's
+// bitmap, at the cell's place in offset rows.
+TEST_F(PictureTest, EveryCellShowsItsChipAtItsPlace)
+{
+    Picture picture = draw("1", VIEW_CHAR);
+    ASSERT_EQ(picture.width, 1040u);
+    ASSERT_EQ(picture.height, 1024u);
+    HImage chips;
+    ASSERT_EQ(HImageLoader::loadImageFile(HFile(GameDirectory::sampleGame() + "\\Default\\Picture\\BMAPCHAR.BMP"),
+                                          &chips, true),
+              0);
+    const uint32_t* sheet = chips.getPixels();  // bottom-up
+    std::string map = TestFolder::read(GameDirectory::sampleGame() + "\\Default\\Data\\BMap_No1");
+    int wrong = 0;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            int chip = static_cast<uint8_t>(map[x * 32 + y]);
+            int px = x * 32 + (y % 2) * 16;
+            for (int row = 0; row < 32; ++row) {
+                for (int column = 0; column < 32; ++column) {
+                    int sx = chip % 20 * 32 + column;
+                    int sy = chip / 20 * 32 + row;
+                    uint32_t expected = sheet[static_cast<size_t>(chips.getHeight() - 1 - sy) * chips.getWidth() + sx];
+                    wrong += picture.at(px + column, y * 32 + row) != (expected & 0xFFFFFF) ? 1 : 0;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+    // The half cell left of each even row's end stays black.
+    EXPECT_EQ(picture.at(1030, 5), 0u);
+}
+
+// Each further layer changes the picture only where the editor draws it: the grid on the
+// cells' edges, objects on cells with an object; the default shows numbers and placement too.
+TEST_F(PictureTest, LayersAddWhatTheEditorDrawsForThem)
+{
+    Picture chips = draw("2", VIEW_CHAR);
+    Picture grid = draw("2", VIEW_CHAR | VIEW_GRID);
+    int edge = 0;
+    int inside = 0;
+    for (int y = 0; y < 1024; ++y) {
+        for (int x = 0; x < 1024; ++x) {
+            bool onEdge = (x - (y / 32 % 2) * 16) % 32 == 0 || (x - (y / 32 % 2) * 16) % 32 == 31
+                          || y % 32 == 0 || y % 32 == 31;
+            if (grid.at(x, y) != chips.at(x, y)) {
+                (onEdge ? edge : inside) += 1;
+            }
+        }
+    }
+    EXPECT_GT(edge, 30000);
+    EXPECT_EQ(inside, 0);
+
+    Picture objects = draw("2", VIEW_CHAR | VIEW_OBJ);
+    std::string map = TestFolder::read(GameDirectory::sampleGame() + "\\Default\\Data\\BMap_No2");
+    int changedWithout = 0;
+    int changedWith = 0;
+    for (int cell = 0; cell < 1024; ++cell) {
+        int x = cell / 32;
+        int y = cell % 32;
+        int px = x * 32 + (y % 2) * 16;
+        bool changed = false;
+        for (int i = 0; i < 32 * 32 && !changed; ++i) {
+            changed = objects.at(px + i % 32, y * 32 + i / 32) != chips.at(px + i % 32, y * 32 + i / 32);
+        }
+        (map[kObjects + cell] != 0 ? changedWith : changedWithout) += changed ? 1 : 0;
+    }
+    EXPECT_EQ(changedWithout, 0);
+    EXPECT_GT(changedWith, 10);
+
+    Picture initial = draw("2", TCPicture::DEFAULT_LAYERS);
+    EXPECT_NE(initial.pixels, grid.pixels);
+    EXPECT_NE(draw("3", TCPicture::DEFAULT_LAYERS).pixels, initial.pixels);
+}
+
+TEST_F(PictureTest, AllMapsGoIntoAFolderNamedAfterTheirFiles)
+{
+    std::string islands = GameDirectory::sampleGame() + "\\Islands";
+    std::string out;
+    std::string err;
+    ASSERT_EQ(TCCommand::picture(islands, "all", "maps", VIEW_CHAR | VIEW_OBJ, &out, &err),
+              TCCommand::STATUS_CLEAN)
+        << err;
+    EXPECT_EQ(TestFolder::list(), "maps");
+    ASSERT_EQ(TCCommand::picture(islands, "4", "four.png", VIEW_CHAR | VIEW_OBJ, &out, &err),
+              TCCommand::STATUS_CLEAN);
+    EXPECT_EQ(TestFolder::read("maps\\BMap_No4.png"), TestFolder::read("four.png"));
+    for (int map = 1; map <= 6; ++map) {
+        UINT width = 0;
+        UINT height = 0;
+        decodePng(TestFolder::read("maps\\BMap_No" + std::to_string(map) + ".png"), &width, &height);
+        EXPECT_EQ(width, 1040u);
+        EXPECT_EQ(height, 1024u);
+    }
+    EXPECT_NE(out.find("wrote maps\\BMap_No6.png: map 6 of "), std::string::npos) << out;
+}
+
+TEST_F(PictureTest, LayerNamesAndAreasOutsideTheListAreRefused)
+{
+    uint32_t flags = 0;
+    std::string error;
+    EXPECT_TRUE(TCPicture::parseLayers("chips,grid,heights", &flags, &error));
+    EXPECT_EQ(flags, static_cast<uint32_t>(VIEW_CHAR | VIEW_GRID | VIEW_HEIGHT));
+    EXPECT_FALSE(TCPicture::parseLayers("chips,walls", &flags, &error));
+    EXPECT_EQ(error, "unknown layer \"walls\"");
+    EXPECT_FALSE(TCPicture::parseLayers("", &flags, &error));
+
+    std::string game = GameDirectory::sampleGame();
+    for (const char* area : {"0", "17", "x", "-1"}) {
+        std::string out;
+        std::string err;
+        EXPECT_EQ(TCCommand::picture(game + "\\Default", area, "map.png", VIEW_CHAR, &out, &err),
+                  TCCommand::STATUS_ERROR);
+        EXPECT_EQ(err, "no area " + std::string(area) + " in " + game + "\\Default: its areas are 1 to 16\n");
+    }
+    std::string out;
+    std::string err;
+    EXPECT_EQ(TCCommand::picture("Nowhere", "1", "map.png", VIEW_CHAR, &out, &err), TCCommand::STATUS_ERROR);
+    EXPECT_EQ(err, "cannot read scenario folder Nowhere: no such folder\n");
+    err.clear();
+    EXPECT_EQ(TCCommand::picture(game + "\\Default", "1", "Missing\\map.png", VIEW_CHAR, &out, &err),
+              TCCommand::STATUS_ERROR);
+    EXPECT_EQ(err.substr(0, 29), "cannot create Missing\\map.png");
+    EXPECT_EQ(TestFolder::list(), "");
+}

@@ -1,0 +1,52 @@
+#include "tool/TCPngFile.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/TestFolder.h"
+#include "tests/tool/PngDecoder.h"
+
+TEST(PngFile, APictureEncodesAndDecodesBackPixelForPixel)
+{
+    const int width = 7;  // rows of 21 bytes: padding is needed
+    const int height = 5;
+    std::vector<uint32_t> picture;
+    for (int i = 0; i < width * height; ++i) {
+        picture.push_back(0xFF000000u | static_cast<uint32_t>(i * 0x050A11 + (i % 3) * 0x400000));
+    }
+    std::string png;
+    std::string error;
+    ASSERT_TRUE(TCPngFile::encode(picture.data(), width, height, &png, &error)) << error;
+    EXPECT_EQ(png.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+    UINT w = 0;
+    UINT h = 0;
+    std::vector<uint32_t> back = decodePng(png, &w, &h);
+    EXPECT_EQ(w, 7u);
+    EXPECT_EQ(h, 5u);
+    for (uint32_t& pixel : picture) {
+        pixel &= 0xFFFFFF;
+    }
+    EXPECT_EQ(back, picture);
+
+    EXPECT_FALSE(TCPngFile::encode(picture.data(), 0, height, &png, &error));
+    EXPECT_FALSE(TCPngFile::encode(nullptr, width, height, &png, &error));
+}
+
+TEST(PngFile, WritingLeavesTheWholeFileOrNoneAtAll)
+{
+    TestFolder folder;
+    std::vector<uint32_t> picture(16 * 8, 0x3366CC);
+    std::string error;
+    ASSERT_TRUE(TCPngFile::write(HFile("map.png"), picture.data(), 16, 8, &error)) << error;
+    UINT w = 0;
+    UINT h = 0;
+    EXPECT_EQ(decodePng(TestFolder::read("map.png"), &w, &h), picture);
+    EXPECT_EQ(TestFolder::list(), "map.png");
+
+    TestFolder::write("old.png", "old bytes");
+    EXPECT_FALSE(TCPngFile::write(HFile("Missing\\map.png"), picture.data(), 16, 8, &error));
+    EXPECT_EQ(error.substr(0, 29), "cannot create Missing\\map.png");
+    EXPECT_EQ(TestFolder::list(), "map.png old.png");
+}
