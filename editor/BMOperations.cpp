@@ -358,8 +358,10 @@ bool OP2154(HComponent* window, uint32_t id)
         if (!clipboard.read()) {
             HLOG_INFO("OP2154:clipboard read error.");
         } else if (!display->pasteSelection(clipboard.getText())) {
-            tell(window, "クリップボードの内容はマップとして貼り付けられません。", "貼り付け",
-                 kTell);
+            tell(window,
+                 "クリップボードの内容はマップとして貼り付けられません。\n" +
+                     display->getPasteError(),
+                 "貼り付け", kTell);
         }
         break;
     }

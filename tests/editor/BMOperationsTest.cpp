@@ -11,6 +11,7 @@
 #include "editor/BMData.h"
 #include "editor/BMDisplay.h"
 #include "editor/BMWindow.h"
+#include "framework/HClipBoard.h"
 #include "tests/support/DialogAnswerer.h"
 #include "tests/support/EditorSession.h"
 #include "tests/support/TestFolder.h"
@@ -89,6 +90,25 @@ TEST_F(OperationsTest, MapNavigationWrapsAround)
     EXPECT_EQ(data->getCurrent(), 15u);
     editor.command(2353);
     EXPECT_EQ(data->getCurrent(), 1u);
+}
+
+TEST_F(OperationsTest, RefusedPasteTellsWhichLineAndChangesNothing)
+{
+    HClipBoard clipboard(editor.handle());
+    clipboard.setText("0,0,5,0,0,0,0,0,0,0\r\n1,0,250,0,0,0,0,0,0,0\r\n");
+    ASSERT_TRUE(clipboard.write());
+    const std::string before = editor.display()->copySelection();
+    {
+        BoxAnswers ok(IDOK);
+        editor.command(2159);
+        ASSERT_EQ(ok.boxes().size(), 1u);
+        EXPECT_EQ(ok.boxes()[0].caption, "貼り付け");
+        EXPECT_EQ(ok.boxes()[0].text,
+                  "クリップボードの内容はマップとして貼り付けられません。\n"
+                  "クリップボードの 2 行目の地形チップ 250 は範囲外です（0 以上 239 以下）。");
+    }
+    EXPECT_EQ(editor.display()->copySelection(), before);
+    EXPECT_FALSE(editor.data()->isModified());
 }
 
 TEST_F(OperationsTest, FailedSaveOfAReadOnlyFileShowsItsBoxAndLosesNothing)

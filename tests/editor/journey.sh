@@ -20,6 +20,9 @@ cp -r "$SAMPLE" "$WORK/original"
 MAPS="$GAME/Default/Data"
 ORIG="$WORK/original/Default/Data"
 winpath() { echo "Z:${1//\//\\}"; }
+# The editor logs its information and errors to $WORK/debug.log (a marker file per level in
+# its working folder), so that a failure can be read afterwards.
+touch "$WORK/info" "$WORK/warning" "$WORK/error"
 
 KEY='HKLM\SOFTWARE\Kest\Molva'
 # A new prefix names no install directory yet: the query fails and there is nothing to restore.
@@ -40,7 +43,12 @@ trap cleanup EXIT
 wine reg add "$KEY" /v Directory /t REG_SZ /d "$(winpath "$GAME")" /f >/dev/null 2>&1
 
 step=0
-fail() { echo "journey: FAILED: $*" >&2; shot "failure"; exit 1; }
+fail() {
+    echo "journey: FAILED: $*" >&2
+    shot "failure"
+    [ -f "$WORK/debug.log" ] && iconv -f cp932 -t utf-8 "$WORK/debug.log" | tail -20 >&2
+    exit 1
+}
 note() { echo "journey: $*"; }
 shot() { step=$((step + 1)); import -window root "$WORK/shots/$(printf %02d "$step")-$1.png"; }
 # Run inside the editor's desktop (windows of other desktops are not found), once that exists.
