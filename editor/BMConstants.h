@@ -5,6 +5,10 @@
 // Values shared by the editor's model, display, drawing and commands. None of them needs a
 // window, so the editing core and its tests include this header on any platform.
 
+// The program's name and version, as the window title shows them.
+constexpr const char* APPLICATION_NAME = "Tessel";
+constexpr const char* APPLICATION_VERSION = "0.60";
+
 // A pixel or cell position, or a width and height.
 struct BMPoint {
     int x;

@@ -16,8 +16,6 @@
 namespace {
 
 const char* const kFontName = "ＭＳ ゴシック";
-const char* const kApplicationName = "Tessel";
-const char* const kVersion = "0.60";
 const char* const kModified = " (更新)";
 
 const int kChipsPerRow = 20;  // chips per row of a chip bitmap
@@ -627,13 +625,13 @@ bool BMRenderer::updateTitle()
     HFile folder = data != nullptr ? data->getScenarioDirectory() : HFile();
     std::string title;
     if (folder.isEmpty()) {
-        title = std::string(kApplicationName) + " " + kVersion;
+        title = std::string(APPLICATION_NAME) + " " + APPLICATION_VERSION;
     } else {
         title = folder.getFullPath();
         if (data->isModified()) {
             title += kModified;
         }
-        title += std::string(" - ") + kApplicationName;
+        title += std::string(" - ") + APPLICATION_NAME;
     }
     HWindow* window = m_display.getWindow();
     if (window != nullptr) {

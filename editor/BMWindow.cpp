@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/BMConstants.h"
 #include "editor/BMDisplay.h"
 #include "editor/BMListeners.h"
 #include "editor/BMOperations.h"
@@ -19,9 +20,6 @@
 #include "scenario/ZCClose.h"
 #include "scenario/ZCCommand.h"
 #include "scenario/ZCExMenu.h"
-
-const char* const BMWindow::APPLICATION_NAME = "Tessel";
-const char* const BMWindow::VERSION = "0.60";
 
 namespace {
 
@@ -217,7 +215,7 @@ BMWindow::BMWindow()
 {
     HObject::setClassName("BMWindow");
     setClassName("BMWindow");
-    setText(std::string(APPLICATION_NAME) + " " + VERSION);
+    setText(std::string(APPLICATION_NAME) + " " + APPLICATION_VERSION);
     setBounds(0, 0, 640, 480);
     setResizable(true);
     moveCenter();

@@ -26,8 +26,6 @@ class ZCExMenu;
 // scenarios, the input listeners and the display that draws and edits the map.
 class BMWindow : public HWindow {
 public:
-    static const char* const APPLICATION_NAME;  // "Tessel"
-    static const char* const VERSION;           // "0.60"
     // What the editor starts the application services with: COM (the folder dialog) but not
     // Direct3D. Frames go through GDI (see paintMapView), and starting Direct3D under Wine
     // takes half a second or more, most of the time the editor needs to show its first map.
