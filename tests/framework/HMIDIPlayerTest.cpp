@@ -31,6 +31,7 @@ using Clock = std::chrono::steady_clock;
 class RecordingMIDISystem : public HMIDISystem {
 public:
     enum Timing { HAND_TIMER, REAL_TIMER };
+    static constexpr uint32_t kLongestDelay = 65535;  // ms, as Wine's timer
     struct Timer {
         uint32_t id;
         uint32_t due;
@@ -103,7 +104,7 @@ public:
             return HMIDISystem::getTimerPeriodRange(minimum, maximum);
         }
         *minimum = 1;
-        *maximum = 1000;
+        *maximum = kLongestDelay;
         return true;
     }
     bool beginPeriod(uint32_t) override { return change(&m_record.periods, 1); }
@@ -112,7 +113,7 @@ public:
                       uintptr_t value) override
     {
         std::lock_guard<std::mutex> guard(m_lock);
-        if (timersLeft == 0) {
+        if (timersLeft == 0 || delay > kLongestDelay) {
             return 0;
         }
         timersLeft -= timersLeft > 0;
@@ -245,7 +246,8 @@ TEST_F(MIDIPlayer, WaitsFollowTheTicksTheTempoInForceAndTheTimerPeriod)
     write(M::file(480, {note(0, 60) + note(240, 61) + note(1, 62)
                         + M::tempo(0, 40000) + note(480, 63)       // too fast: ignored
                         + M::tempo(0, 600000) + note(480, 64)
-                        + M::tempo(0, 5000000) + note(480, 65)}));  // too slow: ignored
+                        + M::tempo(0, 5000000) + note(480, 65)     // too slow: ignored
+                        + note(57600, 66)}));  // 72 s: longer than one timer waits
     player.setUserData(0);
     EXPECT_TRUE(player.isPlaying());
     midi.fireAll();
@@ -256,7 +258,7 @@ TEST_F(MIDIPlayer, WaitsFollowTheTicksTheTempoInForceAndTheTimerPeriod)
     }
     // 100 ms to the first event; 240 ticks = 250 ms; 1 tick = the 4 ms period, not 1.04 ms;
     // 480 ticks at 500,000, 600,000 and again 600,000 us per quarter note.
-    EXPECT_EQ(noteOnTimes(sent), (std::vector<double>{100, 350, 354, 854, 1454, 2054}));
+    EXPECT_EQ(noteOnTimes(sent), (std::vector<double>{100, 350, 354, 854, 1454, 2054, 74054}));
     EXPECT_EQ(player.getPlayState().getTempo(), 600000u);
     expectIdle(player, midi);
 }
