@@ -11,6 +11,9 @@
 namespace {
 
 const uint32_t kStartDelay = 100;  // ms before the first event
+// The longest delay of one timer, in ms: Windows takes up to 1,000,000, Wine's timer no more
+// than 65,535. A longer wait between two events is waited out in several timers.
+const uint32_t kLongestDelay = 65535;
 const uint8_t kControlChange = 0xB0;
 const uint8_t kMainVolume = 7;
 const uint8_t kNoteOff = 0x80;
@@ -140,6 +143,7 @@ const char* HMIDIPlayer::startPlayback()
 
     m_current = 0;
     m_scheduled = 0;
+    m_remaining = 0;
     if (!armTimer(std::max(period, kStartDelay))) {
         system.endPeriod(period);
         system.closeOutput(m_state.getHandle());
@@ -200,6 +204,21 @@ bool HMIDIPlayer::armTimer(uint32_t delay)
     return true;
 }
 
+// Arms the timer for a wait before the event at the current index, or for its first part when
+// it is longer than one timer takes; false (and logged) when no timer could be made.
+bool HMIDIPlayer::wait(uint32_t delay)
+{
+    uint32_t part = std::min(delay, kLongestDelay);
+    if (!armTimer(part)) {
+        HLOG_INFO("timer error");
+        debug("timer idx=%u tms=%u", m_current, delay);
+        m_remaining = 0;
+        return false;
+    }
+    m_remaining = delay - part;
+    return true;
+}
+
 void HMIDIPlayer::forgetTimer()
 {
     if (m_ticket != 0) {
@@ -236,16 +255,20 @@ void HMIDIPlayer::onTimer()
         }
         m_state.setVolumePending(false);
     }
+    if (m_remaining > 0) {
+        // Only the next part of a long wait: the event comes after its last part.
+        if (!wait(m_remaining)) {
+            stopPlayback();
+        }
+        return;
+    }
     uint32_t count = static_cast<uint32_t>(m_source.getPlayListCount());
     while (m_current < count) {
         HMIDIMessage* message = m_source.getPlayListItem(m_current);
         if (message->getTicks() > 0 && m_scheduled != m_current) {
-            uint32_t delay = message->delayMs();
-            if (armTimer(delay)) {
+            if (wait(message->delayMs())) {
                 m_scheduled = m_current;
             } else {
-                HLOG_INFO("timer error");
-                debug("timer idx=%u tms=%u", m_current, delay);
                 m_current = count;
             }
             break;

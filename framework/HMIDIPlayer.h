@@ -45,6 +45,7 @@ private:
     void stopPlayback();
     void onTimer();
     bool armTimer(uint32_t delay);
+    bool wait(uint32_t delay);
     void forgetTimer();
     void handle(HMIDIMessage* message);
     void handleMeta(const HMIDIMessage& message);
@@ -55,5 +56,6 @@ private:
     HMIDIPlayState m_state;
     uint32_t m_current = 0;    // play-list index of the next event to handle
     uint32_t m_scheduled = 0;  // play-list index the waiting timer was armed for
+    uint32_t m_remaining = 0;  // ms of a long wait left for the timers after the waiting one
     uintptr_t m_ticket = 0;    // the waiting timer's ticket; 0 when no timer waits
 };

@@ -31,6 +31,7 @@ using Clock = std::chrono::steady_clock;
 class RecordingMIDISystem : public HMIDISystem {
 public:
     enum Timing { HAND_TIMER, REAL_TIMER };
+    static constexpr uint32_t kLongestDelay = 65535;  // ms, as Wine's timer
     struct Timer {
         uint32_t id;
         uint32_t due;
@@ -60,6 +61,12 @@ public:
     {
         std::lock_guard<std::mutex> guard(m_lock);
         return m_record;
+    }
+    // Without copying the record, which grows to hundreds of thousands of messages.
+    size_t sentCount()
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        return m_record.sent.size();
     }
     // Runs the waiting timers in the order of their times.
     void fireAll()
@@ -97,7 +104,7 @@ public:
             return HMIDISystem::getTimerPeriodRange(minimum, maximum);
         }
         *minimum = 1;
-        *maximum = 1000;
+        *maximum = kLongestDelay;
         return true;
     }
     bool beginPeriod(uint32_t) override { return change(&m_record.periods, 1); }
@@ -106,7 +113,7 @@ public:
                       uintptr_t value) override
     {
         std::lock_guard<std::mutex> guard(m_lock);
-        if (timersLeft == 0) {
+        if (timersLeft == 0 || delay > kLongestDelay) {
             return 0;
         }
         timersLeft -= timersLeft > 0;
@@ -239,7 +246,8 @@ TEST_F(MIDIPlayer, WaitsFollowTheTicksTheTempoInForceAndTheTimerPeriod)
     write(M::file(480, {note(0, 60) + note(240, 61) + note(1, 62)
                         + M::tempo(0, 40000) + note(480, 63)       // too fast: ignored
                         + M::tempo(0, 600000) + note(480, 64)
-                        + M::tempo(0, 5000000) + note(480, 65)}));  // too slow: ignored
+                        + M::tempo(0, 5000000) + note(480, 65)     // too slow: ignored
+                        + note(57600, 66)}));  // 72 s: longer than one timer waits
     player.setUserData(0);
     EXPECT_TRUE(player.isPlaying());
     midi.fireAll();
@@ -250,7 +258,7 @@ TEST_F(MIDIPlayer, WaitsFollowTheTicksTheTempoInForceAndTheTimerPeriod)
     }
     // 100 ms to the first event; 240 ticks = 250 ms; 1 tick = the 4 ms period, not 1.04 ms;
     // 480 ticks at 500,000, 600,000 and again 600,000 us per quarter note.
-    EXPECT_EQ(noteOnTimes(sent), (std::vector<double>{100, 350, 354, 854, 1454, 2054}));
+    EXPECT_EQ(noteOnTimes(sent), (std::vector<double>{100, 350, 354, 854, 1454, 2054, 74054}));
     EXPECT_EQ(player.getPlayState().getTempo(), 600000u);
     expectIdle(player, midi);
 }
@@ -420,9 +428,9 @@ TEST(MIDIPlayerOnTheRealTimer, PlayStopAndRestartRaceTheCallbacksSafely)
             player->setUserData(0);  // restart: stop, then play
         }
         // Wait for the callbacks to run (the first one comes after 100 ms), then cut in.
-        size_t started = midi.record().sent.size();
+        size_t started = midi.sentCount();
         Clock::time_point start = Clock::now();
-        while (midi.record().sent.size() < started + 20
+        while (midi.sentCount() < started + 20
                && Clock::now() - start < std::chrono::milliseconds(400)) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
@@ -438,13 +446,18 @@ TEST(MIDIPlayerOnTheRealTimer, PlayStopAndRestartRaceTheCallbacksSafely)
             player.reset(new HMIDIPlayer(nullptr, 2005, "long.mid"));  // deleted while it plays
             break;
         default:
-            break;  // the next cycle starts over it
+            continue;  // the next cycle starts over it
         }
+        // A callback caught half-way by the stop has finished or does nothing.
+        size_t stopped = midi.sentCount();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_EQ(midi.sentCount(), stopped) << "a message went out after stop " << cycle;
+        EXPECT_FALSE(player->isPlaying()) << cycle;
     }
     player->stop();
-    size_t after = midi.record().sent.size();
+    size_t after = midi.sentCount();
     std::this_thread::sleep_for(std::chrono::milliseconds(150));
-    EXPECT_EQ(midi.record().sent.size(), after) << "a message went out after stop";
+    EXPECT_EQ(midi.sentCount(), after) << "a message went out after stop";
     EXPECT_GT(midi.record().opened, kCycles / 2);
     expectIdle(*player, midi);
 }
