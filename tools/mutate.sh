@@ -101,10 +101,20 @@ mkdir -p "$work"
 # A fresh copy of the tracked and new files; unchanged files keep their times, so only what
 # changed since the last run is rebuilt.
 tessel_note "copying the checkout to $src"
-rm -rf "$src"
+previous="$work/previous"
+rm -rf "$previous"
+if [ -d "$src" ]; then mv "$src" "$previous"; fi
 mkdir -p "$src"
 (cd "$TESSEL_ROOT" && git ls-files -z --cached --others --exclude-standard \
     | tar --null --ignore-failed-read -T - -cf - 2>/dev/null) | tar -xf - -C "$src"
+# A file that differs from the last copy gets a new time: one that went back to an older
+# version (another branch, a revert) keeps a time older than what the last run built from it.
+if [ -d "$previous" ]; then
+    (cd "$src" && find . -type f -print0) | while IFS= read -r -d '' path; do
+        cmp -s "$src/$path" "$previous/$path" || touch "$src/$path"
+    done
+    rm -rf "$previous"
+fi
 # A run stopped with a mutant in place left its build products newer than the file copied
 # back, which keeps its old time: a new time makes the build redo them.
 applied="$work/applied"

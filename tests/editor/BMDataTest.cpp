@@ -27,7 +27,7 @@ TEST(EditorData, AccessWithoutAMapOrOutsideTheMapReportsAndAnswersZero)
     EXPECT_EQ(data.getCurrent(), 2u);
     data.setCurrent(1);
     data.setByte(BMData::TYPE_OBJECT, 7, 1, 3, 4);
-    EXPECT_EQ(data.getByte(BMData::TYPE_OBJECT, 1, 40, 3), 0);
+    EXPECT_EQ(data.getByte(BMData::TYPE_OBJECT, 1, 32, 3), 0);  // the first column past the map
     EXPECT_EQ(data.getWord(BMData::TYPE_CONNECT_COUNT, 1, 8, 0), 0u);
     EXPECT_EQ(data.getString(BMData::TYPE_CONNECT, 1, 0, 0), "");
     data.setWord(BMData::TYPE_HEIGHT, 3, 1, 0, 0);
@@ -38,7 +38,7 @@ TEST(EditorData, AccessWithoutAMapOrOutsideTheMapReportsAndAnswersZero)
     EXPECT_NE(text.find("getByte:error out of index"), std::string::npos);
     EXPECT_NE(text.find("getByte:index=0 type=3"), std::string::npos);
     EXPECT_NE(text.find("getByte:error out of point"), std::string::npos);
-    EXPECT_NE(text.find("getByte:x=40 y=3 type=4"), std::string::npos);
+    EXPECT_NE(text.find("getByte:x=32 y=3 type=4"), std::string::npos);
     EXPECT_NE(text.find("getString:error unknown type"), std::string::npos);
     EXPECT_NE(text.find("setWord:type=6"), std::string::npos);
     EXPECT_NE(text.find("getByte:index=3 type=4"), std::string::npos);
@@ -74,6 +74,7 @@ TEST(EditorData, RestoringTheWholeMapBringsBackCellsAndCategoryCountsButNotGroup
 {
     std::vector<ZDBMap> maps = blankMaps(1);
     maps[0].setObject(1, 1, 3);
+    maps[0].setHeight(1, 1, 6);
     maps[0].setCharacter(2, 2, 44);
     EditorScenario scenario(maps);
     BMData& data = scenario.data();
@@ -93,5 +94,8 @@ TEST(EditorData, RestoringTheWholeMapBringsBackCellsAndCategoryCountsButNotGroup
     data.setByte(BMData::TYPE_HEIGHT, 9, 0, 7, 7);
     data.restore(BMData::TYPE_HEIGHT, 0, 7, 7);
     EXPECT_EQ(data.getByte(BMData::TYPE_HEIGHT, 0, 7, 7), 0);
+    data.setWord(BMData::TYPE_ORDER, 9, 0, 1, 1);
+    data.restore(BMData::TYPE_ORDER, 0, 1, 1);
+    EXPECT_EQ(data.getWord(BMData::TYPE_ORDER, 0, 1, 1), 0u);  // not the cell's height
     EXPECT_EQ(data.getByte(BMData::TYPE_LINK, 0, 0, 0), 1);  // the fixture links group 1
 }

@@ -383,6 +383,7 @@ TEST_F(EditorModel, After300ActionsExactlyTheLast256Undo)
         editor.setHeight(action % 16);
         editor.setEditMode(MODE_HEIGHT);
         editor.execSet(0);
+        ASSERT_LE(editor.getUndoList().getCount(), BMUndoList::MAX_ITEMS);
         states.push_back(mapState(*data.getBMap(0)));
     }
     int undone = 0;

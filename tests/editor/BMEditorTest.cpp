@@ -215,3 +215,30 @@ TEST_F(Editing, AOneCellPasteFillsTheSelectionWithItsValues)
     EXPECT_EQ(data.getWord(BMData::TYPE_CITY_COUNT, 0, 0, 0), 5u);
     EXPECT_EQ(editor.getCellMark(1 * 32 + 1), CELL_SELECTED);
 }
+
+TEST_F(Editing, ChoosersWrapAtBothEndsAndMarksOutsideTheMapReadAsNone)
+{
+    struct Chooser {
+        void (BMEditor::*set)(int);
+        int (BMEditor::*get)() const;
+        int last;
+    };
+    const Chooser choosers[] = {
+        {&BMEditor::setCharacter, &BMEditor::getCharacter, 239},
+        {&BMEditor::setObject, &BMEditor::getObject, 39},
+        {&BMEditor::setHeight, &BMEditor::getHeight, 15},
+        {&BMEditor::setGroupIndex, &BMEditor::getGroupIndex, 7},
+    };
+    for (const Chooser& chooser : choosers) {
+        (editor.*chooser.set)(chooser.last + 1);
+        EXPECT_EQ((editor.*chooser.get)(), 0) << chooser.last;
+        (editor.*chooser.set)(-1);
+        EXPECT_EQ((editor.*chooser.get)(), chooser.last);
+        (editor.*chooser.set)(chooser.last);
+        EXPECT_EQ((editor.*chooser.get)(), chooser.last);
+    }
+    editor.setCellMark(-1, -1, CELL_SELECTED, true);
+    EXPECT_EQ(editor.getCellMark(MAP_CELLS - 1), CELL_SELECTED);
+    EXPECT_EQ(editor.getCellMark(MAP_CELLS), 0u);
+    EXPECT_EQ(editor.getCellMark(-1), 0u);
+}

@@ -90,34 +90,6 @@ TEST(BattleMapImage, AnAllZeroImageLoadsQuietlyAndWritesBackByteForByte)
     EXPECT_EQ(text.find("warn:"), std::string::npos);
 }
 
-TEST(BattleMapImage, ReadsEveryLayerAtItsOffset)
-{
-    Image image = emptyImage();
-    image[cell(3, 5)] = 7;
-    image[1024 + cell(3, 5)] = 1;
-    image[2048 + cell(3, 5)] = 200;
-    image[3072 + cell(31, 0)] = 15;
-    putSlot(image, 2, 0, 9, 31);
-    putCount(image, kCounts, 0x01020304);
-    putCount(image, kCounts + 4, 5);
-    putCount(image, kCounts + 8, 0xFFFFFFFF);
-    ZDBMap map = load(image);
-    EXPECT_EQ(map.getCharacter(3, 5), 7);
-    EXPECT_EQ(map.getCharacter(5, 3), 0);
-    EXPECT_EQ(map.getObject(3, 5), 1);
-    EXPECT_EQ(map.getOrder(3, 5), 200);
-    EXPECT_EQ(map.getHeight(31, 0), 15);
-    EXPECT_EQ(map.getConnect(9, 31), 2);
-    EXPECT_EQ(map.getConnectOrder(9, 31), 0);
-    EXPECT_EQ(map.getConnectCount(1), 1);
-    EXPECT_EQ(map.getCityCount(), 0x01020304u);
-    EXPECT_EQ(map.getWallCount(), 5u);
-    EXPECT_EQ(map.getRoadCount(), 0xFFFFFFFFu);
-    EXPECT_EQ(map.getNumber(), 1u);
-    EXPECT_EQ(map.getFile().getName(), "BMap_No1");
-    EXPECT_EQ(save(map), image);
-}
-
 TEST(BattleMapImage, ShortImageReadsLaterSectionsFromEarlierBytesAndIsReported)
 {
     TestFolder folder;
