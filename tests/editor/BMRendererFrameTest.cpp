@@ -29,30 +29,7 @@ struct Picture {
 
 Picture readWindow(HWND window)
 {
-    Picture picture;
-    picture.pixels.resize(static_cast<size_t>(kWidth) * kHeight);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = kWidth;
-    info.bmiHeader.biHeight = -kHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    HDC dc = GetDC(window);
-    HDC memory = CreateCompatibleDC(dc);
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, kWidth, kHeight, dc, 0, 0, SRCCOPY);
-    GdiFlush();
-    const uint32_t* from = static_cast<const uint32_t*>(bits);
-    for (size_t i = 0; i < picture.pixels.size(); ++i) {
-        picture.pixels[i] = from[i] & 0xFFFFFF;
-    }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, dc);
-    return picture;
+    return Picture{DrawingWindow::readPixels(window, kWidth, kHeight)};
 }
 
 // The largest difference of a colour channel between two pictures, outside the frame rate

@@ -77,3 +77,30 @@ COLORREF DrawingWindow::pixel(int x, int y) const
     ReleaseDC(m_window, dc);
     return color;
 }
+
+std::vector<uint32_t> DrawingWindow::readPixels(HWND window, int width, int height)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    HDC dc = GetDC(window);
+    HDC memory = CreateCompatibleDC(dc);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    GdiFlush();
+    const uint32_t* from = static_cast<const uint32_t*>(bits);
+    std::vector<uint32_t> pixels(from, from + static_cast<size_t>(width) * height);
+    for (uint32_t& pixel : pixels) {
+        pixel &= 0xFFFFFF;
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, dc);
+    return pixels;
+}

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "framework/HWin32.h"
 
 // A plain visible window with a client area of the given size, for drawing tests. Without a
@@ -20,6 +23,8 @@ public:
     static void pump();
     // The colour of a client pixel as GDI reads it back, CLR_INVALID outside.
     COLORREF pixel(int x, int y) const;
+    // What any window shows in its top-left width x height, as 0x00RRGGBB, top row first.
+    static std::vector<uint32_t> readPixels(HWND window, int width, int height);
 
 private:
     HWND m_window;

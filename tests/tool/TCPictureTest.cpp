@@ -44,34 +44,6 @@ Picture draw(const std::string& area, uint32_t layers)
     return picture;
 }
 
-// What a window shows, as 0x00RRGGBB pixels, top row first.
-std::vector<uint32_t> readWindow(HWND window, int width, int height)
-{
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    HDC dc = GetDC(window);
-    HDC memory = CreateCompatibleDC(dc);
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, dc, 0, 0, SRCCOPY);
-    GdiFlush();
-    const uint32_t* from = static_cast<const uint32_t*>(bits);
-    std::vector<uint32_t> pixels(from, from + static_cast<size_t>(width) * height);
-    for (uint32_t& pixel : pixels) {
-        pixel &= 0xFFFFFF;
-    }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, dc);
-    return pixels;
-}
-
 class PictureTest : public ::testing::Test {
 protected:
     TestFolder m_folder;
@@ -110,7 +82,7 @@ TEST_F(PictureTest, ThePictureIsTheEditorsFrameWithoutCursorAndFrameRate)
     renderer.drawDisplay(&gdi);
     gdi.end();
     DrawingWindow::pump();
-    std::vector<uint32_t> frame = readWindow(window->handle(), width, height);
+    std::vector<uint32_t> frame = DrawingWindow::readPixels(window->handle(), width, height);
     BMData::deleteInstance();
 
     int same = 0;
