@@ -13,7 +13,7 @@
 #include "editor/BMWindow.h"
 #include "framework/HClipBoard.h"
 #include "tests/support/DialogAnswerer.h"
-#include "tests/support/EditorSession.h"
+#include "tests/editor/EditorSession.h"
 #include "tests/support/TestFolder.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "framework/HMenuItem.h"
 #include "framework/HScrollBar.h"
 #include "framework/HText.h"
-#include "tests/support/EditorSession.h"
+#include "tests/editor/EditorSession.h"
 #include "tests/support/LogCapture.h"
 
 namespace {

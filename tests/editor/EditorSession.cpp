@@ -1,4 +1,4 @@
-#include "tests/support/EditorSession.h"
+#include "tests/editor/EditorSession.h"
 
 #include <algorithm>
 #include <filesystem>
