@@ -4,9 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/HWindow.h"
-#include "tests/support/MessagePump.h"
 #include "tests/support/TestControl.h"
+#include "tests/support/TestWindow.h"
 
 namespace {
 
@@ -34,15 +33,9 @@ class CommandTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window.setClassName("TesselCommand");
         window.addEventListener(&recorder);
         window.create();
         ASSERT_NE(button.getHandle(), nullptr);
-    }
-    void TearDown() override
-    {
-        window.dispose();
-        MessagePump::drain();
     }
     LRESULT command(WORD code, WORD id, HWND control)
     {
@@ -50,7 +43,7 @@ protected:
                             reinterpret_cast<LPARAM>(control));
     }
 
-    HWindow window;
+    TestWindow window;
     TestControl button{&window, 2005, "BUTTON"};
     CommandRecorder recorder;
 };

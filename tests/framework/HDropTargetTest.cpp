@@ -8,8 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/HWindow.h"
-#include "tests/support/MessagePump.h"
+#include "tests/support/TestWindow.h"
 
 namespace {
 
@@ -52,20 +51,14 @@ class DropTargetTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window.setClassName("TesselDrop");
         window.setDropTarget(&target);
         window.create();
         ASSERT_NE(window.getHandle(), nullptr);
     }
-    void TearDown() override
-    {
-        window.dispose();
-        MessagePump::drain();
-    }
     LONG_PTR extendedStyle() const { return GetWindowLongPtrA(window.getHandle(), GWL_EXSTYLE); }
 
     DropRecorder target;
-    HWindow window;
+    TestWindow window;
 };
 
 TEST_F(DropTargetTest, DroppedFilesComeFromAnsiAndWideListsAsShiftJis)
