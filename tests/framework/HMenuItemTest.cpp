@@ -85,7 +85,8 @@ TEST_F(MenuTest, TableBecomesTheNativeMenuWithSeparatorsChecksAndGreyItems)
     // A trail byte 0x5C ("ソ") stays part of its character.
     EXPECT_EQ(nativeMenu(), "ﾌｧｲﾙ(&F) 2100 [開く(&O)\tCtrl+O 2101; | 2105; "
                             "終了(&X)\tCtrl+Q 2106 grey]; "
-                            "表示(&V) 2200 [グリッド(&G) 2201 checked; ソ連 2202 grey checked]");
+                            "表示(&V) 2200 [グリッド(&G) 2201 checked; "
+                            "ソ連 2202 grey checked]");
     EXPECT_TRUE(item(2105)->isSeparator());
     EXPECT_FALSE(item(2101)->isSeparator());
 }
