@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/HWindow.h"
-#include "tests/support/MessagePump.h"
+#include "tests/support/TestWindow.h"
 
 namespace {
 
@@ -46,16 +45,10 @@ class ClipBoardTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window.setClassName("TesselClipBoard");
         window.create();
         ASSERT_NE(window.getHandle(), nullptr);
     }
-    void TearDown() override
-    {
-        window.dispose();
-        MessagePump::drain();
-    }
-    HWindow window;
+    TestWindow window;
 };
 
 TEST_F(ClipBoardTest, ShiftJisTextMakesTheRoundTripThroughTheSystemClipboard)

@@ -4,9 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/HWindow.h"
-#include "tests/support/MessagePump.h"
 #include "tests/support/TestControl.h"
+#include "tests/support/TestWindow.h"
 
 namespace {
 
@@ -24,39 +23,23 @@ public:
     bool onCommand(HWND /*window*/, uint32_t id, HComponent* component) override
     {
         commands.push_back({id, component});
-        return answer;
+        return true;
     }
     std::vector<Command> commands;
-    bool answer = true;
 };
 
-class CommandTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        window.setClassName("TesselCommand");
-        window.addEventListener(&recorder);
-        window.create();
-        ASSERT_NE(button.getHandle(), nullptr);
-    }
-    void TearDown() override
-    {
-        window.dispose();
-        MessagePump::drain();
-    }
-    LRESULT command(WORD code, WORD id, HWND control)
-    {
+TEST(HCommandListenerTest, CommandsNameTheirComponentsAndOtherNotificationsAreNone)
+{
+    TestWindow window;
+    TestControl button(&window, 2005, "BUTTON");
+    CommandRecorder recorder;
+    window.addEventListener(&recorder);
+    window.create();
+    ASSERT_NE(button.getHandle(), nullptr);
+    auto command = [&window](WORD code, WORD id, HWND control) {
         return SendMessageA(window.getHandle(), WM_COMMAND, MAKEWPARAM(id, code),
                             reinterpret_cast<LPARAM>(control));
-    }
-
-    HWindow window;
-    TestControl button{&window, 2005, "BUTTON"};
-    CommandRecorder recorder;
-};
-
-TEST_F(CommandTest, MenusAcceleratorsAndControlsNameTheirComponentsAndOtherNotificationsNone)
-{
+    };
     EXPECT_EQ(command(0, 2101, nullptr), 0);            // menu
     EXPECT_EQ(command(1, 2154, nullptr), 0);            // accelerator
     EXPECT_EQ(command(0, 2005, button.getHandle()), 0);  // the control's own command

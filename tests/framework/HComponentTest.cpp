@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/HWindow.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/RecordingListener.h"
 #include "tests/support/TestControl.h"
+#include "tests/support/TestWindow.h"
 
 namespace {
 
@@ -21,16 +21,6 @@ using Journal = std::vector<std::string>;
 // A shown top-level window of the framework, made afresh for each test.
 class ComponentTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        window.setClassName("TesselComponentTest");
-        window.setBounds(10, 10, 320, 240);
-    }
-    void TearDown() override
-    {
-        window.dispose();
-        MessagePump::drain();
-    }
     void createShown()
     {
         window.create();
@@ -38,7 +28,7 @@ protected:
         ShowWindow(window.getHandle(), SW_SHOW);
     }
 
-    HWindow window;
+    TestWindow window{320, 240};
     Journal journal;
 };
 
@@ -99,8 +89,6 @@ TEST_F(ComponentTest, AStoredResultConsumesTheMessageElseTheWindowsOwnProcedureA
     HWND control = edit.getHandle();
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(HComponent::fromHandle(control), &edit);
-    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC)),
-              HComponent::windowProcedure);
 
     RecordingListener limits(HEventType(EM_GETLIMITTEXT, "EM_GETLIMITTEXT"), "limits", &journal);
     edit.addEventListener(&limits);
@@ -115,24 +103,6 @@ TEST_F(ComponentTest, AStoredResultConsumesTheMessageElseTheWindowsOwnProcedureA
     EXPECT_EQ(edit.getHandle(), nullptr);
     EXPECT_EQ(HComponent::fromHandle(control), nullptr);
     EXPECT_FALSE(IsWindow(control));
-}
-
-TEST(ComponentRegistry, MessagesForUnknownHandlesGetTheDefaultTreatment)
-{
-    WNDCLASSEXA record = {};
-    record.cbSize = sizeof(record);
-    record.lpfnWndProc = HComponent::windowProcedure;
-    record.hInstance = GetModuleHandleA(nullptr);
-    record.lpszClassName = "TesselUnknownHandle";
-    ASSERT_NE(RegisterClassExA(&record), 0);
-    HWND window = CreateWindowExA(0, "TesselUnknownHandle", "", WS_OVERLAPPED, 0, 0, 50, 50,
-                                  nullptr, nullptr, record.hInstance, nullptr);
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(HComponent::fromHandle(window), nullptr);
-    EXPECT_TRUE(SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("abc")));
-    EXPECT_EQ(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0), 3);
-    DestroyWindow(window);
-    UnregisterClassA("TesselUnknownHandle", record.hInstance);
 }
 
 TEST_F(ComponentTest, WindowsGoneOrComponentsDeletedLeaveNoRegistryEntry)
@@ -163,7 +133,6 @@ class FocusTest : public ComponentTest {
 protected:
     void SetUp() override
     {
-        ComponentTest::SetUp();
         for (uint32_t i = 0; i < 5; ++i) {
             edits.emplace_back(new TestControl(&window, 200 + i, "EDIT"));
             edits.back()->setBounds(10, 10 + 25 * static_cast<int>(i), 100, 20);
@@ -173,11 +142,7 @@ protected:
         edits[3]->setVisible(false);
         createShown();
     }
-    void TearDown() override
-    {
-        setShift(false);
-        ComponentTest::TearDown();
-    }
+    void TearDown() override { setShift(false); }
     static void setShift(bool down)
     {
         BYTE keys[256];

@@ -8,7 +8,7 @@
 #include "framework/HMenuBar.h"
 #include "framework/HMenuItem.h"
 #include "framework/HWindow.h"
-#include "tests/support/MessagePump.h"
+#include "tests/support/TestWindow.h"
 
 namespace {
 
@@ -103,9 +103,7 @@ TEST(HContainerTest, FindByIdSearchesDepthFirstAndAWindowItsMenuItemsFirst)
 TEST(HContainerTest, SizeMessageLaysOutRestoredAndMaximisedButNotMinimisedWindows)
 {
     Journal journal;
-    HWindow window;
-    window.setClassName("TesselResize");
-    window.setBounds(0, 0, 200, 100);
+    TestWindow window;
     OrderProbe child("child", 10, &journal);
     window.add(&child);
     window.create();
@@ -116,8 +114,6 @@ TEST(HContainerTest, SizeMessageLaysOutRestoredAndMaximisedButNotMinimisedWindow
     SendMessageA(window.getHandle(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(200, 100));
     SendMessageA(window.getHandle(), WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(200, 100));
     EXPECT_EQ(journal, (Journal{"layout child", "layout child"}));
-    window.dispose();
-    MessagePump::drain();
 }
 
 }  // namespace

@@ -8,8 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/HWindow.h"
-#include "tests/support/MessagePump.h"
+#include "tests/support/TestWindow.h"
 
 namespace {
 
@@ -52,23 +51,17 @@ class DropTargetTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window.setClassName("TesselDrop");
         window.setDropTarget(&target);
         window.create();
         ASSERT_NE(window.getHandle(), nullptr);
     }
-    void TearDown() override
-    {
-        window.dispose();
-        MessagePump::drain();
-    }
     LONG_PTR extendedStyle() const { return GetWindowLongPtrA(window.getHandle(), GWL_EXSTYLE); }
 
     DropRecorder target;
-    HWindow window;
+    TestWindow window;
 };
 
-TEST_F(DropTargetTest, DroppedFilesComeFromAnsiAndWideListsAsShiftJis)
+TEST_F(DropTargetTest, DroppedFilesComeFromAnsiAndWideListsAsShiftJisUntilDetached)
 {
     EXPECT_NE(extendedStyle() & WS_EX_ACCEPTFILES, 0);
     HDROP drop = makeDrop<char>({"C:\\maps\\BMap_No1"});
@@ -93,22 +86,19 @@ TEST_F(DropTargetTest, DroppedFilesComeFromAnsiAndWideListsAsShiftJis)
     ASSERT_EQ(target.getFileCount(), 1u);
     EXPECT_EQ(target.getFile(0), "E:\\only");
     EXPECT_EQ(target.drops, 3);
-}
 
-TEST_F(DropTargetTest, DetachedTargetNoLongerAcceptsDrops)
-{
+    // Detached, the target hears no more drops; attached again, it hears each once.
     target.detach();
     EXPECT_EQ(window.getDropTarget(), nullptr);
     EXPECT_EQ(extendedStyle() & WS_EX_ACCEPTFILES, 0);
-    HDROP drop = makeDrop<char>({"C:\\x"});
-    SendMessageA(window.getHandle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
-    DragFinish(drop);
-    EXPECT_EQ(target.drops, 0);
-    // Attached again, the target hears the window once, not twice.
+    HDROP ignored = makeDrop<char>({"C:\\x"});
+    SendMessageA(window.getHandle(), WM_DROPFILES, reinterpret_cast<WPARAM>(ignored), 0);
+    DragFinish(ignored);
+    EXPECT_EQ(target.drops, 3);
     target.attach(&window);
     SendMessageA(window.getHandle(), WM_DROPFILES,
                  reinterpret_cast<WPARAM>(makeDrop<char>({"C:\\y"})), 0);
-    EXPECT_EQ(target.drops, 1);
+    EXPECT_EQ(target.drops, 4);
     EXPECT_EQ(target.getFile(0), "C:\\y");
 }
 

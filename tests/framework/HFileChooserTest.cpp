@@ -42,53 +42,35 @@ protected:
     HFileChooser chooser;
 };
 
-TEST_F(FileChooserTest, NewNameInTheStartFolderIsChosenAfterTheCreatePrompt)
+TEST_F(FileChooserTest, NewNameInTheStartFolderIsChosenAndACancelKeepsIt)
 {
     std::string title;
-    int prompts = 0;
-    DialogAnswerer answerer([&](HWND dialog) {
-        if (isMessageBox(dialog)) {
-            ++prompts;
-            DialogAnswerer::press(dialog, IDYES);
-            return false;
-        }
-        if (title.empty()) {
-            title = DialogAnswerer::textOf(dialog);
-            enterName(dialog, "AreaData");
-        }
-        return false;
-    });
-    ASSERT_TRUE(chooser.showSave());
-    EXPECT_EQ(title, "名前をつけて保存");
-    EXPECT_EQ(chooser.getFile().getPath(), target + "\\AreaData");
-    EXPECT_LE(prompts, 1);
-    // The dialog did not move the process into the chosen folder.
-    EXPECT_EQ(HApplication::getCurrentDirectory().getPath(), folder.path());
-}
-
-TEST_F(FileChooserTest, CancelKeepsTheFileNameOfTheLastChoice)
-{
     {
-        DialogAnswerer answerer([](HWND dialog) {
+        DialogAnswerer answerer([&](HWND dialog) {
             if (isMessageBox(dialog)) {
-                DialogAnswerer::press(dialog, IDYES);
-            } else {
-                enterName(dialog, "first.dat");
+                DialogAnswerer::press(dialog, IDYES);  // a prompt to create the file
+            } else if (title.empty()) {
+                title = DialogAnswerer::textOf(dialog);
+                enterName(dialog, "AreaData");
             }
             return false;
         });
         ASSERT_TRUE(chooser.showSave());
     }
-    {
-        DialogAnswerer answerer([](HWND dialog) {
-            HWND box = GetDlgItem(dialog, kFileNameId);
-            SetWindowTextA(DialogAnswerer::findChild(box, "Edit", ""), "typed but cancelled");
-            DialogAnswerer::press(dialog, IDCANCEL);
-            return true;
-        });
-        EXPECT_FALSE(chooser.showSave());
-    }
-    EXPECT_EQ(chooser.getFile().getPath(), target + "\\first.dat");
+    EXPECT_EQ(title, "名前をつけて保存");
+    EXPECT_EQ(chooser.getFile().getPath(), target + "\\AreaData");
+    // The dialog did not move the process into the chosen folder.
+    EXPECT_EQ(HApplication::getCurrentDirectory().getPath(), folder.path());
+
+    // Cancelled, the dialog leaves the name of the last choice, whatever was typed.
+    DialogAnswerer answerer([](HWND dialog) {
+        HWND box = GetDlgItem(dialog, kFileNameId);
+        SetWindowTextA(DialogAnswerer::findChild(box, "Edit", ""), "typed but cancelled");
+        DialogAnswerer::press(dialog, IDCANCEL);
+        return true;
+    });
+    EXPECT_FALSE(chooser.showSave());
+    EXPECT_EQ(chooser.getFile().getPath(), target + "\\AreaData");
 }
 
 TEST_F(FileChooserTest, ExistingFileIsReplacedOnlyAfterTheUserAgrees)

@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/HImage.h"
-#include "framework/HWindow.h"
-#include "tests/support/MessagePump.h"
+#include "tests/support/TestWindow.h"
 
 namespace {
 
@@ -25,19 +24,12 @@ class ImageViewTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window.setClassName("TesselImageView");
-        window.setBounds(0, 0, 300, 200);
         view.setBounds(10, 10, 64, 48);
         view.setBackground(HColor::WHITE);
         window.create();
         ASSERT_NE(view.getHandle(), nullptr);
         ShowWindow(window.getHandle(), SW_SHOW);
         UpdateWindow(window.getHandle());
-    }
-    void TearDown() override
-    {
-        window.dispose();
-        MessagePump::drain();
     }
     // Paints the view through a real WM_PAINT.
     void repaintNow()
@@ -53,12 +45,23 @@ protected:
         return color;
     }
 
-    HWindow window;
+    TestWindow window;
     HImageView view{&window, 2001, ""};
 };
 
-TEST_F(ImageViewTest, PaintsTheContentImageFromItsOffsetInABackBufferOfTheViewSize)
+TEST_F(ImageViewTest, PaintsTheContentFromItsOffsetInAViewSizedBufferAndNothingWithout)
 {
+    // Without content, painting leaves the window as it was; the platform never erases the
+    // view's background either.
+    EXPECT_EQ(view.getImage(), nullptr);
+    HDC dc = GetDC(view.getHandle());
+    fillArea(dc, 0, 0, 64, 48, kGreen);
+    EXPECT_EQ(SendMessageA(view.getHandle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 1);
+    ReleaseDC(view.getHandle(), dc);
+    view.paint();
+    EXPECT_EQ(pixel(0, 0), kGreen);
+    EXPECT_EQ(pixel(63, 47), kGreen);
+
     view.setImageSize(128, 48);
     HDC content = view.getImage()->getDC();
     fillArea(content, 0, 0, 20, 48, kRed);
@@ -84,19 +87,6 @@ TEST_F(ImageViewTest, PaintsTheContentImageFromItsOffsetInABackBufferOfTheViewSi
     view.layout();
     repaintNow();
     EXPECT_EQ(pixel(140, 80), kRed);
-}
-
-TEST_F(ImageViewTest, PaintingWithoutContentLeavesTheWindowAsItWas)
-{
-    EXPECT_EQ(view.getImage(), nullptr);
-    HDC dc = GetDC(view.getHandle());
-    fillArea(dc, 0, 0, 64, 48, kGreen);
-    // The platform never erases the view's background either.
-    EXPECT_EQ(SendMessageA(view.getHandle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 1);
-    ReleaseDC(view.getHandle(), dc);
-    view.paint();
-    EXPECT_EQ(pixel(0, 0), kGreen);
-    EXPECT_EQ(pixel(63, 47), kGreen);
 }
 
 TEST_F(ImageViewTest, AnimationShowsOneFrameAtATimeAndWrapsOnTimerTicks)

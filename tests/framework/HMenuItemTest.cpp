@@ -7,10 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "framework/HMenuBar.h"
-#include "framework/HWindow.h"
 #include "tests/support/LogCapture.h"
-#include "tests/support/MessagePump.h"
 #include "tests/support/TestFolder.h"
+#include "tests/support/TestWindow.h"
 
 namespace {
 
@@ -32,40 +31,35 @@ const Row kTable[] = {
     {2200, 2202, "ソ連", false, true},
 };
 
-// The native state and text of an item of a menu, by command id.
-struct NativeItem {
-    bool found = false;
-    UINT type = 0;
-    UINT state = 0;
-    UINT id = 0;
-    HMENU subMenu = nullptr;
-    std::string text;
-};
-
-NativeItem readItem(HMENU menu, UINT position)
+// A native menu as text, read without the class under test: each item's label ("|" for a
+// separator), id and marks, a popup's items in brackets, items apart by "; ".
+std::string describe(HMENU menu)
 {
-    NativeItem item;
-    char text[128] = {};
-    MENUITEMINFOA info = {};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
-    info.dwTypeData = text;
-    info.cch = sizeof(text) - 1;
-    item.found = GetMenuItemInfoA(menu, position, TRUE, &info) != FALSE;
-    item.type = info.fType;
-    item.state = info.fState;
-    item.id = info.wID;
-    item.subMenu = info.hSubMenu;
-    item.text = text;
-    return item;
+    std::string text;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char label[128] = {};
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+        info.dwTypeData = label;
+        info.cch = sizeof(label) - 1;
+        GetMenuItemInfoA(menu, i, TRUE, &info);
+        text += i > 0 ? "; " : "";
+        text += (info.fType & MFT_SEPARATOR) != 0 ? "|" : label;
+        text += " " + std::to_string(info.wID);
+        text += (info.fState & MFS_GRAYED) != 0 ? " grey" : "";
+        text += (info.fState & MFS_CHECKED) != 0 ? " checked" : "";
+        if (info.hSubMenu != nullptr) {
+            text += " [" + describe(info.hSubMenu) + "]";
+        }
+    }
+    return text;
 }
 
 class MenuTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window.setClassName("TesselMenu");
-        window.setBounds(0, 0, 300, 200);
         for (const Row& row : kTable) {
             HContainer* parent = &bar;
             if (row.parent != 0) {
@@ -77,88 +71,56 @@ protected:
         window.create();
         ASSERT_NE(window.getHandle(), nullptr);
     }
-    void TearDown() override
-    {
-        window.dispose();
-        MessagePump::drain();
-    }
     HMenuItem* item(uint32_t id) { return static_cast<HMenuItem*>(window.getMenuItem(id)); }
+    std::string nativeMenu() { return describe(GetMenu(window.getHandle())); }
 
-    HWindow window;
+    TestWindow window;
     HMenuBar bar{&window, 2000, ""};
     std::vector<std::unique_ptr<HMenuItem>> items;
 };
 
 TEST_F(MenuTest, TableBecomesTheNativeMenuWithSeparatorsChecksAndGreyItems)
 {
-    HMENU menu = GetMenu(window.getHandle());
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu, bar.getMenuHandle());
-    ASSERT_EQ(GetMenuItemCount(menu), 2);
-
-    NativeItem file = readItem(menu, 0);
-    EXPECT_EQ(file.text, "ﾌｧｲﾙ(&F)");
-    EXPECT_EQ(file.id, 2100u);
-    ASSERT_NE(file.subMenu, nullptr);
-    ASSERT_EQ(GetMenuItemCount(file.subMenu), 3);
-    NativeItem open = readItem(file.subMenu, 0);
-    EXPECT_EQ(open.text, "開く(&O)\tCtrl+O");
-    EXPECT_EQ(open.state & (MFS_GRAYED | MFS_CHECKED), 0u);
-    NativeItem separator = readItem(file.subMenu, 1);
-    EXPECT_NE(separator.type & MFT_SEPARATOR, 0u);
-    EXPECT_EQ(separator.id, 2105u);
-    NativeItem exit = readItem(file.subMenu, 2);
-    EXPECT_EQ(exit.state & MFS_GRAYED, MFS_GRAYED);
-
-    NativeItem view = readItem(menu, 1);
-    ASSERT_NE(view.subMenu, nullptr);
-    NativeItem grid = readItem(view.subMenu, 0);
-    EXPECT_NE(grid.state & MFS_CHECKED, 0u);
+    EXPECT_EQ(GetMenu(window.getHandle()), bar.getMenuHandle());
     // A trail byte 0x5C ("ソ") stays part of its character.
-    NativeItem both = readItem(view.subMenu, 1);
-    EXPECT_EQ(both.text, "ソ連");
-    EXPECT_EQ(both.state & (MFS_GRAYED | MFS_CHECKED), MFS_GRAYED | MFS_CHECKED);
-
+    EXPECT_EQ(nativeMenu(), "ﾌｧｲﾙ(&F) 2100 [開く(&O)\tCtrl+O 2101; | 2105; "
+                            "終了(&X)\tCtrl+Q 2106 grey]; "
+                            "表示(&V) 2200 [グリッド(&G) 2201 checked; "
+                            "ソ連 2202 grey checked]");
     EXPECT_TRUE(item(2105)->isSeparator());
     EXPECT_FALSE(item(2101)->isSeparator());
 }
 
 TEST_F(MenuTest, StatesAreWrittenToAndReadFromTheNativeMenuAndSurviveARecreation)
 {
-    HMENU fileMenu = item(2100)->getPopupHandle();
-    ASSERT_NE(fileMenu, nullptr);
-    EXPECT_FALSE(item(2106)->isEnabled());
-    item(2106)->setEnabled(true);
-    EXPECT_TRUE(item(2106)->isEnabled());
-    EXPECT_EQ(readItem(fileMenu, 2).state & MFS_GRAYED, 0u);
-
-    // Changed behind the item's back: the item reports what the menu shows.
-    EnableMenuItem(fileMenu, 2101, MF_BYCOMMAND | MF_GRAYED);
-    EXPECT_FALSE(item(2101)->isEnabled());
-    CheckMenuItem(fileMenu, 2101, MF_BYCOMMAND | MF_CHECKED);
-    EXPECT_TRUE(item(2101)->isChecked());
-
-    item(2201)->setChecked(false);
-    EXPECT_FALSE(item(2201)->isChecked());
-    EXPECT_EQ(readItem(item(2200)->getPopupHandle(), 0).state & MFS_CHECKED, 0u);
-    item(2201)->setChecked(true);
-    EXPECT_TRUE(item(2201)->isChecked());
     // Checking leaves the grey state alone and the other way round.
+    item(2106)->setChecked(true);
     item(2202)->setEnabled(true);
-    EXPECT_TRUE(item(2202)->isChecked());
+    item(2201)->setChecked(false);
+    EXPECT_EQ(nativeMenu(), "ﾌｧｲﾙ(&F) 2100 [開く(&O)\tCtrl+O 2101; | 2105; "
+                            "終了(&X)\tCtrl+Q 2106 grey checked]; "
+                            "表示(&V) 2200 [グリッド(&G) 2201; ソ連 2202 checked]");
+    EXPECT_TRUE(item(2202)->isEnabled());
+    EXPECT_FALSE(item(2201)->isChecked());
 
-    item(2106)->setEnabled(false);
     window.dispose();
     EXPECT_EQ(bar.getMenuHandle(), nullptr);
     EXPECT_EQ(item(2100)->getPopupHandle(), nullptr);
-    EXPECT_FALSE(item(2106)->isEnabled());  // the stored flag, without a native menu
+    // The stored flags, without a native menu.
+    EXPECT_FALSE(item(2106)->isEnabled());
+    EXPECT_TRUE(item(2106)->isChecked());
     item(2106)->setEnabled(true);
     window.create();
-    HMENU menu = GetMenu(window.getHandle());
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(GetMenuItemCount(menu), 2);
-    EXPECT_EQ(GetMenuItemCount(item(2100)->getPopupHandle()), 3);
-    EXPECT_TRUE(item(2106)->isEnabled());
+    EXPECT_EQ(nativeMenu(), "ﾌｧｲﾙ(&F) 2100 [開く(&O)\tCtrl+O 2101; | 2105; "
+                            "終了(&X)\tCtrl+Q 2106 checked]; "
+                            "表示(&V) 2200 [グリッド(&G) 2201; ソ連 2202 checked]");
+
+    // Changed behind the item's back: the item reports what the menu shows.
+    HMENU fileMenu = item(2100)->getPopupHandle();
+    EnableMenuItem(fileMenu, 2101, MF_BYCOMMAND | MF_GRAYED);
+    CheckMenuItem(fileMenu, 2101, MF_BYCOMMAND | MF_CHECKED);
+    EXPECT_FALSE(item(2101)->isEnabled());
+    EXPECT_TRUE(item(2101)->isChecked());
 }
 
 TEST_F(MenuTest, ItemsAddedLaterAppendAndCreatingTwiceOrEmptyStatesAreReported)
@@ -168,19 +130,19 @@ TEST_F(MenuTest, ItemsAddedLaterAppendAndCreatingTwiceOrEmptyStatesAreReported)
     item(2100)->create();
     EXPECT_FALSE(item(2101)->updateMenuItemState(0, 0));
     EXPECT_FALSE(item(2101)->getMenuItemState(nullptr));
-    EXPECT_EQ(GetMenuItemCount(item(2100)->getPopupHandle()), 3);
     std::string text = log.text();
     EXPECT_NE(text.find("既に生成されている"), std::string::npos);
     EXPECT_NE(text.find("updateMenuItemState:error(param is null)"), std::string::npos);
     EXPECT_NE(text.find("getMenuItemState:error(param is null)"), std::string::npos);
 
+    const std::string fileItems = "開く(&O)\tCtrl+O 2101; | 2105; 終了(&X)\tCtrl+Q 2106 grey";
+    HMENU fileMenu = item(2100)->getPopupHandle();
+    EXPECT_EQ(describe(fileMenu), fileItems);
     HMenuItem late(item(2100), 2501, "Scenario", true, false);
     late.create();
-    HMENU fileMenu = item(2100)->getPopupHandle();
-    ASSERT_EQ(GetMenuItemCount(fileMenu), 4);
-    EXPECT_EQ(readItem(fileMenu, 3).id, 2501u);
+    EXPECT_EQ(describe(fileMenu), fileItems + "; Scenario 2501");
     late.dispose();
-    EXPECT_EQ(GetMenuItemCount(fileMenu), 3);
+    EXPECT_EQ(describe(fileMenu), fileItems);
 }
 
 }  // namespace

@@ -5,8 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/HScrollBarListener.h"
-#include "framework/HWindow.h"
-#include "tests/support/MessagePump.h"
+#include "tests/support/TestWindow.h"
 
 namespace {
 
@@ -32,8 +31,6 @@ class ScrollBarTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window.setClassName("TesselScrollBar");
-        window.setBounds(0, 0, 300, 200);
         vertical.setBounds(260, 0, 16, 150);
         horizontal.setBounds(0, 160, 250, 16);
         // Range 0..10 with a page of 3: the highest position a request reaches is 8.
@@ -43,11 +40,6 @@ protected:
         window.addEventListener(&horizontalListener);
         window.create();
         ASSERT_NE(vertical.getHandle(), nullptr);
-    }
-    void TearDown() override
-    {
-        window.dispose();
-        MessagePump::drain();
     }
     int request(HScrollBar& bar, WORD code, WORD thumb = 0)
     {
@@ -59,7 +51,7 @@ protected:
     // The position the native control shows, read without the class under test.
     int nativePosition(HScrollBar& bar) { return GetScrollPos(bar.getHandle(), SB_CTL); }
 
-    HWindow window;
+    TestWindow window;
     HScrollBar vertical{&window, 2002, ""};
     HScrollBar horizontal{&window, 2003, ""};
     ScrollRecorder verticalListener{HScrollBar::VERTICAL};

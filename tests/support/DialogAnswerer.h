@@ -17,9 +17,6 @@ public:
     DialogAnswerer(const DialogAnswerer&) = delete;
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;
 
-    bool isDone() const { return m_done; }
-    bool hasTimedOut() const { return m_timedOut; }
-
     // Helpers for answer functions.
     static std::string textOf(HWND window);
     static std::string classOf(HWND window);

@@ -13,7 +13,7 @@ bool RecordingListener::handleEvent(HWND window, UINT message, WPARAM wParam, LP
     // Chained listeners first, as every framework listener does.
     HEventListener::handleEvent(window, message, wParam, lParam, component, result);
     m_journal->push_back(m_name);
-    m_lastWParam = wParam;
+    m_wParams.push_back(wParam);
     if (m_result != -1) {
         *result = m_result;
     }

@@ -20,12 +20,13 @@ public:
         m_result = result;
         m_goOn = goOn;
     }
-    WPARAM getLastWParam() const { return m_lastWParam; }
+    // The wParam of each call, in order.
+    const std::vector<WPARAM>& getWParams() const { return m_wParams; }
 
 private:
     std::string m_name;
     std::vector<std::string>* m_journal;  // not owned
     LRESULT m_result = -1;
     bool m_goOn = true;
-    WPARAM m_lastWParam = 0;
+    std::vector<WPARAM> m_wParams;
 };

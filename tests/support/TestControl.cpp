@@ -14,18 +14,5 @@ TestControl::TestControl(HContainer* parent, uint32_t id, const std::string& win
 
 void TestControl::create()
 {
-    HWND parent = getParent() != nullptr ? getParent()->getHandle() : nullptr;
-    if (getHandle() != nullptr || parent == nullptr) {
-        return;
-    }
-    const RECT& bounds = getStoredBounds();
-    HWND window = CreateWindowExA(0, m_windowClass.c_str(), getText().c_str(),
-                                  getStyle() | WS_CHILD, bounds.left, bounds.top,
-                                  bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-                                  reinterpret_cast<HMENU>(static_cast<uintptr_t>(getId())),
-                                  GetModuleHandleA(nullptr), nullptr);
-    if (window != nullptr) {
-        setHandle(window);
-        HComponent::create();
-    }
+    createControl(m_windowClass.c_str(), getStyle());
 }
