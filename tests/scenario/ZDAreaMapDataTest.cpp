@@ -247,7 +247,6 @@ TEST(ScenarioSaving, WritesCrLfLinesAndTheTerminator)
     TestFolder folder;
     GameDirectory game("");
     makeScenario("S", {"一", "二"}, {1, 2});
-    std::string original = TestFolder::read("S\\Data\\AreaData");
     ZDAreaMapData data;
     ASSERT_TRUE(data.load(HFile("S"), HFile()));
     data.getArea(1)->setRoadCount(7);
@@ -257,7 +256,6 @@ TEST(ScenarioSaving, WritesCrLfLinesAndTheTerminator)
     ASSERT_TRUE(data.saveAll());
     std::string expected = areaLine("一") + "\r\n" + areaLine("二", 7) + "\r\nEnd";
     EXPECT_EQ(TestFolder::read("S\\Data\\AreaData"), expected);
-    EXPECT_NE(expected, original);
     // Edits stay modified after saving until the next load, which reads them back.
     EXPECT_TRUE(data.isModified());
     ASSERT_TRUE(data.load(HFile("S"), HFile()));
