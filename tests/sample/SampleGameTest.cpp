@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/HBitmapHeader.h"
 #include "framework/HText.h"
 #include "scenario/ZDArea.h"
 #include "scenario/ZDBMap.h"
@@ -25,16 +26,7 @@ std::string scenarioPath(const std::string& scenario, const std::string& rest)
     return GameDirectory::sampleGame() + "\\" + scenario + "\\" + rest;
 }
 
-uint32_t little(const std::string& bytes, size_t offset, int count)
-{
-    uint32_t value = 0;
-    for (int i = count - 1; i >= 0; --i) {
-        value = value << 8 | static_cast<uint8_t>(bytes[offset + i]);
-    }
-    return value;
-}
-
-// A 24-bit BMP read by hand, top row first.
+// A 24-bit BMP, top row first.
 struct Picture {
     int width = 0;
     int height = 0;
@@ -46,24 +38,21 @@ struct Picture {
 Picture readBmp(const std::string& path)
 {
     std::string bytes = TestFolder::read(path);
+    const uint8_t* data = reinterpret_cast<const uint8_t*>(bytes.data());
+    HBitmapHeader header;
     Picture picture;
-    if (bytes.size() < 54 || bytes.compare(0, 2, "BM") != 0 || little(bytes, 14, 4) != 40
-        || little(bytes, 28, 2) != 24) {
-        ADD_FAILURE() << path << " is not a 24-bit BMP with a 40-byte header";
+    if (HBitmapHeader::check(data, bytes.size(), &header) != HBitmapHeader::FIELD_NONE
+        || header.headerSize != 40 || header.bitCount != 24 || header.height < 0) {
+        ADD_FAILURE() << path << " is not a bottom-up 24-bit BMP with a 40-byte header";
         return picture;
     }
-    picture.width = static_cast<int>(little(bytes, 18, 4));
-    picture.height = static_cast<int>(little(bytes, 22, 4));
-    size_t offset = little(bytes, 10, 4);
-    size_t row = (static_cast<size_t>(picture.width) * 3 + 3) & ~static_cast<size_t>(3);
-    if (bytes.size() < offset + row * picture.height) {
-        ADD_FAILURE() << path << " is short";
-        return Picture();
-    }
+    picture.width = header.width;
+    picture.height = header.height;
     for (int y = 0; y < picture.height; ++y) {
-        size_t start = offset + row * (picture.height - 1 - y);  // bottom-up rows
+        const uint8_t* row = data + header.bitOffset + header.stride * (picture.height - 1 - y);
         for (int x = 0; x < picture.width; ++x) {
-            picture.pixels.push_back(little(bytes, start + 3 * x, 3));
+            const uint8_t* pixel = row + 3 * x;  // blue, green, red
+            picture.pixels.push_back(static_cast<uint32_t>(pixel[2] << 16 | pixel[1] << 8 | pixel[0]));
         }
     }
     return picture;

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/HMenuBar.h"
-#include "framework/HMenuItem.h"
 #include "framework/HWindow.h"
 #include "scenario/ZCClose.h"
 #include "scenario/ZCCommand.h"
@@ -48,9 +46,6 @@ protected:
     void command(uint32_t id) { SendMessageA(window.getHandle(), WM_COMMAND, id, 0); }
 
     HWindow window;
-    HMenuBar bar{&window, 2000, ""};
-    HMenuItem menu{&bar, 2100, "File", true, false};
-    HMenuItem item{&menu, 2101, "Open", true, false};
 };
 
 TEST_F(ComponentsTest, CommandsReachTheirHandlerOrTheDefaultWithTheWindow)

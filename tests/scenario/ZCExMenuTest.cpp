@@ -56,13 +56,9 @@ TEST_F(ExMenuTest, ScenarioFoldersWithConfigFollowASeparator)
 
 TEST_F(ExMenuTest, NothingIsAddedWithoutAGameOrAParent)
 {
-    {
-        GameDirectory none("");
-        ZCExMenu menu;
-        EXPECT_EQ(menu.create(&file, 2500), 0);
-    }
-    {
-        GameDirectory game(folder.path() + "\\game\\Gamma");
+    // No install directory, and one without a scenario holding Config.
+    for (const std::string& directory : {std::string(), folder.path() + "\\game\\Gamma"}) {
+        GameDirectory game(directory);
         ZCExMenu menu;
         EXPECT_EQ(menu.create(&file, 2500), 0);
     }

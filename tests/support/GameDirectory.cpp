@@ -9,59 +9,39 @@ namespace {
 const char* const kKey = "SOFTWARE\\Kest\\Molva";
 const char* const kValue = "Directory";
 
-bool readValue(std::string* text)
+// The value's text; empty where there is none.
+std::string readValue()
 {
     char buffer[2048];
     DWORD size = sizeof(buffer);
-    DWORD type = 0;
-    if (RegGetValueA(HKEY_LOCAL_MACHINE, kKey, kValue, RRF_RT_REG_SZ, &type, buffer, &size)
+    if (RegGetValueA(HKEY_LOCAL_MACHINE, kKey, kValue, RRF_RT_REG_SZ, nullptr, buffer, &size)
         != ERROR_SUCCESS) {
-        return false;
+        return std::string();
     }
-    *text = buffer;
-    return true;
+    return buffer;
 }
 
+// An empty text removes the value. Setting it makes the key where it is missing.
 void writeValue(const std::string& text)
 {
-    HKEY key;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr)
-        != ERROR_SUCCESS) {
-        return;
-    }
-    RegSetValueExA(key, kValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>(text.size() + 1));
-    RegCloseKey(key);
-}
-
-void removeValue()
-{
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_WRITE, &key) == ERROR_SUCCESS) {
-        RegDeleteValueA(key, kValue);
-        RegCloseKey(key);
+    if (text.empty()) {
+        RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kKey, kValue);
+    } else {
+        RegSetKeyValueA(HKEY_LOCAL_MACHINE, kKey, kValue, REG_SZ, text.c_str(),
+                        static_cast<DWORD>(text.size() + 1));
     }
 }
 
 }  // namespace
 
-GameDirectory::GameDirectory(const std::string& folder)
+GameDirectory::GameDirectory(const std::string& folder) : m_previous(readValue())
 {
-    m_had = readValue(&m_previous);
-    if (folder.empty()) {
-        removeValue();
-    } else {
-        writeValue(folder);
-    }
+    writeValue(folder);
 }
 
 GameDirectory::~GameDirectory()
 {
-    if (m_had) {
-        writeValue(m_previous);
-    } else {
-        removeValue();
-    }
+    writeValue(m_previous);
 }
 
 #endif

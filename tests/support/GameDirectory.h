@@ -18,6 +18,5 @@ public:
     static std::string sampleGame();
 
 private:
-    bool m_had = false;
-    std::string m_previous;
+    std::string m_previous;  // empty where there was no value
 };
