@@ -202,6 +202,7 @@ TEST(HDebugFile, IsSetAsideOnlyOnceItGrowsPastTheLimit)
     TestFolder::write("debug.log", "");
     std::filesystem::resize_file("debug.log", HDebug::SIZE_LIMIT - 2);
     std::ofstream("debug.log", std::ios::binary | std::ios::app) << "\r\n";
+    ASSERT_EQ(std::filesystem::file_size("debug.log"), HDebug::SIZE_LIMIT);
     LogCapture log({"debug", "info", "journal"});
     // The start line was written on top of a file of exactly the limit: no rotation yet.
     EXPECT_EQ(backups(), std::vector<std::string>{});
