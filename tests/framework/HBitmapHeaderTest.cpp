@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "tests/support/BitmapFile.h"
 
 namespace {
@@ -16,6 +15,24 @@ HBitmapHeader::Field check(const std::string& bytes)
 {
     HBitmapHeader header;
     return check(bytes, &header);
+}
+
+// Copies of the bytes with a field set.
+std::string set16(std::string bytes, size_t offset, uint16_t value)
+{
+    BitmapFile::put16(&bytes, offset, value);
+    return bytes;
+}
+
+std::string set32(std::string bytes, size_t offset, uint32_t value)
+{
+    BitmapFile::put32(&bytes, offset, value);
+    return bytes;
+}
+
+std::string picture(const std::string& bytes, uint32_t width, uint32_t height)
+{
+    return set32(set32(bytes, BitmapFile::OFFSET_WIDTH, width), BitmapFile::OFFSET_HEIGHT, height);
 }
 
 }  // namespace
@@ -54,103 +71,67 @@ TEST(HBitmapHeaderCheck, AcceptsEveryDepthAndHeaderSizeAndDerivesTheSizes)
     }
 }
 
-TEST(HBitmapHeaderCheck, NamesTheFirstFieldThatLeavesTheFile)
+TEST(HBitmapHeaderCheck, NamesTheFirstFieldThatIsWrongOrLeavesTheFile)
 {
-    std::string good = BitmapFile::sample(8).build();  // 54 + 24 + 8 bytes
+    using B = BitmapFile;
+    using H = HBitmapHeader;
+    const std::string good = B::sample(8).build();  // 54 + 24 + 8 bytes
+    ASSERT_EQ(good.size(), 86u);
+    // Deeper pixels may carry a table of up to 256 colours, all inside the file.
+    BitmapFile deep = B::sample(24);
+    deep.palette.assign(256, 0x123456);
+    const std::string fullTable = deep.build();
+    deep.palette.push_back(0);
+    // Run-length rows: the image size says how much the platform reads, and a few compressed
+    // bytes must not claim a picture of any size.
+    const std::string rle =
+        set32(set32(good, B::OFFSET_COMPRESSION, H::COMP_RLE8), B::OFFSET_IMAGE_SIZE, 8);
     struct Case {
         const char* what;
-        size_t offset;
-        int size;  // 2 or 4 bytes
-        uint32_t value;
-        HBitmapHeader::Field field;
+        std::string bytes;
+        H::Field field;
     };
     const Case cases[] = {
-        {"header size 12", BitmapFile::OFFSET_HEADER_SIZE, 4, 12, HBitmapHeader::FIELD_HEADER_SIZE},
-        {"header size 39", BitmapFile::OFFSET_HEADER_SIZE, 4, 39, HBitmapHeader::FIELD_HEADER_SIZE},
-        {"header past the end", BitmapFile::OFFSET_HEADER_SIZE, 4, 0xFFFFFFF0, HBitmapHeader::FIELD_HEADER_SIZE},
-        {"width 0", BitmapFile::OFFSET_WIDTH, 4, 0, HBitmapHeader::FIELD_WIDTH},
-        {"width negative", BitmapFile::OFFSET_WIDTH, 4, 0xFFFFFFFD, HBitmapHeader::FIELD_WIDTH},
-        {"width huge", BitmapFile::OFFSET_WIDTH, 4, 0x7FFFFFFF, HBitmapHeader::FIELD_WIDTH},
-        {"height 0", BitmapFile::OFFSET_HEIGHT, 4, 0, HBitmapHeader::FIELD_HEIGHT},
-        {"height -2^31", BitmapFile::OFFSET_HEIGHT, 4, 0x80000000, HBitmapHeader::FIELD_HEIGHT},
-        {"width x height overflows", BitmapFile::OFFSET_HEIGHT, 4, 0x40000000, HBitmapHeader::FIELD_HEIGHT},
-        {"planes 0", BitmapFile::OFFSET_PLANES, 2, 0, HBitmapHeader::FIELD_PLANES},
-        {"planes 2", BitmapFile::OFFSET_PLANES, 2, 2, HBitmapHeader::FIELD_PLANES},
-        {"bit count 0", BitmapFile::OFFSET_BIT_COUNT, 2, 0, HBitmapHeader::FIELD_BIT_COUNT},
-        {"bit count 7", BitmapFile::OFFSET_BIT_COUNT, 2, 7, HBitmapHeader::FIELD_BIT_COUNT},
-        {"compression JPEG", BitmapFile::OFFSET_COMPRESSION, 4, 4, HBitmapHeader::FIELD_COMPRESSION},
-        {"RLE4 on 8 bits", BitmapFile::OFFSET_COMPRESSION, 4, 2, HBitmapHeader::FIELD_COMPRESSION},
-        {"bit fields on 8 bits", BitmapFile::OFFSET_COMPRESSION, 4, 3, HBitmapHeader::FIELD_COMPRESSION},
-        {"257 colours", BitmapFile::OFFSET_COLORS_USED, 4, 257, HBitmapHeader::FIELD_PALETTE},
-        {"table past the end", BitmapFile::OFFSET_COLORS_USED, 4, 200, HBitmapHeader::FIELD_PALETTE},
-        {"bit offset at the end", BitmapFile::OFFSET_BIT_OFFSET, 4, 86, HBitmapHeader::FIELD_BIT_OFFSET},
-        {"bit offset past the end", BitmapFile::OFFSET_BIT_OFFSET, 4, 0xFFFFFFFF, HBitmapHeader::FIELD_BIT_OFFSET},
-        {"bit offset in the header", BitmapFile::OFFSET_BIT_OFFSET, 4, 20, HBitmapHeader::FIELD_BIT_OFFSET},
-        {"rows past the end", BitmapFile::OFFSET_BIT_OFFSET, 4, 80, HBitmapHeader::FIELD_IMAGE_SIZE},
+        {"17 bytes", good.substr(0, 17), H::FIELD_FILE_HEADER},
+        {"40 bytes", good.substr(0, 40), H::FIELD_HEADER_SIZE},
+        {"foreign signature", "P" + good.substr(1), H::FIELD_SIGNATURE},
+        {"header size 12", set32(good, B::OFFSET_HEADER_SIZE, 12), H::FIELD_HEADER_SIZE},
+        {"header size 39", set32(good, B::OFFSET_HEADER_SIZE, 39), H::FIELD_HEADER_SIZE},
+        {"header too long", set32(good, B::OFFSET_HEADER_SIZE, 0xFFFFFFF0), H::FIELD_HEADER_SIZE},
+        {"width 0", set32(good, B::OFFSET_WIDTH, 0), H::FIELD_WIDTH},
+        {"width negative", set32(good, B::OFFSET_WIDTH, 0xFFFFFFFD), H::FIELD_WIDTH},
+        {"width huge", set32(good, B::OFFSET_WIDTH, 0x7FFFFFFF), H::FIELD_WIDTH},
+        {"height 0", set32(good, B::OFFSET_HEIGHT, 0), H::FIELD_HEIGHT},
+        {"height -2^31", set32(good, B::OFFSET_HEIGHT, 0x80000000), H::FIELD_HEIGHT},
+        {"width x height overflows", set32(good, B::OFFSET_HEIGHT, 0x40000000), H::FIELD_HEIGHT},
+        {"planes 0", set16(good, B::OFFSET_PLANES, 0), H::FIELD_PLANES},
+        {"planes 2", set16(good, B::OFFSET_PLANES, 2), H::FIELD_PLANES},
+        {"bit count 0", set16(good, B::OFFSET_BIT_COUNT, 0), H::FIELD_BIT_COUNT},
+        {"bit count 7", set16(good, B::OFFSET_BIT_COUNT, 7), H::FIELD_BIT_COUNT},
+        {"compression JPEG", set32(good, B::OFFSET_COMPRESSION, 4), H::FIELD_COMPRESSION},
+        {"RLE4 on 8 bits", set32(good, B::OFFSET_COMPRESSION, 2), H::FIELD_COMPRESSION},
+        {"bit fields on 8 bits", set32(good, B::OFFSET_COMPRESSION, 3), H::FIELD_COMPRESSION},
+        {"257 colours", set32(good, B::OFFSET_COLORS_USED, 257), H::FIELD_PALETTE},
+        {"table past the end", set32(good, B::OFFSET_COLORS_USED, 200), H::FIELD_PALETTE},
+        {"256 colours on 24 bits", fullTable, H::FIELD_NONE},
+        {"257 colours on 24 bits", deep.build(), H::FIELD_PALETTE},
+        {"bit offset at the end", set32(good, B::OFFSET_BIT_OFFSET, 86), H::FIELD_BIT_OFFSET},
+        {"bit offset too far", set32(good, B::OFFSET_BIT_OFFSET, 0xFFFFFFFF), H::FIELD_BIT_OFFSET},
+        {"bit offset in the header", set32(good, B::OFFSET_BIT_OFFSET, 20), H::FIELD_BIT_OFFSET},
+        {"rows past the end", set32(good, B::OFFSET_BIT_OFFSET, 80), H::FIELD_IMAGE_SIZE},
+        {"RLE8 of 8 bytes", rle, H::FIELD_NONE},
+        {"RLE8 of 9 bytes", set32(rle, B::OFFSET_IMAGE_SIZE, 9), H::FIELD_IMAGE_SIZE},
+        {"RLE8 of 0 bytes", set32(rle, B::OFFSET_IMAGE_SIZE, 0), H::FIELD_IMAGE_SIZE},
+        {"RLE8 top-down", picture(rle, 3, static_cast<uint32_t>(-2)), H::FIELD_COMPRESSION},
+        {"RLE8 2048 x 2048", picture(rle, 2048, 2048), H::FIELD_NONE},
+        {"RLE8 2048 x 2049", picture(rle, 2048, 2049), H::FIELD_HEIGHT},
+        {"RLE8 4194304 x 1", picture(rle, 4194304, 1), H::FIELD_NONE},
+        {"RLE8 4194305 x 1", picture(rle, 4194305, 1), H::FIELD_WIDTH},
+        {"RLE8 20000 x 20000", picture(rle, 20000, 20000), H::FIELD_HEIGHT},
     };
-    ASSERT_EQ(good.size(), 86u);
     for (const Case& c : cases) {
-        std::string bytes = good;
-        if (c.size == 2) {
-            BitmapFile::put16(&bytes, c.offset, static_cast<uint16_t>(c.value));
-        } else {
-            BitmapFile::put32(&bytes, c.offset, c.value);
-        }
-        EXPECT_EQ(check(bytes), c.field) << c.what;
+        EXPECT_EQ(check(c.bytes), c.field) << c.what;
     }
-}
-
-TEST(HBitmapHeaderCheck, RefusesShortFilesForeignSignaturesAndBadCompressedData)
-{
-    std::string good = BitmapFile::sample(8).build();
-    EXPECT_EQ(check(good.substr(0, 17)), HBitmapHeader::FIELD_FILE_HEADER);
-    EXPECT_EQ(check(good.substr(0, 40)), HBitmapHeader::FIELD_HEADER_SIZE);
     HBitmapHeader header;
-    EXPECT_EQ(HBitmapHeader::check(nullptr, 100, &header), HBitmapHeader::FIELD_FILE_HEADER);
-    std::string foreign = good;
-    foreign[0] = 'P';
-    EXPECT_EQ(check(foreign), HBitmapHeader::FIELD_SIGNATURE);
-    // Deeper pixels may carry a table of up to 256 colours, all inside the file.
-    BitmapFile deep = BitmapFile::sample(24);
-    deep.palette.assign(256, 0x123456);
-    EXPECT_EQ(check(deep.build()), HBitmapHeader::FIELD_NONE);
-    deep.palette.push_back(0);
-    EXPECT_EQ(check(deep.build()), HBitmapHeader::FIELD_PALETTE);
-
-    // Compressed rows: the image size says how much the platform reads.
-    std::string rle = good;
-    BitmapFile::put32(&rle, BitmapFile::OFFSET_COMPRESSION, 1);
-    BitmapFile::put32(&rle, BitmapFile::OFFSET_IMAGE_SIZE, 8);
-    EXPECT_EQ(check(rle), HBitmapHeader::FIELD_NONE);
-    BitmapFile::put32(&rle, BitmapFile::OFFSET_IMAGE_SIZE, 9);
-    EXPECT_EQ(check(rle), HBitmapHeader::FIELD_IMAGE_SIZE);
-    BitmapFile::put32(&rle, BitmapFile::OFFSET_IMAGE_SIZE, 0);
-    EXPECT_EQ(check(rle), HBitmapHeader::FIELD_IMAGE_SIZE);
-    BitmapFile::put32(&rle, BitmapFile::OFFSET_IMAGE_SIZE, 8);
-    BitmapFile::put32(&rle, BitmapFile::OFFSET_HEIGHT, static_cast<uint32_t>(-2));
-    EXPECT_EQ(check(rle), HBitmapHeader::FIELD_COMPRESSION);  // compressed rows are bottom-up only
-}
-
-TEST(HBitmapHeaderCheck, AFewCompressedBytesCannotClaimAHugePicture)
-{
-    // A run-length picture of a few bytes that the platform would decode into any size.
-    std::string rle = BitmapFile::sample(8).build();
-    BitmapFile::put32(&rle, BitmapFile::OFFSET_COMPRESSION, HBitmapHeader::COMP_RLE8);
-    BitmapFile::put32(&rle, BitmapFile::OFFSET_IMAGE_SIZE, 8);
-    struct Case {
-        uint32_t width;
-        uint32_t height;
-        HBitmapHeader::Field field;
-    };
-    const Case cases[] = {{2048, 2048, HBitmapHeader::FIELD_NONE},
-                          {2048, 2049, HBitmapHeader::FIELD_HEIGHT},
-                          {4194304, 1, HBitmapHeader::FIELD_NONE},
-                          {4194305, 1, HBitmapHeader::FIELD_WIDTH},
-                          {20000, 20000, HBitmapHeader::FIELD_HEIGHT}};
-    for (const Case& c : cases) {
-        std::string bytes = rle;
-        BitmapFile::put32(&bytes, BitmapFile::OFFSET_WIDTH, c.width);
-        BitmapFile::put32(&bytes, BitmapFile::OFFSET_HEIGHT, c.height);
-        EXPECT_EQ(check(bytes), c.field) << c.width << " x " << c.height;
-    }
+    EXPECT_EQ(HBitmapHeader::check(nullptr, 100, &header), H::FIELD_FILE_HEADER);
 }

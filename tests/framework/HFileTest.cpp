@@ -70,7 +70,7 @@ TEST(HFileParent, IsTheFolderOfTheFullPathWhichResolvesDotsWithoutTheDisk)
     EXPECT_EQ(HFile("..\\x").getFullPath(), HFile(base).getParent().getPath() + "\\x");
 }
 
-TEST(HFileReading, ReadsTheWholeFileFollowedByAZeroByte)
+TEST(HFileReading, ReadsTheWholeFileFollowedByAZeroByteOrFailsWithoutData)
 {
     TestFolder folder;
     for (const std::string& bytes : {std::string("a\0b\xFF", 4), std::string()}) {
@@ -86,11 +86,7 @@ TEST(HFileReading, ReadsTheWholeFileFollowedByAZeroByte)
         EXPECT_EQ(reader.getData(), nullptr);
         EXPECT_TRUE(reader.read());
     }
-}
-
-TEST(HFileReading, FailsWithoutDataForMissingFilesFoldersAndNoFile)
-{
-    TestFolder folder;
+    // Missing files, folders and no file at all give no data.
     TestFolder::makeFolder("sub");
     for (const HFile& file : {HFile("missing"), HFile("sub"), HFile()}) {
         HFileReader reader(file);

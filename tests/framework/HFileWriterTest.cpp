@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -25,15 +27,14 @@ std::string pattern(size_t size)
 const std::string kPrevious = "previous contents\r\n";
 
 // Writes the bytes to "target" in one write and closes; true when both succeeded.
-bool save(const std::string& bytes, HFileWriter* writer = nullptr)
+bool save(const std::string& bytes)
 {
-    HFileWriter local(HFile("target"));
-    HFileWriter& w = writer != nullptr ? *writer : local;
-    if (!w.open()) {
+    HFileWriter writer(HFile("target"));
+    if (!writer.open()) {
         return false;
     }
-    bool wrote = w.write(bytes.data(), static_cast<uint32_t>(bytes.size()));
-    bool closed = w.close();
+    bool wrote = writer.write(bytes.data(), static_cast<uint32_t>(bytes.size()));
+    bool closed = writer.close();
     return wrote && closed;
 }
 
@@ -174,97 +175,81 @@ void expectUntouched(const Outcome& outcome, bool previous, uint32_t error, cons
     EXPECT_NE(outcome.log.find(line), std::string::npos) << where << "\n" << outcome.log;
 }
 
-std::string describe(const Layout& layout, bool previous, const char* fault, int64_t at)
+// One fault the system can meet during a save, and how the writer must report it.
+struct Fault {
+    std::string name;
+    std::function<void(FaultySystem&)> arrange;
+    uint32_t error;
+    const char* logged;  // the operation the log line names
+    int writes;          // system writes made when the save stops; -1: any
+};
+
+// The faults of a save in the layout: each step failing (and two of them), each write failing
+// (nothing is written after it), the disk filling up at and around every buffer boundary.
+std::vector<Fault> faultsOf(const Layout& layout)
 {
-    return HText::format("buffer %u, pieces of %u, %s previous file, %s at %lld", layout.buffer,
-                         static_cast<unsigned>(layout.piece), previous ? "a" : "no", fault,
-                         static_cast<long long>(at));
+    using S = FaultySystem;
+    std::vector<Fault> faults = {
+        {"create", [](FaultySystem& f) { f.failCreateAt = 1; }, S::CREATE_ERROR, "open", 0},
+        {"sync", [](FaultySystem& f) { f.failFlushAt = 1; }, S::FLUSH_ERROR, "flush", -1},
+        {"close", [](FaultySystem& f) { f.failCloseAt = 1; }, S::CLOSE_ERROR, "open", -1},
+        {"replace", [](FaultySystem& f) { f.failReplaceAt = 1; }, S::REPLACE_ERROR, "replace", -1},
+        // Of two faults, the first is the one reported.
+        {"sync and close", [](FaultySystem& f) { f.failFlushAt = f.failCloseAt = 1; },
+         S::FLUSH_ERROR, "flush", -1}};
+    int writes = attempt(layout, false, [](FaultySystem&) {}).writes;
+    EXPECT_GE(writes, 4);
+    for (int k = 1; k <= writes; ++k) {
+        faults.push_back({"write " + std::to_string(k), [k](FaultySystem& f) { f.failWriteAt = k; },
+                          S::WRITE_ERROR, "write", k});
+    }
+    const int64_t buffer = HFileWriter::DEFAULT_BUFFER_SIZE;
+    for (int64_t space : {int64_t{0}, int64_t{1}, buffer - 1, buffer, buffer + 1, 2 * buffer,
+                          3 * buffer, static_cast<int64_t>(kPayload.size()) - 1}) {
+        faults.push_back({"space " + std::to_string(space),
+                          [space](FaultySystem& f) { f.spaceLeft = space; },
+                          S::WRITE_ERROR, "write", -1});
+    }
+    return faults;
 }
 
 }  // namespace
 
-TEST(HFileWriterFaultMatrix, AWriteFailingAtAnyBufferBoundaryChangesNothing)
+TEST(HFileWriterFaultMatrix, AnyOneFaultAtAnyBufferBoundaryChangesNothing)
 {
     for (const Layout& layout : kLayouts) {
-        int writes = attempt(layout, false, [](FaultySystem&) {}).writes;
-        ASSERT_GE(writes, 4);
-        for (bool previous : {true, false}) {
-            for (int k = 1; k <= writes; ++k) {
-                Outcome outcome = attempt(layout, previous, [k](FaultySystem& f) { f.failWriteAt = k; });
-                expectUntouched(outcome, previous, FaultySystem::WRITE_ERROR, "write",
-                                describe(layout, previous, "write", k));
-                EXPECT_EQ(outcome.writes, k);  // nothing is written after the failure
+        for (const Fault& fault : faultsOf(layout)) {
+            for (bool previous : {true, false}) {
+                std::string where = HText::format(
+                    "buffer %u, pieces of %u, %s previous file, %s", layout.buffer,
+                    static_cast<unsigned>(layout.piece), previous ? "a" : "no", fault.name.c_str());
+                Outcome outcome = attempt(layout, previous, fault.arrange);
+                expectUntouched(outcome, previous, fault.error, fault.logged, where);
+                if (fault.writes >= 0) {
+                    EXPECT_EQ(outcome.writes, fault.writes) << where;
+                }
             }
         }
     }
 }
 
-TEST(HFileWriterFaultMatrix, ARunningOutOfSpaceAtAnyBoundaryChangesNothing)
-{
-    const int64_t buffer = HFileWriter::DEFAULT_BUFFER_SIZE;
-    const int64_t size = static_cast<int64_t>(kPayload.size());
-    for (const Layout& layout : kLayouts) {
-        for (bool previous : {true, false}) {
-            for (int64_t space : {int64_t{0}, int64_t{1}, buffer - 1, buffer, buffer + 1,
-                                  2 * buffer, 3 * buffer, size - 1}) {
-                Outcome outcome = attempt(layout, previous, [space](FaultySystem& f) { f.spaceLeft = space; });
-                expectUntouched(outcome, previous, FaultySystem::WRITE_ERROR, "write",
-                                describe(layout, previous, "space", space));
-            }
-            Outcome fits = attempt(layout, previous, [size](FaultySystem& f) { f.spaceLeft = size; });
-            EXPECT_TRUE(fits.ok);
-            EXPECT_EQ(fits.target, kPayload);
-        }
-    }
-}
-
+// A short write, and a disk with exactly the room the file needs.
 TEST(HFileWriterFaultMatrix, AShortWriteIsCompletedNotLost)
 {
+    const int64_t size = static_cast<int64_t>(kPayload.size());
     for (const Layout& layout : kLayouts) {
         int writes = attempt(layout, false, [](FaultySystem&) {}).writes;
         for (int k = 1; k <= writes; ++k) {
-            Outcome outcome = attempt(layout, true, [k](FaultySystem& f) { f.shortWriteAt = k; });
-            EXPECT_TRUE(outcome.ok) << describe(layout, true, "short write", k);
-            EXPECT_EQ(outcome.target, kPayload) << describe(layout, true, "short write", k);
+            Outcome outcome = attempt(layout, true, [k, size](FaultySystem& f) {
+                f.shortWriteAt = k;
+                f.spaceLeft = size;
+            });
+            EXPECT_TRUE(outcome.ok) << layout.buffer << " " << layout.piece << " " << k;
+            EXPECT_EQ(outcome.target, kPayload) << layout.buffer << " " << layout.piece << " " << k;
             EXPECT_EQ(outcome.folder, "target");
             EXPECT_EQ(outcome.writes, writes + 1);
         }
     }
-}
-
-TEST(HFileWriterFaultMatrix, ACreateSyncCloseOrReplaceFailureChangesNothing)
-{
-    struct Step {
-        const char* name;
-        int FaultySystem::*field;
-        uint32_t error;
-        const char* logged;
-    };
-    const Step steps[] = {
-        {"create", &FaultySystem::failCreateAt, FaultySystem::CREATE_ERROR, "open"},
-        {"sync", &FaultySystem::failFlushAt, FaultySystem::FLUSH_ERROR, "flush"},
-        {"close", &FaultySystem::failCloseAt, FaultySystem::CLOSE_ERROR, "open"},
-        {"replace", &FaultySystem::failReplaceAt, FaultySystem::REPLACE_ERROR, "replace"}};
-    for (const Layout& layout : kLayouts) {
-        for (bool previous : {true, false}) {
-            for (const Step& step : steps) {
-                Outcome outcome = attempt(layout, previous, [&step](FaultySystem& f) { f.*step.field = 1; });
-                expectUntouched(outcome, previous, step.error, step.logged,
-                                describe(layout, previous, step.name, 1));
-            }
-        }
-    }
-}
-
-TEST(HFileWriterFaultMatrix, TheFirstOfTwoFaultsIsTheOneReported)
-{
-    Outcome outcome = attempt(kLayouts[0], true, [](FaultySystem& f) {
-        f.failFlushAt = 1;
-        f.failCloseAt = 1;
-    });
-    expectUntouched(outcome, true, FaultySystem::FLUSH_ERROR, "flush", "sync and close");
-    EXPECT_NE(outcome.log.find(HText::format("open error:%u", FaultySystem::CLOSE_ERROR)),
-              std::string::npos);
 }
 
 TEST(HFileWriterFaults, AFailedWriteRefusesEveryLaterWriteUntilTheNextOpen)

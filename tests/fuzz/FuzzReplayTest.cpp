@@ -4,9 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -48,10 +46,7 @@ std::vector<Bytes> readCorpus(const char* folder)
     std::sort(paths.begin(), paths.end());  // the same order, so the same mutants, everywhere
     std::vector<Bytes> inputs;
     for (const auto& path : paths) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        inputs.push_back(bytes.str());
+        inputs.push_back(TestFolder::read(path.string()));
     }
     return inputs;
 }
@@ -131,45 +126,25 @@ void replay(const Format& format, Check check)
     }
 }
 
-void replay(const Format& format)
-{
-    replay(format, [&format](const Bytes&) { return format.check(); });
-}
-
 }  // namespace
 
-TEST(FuzzReplay, MapImages)
+TEST(FuzzReplay, EveryFormatKeepsItsInvariantsOnTheCorpusAndItsMutants)
 {
-    replay({"fuzz_map_image", FuzzMapImage::FILE_NAME, FuzzMapImage::MAX_LENGTH, FuzzMapImage::check});
-}
-
-TEST(FuzzReplay, AreaLists)
-{
-    replay({"fuzz_area_list", FuzzAreaList::FILE_NAME, FuzzAreaList::MAX_LENGTH, FuzzAreaList::check});
-}
-
-TEST(FuzzReplay, PropertiesFiles)
-{
-    replay({"fuzz_properties", FuzzProperties::FILE_NAME, FuzzProperties::MAX_LENGTH,
-            FuzzProperties::check});
-}
-
-TEST(FuzzReplay, MIDIFiles)
-{
-    replay({"fuzz_midi_source", FuzzMIDISource::FILE_NAME, FuzzMIDISource::MAX_LENGTH,
-            FuzzMIDISource::check});
-}
-
-TEST(FuzzReplay, BitmapHeaders)
-{
-    replay({"fuzz_bitmap_header", FuzzBitmapHeader::FILE_NAME, FuzzBitmapHeader::MAX_LENGTH,
-            FuzzBitmapHeader::check});
-}
-
-TEST(FuzzReplay, ClipboardTexts)
-{
-    replay({"fuzz_clipboard_text", FuzzClipboardText::FILE_NAME, FuzzClipboardText::MAX_LENGTH,
-            FuzzClipboardText::check});
+    const Format formats[] = {
+        {"fuzz_map_image", FuzzMapImage::FILE_NAME, FuzzMapImage::MAX_LENGTH, FuzzMapImage::check},
+        {"fuzz_area_list", FuzzAreaList::FILE_NAME, FuzzAreaList::MAX_LENGTH, FuzzAreaList::check},
+        {"fuzz_properties", FuzzProperties::FILE_NAME, FuzzProperties::MAX_LENGTH,
+         FuzzProperties::check},
+        {"fuzz_midi_source", FuzzMIDISource::FILE_NAME, FuzzMIDISource::MAX_LENGTH,
+         FuzzMIDISource::check},
+        {"fuzz_bitmap_header", FuzzBitmapHeader::FILE_NAME, FuzzBitmapHeader::MAX_LENGTH,
+         FuzzBitmapHeader::check},
+        {"fuzz_clipboard_text", FuzzClipboardText::FILE_NAME, FuzzClipboardText::MAX_LENGTH,
+         FuzzClipboardText::check},
+    };
+    for (const Format& format : formats) {
+        replay(format, [&format](const Bytes&) { return format.check(); });
+    }
 }
 
 #ifdef _WIN32

@@ -49,7 +49,6 @@ bool FaultySystem::write(Handle file, const void* data, uint32_t count, uint32_t
         accepted = static_cast<uint32_t>(spaceLeft);
     }
     bool ok = HSystem::write(file, data, accepted, done);
-    written += *done;
     if (spaceLeft >= 0) {
         spaceLeft -= *done;
     }

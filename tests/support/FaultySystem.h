@@ -45,7 +45,6 @@ public:
     int flushes = 0;
     int closes = 0;
     int replaces = 0;
-    int64_t written = 0;         // bytes the created files took
 
     Handle open(const std::string& path, OpenMode mode, bool* existed) override;
     bool write(Handle file, const void* data, uint32_t count, uint32_t* done) override;
