@@ -14,12 +14,6 @@
 
 namespace {
 
-struct WindowComponent {
-    HWND handle;
-    HWND getHandle() const { return handle; }
-    WindowComponent* getParent() const { return nullptr; }
-};
-
 class HDirectXDevice : public ::testing::Test {
 protected:
     void SetUp() override
@@ -64,7 +58,7 @@ protected:
 
     HDirectX* directX = nullptr;
     HWND window = nullptr;
-    WindowComponent component{nullptr};
+    DrawingWindow::Component component;
     HGraphics* graphics = nullptr;
 };
 
