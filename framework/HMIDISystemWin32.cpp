@@ -9,19 +9,24 @@
 
 namespace {
 
-// A timer carries one value to its callback; it carries this record, which holds the
-// caller's callback and value. The record belongs to the timer while it waits: the callback
-// frees it after running, a kill that catches the timer still waiting frees it instead.
+// A timer carries one value to its callback: a serial number, never reused, which names the
+// caller's callback and value among the records of the timers armed and neither run nor
+// killed. Whoever takes a record out runs it or drops it: the timer's callback, or a kill.
+// A kill can succeed while the callback has begun but not yet looked; that callback then
+// finds nothing and does nothing. Records are kept by value: no callback can reach a record
+// that was freed.
 struct Armed {
     HMIDISystem::TimerCallback callback;
     uintptr_t value;
 };
 
-// Waiting timers by id, so that a kill can find the record of its timer. An id comes again
-// once its timer has fired, so a record is taken out only if it is still the one filed.
 struct ArmedTimers {
     std::mutex lock;
-    std::map<UINT, Armed*> waiting;
+    std::map<uintptr_t, Armed> armed;  // by serial
+    // The serial of the latest timer of each id, for kills. An id comes again once its timer
+    // has fired, so the entry may name a newer timer than a late callback's own.
+    std::map<UINT, uintptr_t> serials;
+    uintptr_t nextSerial = 1;
 };
 
 ArmedTimers& armedTimers()
@@ -30,19 +35,24 @@ ArmedTimers& armedTimers()
     return *timers;
 }
 
-void CALLBACK fire(UINT id, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR)
+void CALLBACK fire(UINT id, UINT, DWORD_PTR serial, DWORD_PTR, DWORD_PTR)
 {
-    Armed* armed = reinterpret_cast<Armed*>(user);
+    Armed armed;
     {
         ArmedTimers& timers = armedTimers();
         std::lock_guard<std::mutex> guard(timers.lock);
-        auto found = timers.waiting.find(id);
-        if (found != timers.waiting.end() && found->second == armed) {
-            timers.waiting.erase(found);
+        auto found = timers.armed.find(serial);
+        if (found == timers.armed.end()) {
+            return;  // killed
+        }
+        armed = found->second;
+        timers.armed.erase(found);
+        auto named = timers.serials.find(id);
+        if (named != timers.serials.end() && named->second == serial) {
+            timers.serials.erase(named);
         }
     }
-    armed->callback(id, armed->value);
-    delete armed;
+    armed.callback(id, armed.value);
 }
 
 HMIDIOUT toNative(HMIDISystem::Output output)
@@ -76,18 +86,18 @@ bool HMIDISystem::endPeriod(uint32_t period)
 uint32_t HMIDISystem::setTimer(uint32_t delay, uint32_t resolution, TimerCallback callback,
                                uintptr_t value)
 {
-    Armed* armed = new Armed{callback, value};
     ArmedTimers& timers = armedTimers();
     // Held until the record is filed: a short timer may fire before timeSetEvent returns, and
     // its callback must find the record filed (or be gone) when it looks.
     std::lock_guard<std::mutex> guard(timers.lock);
-    UINT id = timeSetEvent(delay, resolution, fire, reinterpret_cast<DWORD_PTR>(armed),
-                           TIME_ONESHOT | TIME_CALLBACK_FUNCTION);
+    uintptr_t serial = timers.nextSerial++;
+    timers.armed[serial] = Armed{callback, value};
+    UINT id = timeSetEvent(delay, resolution, fire, serial, TIME_ONESHOT | TIME_CALLBACK_FUNCTION);
     if (id == 0) {
-        delete armed;
+        timers.armed.erase(serial);
         return 0;
     }
-    timers.waiting[id] = armed;
+    timers.serials[id] = serial;
     return id;
 }
 
@@ -98,10 +108,10 @@ bool HMIDISystem::killTimer(uint32_t id)
     if (timeKillEvent(id) != TIMERR_NOERROR) {
         return false;
     }
-    auto found = timers.waiting.find(id);
-    if (found != timers.waiting.end()) {
-        delete found->second;
-        timers.waiting.erase(found);
+    auto named = timers.serials.find(id);
+    if (named != timers.serials.end()) {
+        timers.armed.erase(named->second);
+        timers.serials.erase(named);
     }
     return true;
 }

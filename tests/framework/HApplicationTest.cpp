@@ -22,11 +22,6 @@ protected:
         setString("Software\\TesselTest", "Unterminated", "abc", false);
         setString("Software\\TesselTest", "Long", std::string(3000, 'x'), true);
         setString("", kRootValue, "at the root", true);
-        DWORD number = 7;
-        HKEY key = nullptr;
-        RegCreateKeyExA(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
-        RegSetValueExA(key, "Number", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof(number));
-        RegCloseKey(key);
     }
     void TearDown() override
     {
@@ -50,47 +45,49 @@ protected:
 
 TEST_F(HApplicationRegistry, ReadsAStringByOnePathOrLogsWhatIsWrongAndGivesNone)
 {
-    EXPECT_EQ(HApplication::getRegistryString("HKEY_CURRENT_USER\\Software\\TesselTest\\Game\\Install\\Directory"),
-              "C:\\Game\\ソフト表");
-    // "ソ" ends in a backslash byte: it neither ends the subkey nor starts the value name.
-    EXPECT_EQ(HApplication::getRegistryString("HKEY_CURRENT_USER\\Software\\TesselTest\\ソフト\\表示"),
-              "shift-jis key");
-    // One backslash: a value of the root key itself.
-    EXPECT_EQ(HApplication::getRegistryString(std::string("HKEY_CURRENT_USER\\") + kRootValue),
-              "at the root");
-    EXPECT_EQ(HApplication::getRegistryString("HKEY_CURRENT_USER\\Software\\TesselTest\\Unterminated"),
-              "abc");
+    const std::string key = "HKEY_CURRENT_USER\\Software\\TesselTest";
+    struct Case {
+        std::string path;
+        const char* value;
+        const char* logged;  // a line of the log, or nothing to look for
+    };
+    const Case cases[] = {
+        {key + "\\Game\\Install\\Directory", "C:\\Game\\ソフト表", nullptr},
+        // "ソ" ends in a backslash byte: it neither ends the subkey nor starts the value name.
+        {key + "\\ソフト\\表示", "shift-jis key", nullptr},
+        // One backslash: a value of the root key itself.
+        {std::string("HKEY_CURRENT_USER\\") + kRootValue, "at the root", nullptr},
+        {key + "\\Unterminated", "abc", nullptr},
+        // Longer than the 2048-byte buffer of getRegistryString.
+        {key + "\\Long", "", nullptr},
+        {"hkey_current_user\\Software\\TesselTest\\Game\\Install\\Directory", "",
+         "レジストリ参照：不正なルートキー"},
+        {"HKCU\\Software\\TesselTest\\Long", "", "レジストリ参照：不正なルートキー"},
+        {key + "\\Nothing\\Directory", "", "error code:2"},
+        {key + "\\Game\\Install\\Nothing", "", "レジストリ参照：エントリ取得失敗"},
+        {"HKEY_CURRENT_USER", "", "レジストリ参照：エントリ取得失敗"},
+    };
+    for (const Case& c : cases) {
+        TestFolder folder;  // a log of its own
+        LogCapture log({"info", "debug"});
+        EXPECT_EQ(HApplication::getRegistryString(c.path), c.value) << c.path;
+        std::string text = log.text();
+        if (c.logged != nullptr) {
+            EXPECT_NE(text.find(c.logged), std::string::npos) << c.path;
+        }
+        // A subkey is looked up only under a root key that is one.
+        EXPECT_EQ(text.find("サブキー取得失敗") != std::string::npos,
+                  c.path.find("Nothing\\Directory") != std::string::npos)
+            << c.path;
+    }
 
     char buffer[8];
     std::fill(buffer, buffer + sizeof(buffer), 'z');
     uint32_t size = sizeof(buffer);
-    ASSERT_TRUE(HApplication::readRegistry("HKEY_CURRENT_USER\\Software\\TesselTest\\Unterminated",
-                                           buffer, &size));
+    ASSERT_TRUE(HApplication::readRegistry(key + "\\Unterminated", buffer, &size));
     EXPECT_STREQ(buffer, "abc");
     size = 3;  // "abc" without room for the zero
-    EXPECT_FALSE(HApplication::readRegistry("HKEY_CURRENT_USER\\Software\\TesselTest\\Unterminated",
-                                            buffer, &size));
-    // Longer than the 2048-byte buffer of getRegistryString.
-    EXPECT_EQ(HApplication::getRegistryString("HKEY_CURRENT_USER\\Software\\TesselTest\\Long"), "");
-
-    TestFolder folder;
-    LogCapture log({"info", "debug"});
-    EXPECT_EQ(HApplication::getRegistryString("hkey_current_user\\Software\\TesselTest\\Game\\Install\\Directory"), "");
-    EXPECT_EQ(HApplication::getRegistryString("HKCU\\Software\\TesselTest\\Long"), "");
-    std::string text = log.text();
-    EXPECT_NE(text.find("レジストリ参照：不正なルートキー"), std::string::npos);
-    EXPECT_EQ(text.find("サブキー取得失敗"), std::string::npos);
-
-    LogCapture missingKey({"info", "debug"});
-    EXPECT_EQ(HApplication::getRegistryString("HKEY_CURRENT_USER\\Software\\TesselTest\\Nothing\\Directory"), "");
-    text = missingKey.text();
-    EXPECT_NE(text.find("レジストリ参照：サブキー取得失敗"), std::string::npos);
-    EXPECT_NE(text.find("error code:2"), std::string::npos);
-
-    LogCapture missingValue({"info"});
-    EXPECT_EQ(HApplication::getRegistryString("HKEY_CURRENT_USER\\Software\\TesselTest\\Game\\Install\\Nothing"), "");
-    EXPECT_EQ(HApplication::getRegistryString("HKEY_CURRENT_USER"), "");
-    EXPECT_TRUE(missingValue.contains("レジストリ参照：エントリ取得失敗"));
+    EXPECT_FALSE(HApplication::readRegistry(key + "\\Unterminated", buffer, &size));
 }
 
 TEST(HApplicationDirectories, CurrentDirectoryModuleFileAndFilePaths)

@@ -15,16 +15,6 @@
 #include "tests/support/LogCapture.h"
 #include "tests/support/TestFolder.h"
 
-namespace {
-
-struct WindowComponent {
-    HWND handle;
-    HWND getHandle() const { return handle; }
-    WindowComponent* getParent() const { return nullptr; }
-};
-
-}  // namespace
-
 TEST(HDirectXMissing, EveryDirect3DOperationFailsAndTheApplicationFallsBack)
 {
     const char* overrides = std::getenv("WINEDLLOVERRIDES");
@@ -49,7 +39,7 @@ TEST(HDirectXMissing, EveryDirect3DOperationFailsAndTheApplicationFallsBack)
     directX->drawTexture(nullptr);
     EXPECT_FALSE(directX->createTexture(8, 8));
 
-    WindowComponent component{window.handle()};
+    DrawingWindow::Component component{window.handle()};
     HGraphics* graphics = HGraphics::getInstance(&component, HGraphics::TYPE_DIRECTX);
     ASSERT_NE(graphics, nullptr);
     EXPECT_FALSE(graphics->initialize());

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include <d3d9.h>
 
 #include "framework/HDirectXGraphics.h"
@@ -14,11 +16,9 @@
 
 namespace {
 
-struct WindowComponent {
-    HWND handle;
-    HWND getHandle() const { return handle; }
-    WindowComponent* getParent() const { return nullptr; }
-};
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kGreen = RGB(0, 255, 0);
+const COLORREF kBlack = RGB(0, 0, 0);
 
 class HDirectXDevice : public ::testing::Test {
 protected:
@@ -57,14 +57,29 @@ protected:
         return image;
     }
 
-    COLORREF shown(int x, int y, COLORREF expected)
+    struct Spot {
+        int x, y;
+        COLORREF color;
+    };
+    // Presented frames reach the window a moment later: waits up to two seconds for each.
+    void expectShown(std::initializer_list<Spot> spots)
     {
-        return DirectXSession::waitForPixel(window, x, y, expected);
+        for (const Spot& spot : spots) {
+            COLORREF color = CLR_INVALID;
+            for (int attempt = 0; attempt < 100 && color != spot.color; ++attempt) {
+                Sleep(attempt > 0 ? 20 : 0);
+                DrawingWindow::pump();
+                HDC dc = GetDC(window);
+                color = GetPixel(dc, spot.x, spot.y);
+                ReleaseDC(window, dc);
+            }
+            EXPECT_EQ(color, spot.color) << spot.x << "," << spot.y;
+        }
     }
 
     HDirectX* directX = nullptr;
     HWND window = nullptr;
-    WindowComponent component{nullptr};
+    DrawingWindow::Component component;
     HGraphics* graphics = nullptr;
 };
 
@@ -90,16 +105,9 @@ TEST_F(HDirectXDevice, TheDeviceObjectIsMadeOnceAndDrawsAnImageAsAQuadThatShowsI
     // Nothing: the source starts beyond the image.
     EXPECT_TRUE(graphics->drawImage(image.get(), 200, 20, 64, 32, 64, 0));
     graphics->end();
-    EXPECT_EQ(shown(11, 21, RGB(255, 0, 0)), RGB(255, 0, 0));
-    EXPECT_EQ(shown(41, 51, RGB(255, 0, 0)), RGB(255, 0, 0));
-    EXPECT_EQ(shown(43, 21, RGB(0, 255, 0)), RGB(0, 255, 0));
-    EXPECT_EQ(shown(73, 51, RGB(0, 255, 0)), RGB(0, 255, 0));
-    EXPECT_EQ(shown(74, 52, RGB(0, 0, 0)), RGB(0, 0, 0));
-    EXPECT_EQ(shown(9, 19, RGB(0, 0, 0)), RGB(0, 0, 0));
-    EXPECT_EQ(shown(100, 100, RGB(0, 255, 0)), RGB(0, 255, 0));
-    EXPECT_EQ(shown(131, 131, RGB(0, 255, 0)), RGB(0, 255, 0));
-    EXPECT_EQ(shown(132, 100, RGB(0, 0, 0)), RGB(0, 0, 0));
-    EXPECT_EQ(shown(210, 30, RGB(0, 0, 0)), RGB(0, 0, 0));
+    expectShown({{11, 21, kRed}, {41, 51, kRed}, {43, 21, kGreen}, {73, 51, kGreen},
+                 {74, 52, kBlack}, {9, 19, kBlack}, {100, 100, kGreen}, {131, 131, kGreen},
+                 {132, 100, kBlack}, {210, 30, kBlack}});
 }
 
 TEST_F(HDirectXDevice, ResetFollowsTheWindowSizeAndKeepsTheTextures)
@@ -119,10 +127,7 @@ TEST_F(HDirectXDevice, ResetFollowsTheWindowSizeAndKeepsTheTextures)
     graphics->drawImage(image.get(), 350, 250, 40, 40, 0, 0);
     graphics->end();
     // One to one beyond the old 320 x 240 size: the back buffer was not stretched.
-    EXPECT_EQ(shown(351, 251, RGB(255, 0, 0)), RGB(255, 0, 0));
-    EXPECT_EQ(shown(369, 289, RGB(255, 0, 0)), RGB(255, 0, 0));
-    EXPECT_EQ(shown(370, 289, RGB(0, 255, 0)), RGB(0, 255, 0));
-    EXPECT_EQ(shown(390, 290, RGB(0, 0, 0)), RGB(0, 0, 0));
+    expectShown({{351, 251, kRed}, {369, 289, kRed}, {370, 289, kGreen}, {390, 290, kBlack}});
 }
 
 TEST_F(HDirectXDevice, AFailedResetStopsDrawingUntilAResetSucceeds)
@@ -144,7 +149,7 @@ TEST_F(HDirectXDevice, AFailedResetStopsDrawingUntilAResetSucceeds)
     ASSERT_TRUE(graphics->begin());
     EXPECT_TRUE(graphics->drawImage(image.get(), 0, 0, 16, 16, 0, 0));
     graphics->end();
-    EXPECT_EQ(shown(1, 1, RGB(255, 0, 0)), RGB(255, 0, 0));
+    expectShown({{1, 1, kRed}});
     EXPECT_TRUE(log.contains("Reset:D3DERR_INVALIDCALL"));
 }
 
@@ -178,7 +183,7 @@ TEST_F(HDirectXDevice, TexturesThatCannotBeMadeAreNoneAndOnlyDirect3DImagesAreDr
     graphics->drawLine(0, 0, 10, 10);
     graphics->fillRect(0, 0, 10, 10);
     graphics->end();
-    EXPECT_EQ(shown(2, 2, RGB(0, 0, 0)), RGB(0, 0, 0));
+    expectShown({{2, 2, kBlack}});
 }
 
 TEST_F(HDirectXDevice, ImagesAndDevicesOutliveAnUninitializeSafely)
@@ -194,11 +199,11 @@ TEST_F(HDirectXDevice, ImagesAndDevicesOutliveAnUninitializeSafely)
     // The old texture belongs to the destroyed device: it is not drawn.
     EXPECT_TRUE(graphics->drawImage(old.get(), 0, 0, 16, 16, 0, 0));
     graphics->end();
-    EXPECT_EQ(shown(2, 2, RGB(0, 0, 0)), RGB(0, 0, 0));
+    expectShown({{2, 2, kBlack}});
     old.reset();  // released while d3d9.dll is still loaded
     std::unique_ptr<HDirectXImage> fresh = halves(16, 16);
     ASSERT_TRUE(graphics->begin());
     EXPECT_TRUE(graphics->drawImage(fresh.get(), 0, 0, 16, 16, 0, 0));
     graphics->end();
-    EXPECT_EQ(shown(2, 2, RGB(255, 0, 0)), RGB(255, 0, 0));
+    expectShown({{2, 2, kRed}});
 }

@@ -15,25 +15,26 @@ LOGFONTA describe(HFont& font)
 
 TEST(HFont, StyleFlagsGiveWeightItalicUnderlineAndStrikeOutAndLongNamesAreCut)
 {
-    HFont boldItalic("ＭＳ ゴシック", HFont::STYLE_BOLD | HFont::STYLE_ITALIC, 12);
-    LOGFONTA a = describe(boldItalic);
-    EXPECT_EQ(a.lfWeight, 700);
-    EXPECT_TRUE(a.lfItalic);
-    EXPECT_FALSE(a.lfUnderline);
-    EXPECT_FALSE(a.lfStrikeOut);
-    EXPECT_EQ(a.lfCharSet, SHIFTJIS_CHARSET);
-    EXPECT_STREQ(a.lfFaceName, "ＭＳ ゴシック");
-
-    HFont plain("ＭＳ ゴシック", HFont::STYLE_PLAIN, 9);
-    LOGFONTA b = describe(plain);
-    EXPECT_EQ(b.lfWeight, FW_DONTCARE);
-    EXPECT_FALSE(b.lfItalic);
-
-    HFont lined("Arial", HFont::STYLE_UNDERLINE | HFont::STYLE_STRIKEOUT, 10);
-    LOGFONTA c = describe(lined);
-    EXPECT_TRUE(c.lfUnderline);
-    EXPECT_TRUE(c.lfStrikeOut);
-    EXPECT_EQ(c.lfWeight, FW_DONTCARE);
+    struct Case {
+        int style;
+        LONG weight;
+        bool italic, underline, strikeOut;
+    };
+    const Case cases[] = {
+        {HFont::STYLE_BOLD | HFont::STYLE_ITALIC, FW_BOLD, true, false, false},
+        {HFont::STYLE_PLAIN, FW_DONTCARE, false, false, false},
+        {HFont::STYLE_UNDERLINE | HFont::STYLE_STRIKEOUT, FW_DONTCARE, false, true, true},
+    };
+    for (const Case& c : cases) {
+        HFont font("ＭＳ ゴシック", c.style, 12);
+        LOGFONTA description = describe(font);
+        EXPECT_EQ(description.lfWeight, c.weight) << c.style;
+        EXPECT_EQ(description.lfItalic != 0, c.italic) << c.style;
+        EXPECT_EQ(description.lfUnderline != 0, c.underline) << c.style;
+        EXPECT_EQ(description.lfStrikeOut != 0, c.strikeOut) << c.style;
+        EXPECT_EQ(description.lfCharSet, SHIFTJIS_CHARSET);
+        EXPECT_STREQ(description.lfFaceName, "ＭＳ ゴシック");
+    }
 
     // 15 double-byte characters and one more: 31 bytes fit, the 16th character does not.
     HFont font("ああああああああああああああああ", 0, 9);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "framework/HFont.h"
 #include "framework/HImage.h"
 #include "framework/HText.h"
@@ -11,13 +13,7 @@
 
 namespace {
 
-// Stands in for the framework's components: a window handle and a parent chain.
-struct FakeComponent {
-    HWND handle = nullptr;
-    FakeComponent* parent = nullptr;
-    HWND getHandle() const { return handle; }
-    FakeComponent* getParent() const { return parent; }
-};
+using FakeComponent = DrawingWindow::Component;
 
 // Paints through the device as a WM_PAINT handler would: the whole client area is invalid.
 class Paint {
@@ -118,11 +114,12 @@ TEST(HWindowsGraphics, PaintsShapesAndImagesInTheColourAcrossPaints)
         device->fillRect(2, 2, 10, 10);
         device->drawRect(20, 2, 30, 12);
     }
-    EXPECT_EQ(window.pixel(2, 2), RGB(255, 0, 0));
-    EXPECT_EQ(window.pixel(9, 9), RGB(255, 0, 0));
-    EXPECT_EQ(window.pixel(10, 10), RGB(0, 0, 255));  // right and bottom edges excluded
-    EXPECT_EQ(window.pixel(20, 5), RGB(255, 0, 0));
-    EXPECT_EQ(window.pixel(25, 7), RGB(0, 0, 255));   // drawRect leaves the inside alone
+    std::vector<uint32_t> shown = DrawingWindow::readPixels(window.handle(), 60, 40);
+    EXPECT_EQ(shown[2 * 60 + 2], 0xFF0000u);
+    EXPECT_EQ(shown[9 * 60 + 9], 0xFF0000u);
+    EXPECT_EQ(shown[10 * 60 + 10], 0x0000FFu);  // right and bottom edges excluded
+    EXPECT_EQ(shown[5 * 60 + 20], 0xFF0000u);
+    EXPECT_EQ(shown[7 * 60 + 25], 0x0000FFu);  // drawRect leaves the inside alone
 
     HImage image(4, 4, nullptr);
     image.fill(HColor(0, 255, 0));
@@ -135,10 +132,11 @@ TEST(HWindowsGraphics, PaintsShapesAndImagesInTheColourAcrossPaints)
         EXPECT_TRUE(device->drawImage(nullptr, 0, 0, 4, 4, 0, 0));
         EXPECT_TRUE(image.draw(device, 50, 30, 2, 2, 0, 0));
     }
-    EXPECT_EQ(window.pixel(45, 21), RGB(255, 0, 0));
-    EXPECT_EQ(window.pixel(41, 31), RGB(0, 255, 0));
-    EXPECT_EQ(window.pixel(51, 31), RGB(0, 255, 0));
-    EXPECT_EQ(window.pixel(52, 32), RGB(0, 0, 255));
+    shown = DrawingWindow::readPixels(window.handle(), 60, 40);
+    EXPECT_EQ(shown[21 * 60 + 45], 0xFF0000u);
+    EXPECT_EQ(shown[31 * 60 + 41], 0x00FF00u);
+    EXPECT_EQ(shown[31 * 60 + 51], 0x00FF00u);
+    EXPECT_EQ(shown[32 * 60 + 52], 0x0000FFu);
     EXPECT_EQ(device->getDrawingHandle(), nullptr);
 
     // Outside a paint nothing is drawn and nothing fails.
@@ -146,7 +144,7 @@ TEST(HWindowsGraphics, PaintsShapesAndImagesInTheColourAcrossPaints)
     device->fillRect(0, 0, 60, 40);
     device->drawString("text", 0, 0);
     EXPECT_FALSE(image.draw(device, 0, 0, 4, 4, 0, 0));
-    EXPECT_EQ(window.pixel(0, 0), RGB(0, 0, 255));
+    EXPECT_EQ(DrawingWindow::readPixels(window.handle(), 1, 1)[0], 0x0000FFu);
     HGraphics::deleteInstance(&component, HGraphics::TYPE_GDI);
 }
 
@@ -164,20 +162,12 @@ TEST(HWindowsGraphics, DrawsTextInTheColourAndFont)
         device->setFont(&font);
         device->drawString("地図", 2, 2);
     }
-    int red = 0;
-    int other = 0;
-    for (int y = 0; y < 40; ++y) {
-        for (int x = 0; x < 80; ++x) {
-            COLORREF color = window.pixel(x, y);
-            red += color == RGB(255, 0, 0) ? 1 : 0;
-            other += color != RGB(255, 0, 0) && color != RGB(255, 255, 255) ? 1 : 0;
-        }
-    }
-    EXPECT_GT(red, 40);
+    std::vector<uint32_t> shown = DrawingWindow::readPixels(window.handle(), 80, 40);
+    EXPECT_GT(std::count(shown.begin(), shown.end(), 0xFF0000u), 40);
     // Both glyphs, each about 21 pixels wide at 16 points: text reaches past x = 30.
     bool farRight = false;
     for (int y = 0; y < 40; ++y) {
-        farRight = farRight || window.pixel(35, y) != RGB(255, 255, 255);
+        farRight = farRight || shown[y * 80 + 35] != 0xFFFFFFu;
     }
     EXPECT_TRUE(farRight);
     HGraphics::deleteInstance(&component, HGraphics::TYPE_GDI);

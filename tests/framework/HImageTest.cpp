@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "framework/HDirectX.h"
 #include "framework/HDirectXImage.h"
 #include "framework/HGraphics.h"
+#include "framework/HMemoryImage.h"
 #include "tests/support/DirectXSession.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TestFolder.h"
@@ -37,8 +39,8 @@ void paint(HImage& image, const std::vector<uint32_t>& colors)
     image.releasePixels();
 }
 
-// Pixel (x, y) of a locked Direct3D image.
-uint32_t& d3dPixel(HImage& image, int x, int y)
+// Pixel (x, y) of a locked Direct3D or memory image.
+uint32_t& at(HImage& image, int x, int y)
 {
     return image.getPixels()[static_cast<size_t>(y) * (image.getStride() / 4) + x];
 }
@@ -52,17 +54,6 @@ protected:
     }
     HDirectX* directX = nullptr;
 };
-
-// A 4 x 3 GDI picture with a black pixel, numbered colours elsewhere.
-std::vector<uint32_t> numbered(int width, int height)
-{
-    std::vector<uint32_t> colors;
-    for (int i = 0; i < width * height; ++i) {
-        colors.push_back(static_cast<uint32_t>(0x010101 * (i + 1) + 0x400000));
-    }
-    colors[5] = 0;
-    return colors;
-}
 
 }  // namespace
 
@@ -87,22 +78,14 @@ TEST(HImageGdi, ASpriteLeavesTheTargetUnderItsTransparentColour)
     EXPECT_EQ(gdiPixel(target, 0, 0), 0x090909u);
     EXPECT_EQ(gdiPixel(target, 2, 0), 0x090909u);
 
-    // A sprite by pixel takes that pixel's colour.
+    // A sprite by pixel takes that pixel's colour; one outside the image, black.
     paint(source, {0x123456, 0x00FF00, kMagenta});
     EXPECT_TRUE(source.setSprite(0, 0));
     EXPECT_EQ(source.getTransparentColor(), HColor(0x12, 0x34, 0x56));
-
     TestFolder folder;
     LogCapture log({"info"});
-    HImage blackSprite(2, 1, nullptr);
-    paint(blackSprite, {0x000000, 0x00FF00});
-    EXPECT_TRUE(blackSprite.setSprite(7, 7));
-    EXPECT_EQ(blackSprite.getTransparentColor(), HColor::BLACK);
-    HImage under(2, 1, nullptr);
-    under.fill(HColor(255, 0, 0));
-    blackSprite.draw(&under, 0, 0);
-    EXPECT_EQ(gdiPixel(under, 0, 0), 0xFF0000u);
-    EXPECT_EQ(gdiPixel(under, 1, 0), 0x00FF00u);
+    EXPECT_TRUE(source.setSprite(7, 7));
+    EXPECT_EQ(source.getTransparentColor(), HColor::BLACK);
     EXPECT_TRUE(log.contains("setSprite:範囲外の色指定"));
 }
 
@@ -135,60 +118,31 @@ TEST(HImageGdi, PixelCopyIsWrittenBackOnlyByCommitAndImagesResizeAndStretch)
     EXPECT_EQ(target.lockPixels(), 5);
 }
 
-TEST_F(HImageDirectX, GdiToDirect3DSkipsTheTransparentColourAndForcesAlphaDirect3DCopiesEveryPixel)
-{
-    HImage source(4, 3, nullptr);
-    std::vector<uint32_t> colors = numbered(4, 3);
-    paint(source, colors);
-    HDirectXImage target(6, 5, DirectXSession::window());
-    ASSERT_NE(target.getTexture(), nullptr);
-    ASSERT_TRUE(target.fill(HColor(0x22, 0x33, 0x44, 0x11)));
-    EXPECT_TRUE(source.draw(&target, 1, 1, 4, 3, 0, 0));
-    for (int y = 0; y < 5; ++y) {
-        for (int x = 0; x < 6; ++x) {
-            uint32_t expected = 0x11223344;
-            if (x >= 1 && x < 5 && y >= 1 && y < 4) {
-                uint32_t color = colors[static_cast<size_t>(y - 1) * 4 + (x - 1)];
-                if (color != 0) {
-                    expected = 0xFF000000 | color;
-                }
-            }
-            EXPECT_EQ(d3dPixel(target, x, y), expected) << x << "," << y;
-        }
-    }
-    EXPECT_TRUE(target.commitPixels());
-
-    // Direct3D to Direct3D copies every pixel unchanged.
-    HDirectXImage d3dSource(2, 2, DirectXSession::window());
-    d3dSource.fill(HColor(0, 0, 0, 0));
-    d3dPixel(d3dSource, 1, 0) = 0x80FF0000;
-    d3dPixel(d3dSource, 0, 1) = 0x00000000;
-    d3dPixel(d3dSource, 1, 1) = 0x12345678;
-    HDirectXImage d3dTarget(3, 3, DirectXSession::window());
-    d3dTarget.fill(HColor(1, 1, 1));
-    d3dTarget.setSprite(HColor::BLACK);
-    EXPECT_TRUE(d3dSource.draw(&d3dTarget, 1, 1));
-    EXPECT_EQ(d3dPixel(d3dTarget, 0, 0), 0xFF010101u);
-    EXPECT_EQ(d3dPixel(d3dTarget, 1, 1), 0x00000000u);
-    EXPECT_EQ(d3dPixel(d3dTarget, 2, 1), 0x80FF0000u);
-    EXPECT_EQ(d3dPixel(d3dTarget, 2, 2), 0x12345678u);
-
-    // Within one image, overlapping areas move as a whole.
-    EXPECT_TRUE(d3dTarget.draw(&d3dTarget, 0, 1, 3, 2, 0, 0));
-    EXPECT_EQ(d3dPixel(d3dTarget, 1, 2), 0x00000000u);
-    EXPECT_EQ(d3dPixel(d3dTarget, 1, 1), 0xFF010101u);
-}
-
-TEST_F(HImageDirectX, CopiesClipAtEveryEdgeAndNeverWriteOutsideTheTarget)
+// Every copy into an image that holds its pixels (Direct3D, memory) from every kind of source,
+// against the naive rule: a target pixel inside the w x h window whose source pixel lies inside
+// the source takes that pixel. GDI pixels come bottom-up, skip the target's transparent colour
+// and get alpha 255; Direct3D and memory pixels are copied unchanged, alpha and all.
+TEST_F(HImageDirectX, CopiesBetweenKindsClipAtEveryEdgeAndNeverWriteOutsideTheTarget)
 {
     const int kW = 5;
     const int kH = 4;
+    const uint32_t kTransparent = 0x123456;
+    // Numbered colours, one of them the targets' transparent colour and one black, which is a
+    // colour like any other here; the other kinds' pixels carry an alpha each as well.
+    std::vector<uint32_t> colors;
+    std::vector<uint32_t> argb;
+    for (int i = 0; i < kW * kH; ++i) {
+        colors.push_back(i == 5 ? kTransparent : i == 6 ? 0 : 0x010101u * (i + 1) + 0x400000);
+        argb.push_back(colors.back() | static_cast<uint32_t>(i * 12) << 24);
+    }
     HImage gdiSource(kW, kH, nullptr);
-    std::vector<uint32_t> colors = numbered(kW, kH);
-    colors[5] = 0x777777;  // no transparent pixel in this picture
     paint(gdiSource, colors);
     HDirectXImage d3dSource(kW, kH, DirectXSession::window());
-    ASSERT_TRUE(gdiSource.draw(&d3dSource, 0, 0));
+    HMemoryImage memorySource(kW, kH);
+    for (int i = 0; i < kW * kH; ++i) {
+        at(d3dSource, i % kW, i / kW) = argb[static_cast<size_t>(i)];
+        at(memorySource, i % kW, i / kW) = argb[static_cast<size_t>(i)];
+    }
 
     struct Case {
         int x, y, w, h, sx, sy;
@@ -201,30 +155,55 @@ TEST_F(HImageDirectX, CopiesClipAtEveryEdgeAndNeverWriteOutsideTheTarget)
         {2147483600, 0, 100, 3, 0, 0},                {0, 0, 2147483647, 2147483647, -2147483647, 0},
     };
     const uint32_t kBackground = 0x5A000000;
-    for (int kind = 0; kind < 2; ++kind) {
-        HImage& source = kind == 0 ? gdiSource : static_cast<HImage&>(d3dSource);
-        for (const Case& c : cases) {
-            HDirectXImage target(6, 5, DirectXSession::window());
-            ASSERT_TRUE(target.fill(HColor(0, 0, 0, 0x5A)));
-            EXPECT_TRUE(source.draw(&target, c.x, c.y, c.w, c.h, c.sx, c.sy));
-            ASSERT_NE(target.getPixels(), nullptr);
-            int rowLength = target.getStride() / 4;
-            for (int y = 0; y < 5; ++y) {
-                for (int x = 0; x < rowLength; ++x) {
-                    // The naive rule: a target pixel inside the w x h window whose source pixel
-                    // lies inside the source.
-                    int64_t px = int64_t{x} - c.x + c.sx;
-                    int64_t py = int64_t{y} - c.y + c.sy;
-                    bool inside = x < 6 && x >= c.x && int64_t{x} < int64_t{c.x} + c.w && y >= c.y
-                                  && int64_t{y} < int64_t{c.y} + c.h && px >= 0 && px < kW && py >= 0
-                                  && py < kH;
-                    uint32_t expected = inside ? 0xFF000000 | colors[static_cast<size_t>(py * kW + px)]
-                                               : kBackground;
-                    ASSERT_EQ(d3dPixel(target, x, y), expected)
-                        << (kind == 0 ? "GDI " : "Direct3D ") << c.x << " " << c.y << " " << c.w
-                        << " " << c.h << " " << c.sx << " " << c.sy << " at " << x << "," << y;
+    HImage* const sources[] = {&gdiSource, &d3dSource, &memorySource};
+    for (int targetKind = 0; targetKind < 2; ++targetKind) {
+        for (HImage* source : sources) {
+            if (targetKind == 1 && source == &d3dSource) {
+                continue;  // Direct3D images draw onto Direct3D images only
+            }
+            for (const Case& c : cases) {
+                std::unique_ptr<HImage> target;
+                if (targetKind == 0) {
+                    target.reset(new HDirectXImage(6, 5, DirectXSession::window()));
+                } else {
+                    target.reset(new HMemoryImage(6, 5));
+                }
+                ASSERT_TRUE(target->fill(HColor(0, 0, 0, 0x5A)));
+                target->setSprite(HColor(0x12, 0x34, 0x56));
+                EXPECT_TRUE(source->draw(target.get(), c.x, c.y, c.w, c.h, c.sx, c.sy));
+                ASSERT_NE(target->getPixels(), nullptr);
+                int rowLength = target->getStride() / 4;
+                for (int y = 0; y < 5; ++y) {
+                    for (int x = 0; x < rowLength; ++x) {
+                        int64_t px = int64_t{x} - c.x + c.sx;
+                        int64_t py = int64_t{y} - c.y + c.sy;
+                        bool inside = x < 6 && x >= c.x && int64_t{x} < int64_t{c.x} + c.w
+                                      && y >= c.y && int64_t{y} < int64_t{c.y} + c.h && px >= 0
+                                      && px < kW && py >= 0 && py < kH;
+                        uint32_t expected = kBackground;
+                        size_t i = static_cast<size_t>(py * kW + px);
+                        if (inside && source != &gdiSource) {
+                            expected = argb[i];
+                        } else if (inside && colors[i] != kTransparent) {
+                            expected = 0xFF000000 | colors[i];
+                        }
+                        ASSERT_EQ(at(*target, x, y), expected)
+                            << source->getClassName() << " onto " << target->getClassName() << " "
+                            << c.x << " " << c.y << " " << c.w << " " << c.h << " " << c.sx << " "
+                            << c.sy << " at " << x << "," << y;
+                    }
                 }
             }
+        }
+    }
+
+    // Within one image, overlapping areas move as a whole: everything one row down.
+    HImage* const selves[] = {&d3dSource, &memorySource};
+    for (HImage* image : selves) {
+        EXPECT_TRUE(image->draw(image, 0, 1, kW, kH, 0, 0));
+        for (int i = 0; i < kW * kH; ++i) {
+            size_t from = static_cast<size_t>(i < kW ? i : i - kW);
+            EXPECT_EQ(at(*image, i % kW, i / kW), argb[from]) << image->getClassName() << " " << i;
         }
     }
 }
@@ -237,6 +216,11 @@ TEST_F(HImageDirectX, Direct3DOntoGdiCopiesNothingAndLockFillResizeAndRelease)
     target.fill(HColor(0, 255, 0));
     EXPECT_FALSE(source.draw(&target, 0, 0));
     EXPECT_FALSE(source.draw(&target, 0, 0, 2, 2, 0, 0));
+    HMemoryImage memory(2, 2);
+    memory.fill(HColor(0, 0, 255));
+    EXPECT_FALSE(memory.draw(&target, 0, 0, 2, 2, 0, 0));
+    EXPECT_FALSE(source.draw(&memory, 0, 0, 2, 2, 0, 0));
+    EXPECT_EQ(at(memory, 1, 1), 0xFF0000FFu);
     EXPECT_EQ(gdiPixel(target, 0, 0), 0x00FF00u);
     EXPECT_FALSE(source.drawToDC(target.getDC(), 0, 0, 2, 2, 0, 0));
     EXPECT_FALSE(source.stretchDraw(&target));
@@ -250,7 +234,7 @@ TEST_F(HImageDirectX, Direct3DOntoGdiCopiesNothingAndLockFillResizeAndRelease)
     EXPECT_TRUE(image.commitPixels());  // not locked: nothing to do
     ASSERT_TRUE(image.resize(40, 30));
     ASSERT_TRUE(image.fill(HColor(1, 2, 3)));
-    EXPECT_EQ(d3dPixel(image, 39, 29), 0xFF010203u);
+    EXPECT_EQ(at(image, 39, 29), 0xFF010203u);
     image.releasePixels();
     EXPECT_EQ(image.getStride(), 0);
     EXPECT_TRUE(image.setSprite(HColor::RED));

@@ -68,10 +68,11 @@ public:
         std::lock_guard<std::mutex> guard(m_lock);
         return m_record.sent.size();
     }
-    // Runs the waiting timers in the order of their times.
-    void fireAll()
+    // Runs the waiting timers in the order of their times: all of them (and those they arm),
+    // or only the next one.
+    void fire(bool all = true)
     {
-        for (;;) {
+        for (bool more = true; more; more = all) {
             Timer timer;
             {
                 std::lock_guard<std::mutex> guard(m_lock);
@@ -86,16 +87,7 @@ public:
                 m_now = timer.due;
             }
             timer.callback(timer.id, timer.value);
-            if (m_stepping) {
-                return;
-            }
         }
-    }
-    void fireNext()
-    {
-        m_stepping = true;
-        fireAll();
-        m_stepping = false;
     }
 
     bool getTimerPeriodRange(uint32_t* minimum, uint32_t* maximum) override
@@ -178,7 +170,6 @@ private:
     Record m_record;
     uint32_t m_nextId = 1;
     uint32_t m_now = 0;
-    bool m_stepping = false;
     int m_device = 0;  // its address is the open output
     bool m_open = false;
 };
@@ -250,7 +241,7 @@ TEST_F(MIDIPlayer, WaitsFollowTheTicksTheTempoInForceAndTheTimerPeriod)
                         + note(57600, 66)}));  // 72 s: longer than one timer waits
     player.setUserData(0);
     EXPECT_TRUE(player.isPlaying());
-    midi.fireAll();
+    midi.fire();
     Sent sent = midi.record().sent;
     ASSERT_GE(sent.size(), 16u);
     for (uint32_t channel = 0; channel < 16; ++channel) {
@@ -259,6 +250,7 @@ TEST_F(MIDIPlayer, WaitsFollowTheTicksTheTempoInForceAndTheTimerPeriod)
     // 100 ms to the first event; 240 ticks = 250 ms; 1 tick = the 4 ms period, not 1.04 ms;
     // 480 ticks at 500,000, 600,000 and again 600,000 us per quarter note.
     EXPECT_EQ(noteOnTimes(sent), (std::vector<double>{100, 350, 354, 854, 1454, 2054, 74054}));
+    EXPECT_EQ(sent.back().first, 74054) << "the notes go off right after the last event";
     EXPECT_EQ(player.getPlayState().getTempo(), 600000u);
     expectIdle(player, midi);
 }
@@ -269,7 +261,7 @@ TEST_F(MIDIPlayer, SendsVolumesScaledAndNeverMetaOrExclusiveEvents)
                         + M::event(0, {0xF0, 0x02, 0x7E, 0xF7}) + M::meta(0, 0x58, "\x03\x02\x18\x08")
                         + M::meta(0, 0x59, std::string("\xFD\x01", 2)) + M::event(0, {0xC5, 0x05})}));
     player.play();
-    midi.fireAll();
+    midi.fire();
     Sent sent = midi.record().sent;
     ASSERT_EQ(sent.size(), 16u + 3u + 2048u);
     EXPECT_EQ(sent[16].second, 0x5A07B5u);  // 120 x 0.75 = 90
@@ -282,49 +274,17 @@ TEST_F(MIDIPlayer, SendsVolumesScaledAndNeverMetaOrExclusiveEvents)
     EXPECT_EQ(state.getSharpsFlats() << 8 | state.getMajorMinor(), 0xFD01);
 }
 
-TEST_F(MIDIPlayer, OneEventPlaysAfterTheStartDelayThenEverythingStops)
+TEST_F(MIDIPlayer, RestartPlaysFromTheBeginning)
 {
-    write(M::header(0, 1, 480) + M::track(note(30, 60)));  // no end-of-track event
-    player.play();
-    ASSERT_EQ(midi.record().waiting.size(), 1u);
-    EXPECT_EQ(midi.record().waiting[0].due, 100u);
-    midi.fireAll();
-    RecordingMIDISystem::Record r = midi.record();
-    ASSERT_EQ(r.sent.size(), 16u + 1u + 2048u);
-    EXPECT_EQ(r.sent[16].second, 0x403C90u);
-    EXPECT_EQ(r.sent.back().first, 100);
-    EXPECT_TRUE(allNotesOff(r.sent, 17));
-    EXPECT_EQ(r.closed, 1);
-    EXPECT_TRUE(r.waiting.empty());
-    expectIdle(player, midi);
-}
-
-TEST_F(MIDIPlayer, RestartPlaysFromTheBeginningAndStopsOnlyWhatPlays)
-{
-    {
-        bool shown = false;
-        DialogAnswerer answerer([&shown](HWND dialog) {
-            shown = true;
-            DialogAnswerer::press(dialog, IDOK);
-            return true;
-        });
-        player.setUserData(1);  // idle: nothing to stop
-        player.setText("missing.mid");
-        player.setUserData(0);  // nothing to play, and nothing to say about it
-        EXPECT_FALSE(shown);
-        EXPECT_EQ(midi.record().opened, 0);
-        EXPECT_EQ(midi.record().periods, 0);
-    }
-
     write(M::file(480, {note(0, 60) + note(480, 62)}));
     player.setUserData(0);
-    midi.fireNext();  // volumes and the first note; the second waits 500 ms
+    midi.fire(false);  // volumes and the first note; the second waits 500 ms
     player.setUserData(0);
     RecordingMIDISystem::Record r = midi.record();
     ASSERT_EQ(r.sent.size(), 17u + 2048u);
     EXPECT_TRUE(allNotesOff(r.sent, 17));
     ASSERT_EQ(r.waiting.size(), 1u) << "the old timer is killed, the new one waits";
-    midi.fireNext();
+    midi.fire(false);
     EXPECT_EQ(noteOnTimes(midi.record().sent), (std::vector<double>{100, 200}));
     player.setUserData(1);
     EXPECT_TRUE(midi.record().waiting.empty());
@@ -332,23 +292,26 @@ TEST_F(MIDIPlayer, RestartPlaysFromTheBeginningAndStopsOnlyWhatPlays)
     expectIdle(player, midi);
 }
 
-TEST_F(MIDIPlayer, FailuresToStartAreShownAndLeaveThePlayerIdle)
+TEST_F(MIDIPlayer, FailuresToStartAreShownBarAMissingFileAndLeaveThePlayerIdle)
 {
     struct Case {
         const char* what;
+        const char* file;
         std::string bytes;
         uint32_t openResult;
         int timers;
-        const char* text;
+        const char* text;  // nothing: nothing to say
     };
     std::string song = M::file(480, {note(0, 60)});
     const Case cases[] = {
-        {"not a MIDI file", "RIFF....", 0, -1, "ファイルの解読に失敗しました。"},
-        {"no output", song, 6, -1, "再生に失敗しました。"},
-        {"no timer", song, 0, 0, "再生に失敗しました。"},
+        {"no file", "missing.mid", song, 0, -1, nullptr},
+        {"not a MIDI file", "song.mid", "RIFF....", 0, -1, "ファイルの解読に失敗しました。"},
+        {"no output", "song.mid", song, 6, -1, "再生に失敗しました。"},
+        {"no timer", "song.mid", song, 0, 0, "再生に失敗しました。"},
     };
     for (const Case& c : cases) {
-        write(c.bytes);
+        TestFolder::write("song.mid", c.bytes);
+        player.setText(c.file);
         midi.openResult = c.openResult;
         midi.timersLeft = c.timers;
         std::string shown;
@@ -357,8 +320,9 @@ TEST_F(MIDIPlayer, FailuresToStartAreShownAndLeaveThePlayerIdle)
             DialogAnswerer::press(dialog, IDOK);
             return true;
         });
-        player.play();
-        EXPECT_EQ(shown, std::string("MIDIファイル再生:") + c.text) << c.what;
+        player.setUserData(0);
+        EXPECT_EQ(shown, c.text != nullptr ? std::string("MIDIファイル再生:") + c.text : "") << c.what;
+        player.stop();  // idle: nothing to stop
         expectIdle(player, midi);
     }
     EXPECT_TRUE(midi.record().sent.empty());
@@ -371,7 +335,7 @@ TEST_F(MIDIPlayer, RefusedMessagesAreLoggedAndALostTimerStopsPlayback)
     midi.sendResult = 7;
     midi.timersLeft = 1;  // the start delay only
     player.play();
-    midi.fireAll();
+    midi.fire();
     Sent sent = midi.record().sent;
     ASSERT_EQ(sent.size(), 16u + 1u + 2048u) << "every message is tried once";
     EXPECT_TRUE(allNotesOff(sent, 17));
@@ -387,7 +351,7 @@ TEST_F(MIDIPlayer, ACallbackForAStoppedOrDeletedPlayerDoesNothing)
 {
     write(M::file(480, {note(0, 60) + note(480, 62)}));
     player.play();
-    midi.fireNext();
+    midi.fire(false);
     std::vector<RecordingMIDISystem::Timer> late = midi.record().waiting;
     player.stop();
     {

@@ -93,33 +93,19 @@ std::string BitmapFile::build() const
     put32(&bytes, 2, offset + static_cast<uint32_t>(pixels.size()));
     put32(&bytes, OFFSET_BIT_OFFSET, offset);
     put32(&bytes, OFFSET_HEADER_SIZE, headerSize);
-    if (headerSize == 12) {  // the OS/2 core header: 16-bit sizes
-        put16(&bytes, 18, static_cast<uint16_t>(width));
-        put16(&bytes, 20, static_cast<uint16_t>(height));
-        put16(&bytes, 22, 1);
-        put16(&bytes, 24, bitCount);
-    } else {
-        put32(&bytes, OFFSET_WIDTH, static_cast<uint32_t>(width));
-        put32(&bytes, OFFSET_HEIGHT, static_cast<uint32_t>(topDown ? -height : height));
-        put16(&bytes, OFFSET_PLANES, 1);
-        put16(&bytes, OFFSET_BIT_COUNT, bitCount);
-        put32(&bytes, OFFSET_COMPRESSION, compression);
-        put32(&bytes, OFFSET_IMAGE_SIZE, static_cast<uint32_t>(pixels.size()));
-        put32(&bytes, OFFSET_COLORS_USED, static_cast<uint32_t>(palette.size()));
-        if (headerSize >= 56 && compression == 3) {  // masks inside a newer header
-            put32(&bytes, 54, 0xF800);
-            put32(&bytes, 58, 0x07E0);
-            put32(&bytes, 62, 0x001F);
-        }
+    put32(&bytes, OFFSET_WIDTH, static_cast<uint32_t>(width));
+    put32(&bytes, OFFSET_HEIGHT, static_cast<uint32_t>(topDown ? -height : height));
+    put16(&bytes, OFFSET_PLANES, 1);
+    put16(&bytes, OFFSET_BIT_COUNT, bitCount);
+    put32(&bytes, OFFSET_COMPRESSION, compression);
+    put32(&bytes, OFFSET_IMAGE_SIZE, static_cast<uint32_t>(pixels.size()));
+    put32(&bytes, OFFSET_COLORS_USED, static_cast<uint32_t>(palette.size()));
+    if (headerSize >= 56 && compression == 3) {  // masks inside a newer header
+        put32(&bytes, 54, 0xF800);
+        put32(&bytes, 58, 0x07E0);
+        put32(&bytes, 62, 0x001F);
     }
     return bytes + masks + table + pixels;
-}
-
-const std::vector<uint32_t>& BitmapFile::sampleColors()
-{
-    static const std::vector<uint32_t> colors = {0xFF0000, 0x00FF00, 0x0000FF,
-                                                 0xFFFFFF, 0x000000, 0xFFFF00};
-    return colors;
 }
 
 BitmapFile BitmapFile::sample(uint16_t bitCount)
@@ -127,12 +113,12 @@ BitmapFile BitmapFile::sample(uint16_t bitCount)
     BitmapFile file;
     file.bitCount = bitCount;
     file.width = 3;
-    file.picture = sampleColors();
+    file.picture = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF, 0x000000, 0xFFFF00};
     if (bitCount == 1) {
         file.palette = {0x000000, 0xFFFFFF};
         file.picture = {0xFFFFFF, 0x000000, 0xFFFFFF, 0x000000, 0x000000, 0xFFFFFF};
     } else if (bitCount <= 8) {
-        file.palette = sampleColors();
+        file.palette = file.picture;
     }
     return file;
 }

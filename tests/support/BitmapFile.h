@@ -8,7 +8,7 @@
 // test. The picture is given top row first as 0x00RRGGBB colours; palette formats look each
 // colour up in the palette. Every header field can be overridden after build().
 struct BitmapFile {
-    uint32_t headerSize = 40;
+    uint32_t headerSize = 40;  // the information header or a longer version of it
     uint16_t bitCount = 24;
     bool topDown = false;
     uint32_t compression = 0;
@@ -34,5 +34,4 @@ struct BitmapFile {
 
     // A small picture with six different colours: red, green, blue over white, black, yellow.
     static BitmapFile sample(uint16_t bitCount);
-    static const std::vector<uint32_t>& sampleColors();
 };

@@ -18,20 +18,3 @@ HDirectX* DirectXSession::device()
     HDirectX* directX = HDirectX::getInstance(window(), nullptr);
     return directX != nullptr && !directX->isUnusable() ? directX : nullptr;
 }
-
-// Presented frames reach the window a moment later.
-COLORREF DirectXSession::waitForPixel(HWND window, int x, int y, COLORREF expected)
-{
-    COLORREF color = CLR_INVALID;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        DrawingWindow::pump();
-        HDC dc = GetDC(window);
-        color = GetPixel(dc, x, y);
-        ReleaseDC(window, dc);
-        if (color == expected) {
-            break;
-        }
-        Sleep(20);
-    }
-    return color;
-}

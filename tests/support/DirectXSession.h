@@ -15,7 +15,4 @@ public:
     // Initialises Direct3D and returns the device object made for window(); nullptr when
     // Direct3D cannot be had.
     static HDirectX* device();
-    // Waits up to two seconds for the window pixel at (x, y) to become the colour (as a
-    // COLORREF) and returns the last colour read.
-    static COLORREF waitForPixel(HWND window, int x, int y, COLORREF expected);
 };

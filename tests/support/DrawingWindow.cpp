@@ -70,14 +70,6 @@ void DrawingWindow::pump()
     }
 }
 
-COLORREF DrawingWindow::pixel(int x, int y) const
-{
-    HDC dc = GetDC(m_window);
-    COLORREF color = GetPixel(dc, x, y);
-    ReleaseDC(m_window, dc);
-    return color;
-}
-
 std::vector<uint32_t> DrawingWindow::readPixels(HWND window, int width, int height)
 {
     BITMAPINFO info = {};

@@ -13,6 +13,15 @@ class DrawingWindow {
 public:
     enum Kind { CHILD, TOP_LEVEL };
 
+    // Stands in for a framework component where a graphics device wants one: a window handle
+    // and a parent chain.
+    struct Component {
+        HWND handle = nullptr;
+        Component* parent = nullptr;
+        HWND getHandle() const { return handle; }
+        Component* getParent() const { return parent; }
+    };
+
     DrawingWindow(int width, int height, HWND parent = nullptr, Kind kind = CHILD);
     ~DrawingWindow();
     DrawingWindow(const DrawingWindow&) = delete;
@@ -21,8 +30,6 @@ public:
     HWND handle() const { return m_window; }
     // Lets the window system catch up: handles every message that is waiting.
     static void pump();
-    // The colour of a client pixel as GDI reads it back, CLR_INVALID outside.
-    COLORREF pixel(int x, int y) const;
     // What any window shows in its top-left width x height, as 0x00RRGGBB, top row first.
     static std::vector<uint32_t> readPixels(HWND window, int width, int height);
 
