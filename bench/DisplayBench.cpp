@@ -9,13 +9,13 @@
 
 #include <d3d9.h>
 
-#include "editor/BMData.h"
-#include "editor/BMDisplay.h"
-#include "editor/BMRenderer.h"
-#include "framework/HDirectX.h"
-#include "framework/HDirectXGraphics.h"
-#include "framework/HWin32.h"
-#include "framework/HWindowsGraphics.h"
+#include "editor/model/BMData.h"
+#include "editor/view/BMDisplay.h"
+#include "editor/view/BMRenderer.h"
+#include "framework/base/HWin32.h"
+#include "framework/graphics/HDirectX.h"
+#include "framework/graphics/HDirectXGraphics.h"
+#include "framework/graphics/HWindowsGraphics.h"
 
 namespace {
 

@@ -7,13 +7,13 @@
 #include <random>
 #include <string>
 
-#include "editor/BMData.h"
-#include "editor/BMEditor.h"
+#include "editor/model/BMData.h"
+#include "editor/model/BMEditor.h"
 #include "scenario/ZDArea.h"
 #include "scenario/ZDBMap.h"
 
 #if defined(_WIN32)
-#include "framework/HWin32.h"
+#include "framework/base/HWin32.h"
 #include <psapi.h>
 #endif
 

@@ -8,17 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "framework/HFile.h"
-#include "framework/HMIDIMessage.h"
-#include "framework/HMIDIPlayState.h"
-#include "framework/HMIDISource.h"
+#include "framework/base/HFile.h"
+#include "framework/midi/HMIDIMessage.h"
+#include "framework/midi/HMIDIPlayState.h"
+#include "framework/midi/HMIDISource.h"
 
 #if defined(_WIN32)
 #include <mutex>
 #include <thread>
 
-#include "framework/HMIDIPlayer.h"
-#include "framework/HMIDISystem.h"
+#include "framework/midi/HMIDIPlayer.h"
+#include "framework/midi/HMIDISystem.h"
 #endif
 
 namespace {

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "editor/BMData.h"
-#include "editor/BMDisplay.h"
-#include "editor/BMWindow.h"
-#include "framework/HApplication.h"
-#include "framework/HImageView.h"
-#include "framework/HWin32.h"
+#include "editor/model/BMData.h"
+#include "editor/shell/BMWindow.h"
+#include "editor/view/BMDisplay.h"
+#include "framework/base/HWin32.h"
+#include "framework/gui/HApplication.h"
+#include "framework/gui/HImageView.h"
 
 namespace fs = std::filesystem;
 

@@ -5,20 +5,20 @@
 #include <memory>
 #include <vector>
 
-#include "framework/HApplication.h"
-#include "framework/HCommandListener.h"
-#include "framework/HFolderChooser.h"
-#include "framework/HFont.h"
-#include "framework/HImage.h"
-#include "framework/HImageView.h"
-#include "framework/HMenuBar.h"
-#include "framework/HMenuItem.h"
-#include "framework/HMouseListener.h"
-#include "framework/HScrollBar.h"
-#include "framework/HScrollBarListener.h"
-#include "framework/HStatusBar.h"
-#include "framework/HText.h"
-#include "framework/HWindow.h"
+#include "framework/base/HText.h"
+#include "framework/graphics/HFont.h"
+#include "framework/graphics/HImage.h"
+#include "framework/gui/HApplication.h"
+#include "framework/gui/HCommandListener.h"
+#include "framework/gui/HFolderChooser.h"
+#include "framework/gui/HImageView.h"
+#include "framework/gui/HMenuBar.h"
+#include "framework/gui/HMenuItem.h"
+#include "framework/gui/HMouseListener.h"
+#include "framework/gui/HScrollBar.h"
+#include "framework/gui/HScrollBarListener.h"
+#include "framework/gui/HStatusBar.h"
+#include "framework/gui/HWindow.h"
 
 namespace {
 

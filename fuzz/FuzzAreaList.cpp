@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "framework/HFileReader.h"
+#include "framework/base/HFileReader.h"
 #include "scenario/ZDArea.h"
 
 const char* const FuzzAreaList::FILE_NAME = "AreaData";

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "framework/HBitmapHeader.h"
-#include "framework/HFileReader.h"
+#include "framework/base/HFileReader.h"
+#include "framework/graphics/HBitmapHeader.h"
 
 const char* const FuzzBitmapHeader::FILE_NAME = "chips.bmp";
 

@@ -6,10 +6,10 @@
 #include <memory>
 #include <vector>
 
-#include "editor/BMClipboardText.h"
-#include "editor/BMData.h"
-#include "editor/BMEditor.h"
-#include "framework/HFileReader.h"
+#include "editor/model/BMClipboardText.h"
+#include "editor/model/BMData.h"
+#include "editor/model/BMEditor.h"
+#include "framework/base/HFileReader.h"
 #include "scenario/ZDArea.h"
 
 const char* const FuzzClipboardText::FILE_NAME = "clipboard.txt";

@@ -4,11 +4,11 @@
 #include <cstring>
 #include <vector>
 
-#include "framework/HFileReader.h"
-#include "framework/HMIDIMessage.h"
-#include "framework/HMIDIPlayState.h"
-#include "framework/HMIDISource.h"
-#include "framework/HMIDITrack.h"
+#include "framework/base/HFileReader.h"
+#include "framework/midi/HMIDIMessage.h"
+#include "framework/midi/HMIDIPlayState.h"
+#include "framework/midi/HMIDISource.h"
+#include "framework/midi/HMIDITrack.h"
 
 const char* const FuzzMIDISource::FILE_NAME = "song.mid";
 

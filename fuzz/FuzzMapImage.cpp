@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "framework/HFileReader.h"
+#include "framework/base/HFileReader.h"
 #include "scenario/ZDBMap.h"
 
 const char* const FuzzMapImage::FILE_NAME = "BMap_No1";

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "framework/HFile.h"
+#include "framework/base/HFile.h"
 
 FuzzMemoryFile::FuzzMemoryFile(const std::string& path)
     : m_path(HFile(path).getPath()), m_previous(HSystem::install(this))

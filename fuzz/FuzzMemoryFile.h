@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/HSystem.h"
+#include "framework/base/HSystem.h"
 
 // The native system with one more file that lives in memory: the fuzzers hand their input to
 // the real loaders (HFileReader and what reads through it) without touching the disk.

@@ -6,10 +6,10 @@
 #include <map>
 #include <vector>
 
-#include "framework/HFileReader.h"
-#include "framework/HLineReader.h"
-#include "framework/HProperties.h"
-#include "framework/HText.h"
+#include "framework/base/HFileReader.h"
+#include "framework/base/HLineReader.h"
+#include "framework/base/HProperties.h"
+#include "framework/base/HText.h"
 
 const char* const FuzzProperties::FILE_NAME = "border.ini";
 

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <memory>
 
-#include "framework/HFile.h"
-#include "framework/HFileWriter.h"
+#include "framework/base/HFile.h"
+#include "framework/base/HFileWriter.h"
 #include "sample/SGChips.h"
 #include "sample/SGMapMaker.h"
 #include "scenario/ZDArea.h"

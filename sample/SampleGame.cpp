@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "framework/HFile.h"
+#include "framework/base/HFile.h"
 #include "sample/SGChipPainter.h"
 #include "sample/SGScenario.h"
 

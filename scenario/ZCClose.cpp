@@ -1,7 +1,7 @@
 #include "scenario/ZCClose.h"
 
-#include "framework/HComponent.h"
-#include "framework/HText.h"
+#include "framework/base/HText.h"
+#include "framework/gui/HComponent.h"
 
 ZCClose::ZCClose() : HEventListener(HEventType::WM_CLOSE_TYPE)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/HEventListener.h"
+#include "framework/gui/HEventListener.h"
 #include "scenario/ZCHandler.h"
 
 // Lets a handler decide what a window's close request (WM_CLOSE) does. The request is always

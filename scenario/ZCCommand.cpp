@@ -1,7 +1,7 @@
 #include "scenario/ZCCommand.h"
 
-#include "framework/HComponent.h"
-#include "framework/HText.h"
+#include "framework/base/HText.h"
+#include "framework/gui/HComponent.h"
 
 ZCCommand::ZCCommand()
 {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <map>
 
-#include "framework/HCommandListener.h"
+#include "framework/gui/HCommandListener.h"
 #include "scenario/ZCHandler.h"
 
 // Dispatches command ids (menus, accelerators, panel hot spots) to handler functions through

@@ -1,7 +1,7 @@
 #include "scenario/ZCDropTarget.h"
 
-#include "framework/HComponent.h"
-#include "framework/HText.h"
+#include "framework/base/HText.h"
+#include "framework/gui/HComponent.h"
 
 ZCDropTarget::ZCDropTarget()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/HDropTarget.h"
+#include "framework/gui/HDropTarget.h"
 #include "scenario/ZCHandler.h"
 
 // Hands a single file dropped on its component to a handler; drops of several files are

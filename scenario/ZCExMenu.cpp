@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "framework/HFindFiles.h"
-#include "framework/HMenuItem.h"
+#include "framework/base/HFindFiles.h"
+#include "framework/gui/HMenuItem.h"
 #include "scenario/ZDAreaMapData.h"
 
 ZCExMenu::ZCExMenu()

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/HObject.h"
+#include "framework/base/HObject.h"
 
 class HContainer;
 class HMenuItem;

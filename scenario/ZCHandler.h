@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "framework/HFile.h"
+#include "framework/base/HFile.h"
 
 class HComponent;
 

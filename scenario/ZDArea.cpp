@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "framework/HDebug.h"
-#include "framework/HText.h"
+#include "framework/base/HDebug.h"
+#include "framework/base/HText.h"
 
 const char* const ZDArea::TERMINATOR = "End";
 

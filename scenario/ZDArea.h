@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/HFile.h"
+#include "framework/base/HFile.h"
 
 // One area of a scenario: one line of its AreaData file.
 //

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <string>
 
-#include "framework/HFileReader.h"
-#include "framework/HFileWriter.h"
-#include "framework/HText.h"
+#include "framework/base/HFileReader.h"
+#include "framework/base/HFileWriter.h"
+#include "framework/base/HText.h"
 #include "scenario/ZDArea.h"
 
 const char* const ZDAreaMapData::REGISTRY_PATH = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Kest\\Molva\\Directory";

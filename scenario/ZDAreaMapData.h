@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/HFile.h"
-#include "framework/HObject.h"
+#include "framework/base/HFile.h"
+#include "framework/base/HObject.h"
 #include "scenario/ZDEditArea.h"
 #include "scenario/ZDEditBMap.h"
 

@@ -1,8 +1,8 @@
 #include "scenario/ZDAreaMapData.h"
 
-#include "framework/HApplication.h"
-#include "framework/HImage.h"
-#include "framework/HImageLoader.h"
+#include "framework/graphics/HImage.h"
+#include "framework/graphics/HImageLoader.h"
+#include "framework/gui/HApplication.h"
 
 // The Windows side of the scenario folder: the install directory from the registry and the
 // chip pictures as GDI images.

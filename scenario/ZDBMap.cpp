@@ -4,8 +4,8 @@
 #include <cstring>
 #include <vector>
 
-#include "framework/HDebug.h"
-#include "framework/HText.h"
+#include "framework/base/HDebug.h"
+#include "framework/base/HText.h"
 
 namespace {
 

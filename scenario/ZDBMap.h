@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "framework/HFile.h"
+#include "framework/base/HFile.h"
 #include "scenario/ZDCorrectionListener.h"
 
 // One battle map: 32 x 32 hex cells in offset rows (odd rows shifted half a cell towards

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "framework/HFileReader.h"
-#include "framework/HText.h"
+#include "framework/base/HFileReader.h"
+#include "framework/base/HText.h"
 #include "scenario/ZDBMap.h"
 #include "tool/TCDiff.h"
 #include "tool/TCJson.h"

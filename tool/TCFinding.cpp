@@ -1,6 +1,6 @@
 #include "tool/TCFinding.h"
 
-#include "framework/HText.h"
+#include "framework/base/HText.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "tool/TCJson.h"
 
-#include "framework/HText.h"
-#include "framework/HWin32.h"
+#include "framework/base/HText.h"
+#include "framework/base/HWin32.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "tool/TCPicture.h"
 
-#include "editor/BMConstants.h"
-#include "editor/BMData.h"
-#include "editor/BMDisplay.h"
-#include "editor/BMRenderer.h"
-#include "framework/HImageLoader.h"
-#include "framework/HMemoryImage.h"
+#include "editor/model/BMConstants.h"
+#include "editor/model/BMData.h"
+#include "editor/view/BMDisplay.h"
+#include "editor/view/BMRenderer.h"
+#include "framework/graphics/HImageLoader.h"
+#include "framework/graphics/HMemoryImage.h"
 
 namespace {
 

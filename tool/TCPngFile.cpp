@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "framework/HComPtr.h"
-#include "framework/HFileWriter.h"
-#include "framework/HText.h"
-#include "framework/HWin32.h"
+#include "framework/base/HComPtr.h"
+#include "framework/base/HFileWriter.h"
+#include "framework/base/HText.h"
+#include "framework/base/HWin32.h"
 
 #include <initguid.h>
 #include <wincodec.h>

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/HFile.h"
+#include "framework/base/HFile.h"
 
 // Encodes a picture as a PNG file with the platform's own image codec (WIC).
 class TCPngFile {

@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "framework/HSystem.h"
+#include "framework/base/HSystem.h"
 
 // Keeps the bytes of every file read whole through the system while it is installed, so that
 // the check compares a map file's bytes with exactly what the editor's load read from it,

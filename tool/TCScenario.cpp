@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "framework/HImage.h"
-#include "framework/HImageLoader.h"
-#include "framework/HSystem.h"
-#include "framework/HWin32.h"
+#include "framework/base/HSystem.h"
+#include "framework/base/HWin32.h"
+#include "framework/graphics/HImage.h"
+#include "framework/graphics/HImageLoader.h"
 #include "tool/TCAreaCheck.h"
 #include "tool/TCMapCheck.h"
 #include "tool/TCReadRecorder.h"

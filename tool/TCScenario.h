@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/BMData.h"
+#include "editor/model/BMData.h"
 #include "tool/TCFinding.h"
 
 // One scenario folder as the editor opens it (its own data object and load), with what the

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/HText.h"
+#include "framework/base/HText.h"
 #include "tool/TCCommand.h"
 #include "tool/TCPicture.h"
 

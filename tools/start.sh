@@ -10,7 +10,7 @@ tessel_prepare_prefix
 tessel_build_windows
 tessel_register_game
 
-exe="$TESSEL_ROOT/build/windows/editor/Tessel.exe"
+exe="$TESSEL_ROOT/build/windows/editor/shell/Tessel.exe"
 if [ -z "${DISPLAY:-}" ]; then
     trap 'tessel_stop_display' EXIT
     tessel_start_display

@@ -3,7 +3,7 @@
 #include <random>
 #include <vector>
 
-#include "editor/BMData.h"
+#include "editor/model/BMData.h"
 #include "scenario/ZDBMap.h"
 #include "tests/support/TestFolder.h"
 

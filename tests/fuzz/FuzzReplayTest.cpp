@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/HBitmapHeader.h"
+#include "framework/graphics/HBitmapHeader.h"
 #include "fuzz/FuzzAreaList.h"
 #include "fuzz/FuzzBitmapHeader.h"
 #include "fuzz/FuzzClipboardText.h"
@@ -20,8 +20,8 @@
 #include "tests/support/TestFolder.h"
 
 #ifdef _WIN32
-#include "framework/HImage.h"
-#include "framework/HImageLoader.h"
+#include "framework/graphics/HImage.h"
+#include "framework/graphics/HImageLoader.h"
 #endif
 
 namespace {

@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/HBitmapHeader.h"
-#include "framework/HText.h"
+#include "framework/base/HText.h"
+#include "framework/graphics/HBitmapHeader.h"
 #include "scenario/ZDArea.h"
 #include "scenario/ZDBMap.h"
 #include "tests/support/GameDirectory.h"

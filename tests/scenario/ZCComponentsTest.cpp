@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/HWindow.h"
+#include "framework/gui/HWindow.h"
 #include "scenario/ZCClose.h"
 #include "scenario/ZCCommand.h"
 #include "tests/support/MessagePump.h"

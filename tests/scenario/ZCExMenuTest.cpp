@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/HMenuBar.h"
-#include "framework/HMenuItem.h"
-#include "framework/HWindow.h"
+#include "framework/gui/HMenuBar.h"
+#include "framework/gui/HMenuItem.h"
+#include "framework/gui/HWindow.h"
 #include "tests/support/GameDirectory.h"
 #include "tests/support/TestFolder.h"
 

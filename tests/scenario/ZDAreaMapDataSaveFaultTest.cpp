@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/HText.h"
+#include "framework/base/HText.h"
 #include "scenario/ZDArea.h"
 #include "scenario/ZDBMap.h"
 #include "tests/support/FaultySystem.h"

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/HImage.h"
+#include "framework/graphics/HImage.h"
 #include "sample/SGCanvas.h"
 #include "tests/support/FaultySystem.h"
 #include "tests/support/GameDirectory.h"

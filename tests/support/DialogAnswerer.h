@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "framework/HWin32.h"
+#include "framework/base/HWin32.h"
 
 // Answers the modal dialogs that a test opens on its own thread: while the dialog's message
 // loop runs, a thread timer looks for dialog windows (class "#32770") of the thread and hands

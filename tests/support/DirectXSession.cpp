@@ -1,6 +1,6 @@
 #include "tests/support/DirectXSession.h"
 
-#include "framework/HDirectX.h"
+#include "framework/graphics/HDirectX.h"
 #include "tests/support/DrawingWindow.h"
 
 HWND DirectXSession::window()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/HWin32.h"
+#include "framework/base/HWin32.h"
 
 class HDirectX;
 

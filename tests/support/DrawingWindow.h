@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "framework/HWin32.h"
+#include "framework/base/HWin32.h"
 
 // A plain visible window with a client area of the given size, for drawing tests. Without a
 // parent it is a child of one shared host window: top-level windows cost Wine seconds to

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "framework/HSystem.h"
+#include "framework/base/HSystem.h"
 
 // The native system with failures injected into the files that writers create
 // (OPEN_CREATE_NEW): a creation, a write, a sync, a close or a replace that fails, a write

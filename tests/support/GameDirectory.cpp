@@ -2,7 +2,7 @@
 
 // The registry exists on Windows only: the host build has sampleGame() alone.
 #ifdef _WIN32
-#include "framework/HWin32.h"
+#include "framework/base/HWin32.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "tests/support/LogCapture.h"
 
-#include "framework/HDebug.h"
+#include "framework/base/HDebug.h"
 #include "tests/support/TestFolder.h"
 
 LogCapture::LogCapture(std::initializer_list<const char*> markers)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/HWin32.h"
+#include "framework/base/HWin32.h"
 
 // Runs the thread's waiting messages the way a message loop would, for tests that post
 // messages.

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/HEventListener.h"
+#include "framework/gui/HEventListener.h"
 
 // A listener that writes its name into a shared journal whenever it is called, then answers
 // as told: the result it stores (-1 leaves the result alone) and whether the walk goes on.

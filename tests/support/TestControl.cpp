@@ -1,6 +1,6 @@
 #include "tests/support/TestControl.h"
 
-#include "framework/HContainer.h"
+#include "framework/gui/HContainer.h"
 
 TestControl::TestControl(HContainer* parent, uint32_t id, const std::string& windowClass)
     : HComponent("", id), m_windowClass(windowClass)

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "framework/HComponent.h"
+#include "framework/gui/HComponent.h"
 
 // A component around a native control of any system class ("EDIT", "BUTTON", ...), made as
 // a child of its parent's window by the framework's own controls' means.

@@ -6,7 +6,7 @@
 #include <set>
 #include <sstream>
 
-#include "framework/HText.h"
+#include "framework/base/HText.h"
 
 namespace fs = std::filesystem;
 

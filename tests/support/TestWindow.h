@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/HWindow.h"
+#include "framework/gui/HWindow.h"
 #include "tests/support/MessagePump.h"
 
 // A framework window for a test, not yet created: one class name for every test, placed at

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/HComPtr.h"
-#include "framework/HWin32.h"
+#include "framework/base/HComPtr.h"
+#include "framework/base/HWin32.h"
 
 #include <wincodec.h>
 

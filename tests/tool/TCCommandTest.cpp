@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/HWin32.h"
+#include "framework/base/HWin32.h"
 #include "scenario/ZDArea.h"
 #include "tests/support/BitmapFile.h"
 #include "tests/support/GameDirectory.h"

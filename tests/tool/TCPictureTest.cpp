@@ -5,13 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/BMConstants.h"
-#include "editor/BMData.h"
-#include "editor/BMDisplay.h"
-#include "editor/BMRenderer.h"
-#include "framework/HImage.h"
-#include "framework/HImageLoader.h"
-#include "framework/HWindowsGraphics.h"
+#include "editor/model/BMConstants.h"
+#include "editor/model/BMData.h"
+#include "editor/view/BMDisplay.h"
+#include "editor/view/BMRenderer.h"
+#include "framework/graphics/HImage.h"
+#include "framework/graphics/HImageLoader.h"
+#include "framework/graphics/HWindowsGraphics.h"
 #include "tests/support/DrawingWindow.h"
 #include "tests/support/GameDirectory.h"
 #include "tests/support/TestFolder.h"

@@ -1,0 +1,810 @@
+#include "editor/model/BMEditor.h"
+
+#include <cstring>
+
+#include "editor/model/BMBorderTracer.h"
+#include "editor/model/BMClipboardText.h"
+#include "editor/model/BMData.h"
+#include "editor/model/BMGeometry.h"
+#include "editor/model/BMShapes.h"
+#include "framework/base/HFile.h"
+
+namespace {
+
+const char* const kBorderFile = ".\\border.ini";
+const int32_t kAllData = UNDO_CHAR | UNDO_OBJ | UNDO_ORDER | UNDO_HEIGHT | UNDO_CONNECT
+                         | UNDO_CONNECT_ORDER;
+const uint32_t kSelectionMark = 1;  // the mark of selection records
+
+// A value below 0 becomes the maximum and one above it 0.
+int wrap(int value, int maximum)
+{
+    if (value < 0) {
+        return maximum;
+    }
+    return value > maximum ? 0 : value;
+}
+
+uint32_t ux(int x)
+{
+    return static_cast<uint32_t>(x);
+}
+
+// Object chips by category: 1..15 city, 16..24 wall, 25..39 road.
+const int kWallFirst = 16;
+const int kRoadFirst = 25;
+const int kObjectLast = 39;
+
+}  // namespace
+
+void BMChange::add(const BMChange& other)
+{
+    redraw |= other.redraw;
+    cells.insert(cells.end(), other.cells.begin(), other.cells.end());
+    cursor = cursor || other.cursor;
+    if (other.scroll) {
+        scroll = true;
+        scrollTo = other.scrollTo;
+    }
+}
+
+BMEditor::BMEditor()
+{
+    setClassName("BMEditor");
+    m_borderProperties.load(HFile(kBorderFile));
+}
+
+BMEditor::~BMEditor() = default;
+
+void BMEditor::setData(BMData* data)
+{
+    m_data = data;
+}
+
+bool BMEditor::hasMap() const
+{
+    return m_data != nullptr && m_data->getCurrent() != 0;
+}
+
+void BMEditor::setCharacter(int value) { m_character = wrap(value, 239); }
+void BMEditor::setObject(int value) { m_object = wrap(value, kObjectLast); }
+void BMEditor::setHeight(int value) { m_height = wrap(value, 15); }
+void BMEditor::setGroupIndex(int value) { m_groupIndex = wrap(value, 7); }
+
+void BMEditor::setScroll(int x, int y)
+{
+    m_scrollX = x;
+    m_scrollY = y;
+}
+
+void BMEditor::setCursor(int x, int y)
+{
+    if (BMGeometry::inside(x, y)) {
+        m_cursor = BMGeometry::index(x, y);
+    }
+}
+
+BMPoint BMEditor::getCursor() const
+{
+    return BMGeometry::cellOf(m_cursor);
+}
+
+void BMEditor::setCellMark(int x, int y, uint32_t mask, bool on)
+{
+    if ((x != -1 && (x < 0 || x >= MAP_SIZE)) || (y != -1 && (y < 0 || y >= MAP_SIZE))) {
+        return;
+    }
+    const int firstRow = y == -1 ? 0 : y;
+    const int lastRow = y == -1 ? MAP_SIZE - 1 : y;
+    const int firstColumn = x == -1 ? 0 : x;
+    const int lastColumn = x == -1 ? MAP_SIZE - 1 : x;
+    for (int row = firstRow; row <= lastRow; ++row) {
+        for (int column = firstColumn; column <= lastColumn; ++column) {
+            uint32_t& mark = m_marks[BMGeometry::index(column, row)];
+            if (mask == 0) {
+                mark = 0;
+            } else {
+                mark = on ? (mark | mask) : (mark & ~mask);
+            }
+        }
+    }
+}
+
+uint32_t BMEditor::getCellMark(int index) const
+{
+    return index >= 0 && index < MAP_CELLS ? m_marks[index] : 0;
+}
+
+bool BMEditor::inSelection(int index) const
+{
+    return (m_marks[index] & CELL_SELECTED) != 0 || index == m_cursor;
+}
+
+bool BMEditor::anySelected() const
+{
+    for (uint32_t mark : m_marks) {
+        if ((mark & CELL_SELECTED) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void BMEditor::resetState()
+{
+    m_cursor = 0;
+    m_mouseMode = MOUSE_SELECT;
+    std::memset(m_marks, 0, sizeof m_marks);
+    m_character = 1;
+    m_object = 1;
+    m_height = 1;
+    m_groupIndex = 0;
+}
+
+BMEditor::Layers BMEditor::layersOf(int mode)
+{
+    return {(mode & (MODE_CHAR | MODE_BORDER)) != 0, (mode & MODE_OBJ) != 0,
+            (mode & MODE_HEIGHT) != 0, (mode & MODE_PLACEMENT) != 0};
+}
+
+int32_t BMEditor::kindsOf(const Layers& layers)
+{
+    int32_t kinds = 0;
+    kinds |= layers.character ? UNDO_CHAR : 0;
+    kinds |= layers.object ? UNDO_OBJ | UNDO_ORDER : 0;
+    kinds |= layers.height ? UNDO_HEIGHT : 0;
+    kinds |= layers.placement ? UNDO_CONNECT | UNDO_CONNECT_ORDER : 0;
+    return kinds;
+}
+
+uint32_t BMEditor::redrawOf(const Layers& layers)
+{
+    uint32_t redraw = REDRAW_TITLE;
+    redraw |= layers.character ? REDRAW_CHAR : 0;
+    redraw |= layers.object ? REDRAW_OBJ | REDRAW_AREA_INFO : 0;
+    redraw |= layers.character || layers.object || layers.height ? REDRAW_NUMBER : 0;
+    redraw |= layers.placement ? REDRAW_PLACEMENT | REDRAW_PALETTE : 0;
+    return redraw;
+}
+
+BMUndoItem* BMEditor::open(int32_t kind, int32_t value, int32_t cursor)
+{
+    return m_undoList.add(kind, value, m_scrollX, m_scrollY, cursor);
+}
+
+// Object and placement edits renumber the whole map, so every cell holding an object or a
+// placement is recorded, not only the selection.
+bool BMEditor::hasPlacedData(int x, int y, const Layers& layers) const
+{
+    return (layers.object && m_data->getByte(BMData::TYPE_OBJECT, 0, ux(x), ux(y)) != 0)
+           || (layers.placement && m_data->getByte(BMData::TYPE_CONNECT, 0, ux(x), ux(y)) != 0);
+}
+
+void BMEditor::write(int x, int y, const Layers& layers, const BMCellRecord& values)
+{
+    if (layers.character) {
+        m_data->setByte(BMData::TYPE_CHARACTER, values.character, 0, ux(x), ux(y));
+    }
+    if (layers.object) {
+        m_data->setByte(BMData::TYPE_OBJECT, values.object, 0, ux(x), ux(y));
+        m_data->setWord(BMData::TYPE_ORDER, values.order, 0, ux(x), ux(y));
+    }
+    if (layers.height) {
+        m_data->setByte(BMData::TYPE_HEIGHT, values.height, 0, ux(x), ux(y));
+    }
+    if (layers.placement) {
+        m_data->setByte(BMData::TYPE_CONNECT, static_cast<uint8_t>(values.group), 0, ux(x), ux(y));
+        m_data->setWord(BMData::TYPE_CONNECT_ORDER, static_cast<uint16_t>(values.placementOrder), 0,
+                        ux(x), ux(y));
+    }
+}
+
+uint32_t BMEditor::nextOrder(int kind) const
+{
+    if (!hasMap()) {
+        return 0;
+    }
+    if (kind == 2) {
+        if (m_object >= 1 && m_object < kWallFirst) {
+            const uint32_t order = m_data->getWord(BMData::TYPE_CITY_COUNT, 0, 0, 0);
+            debug("city order=%d", static_cast<int>(order));
+            return order;
+        }
+        if (m_object >= kWallFirst && m_object < kRoadFirst) {
+            const uint32_t order = m_data->getWord(BMData::TYPE_WALL_COUNT, 0, 0, 0);
+            debug("wall order=%d", static_cast<int>(order));
+            return order;
+        }
+        if (m_object >= kRoadFirst && m_object <= kObjectLast) {
+            const uint32_t order = m_data->getWord(BMData::TYPE_ROAD_COUNT, 0, 0, 0);
+            debug("road order=%d", static_cast<int>(order));
+            return order;
+        }
+        return 0;
+    }
+    if (kind == 8) {
+        return m_data->getWord(BMData::TYPE_CONNECT_COUNT, 0, ux(m_groupIndex), 0);
+    }
+    return 0;
+}
+
+BMChange BMEditor::execSet(int mode)
+{
+    debug("execSet:mode=%d", mode);
+    if (!hasMap()) {
+        return BMChange();
+    }
+    bool clear = false;
+    if (mode > 0 && (mode & MODE_CLEAR) != 0) {
+        clear = true;
+        mode &= ~MODE_CLEAR;
+    }
+    if (mode == 0) {
+        mode = m_editMode;
+    }
+    if (!clear && (mode & MODE_BORDER) != 0) {
+        return execSetBorder();
+    }
+    HLOG_START("execSet");
+    BMChange change = setSelection(layersOf(mode), nullptr, clear);
+    HLOG_END("execSet");
+    return change;
+}
+
+// Every cell that gets a before-record also gets an after-record, so that redo writes back
+// exactly what undo took away (cleared cells included).
+BMChange BMEditor::setSelection(const Layers& layers, const BMCellRecord* values, bool clear)
+{
+    BMCellRecord current;
+    if (values == nullptr) {
+        current.character = clear ? 0 : static_cast<uint8_t>(m_character);
+        current.object = clear ? 0 : static_cast<uint8_t>(m_object);
+        current.height = clear ? 0 : static_cast<uint8_t>(m_height);
+        current.group = clear ? 0 : static_cast<uint32_t>(m_groupIndex + 1);
+    }
+    uint32_t counter = layers.object ? nextOrder(2) : (layers.placement ? nextOrder(8) : 0);
+    const bool renumber = layers.object || layers.placement;
+    BMUndoItem* item = open(kindsOf(layers), 0);
+    BMChange change;
+    for (int index = 0; index < MAP_CELLS; ++index) {
+        const BMPoint cell = BMGeometry::cellOf(index);
+        const bool selected = inSelection(index);
+        if (!selected && !hasPlacedData(cell.x, cell.y, layers)) {
+            continue;
+        }
+        item->addB(cell.x, cell.y, *m_data, 0);
+        change.cells.push_back(static_cast<uint16_t>(index));
+        if (!selected) {
+            continue;
+        }
+        if (values == nullptr) {
+            current.order = clear ? 0 : static_cast<uint16_t>(counter);
+            current.placementOrder = clear ? 0 : counter;
+            if (!clear && renumber) {
+                ++counter;
+            }
+        }
+        write(cell.x, cell.y, layers, values != nullptr ? *values : current);
+        if (!renumber) {
+            item->addA(cell.x, cell.y, *m_data, 0);
+        }
+    }
+    if (renumber) {
+        m_data->correct(0);
+        for (uint16_t index : change.cells) {
+            const BMPoint cell = BMGeometry::cellOf(index);
+            item->addA(cell.x, cell.y, *m_data, 0);
+        }
+    }
+    change.redraw = redrawOf(layers);
+    return change;
+}
+
+BMChange BMEditor::execReset()
+{
+    if (!hasMap()) {
+        return BMChange();
+    }
+    HLOG_START("execReset");
+    const Layers all = {true, true, true, true};
+    BMUndoItem* item = open(kAllData, 0);
+    BMChange change;
+    bool everything = true;
+    for (int index = 0; index < MAP_CELLS; ++index) {
+        const BMPoint cell = BMGeometry::cellOf(index);
+        const bool selected = inSelection(index);
+        everything = everything && selected;
+        if (selected || hasPlacedData(cell.x, cell.y, all)) {
+            item->addB(cell.x, cell.y, *m_data, 0);
+            change.cells.push_back(static_cast<uint16_t>(index));
+        }
+    }
+    if (everything) {
+        m_data->restore(BMData::TYPE_MAP, 0, 0, 0);
+    } else {
+        const int types[] = {BMData::TYPE_CHARACTER, BMData::TYPE_OBJECT, BMData::TYPE_ORDER,
+                             BMData::TYPE_HEIGHT, BMData::TYPE_CONNECT, BMData::TYPE_CONNECT_ORDER};
+        for (int index = 0; index < MAP_CELLS; ++index) {
+            if (!inSelection(index)) {
+                continue;
+            }
+            const BMPoint cell = BMGeometry::cellOf(index);
+            for (int type : types) {
+                m_data->restore(type, 0, ux(cell.x), ux(cell.y));
+            }
+        }
+    }
+    m_data->correct(0);
+    for (uint16_t index : change.cells) {
+        const BMPoint cell = BMGeometry::cellOf(index);
+        item->addA(cell.x, cell.y, *m_data, 0);
+    }
+    change.redraw = redrawOf(all);
+    HLOG_END("execReset");
+    return change;
+}
+
+BMChange BMEditor::selectNone()
+{
+    BMChange change;
+    if (!hasMap()) {
+        return change;
+    }
+    BMUndoItem* item = open(UNDO_SELECTION, 0);
+    for (int index = 0; index < MAP_CELLS; ++index) {
+        if ((m_marks[index] & CELL_SELECTED) != 0) {
+            const BMPoint cell = BMGeometry::cellOf(index);
+            item->addB(cell.x, cell.y, *m_data, kSelectionMark);
+        }
+    }
+    std::memset(m_marks, 0, sizeof m_marks);
+    change.redraw = REDRAW_OVERLAY;
+    return change;
+}
+
+BMChange BMEditor::selectAll()
+{
+    BMChange change;
+    if (!hasMap()) {
+        return change;
+    }
+    BMUndoItem* item = open(UNDO_SELECTION, 0);
+    for (int index = 0; index < MAP_CELLS; ++index) {
+        const BMPoint cell = BMGeometry::cellOf(index);
+        if ((m_marks[index] & CELL_SELECTED) != 0) {
+            item->addB(cell.x, cell.y, *m_data, kSelectionMark);
+        }
+        m_marks[index] = CELL_SELECTED;
+        item->addA(cell.x, cell.y, *m_data, kSelectionMark);
+    }
+    change.redraw = REDRAW_OVERLAY;
+    return change;
+}
+
+void BMEditor::markCells(const std::vector<uint16_t>& cells, uint32_t bits)
+{
+    for (uint16_t index : cells) {
+        m_marks[index] |= bits;
+    }
+}
+
+void BMEditor::markLine(int ax, int ay, int bx, int by, uint32_t bits)
+{
+    std::vector<uint16_t> cells;
+    BMShapes::line(ax, ay, bx, by, &cells);
+    markCells(cells, bits);
+}
+
+void BMEditor::markRect(int ax, int ay, int bx, int by, uint32_t bits)
+{
+    std::vector<uint16_t> cells;
+    BMShapes::rectangle(ax, ay, bx, by, &cells);
+    markCells(cells, bits);
+}
+
+void BMEditor::markHexagon(int ax, int ay, int bx, int by, uint32_t bits)
+{
+    std::vector<uint16_t> cells;
+    BMShapes::hexagon(ax, ay, bx, by, &cells);
+    markCells(cells, bits);
+}
+
+BMChange BMEditor::undo()
+{
+    HLOG_START("undo");
+    BMChange change;
+    BMUndoItem* item = hasMap() ? m_undoList.undo() : nullptr;
+    if (item != nullptr) {
+        change = apply(*item, false);
+    }
+    HLOG_END("undo");
+    return change;
+}
+
+BMChange BMEditor::redo()
+{
+    HLOG_START("redo");
+    BMChange change;
+    BMUndoItem* item = hasMap() ? m_undoList.redo() : nullptr;
+    if (item != nullptr) {
+        change = apply(*item, true);
+    }
+    HLOG_END("redo");
+    return change;
+}
+
+BMChange BMEditor::apply(const BMUndoItem& item, bool redo)
+{
+    BMChange change;
+    const int32_t kind = item.getKind();
+    if ((kind & UNDO_AREA) != 0) {
+        const uint32_t value = static_cast<uint32_t>(item.getValue());
+        const uint32_t map = redo ? (value & 0xFFFF) : (value >> 16);
+        m_data->setCurrent(map);
+        debug("change area:%u", map);
+        change.redraw = REDRAW_ALL;
+        return change;
+    }
+    if ((kind & UNDO_SELECTION) != 0) {
+        std::memset(m_marks, 0, sizeof m_marks);
+    }
+    const size_t count = redo ? item.countA() : item.countB();
+    for (size_t i = 0; i < count; ++i) {
+        const BMCellRecord& record = *(redo ? item.getA(i) : item.getB(i));
+        if (!BMGeometry::inside(record.x, record.y)) {
+            continue;
+        }
+        const uint32_t x = ux(record.x);
+        const uint32_t y = ux(record.y);
+        if ((kind & UNDO_CHAR) != 0) {
+            m_data->setByte(BMData::TYPE_CHARACTER, record.character, 0, x, y);
+        }
+        if ((kind & UNDO_OBJ) != 0) {
+            m_data->setByte(BMData::TYPE_OBJECT, record.object, 0, x, y);
+        }
+        if ((kind & UNDO_ORDER) != 0) {
+            m_data->setWord(BMData::TYPE_ORDER, record.order, 0, x, y);
+        }
+        if ((kind & UNDO_HEIGHT) != 0) {
+            m_data->setByte(BMData::TYPE_HEIGHT, record.height, 0, x, y);
+        }
+        if ((kind & UNDO_CONNECT) != 0) {
+            m_data->setByte(BMData::TYPE_CONNECT, static_cast<uint8_t>(record.group), 0, x, y);
+        }
+        if ((kind & UNDO_CONNECT_ORDER) != 0) {
+            m_data->setWord(BMData::TYPE_CONNECT_ORDER, static_cast<uint16_t>(record.placementOrder),
+                            0, x, y);
+        }
+        if ((kind & UNDO_SELECTION) != 0) {
+            m_marks[BMGeometry::index(record.x, record.y)] |= record.mark;
+        }
+        if ((kind & kAllData) != 0) {
+            change.cells.push_back(static_cast<uint16_t>(BMGeometry::index(record.x, record.y)));
+        }
+    }
+    // The category and placement-group counts follow the restored cells (the next save
+    // writes them into the map file and the area list). The records hold a renumbered state,
+    // so renumbering again changes no cell.
+    if ((kind & (UNDO_OBJ | UNDO_ORDER | UNDO_CONNECT | UNDO_CONNECT_ORDER)) != 0) {
+        m_data->correct(0);
+    }
+    const bool object = (kind & (UNDO_OBJ | UNDO_ORDER)) != 0;
+    const bool placement = (kind & (UNDO_CONNECT | UNDO_CONNECT_ORDER)) != 0;
+    change.redraw = redrawOf({(kind & UNDO_CHAR) != 0, object, (kind & UNDO_HEIGHT) != 0, placement})
+                    | REDRAW_OVERLAY;
+    m_cursor = item.getCursor() >= 0 && item.getCursor() < MAP_CELLS ? item.getCursor() : m_cursor;
+    change.cursor = true;
+    change.scroll = true;
+    change.scrollTo = item.getScroll();
+    return change;
+}
+
+void BMEditor::changeAreaSelection(uint32_t from, uint32_t to)
+{
+    HLOG_START("changeAreaSelection");
+    debug("from=%u to=%u", from, to);
+    open(UNDO_AREA, static_cast<int32_t>((from << 16) | (to & 0xFFFF)));
+    HLOG_END("changeAreaSelection");
+}
+
+std::string BMEditor::copySelection() const
+{
+    if (!hasMap()) {
+        return std::string();
+    }
+    std::vector<BMCellRecord> records;
+    BMPoint origin = {-1, -1};
+    for (int index = 0; index < MAP_CELLS; ++index) {
+        if (!inSelection(index)) {
+            continue;
+        }
+        const BMPoint cell = BMGeometry::cellOf(index);
+        if (origin.x < 0) {
+            origin = cell;
+        }
+        records.push_back(BMCellRecord::fromMap(*m_data, cell.x, cell.y, origin.x, origin.y, 0));
+    }
+    return BMClipboardText::write(records);
+}
+
+bool BMEditor::pasteSelection(const std::string& text, BMChange* change)
+{
+    *change = BMChange();
+    std::vector<BMCellRecord> records;
+    if (!BMClipboardText::read(text, &records, &m_pasteError)) {
+        HLOG_INFO("pasteSelection:error clipboard text");
+        debug("pasteSelection:%s", m_pasteError.c_str());
+        return false;
+    }
+    if (!hasMap() || records.empty()) {
+        return true;
+    }
+    const Layers layers = layersOf(m_editMode);
+    if (records.size() == 1) {
+        *change = setSelection(layers, &records[0], false);
+    } else {
+        *change = pasteRegion(layers, records);
+    }
+    return true;
+}
+
+// Records land relative to the cursor cell. Rows of the other parity than the copy's first row
+// move half a cell when the cursor row's parity differs from it, so that every cell keeps its
+// neighbours. The paste becomes the selection.
+//
+// The undo item records every cell whose mark word or data the paste can change: the targets,
+// every marked cell, and with objects or placements every cell the renumbering may touch.
+// Undo zeroes all marks first, so cells left out had none to restore.
+BMChange BMEditor::pasteRegion(const Layers& layers, const std::vector<BMCellRecord>& records)
+{
+    std::vector<int> targets(records.size(), -1);
+    std::vector<bool> target(MAP_CELLS, false);
+    const BMPoint origin = getCursor();
+    const bool cursorOdd = (origin.y & 1) != 0;
+    for (size_t i = 0; i < records.size(); ++i) {
+        const BMCellRecord& record = records[i];
+        int x = origin.x + record.x;
+        const int y = origin.y + record.y;
+        const bool copyOdd = (record.originRow & 1) != 0;
+        const bool rowOdd = (y & 1) != 0;
+        if (copyOdd && !cursorOdd && rowOdd) {
+            --x;
+        } else if (!copyOdd && cursorOdd && !rowOdd) {
+            ++x;
+        }
+        if (BMGeometry::inside(x, y)) {
+            targets[i] = BMGeometry::index(x, y);
+            target[static_cast<size_t>(targets[i])] = true;
+        }
+    }
+
+    BMUndoItem* item = open(kindsOf(layers) | UNDO_SELECTION, 0);
+    BMChange change;
+    std::vector<uint16_t> recorded;
+    for (int index = 0; index < MAP_CELLS; ++index) {
+        const BMPoint cell = BMGeometry::cellOf(index);
+        const bool placed = hasPlacedData(cell.x, cell.y, layers);
+        if (target[static_cast<size_t>(index)] || placed) {
+            change.cells.push_back(static_cast<uint16_t>(index));
+        } else if (m_marks[index] == 0) {
+            continue;
+        }
+        item->addB(cell.x, cell.y, *m_data, m_marks[index]);
+        recorded.push_back(static_cast<uint16_t>(index));
+        m_marks[index] &= ~CELL_SELECTED;
+    }
+    for (size_t i = 0; i < records.size(); ++i) {
+        if (targets[i] >= 0) {
+            const BMPoint cell = BMGeometry::cellOf(targets[i]);
+            m_marks[targets[i]] |= CELL_SELECTED;
+            write(cell.x, cell.y, layers, records[i]);
+        }
+    }
+    if (layers.object || layers.placement) {
+        m_data->correct(0);
+    }
+    for (uint16_t index : recorded) {
+        const BMPoint cell = BMGeometry::cellOf(index);
+        item->addA(cell.x, cell.y, *m_data, m_marks[index]);
+    }
+    change.redraw = redrawOf(layers) | REDRAW_OVERLAY;
+    return change;
+}
+
+void BMEditor::reloadBorderFile()
+{
+    m_borderProperties.clear();
+    m_borderProperties.load(HFile(kBorderFile));
+}
+
+void BMEditor::loadBorderTable()
+{
+    const std::string name =
+        m_data != nullptr ? m_data->getScenarioDirectory().getName() : std::string();
+    m_undoList.clear();
+    if (name.empty()) {
+        return;
+    }
+    const size_t count = m_borderProperties.getCount("names");
+    for (size_t i = 0; i < count; ++i) {
+        if (m_borderProperties.getString("names", i) == name) {
+            debug("bdr:use properties");
+            m_borderTable.load(m_borderProperties, name);
+            return;
+        }
+    }
+    debug("bdr:use default");
+    m_borderTable.loadDefault();
+}
+
+int BMEditor::findBorderChip(uint32_t mask, int group, bool exact) const
+{
+    return m_borderTable.find(mask, group, exact);
+}
+
+BMChange BMEditor::execSetBorder()
+{
+    BMChange change;
+    if (!hasMap()) {
+        return change;
+    }
+    HLOG_START("execSetBorder");
+    BMUndoItem* item = open(UNDO_CHAR, 0);
+    for (int index = 0; index < MAP_CELLS; ++index) {
+        if (inSelection(index)) {
+            const BMPoint cell = BMGeometry::cellOf(index);
+            item->addB(cell.x, cell.y, *m_data, 0);
+            change.cells.push_back(static_cast<uint16_t>(index));
+        }
+    }
+    // Each horizontal run of the selection starts at most one trace, at its leftmost cell
+    // that no earlier trace has passed.
+    BMBorderTracer tracer(*m_data, m_marks, m_borderTable, m_borderToggle);
+    const int group = m_borderTable.getGroup(m_character);
+    for (int y = 0; y < MAP_SIZE; ++y) {
+        bool run = false;
+        for (int x = 0; x < MAP_SIZE; ++x) {
+            const int index = BMGeometry::index(x, y);
+            if (!inSelection(index)) {
+                run = false;
+                continue;
+            }
+            if (!run && (m_marks[index] & CELL_TRACED) == 0) {
+                tracer.trace(x, y, group);
+                m_marks[index] &= ~CELL_RETRACED;
+            }
+            run = true;
+        }
+    }
+    m_borderToggle = !m_borderToggle;
+    for (uint16_t index : change.cells) {
+        const BMPoint cell = BMGeometry::cellOf(index);
+        item->addA(cell.x, cell.y, *m_data, 0);
+    }
+    for (uint32_t& mark : m_marks) {
+        mark &= ~(CELL_TRACED | CELL_RETRACED);
+    }
+    change.redraw = REDRAW_CHAR | REDRAW_NUMBER | REDRAW_TITLE;
+    HLOG_END("execSetBorder");
+    return change;
+}
+
+BMChange BMEditor::pressCell(int x, int y)
+{
+    BMChange change;
+    const int index = BMGeometry::index(x, y);
+    if (!hasMap() || !BMGeometry::inside(x, y) || index == m_cursor) {
+        return change;
+    }
+    if (anySelected()) {
+        BMUndoItem* item = open(UNDO_SELECTION, 0, index);
+        for (int i = 0; i < MAP_CELLS; ++i) {
+            if ((m_marks[i] & CELL_SELECTED) != 0) {
+                const BMPoint cell = BMGeometry::cellOf(i);
+                item->addB(cell.x, cell.y, *m_data, kSelectionMark);
+            }
+        }
+        std::memset(m_marks, 0, sizeof m_marks);
+    }
+    m_cursor = index;
+    change.cursor = true;
+    if (m_mouseMode == MOUSE_DIRECT) {
+        change.add(execSet(0));
+    }
+    change.redraw |= REDRAW_OVERLAY;
+    return change;
+}
+
+BMChange BMEditor::pressRightCell(int x, int y)
+{
+    BMChange change;
+    const int index = BMGeometry::index(x, y);
+    if (!hasMap() || !BMGeometry::inside(x, y)) {
+        return change;
+    }
+    if (index != m_cursor) {
+        if ((m_marks[index] & CELL_SELECTED) != 0) {
+            m_marks[index] &= ~CELL_SELECTED;
+        } else {
+            setCellMark(-1, -1, CELL_SELECTED, false);
+        }
+    }
+    change.redraw = REDRAW_OVERLAY;
+    return change;
+}
+
+BMChange BMEditor::startDrag(int x, int y)
+{
+    BMChange change;
+    if (!hasMap() || !BMGeometry::inside(x, y)) {
+        return change;
+    }
+    m_cursor = BMGeometry::index(x, y);
+    m_marks[m_cursor] |= CELL_PENDING;
+    change.cursor = true;
+    change.redraw = REDRAW_OVERLAY;
+    return change;
+}
+
+BMChange BMEditor::moveDrag(int anchorX, int anchorY, int x, int y)
+{
+    BMChange change;
+    if (!hasMap()) {
+        return change;
+    }
+    if (m_shape == SHAPE_FREE) {
+        if (BMGeometry::inside(x, y)) {
+            m_marks[BMGeometry::index(x, y)] |= CELL_PENDING;
+        }
+    } else {
+        setCellMark(-1, -1, CELL_PENDING, false);
+        if (m_shape == SHAPE_LINE) {
+            markLine(anchorX, anchorY, x, y, CELL_PENDING);
+        } else if (m_shape == SHAPE_RECT) {
+            markRect(anchorX, anchorY, x, y, CELL_PENDING);
+        } else if (m_shape == SHAPE_HEX) {
+            markHexagon(anchorX, anchorY, x, y, CELL_PENDING);
+        }
+    }
+    change.redraw = REDRAW_OVERLAY;
+    return change;
+}
+
+BMChange BMEditor::endDrag(int x, int y)
+{
+    BMChange change;
+    if (!hasMap()) {
+        return change;
+    }
+    BMUndoItem* item = open(UNDO_SELECTION, 0);
+    for (int index = 0; index < MAP_CELLS; ++index) {
+        if ((m_marks[index] & CELL_SELECTED) != 0) {
+            const BMPoint cell = BMGeometry::cellOf(index);
+            item->addB(cell.x, cell.y, *m_data, kSelectionMark);
+        }
+    }
+    // A border is drawn along the stroke, so its cursor stays where the stroke began.
+    const bool keepCursor = m_editMode == MODE_BORDER && (m_shape == SHAPE_FREE || m_shape == SHAPE_LINE);
+    if (!keepCursor && BMGeometry::inside(x, y)) {
+        m_cursor = BMGeometry::index(x, y);
+        change.cursor = true;
+    }
+    const bool direct = m_mouseMode == MOUSE_DIRECT;
+    for (int index = 0; index < MAP_CELLS; ++index) {
+        uint32_t& mark = m_marks[index];
+        if ((mark & CELL_PENDING) != 0) {
+            mark = (mark & ~CELL_PENDING) | CELL_SELECTED;
+        } else if (direct) {
+            mark &= ~CELL_SELECTED;
+        }
+        if ((mark & CELL_SELECTED) != 0) {
+            const BMPoint cell = BMGeometry::cellOf(index);
+            item->addA(cell.x, cell.y, *m_data, kSelectionMark);
+        }
+    }
+    if (direct) {
+        change.add(execSet(0));
+    }
+    change.redraw |= REDRAW_OVERLAY;
+    return change;
+}

@@ -1,0 +1,153 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/model/BMBorderTable.h"
+#include "editor/model/BMConstants.h"
+#include "editor/model/BMUndoList.h"
+#include "framework/base/HObject.h"
+#include "framework/base/HProperties.h"
+
+class BMData;
+
+// What an operation changed, for the display to draw again.
+struct BMChange {
+    uint32_t redraw = 0;          // REDRAW_ bits
+    std::vector<uint16_t> cells;  // cells whose map data changed (y * 32 + x); may repeat
+    bool cursor = false;          // the cursor moved (the status text follows it)
+    bool scroll = false;          // undo and redo: scroll the view to scrollTo
+    BMPoint scrollTo = {0, 0};
+
+    void add(const BMChange& other);
+};
+
+// The editing engine: every piece of editing state that is not map data (edit mode, shape,
+// mouse mode, cursor, cell marks, current values, the border toggle, the undo list and the
+// border table) and every operation that changes the current map of the editor data or the
+// marks. It needs no window: the display turns pointer positions into cells, calls these
+// operations and draws again what they report.
+//
+// The selection of an edit is every cell marked CELL_SELECTED plus the cursor cell.
+class BMEditor : public HObject {
+public:
+    BMEditor();
+    ~BMEditor() override;
+
+    void setData(BMData* data);  // not owned
+    BMData* getData() const { return m_data; }
+    // True while the editor data holds a current map.
+    bool hasMap() const;
+
+    int getEditMode() const { return m_editMode; }
+    void setEditMode(int mode) { m_editMode = mode; }
+    int getShape() const { return m_shape; }
+    void setShape(int shape) { m_shape = shape; }
+    int getMouseMode() const { return m_mouseMode; }
+    void setMouseMode(int mode) { m_mouseMode = mode; }
+    // Current values; the setters wrap: below 0 gives the maximum, above it 0.
+    int getCharacter() const { return m_character; }
+    int getObject() const { return m_object; }
+    int getHeight() const { return m_height; }
+    int getGroupIndex() const { return m_groupIndex; }
+    void setCharacter(int value);
+    void setObject(int value);
+    void setHeight(int value);
+    void setGroupIndex(int value);
+    bool getBorderToggle() const { return m_borderToggle; }
+    // The view position recorded with every undo item and restored by undo and redo.
+    void setScroll(int x, int y);
+
+    // A cell outside the map leaves the cursor where it is.
+    void setCursor(int x, int y);
+    BMPoint getCursor() const;
+    int getCursorIndex() const { return m_cursor; }
+    // x = -1: every column; y = -1: every row. Mask 0 zeroes the whole mark word.
+    void setCellMark(int x, int y, uint32_t mask, bool on);
+    uint32_t getCellMark(int index) const;
+    // Marked CELL_SELECTED or the cursor cell.
+    bool inSelection(int index) const;
+    // Cursor (0, 0), select mouse mode, no marks, the first value of each layer.
+    void resetState();
+
+    BMUndoList& getUndoList() { return m_undoList; }
+    const BMBorderTable& getBorderTable() const { return m_borderTable; }
+
+    // Editing (set, clear, reset, selection, shapes, undo, clipboard).
+    BMChange execSet(int mode);
+    BMChange execReset();
+    BMChange selectAll();
+    BMChange selectNone();
+    void markLine(int ax, int ay, int bx, int by, uint32_t bits);
+    void markRect(int ax, int ay, int bx, int by, uint32_t bits);
+    void markHexagon(int ax, int ay, int bx, int by, uint32_t bits);
+    BMChange undo();
+    BMChange redo();
+    void changeAreaSelection(uint32_t from, uint32_t to);
+    std::string copySelection() const;
+    // False when the text is refused as a whole (getPasteError says why); nothing changed then.
+    bool pasteSelection(const std::string& text, BMChange* change);
+    const std::string& getPasteError() const { return m_pasteError; }
+    uint32_t nextOrder(int kind) const;
+
+    // Border tracing.
+    void loadBorderTable();
+    void reloadBorderFile();
+    int findBorderChip(uint32_t mask, int group, bool exact) const;
+    BMChange execSetBorder();
+
+    // The map part of the pointer gestures, on cells the display worked out.
+    // A left press on a map cell: a new cursor (dropping the selection), in direct mode set.
+    BMChange pressCell(int x, int y);
+    // A right press: deselect the cell, or everything when it was not selected.
+    BMChange pressRightCell(int x, int y);
+    // A drag from anchor cell (x, y), inside the map.
+    BMChange startDrag(int x, int y);
+    // The drag is over cell (x, y), which may lie outside the map: mark the shape pending.
+    BMChange moveDrag(int anchorX, int anchorY, int x, int y);
+    // The drag ended over cell (x, y), inside the map: the pending cells become the selection.
+    BMChange endDrag(int x, int y);
+
+private:
+    struct Layers {
+        bool character;
+        bool object;
+        bool height;
+        bool placement;
+    };
+    static Layers layersOf(int mode);
+    static int32_t kindsOf(const Layers& layers);
+    static uint32_t redrawOf(const Layers& layers);
+
+    BMUndoItem* open(int32_t kind, int32_t value, int32_t cursor);
+    BMUndoItem* open(int32_t kind, int32_t value) { return open(kind, value, m_cursor); }
+    bool hasPlacedData(int x, int y, const Layers& layers) const;
+    void write(int x, int y, const Layers& layers, const BMCellRecord& values);
+    // Sets the selection to values (or, without values, to the current values or 0) as one
+    // undo item.
+    BMChange setSelection(const Layers& layers, const BMCellRecord* values, bool clear);
+    BMChange pasteRegion(const Layers& layers, const std::vector<BMCellRecord>& records);
+    BMChange apply(const BMUndoItem& item, bool redo);
+    void markCells(const std::vector<uint16_t>& cells, uint32_t bits);
+    bool anySelected() const;
+
+    BMData* m_data = nullptr;  // not owned
+    int m_editMode = MODE_CHAR;
+    int m_shape = SHAPE_FREE;
+    int m_mouseMode = MOUSE_SELECT;
+    int m_cursor = 0;
+    uint32_t m_marks[MAP_CELLS] = {};
+    int m_character = 1;
+    int m_object = 1;
+    int m_height = 1;
+    int m_groupIndex = 0;
+    bool m_borderToggle = true;
+    int m_scrollX = 0;
+    int m_scrollY = 0;
+    BMUndoList m_undoList;
+    HProperties m_borderProperties;
+    BMBorderTable m_borderTable;
+    std::string m_pasteError;
+};

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "framework/base/HFile.h"
+#include "framework/gui/HApplication.h"
+#include "framework/gui/HWindow.h"
+
+class BMDisplay;
+class BMListeners;
+class HEventListener;
+class HFont;
+class HGraphics;
+class HImageView;
+class HMIDIPlayer;
+class HMenuBar;
+class HMenuItem;
+class HScrollBar;
+class HStatusBar;
+class ZCExMenu;
+
+// The editor's one top-level window: the map view with its two scroll bars, the status bar,
+// a MIDI player, the menu bar with every menu item and its accelerator, the menu of the installed game's
+// scenarios, the input listeners and the display that draws and edits the map.
+class BMWindow : public HWindow {
+public:
+    // What the editor starts the application services with: COM (the folder dialog) but not
+    // Direct3D. Frames go through GDI (see paintMapView), and starting Direct3D under Wine
+    // takes half a second or more, most of the time the editor needs to show its first map.
+    static constexpr uint32_t APPLICATION_FLAGS = HApplication::FLAG_COM;
+
+    // Ids of the children and of the redraw timer; menus use 2100..2408, the scenario menu
+    // 2500 and up.
+    static constexpr uint32_t ID_MENU_BAR = 2000;
+    static constexpr uint32_t ID_MAP_VIEW = 2001;
+    static constexpr uint32_t ID_VERTICAL_BAR = 2002;
+    static constexpr uint32_t ID_HORIZONTAL_BAR = 2003;
+    static constexpr uint32_t ID_STATUS_BAR = 2004;
+    static constexpr uint32_t ID_PLAYER = 2005;
+    static constexpr uint32_t ID_REDRAW_TIMER = 2006;
+    static constexpr uint32_t ID_FILE_MENU = 2100;
+    static constexpr uint32_t ID_SCENARIO_MENU = 2500;
+
+    // The whole canvas the scroll bars cover, in pixels, and the fixed sizes of the layout.
+    static constexpr int CANVAS_WIDTH = 1296;
+    static constexpr int CANVAS_HEIGHT = 1200;
+    static constexpr int SCROLL_BAR_SIZE = 16;
+    static constexpr int STATUS_BAR_HEIGHT = 20;
+    static constexpr int SCROLL_LINE = 32;
+
+    // Builds every child, menu item and accelerator; no native window yet.
+    BMWindow();
+    ~BMWindow() override;
+
+    // The native window and its children, then the display and the listeners; the start
+    // folder, if one was given, is opened as soon as the message loop runs.
+    void create() override;
+    // One frame through the device: begin, the display's drawing, end.
+    void draw(HGraphics* graphics) override;
+    // Nothing: the window's own client area is covered by its children, and the map view
+    // paints its frame itself (paintMapView).
+    void paint() override;
+    // Fits the map view, the scroll bars and the display to the client area; the map images
+    // come back 500 ms after the last size change.
+    void layout() override;
+    // Asks the map view for a frame (the only part of the window that the display draws).
+    void repaint() override;
+
+    // The display, or nullptr before the native window exists.
+    BMDisplay* getDisplay() const;
+    const ZCExMenu& getScenarioMenu() const { return *m_scenarioMenu; }
+    HImageView* getMapView() const { return m_mapView.get(); }
+    HStatusBar* getStatusBar() const { return m_statusBar.get(); }
+    BMListeners* getListeners() const { return m_listeners.get(); }
+
+    // A scenario folder to open as soon as the window exists (the program's argument).
+    void setStartFolder(const HFile& folder) { m_startFolder = folder; }
+    // Draws one frame into the map view, in place of the view's own picture, through the
+    // view's GDI device. Direct3D cannot show a frame here: under Wine a Direct3D device
+    // presents visibly only into a top-level window without children, and once a device is
+    // made for a child window, not even GDI output reaches the screen there any more.
+    void paintMapView();
+
+private:
+    void makeMenus();
+    void addAccelerators();
+
+    std::unique_ptr<ZCExMenu> m_scenarioMenu;
+    std::unique_ptr<BMListeners> m_listeners;
+    std::unique_ptr<BMDisplay> m_display;
+    std::unique_ptr<HFont> m_font;
+    std::unique_ptr<HImageView> m_mapView;
+    std::unique_ptr<HScrollBar> m_verticalBar;
+    std::unique_ptr<HScrollBar> m_horizontalBar;
+    std::unique_ptr<HStatusBar> m_statusBar;
+    // Created and deleted with the window; no command starts it.
+    std::unique_ptr<HMIDIPlayer> m_player;
+    std::unique_ptr<HMenuBar> m_menuBar;
+    std::vector<std::unique_ptr<HMenuItem>> m_menuItems;  // in creation order
+    std::unique_ptr<HEventListener> m_mapViewPaint;
+    std::unique_ptr<HEventListener> m_startFolderOpener;
+    HFile m_startFolder;
+};

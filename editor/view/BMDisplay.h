@@ -1,0 +1,184 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/model/BMConstants.h"
+#include "framework/base/HObject.h"
+
+struct BMChange;
+class BMData;
+class BMEditor;
+class BMRenderer;
+class BMUndoList;
+class HGraphics;
+class HImage;
+class HScrollBar;
+class HWindow;
+
+// The one object that shows the current battle map and holds every piece of editing state
+// that is not map data. The main window creates it, gives it the window and the editor data,
+// tells it the view size and scroll position, and asks it to draw on every paint; the command
+// operations and the input listeners call the rest.
+//
+// The work is shared out: the windowless editing engine (BMEditor: modes, current values,
+// cursor, marks, undo, shapes, border tracing, clipboard text) and the drawing (BMRenderer:
+// layer images, panels, glyph sheet, frame composition). This class holds the view state,
+// turns pointer input into engine calls and hot-spot commands, and after every change asks
+// the renderer to draw what the change touched.
+class BMDisplay : public HObject {
+public:
+    BMDisplay();
+    ~BMDisplay() override;
+
+    // Set-up and layout (the main window).
+    void setWindow(HWindow* window);  // not owned; also finds the scroll bars 2002 and 2003
+    void setData(bool create);        // BMData::getInstance(create); not owned
+    BMData* getData() const;
+    HWindow* getWindow() const { return m_window; }
+    void setViewSize(int width, int height);
+    BMPoint getViewSize() const;
+    void setScroll(int x, int y);
+    BMPoint getScroll() const;
+    // True while the editor data holds a current map.
+    bool hasMap() const;
+
+    // State (the command operations).
+    int getEditMode() const;
+    void setEditMode(int mode);
+    int getShape() const;
+    void setShape(int shape);
+    bool isViewFlag(uint32_t mask) const;  // any bit of the mask
+    void setViewFlag(uint32_t mask, bool on);
+    uint32_t getViewFlags() const;
+    int getMouseMode() const;
+    void setMouseMode(int mode);
+    // Current values; the setters wrap: below 0 gives the maximum, above it 0.
+    int getCharacter() const;
+    int getObject() const;
+    int getHeight() const;
+    int getGroupIndex() const;  // 0..7 for placement group 1..8
+    void setCharacter(int value);
+    void setObject(int value);
+    void setHeight(int value);
+    void setGroupIndex(int value);
+    int getChooserPage() const;
+    int getChooserPageCount() const;
+    int getChooserIndex() const;
+    void setChooserPage(int page);
+    void setupChooserPage();
+    // 0 zeroes every mark; 1..92 sets that spot's mark; anything larger is ignored.
+    void setHoverMark(int spot, uint8_t value);
+    uint8_t getHoverMark(int spot) const;
+    // Also writes the cursor position into the status bar when a window is set.
+    void setCursor(int x, int y);
+    BMPoint getCursor() const;
+    int getCursorIndex() const;
+    // x = -1: every column; y = -1: every row. Mask 0 zeroes the whole mark word.
+    void setCellMark(int x, int y, uint32_t mask, bool on);
+    uint32_t getCellMark(int index) const;
+    bool getBorderToggle() const;
+    void resetState();
+    BMUndoList* getUndoList() const;
+    // The windowless engine holding the editing state (for the renderer and the tests).
+    BMEditor& getEditor() const { return *m_editor; }
+
+    // Pointer input, in view pixels; each returns whether the event was used.
+    bool pressLeft(int px, int py);
+    // Only the hot-spot step of pressLeft (a double click repeats a panel command).
+    bool pressHotSpot(int px, int py);
+    bool pressRight(int px, int py);
+    bool startDrag(int px, int py);
+    bool moveDrag(int px, int py);
+    bool endDrag(int px, int py);
+    bool startPan();
+    bool movePan(int dx, int dy);
+    bool hover(int px, int py);
+    // Command 0 scrolls both bars to (x, y); 2262..2265 page up, down, right, left.
+    bool scrollBy(uint32_t command, int x, int y);
+
+    // Editing.
+    bool execSet(int mode);
+    bool execReset();
+    void selectAll();
+    void selectNone();
+    void markLine(int ax, int ay, int bx, int by, uint32_t bits);
+    void markRect(int ax, int ay, int bx, int by, uint32_t bits);
+    void markHexagon(int ax, int ay, int bx, int by, uint32_t bits);
+    void undo();
+    void redo();
+    void changeAreaSelection(uint32_t from, uint32_t to);
+    std::string copySelection() const;
+    // False when the text was refused as a whole (a line out of range or not a record);
+    // nothing changed then, and getPasteError tells the user why (Shift-JIS).
+    bool pasteSelection(const std::string& text);
+    std::string getPasteError() const;
+    uint32_t nextOrder(int kind) const;
+
+    // Border tracing.
+    void loadBorderTable();
+    void reloadBorderFile();
+    int findBorderChip(uint32_t mask, int group, bool exact) const;
+    bool execSetBorder();
+
+    // Drawing.
+    void resetImageBuffer();
+    void releaseImageBuffer();
+    // (-1, -1) redraws the whole layer; a cell inside the map redraws only that cell.
+    void drawCharLayer(int x, int y);
+    void drawObjLayer(int x, int y);
+    void drawNumberLayer(int x, int y);
+    void drawPlacementLayer(int x, int y);
+    void drawGridLayer();
+    void drawMarkOverlay();
+    void drawAreaInfo();
+    void drawPalette();
+    void drawChooser();
+    void drawGlyphSheet();
+    void drawNumber(HImage* target, int x, int y, uint32_t value, int digits, uint32_t style);
+    void drawNumber(HGraphics* target, int x, int y, uint32_t value, int digits, uint32_t style);
+    void drawDisplay(HGraphics* graphics);
+    bool updateTitle();
+    // Draws again what REDRAW_ bits name; cells, when given, are the only cells whose data
+    // changed (cell indices y * 32 + x), so the map layers may redraw just those.
+    void redrawLayers(uint32_t redraw, const std::vector<uint16_t>* cells = nullptr);
+    // Asks the main window for a paint.
+    void repaint();
+
+private:
+    // Draws again what the change reports, moves the status text and the view with it, and
+    // asks for a paint.
+    void apply(const BMChange& change);
+    // Writes the cursor position into the status bar.
+    void showCursor();
+    // The hot spot under view pixel (px, py) among the visible panels, 0 for none; a hit in
+    // the chooser's lists or grids also sets the chooser index.
+    int hitHotSpot(int px, int py);
+    // Sets each given spot's hover mark from whether (p, q) lies in it; true if one changed.
+    bool hoverSpots(int first, int last, int p, int q);
+    // Sends a scroll request (the scroll-bar code and, for code 4, the position) to the main
+    // window for a shown bar.
+    void sendScroll(HScrollBar* bar, int code, int position);
+    // A thumb position request for the bar, limited to its range.
+    void scrollBarTo(HScrollBar* bar, int position);
+
+    HWindow* m_window = nullptr;            // not owned
+    HScrollBar* m_verticalBar = nullptr;    // not owned
+    HScrollBar* m_horizontalBar = nullptr;  // not owned
+    BMData* m_data = nullptr;               // not owned
+    std::unique_ptr<BMEditor> m_editor;
+    std::unique_ptr<BMRenderer> m_renderer;
+    int m_scrollX = 0;
+    int m_scrollY = 0;
+    int m_viewWidth = 0;
+    int m_viewHeight = 0;
+    BMPoint m_anchor = {-1, -1};  // the drag's anchor cell; x = -1 while no drag runs
+    BMPoint m_panOrigin = {0, 0};  // the scroll bars' positions when a pan began
+    uint32_t m_viewFlags = VIEW_INITIAL;
+    uint8_t m_hoverMarks[93] = {};
+    int m_chooserPage = 1;
+    int m_chooserPageCount = 1;
+    int m_chooserIndex = 0;
+};

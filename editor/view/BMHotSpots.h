@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+
+#include "editor/model/BMConstants.h"
+
+// The 92 clickable rectangles of the three panels (numbers 1..92; 0 names no spot), each with
+// the command that a left press on it sends to the main window. Rectangles are relative to
+// their panel's top left.
+struct BMHotSpot {
+    BMPanel panel;
+    int x;
+    int y;
+    int width;
+    int height;
+    uint32_t command;
+
+    bool contains(int px, int py) const
+    {
+        return x <= px && px < x + width && y <= py && py < y + height;
+    }
+};
+
+class BMHotSpots {
+public:
+    static constexpr int COUNT = 93;  // slot 0 included, so a spot's number is its index
+
+    // Spot 1..92; nullptr for any other number.
+    static const BMHotSpot* get(int number);
+};

@@ -1,7 +1,0 @@
-#include "framework/HDefaultCtlColorEListener.h"
-
-HDefaultCtlColorEListener::HDefaultCtlColorEListener()
-    : HCtlColorListener(HEventType::WM_CTLCOLOREDIT_TYPE)
-{
-    setClassName("HDefaultCtlColorEListener");
-}

@@ -1,9 +1,0 @@
-#pragma once
-
-#include "framework/HCtlColorListener.h"
-
-// Colours the edit controls of a window with their components' own colours.
-class HDefaultCtlColorEListener : public HCtlColorListener {
-public:
-    HDefaultCtlColorEListener();
-};

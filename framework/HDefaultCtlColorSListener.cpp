@@ -1,7 +1,0 @@
-#include "framework/HDefaultCtlColorSListener.h"
-
-HDefaultCtlColorSListener::HDefaultCtlColorSListener()
-    : HCtlColorListener(HEventType::WM_CTLCOLORSTATIC_TYPE)
-{
-    setClassName("HDefaultCtlColorSListener");
-}

@@ -1,9 +1,0 @@
-#pragma once
-
-#include "framework/HCtlColorListener.h"
-
-// Colours the static controls of a window with their components' own colours.
-class HDefaultCtlColorSListener : public HCtlColorListener {
-public:
-    HDefaultCtlColorSListener();
-};

@@ -1,0 +1,7 @@
+#include "framework/gui/HDefaultCtlColorEListener.h"
+
+HDefaultCtlColorEListener::HDefaultCtlColorEListener()
+    : HCtlColorListener(HEventType::WM_CTLCOLOREDIT_TYPE)
+{
+    setClassName("HDefaultCtlColorEListener");
+}

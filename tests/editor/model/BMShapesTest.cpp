@@ -1,0 +1,138 @@
+#include "editor/model/BMShapes.h"
+
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "editor/model/BMGeometry.h"
+
+namespace {
+
+// The cells of a shape as "x,y" texts, each once.
+std::set<std::string> cellsOf(const std::vector<uint16_t>& cells)
+{
+    std::set<std::string> texts;
+    for (uint16_t index : cells) {
+        texts.insert(std::to_string(index % 32) + "," + std::to_string(index / 32));
+    }
+    return texts;
+}
+
+std::set<std::string> row(int y, int first, int last)
+{
+    std::set<std::string> texts;
+    for (int x = first; x <= last; ++x) {
+        texts.insert(std::to_string(x) + "," + std::to_string(y));
+    }
+    return texts;
+}
+
+}  // namespace
+
+TEST(CellGeometry, NeighboursFollowTheRowParity)
+{
+    struct Case {
+        int x, y, direction, nx, ny;
+    };
+    const Case cases[] = {
+        {5, 4, 0, 4, 3}, {5, 4, 1, 4, 4}, {5, 4, 2, 4, 5},
+        {5, 4, 3, 5, 5}, {5, 4, 4, 6, 4}, {5, 4, 5, 5, 3},
+        {5, 3, 0, 5, 2}, {5, 3, 1, 4, 3}, {5, 3, 2, 5, 4},
+        {5, 3, 3, 6, 4}, {5, 3, 4, 6, 3}, {5, 3, 5, 6, 2},
+    };
+    for (const Case& c : cases) {
+        const BMPoint n = BMGeometry::neighbour(c.x, c.y, c.direction);
+        EXPECT_EQ(n.x, c.nx) << c.x << "," << c.y << " direction " << c.direction;
+        EXPECT_EQ(n.y, c.ny) << c.x << "," << c.y << " direction " << c.direction;
+        // Every neighbour sees the cell back across the opposite edge.
+        const BMPoint back = BMGeometry::neighbour(n.x, n.y, (c.direction + 3) % 6);
+        EXPECT_EQ(back.x, c.x);
+        EXPECT_EQ(back.y, c.y);
+    }
+}
+
+TEST(CellGeometry, PixelsFallOnTheOffsetRowsAndTheDeadBandHugsEveryEdge)
+{
+    // Row 1 is odd: its cells start 16 pixels to the right.
+    struct Case {
+        int mx, my;
+        BMPoint press, drag;
+        bool deadBand;
+    };
+    const Case cases[] = {
+        {0, 0, {0, 0}, {0, 0}, true},
+        {16, 16, {0, 0}, {0, 0}, false},
+        {16, 27, {0, 0}, {0, 0}, false},  // the last row of pixels outside the band
+        {16, 28, {0, 0}, {0, 0}, true},
+        {27, 4, {0, 0}, {0, 0}, false},
+        {28, 4, {0, 0}, {0, 0}, true},
+        {63, 16, {1, 0}, {1, 0}, true},
+        {5, 40, {-1, 1}, {0, 1}, true},  // the strip before the odd row's first cell
+        {15, 40, {-1, 1}, {0, 1}, true},
+        {36, 40, {0, 1}, {0, 1}, false},
+        {48, 40, {1, 1}, {1, 1}, true},
+        {1023, 1023, {31, 31}, {31, 31}, true},
+    };
+    for (const Case& c : cases) {
+        const BMPoint press = BMGeometry::pressCell(c.mx, c.my);
+        const BMPoint drag = BMGeometry::dragCell(c.mx, c.my);
+        EXPECT_EQ(press.x, c.press.x) << c.mx << "," << c.my;
+        EXPECT_EQ(press.y, c.press.y) << c.mx << "," << c.my;
+        EXPECT_EQ(drag.x, c.drag.x) << c.mx << "," << c.my;
+        EXPECT_EQ(drag.y, c.drag.y) << c.mx << "," << c.my;
+        EXPECT_EQ(BMGeometry::inDeadBand(c.mx, c.my), c.deadBand) << c.mx << "," << c.my;
+    }
+    // Cells past the map, on either side, clamp onto its edge cells.
+    for (int outside : {32, 40}) {
+        const BMPoint clamped = BMGeometry::clamp({outside, -outside});
+        EXPECT_EQ(clamped.x, 31);
+        EXPECT_EQ(clamped.y, 0);
+    }
+    const BMPoint inside = BMGeometry::clamp({31, 0});
+    EXPECT_EQ(inside.x, 31);
+    EXPECT_EQ(inside.y, 0);
+}
+
+TEST(SelectionShapes, HexagonRowsShrinkTowardsTheTopAndBottom)
+{
+    std::vector<uint16_t> cells;
+    BMShapes::hexagon(5, 4, 5, 4, &cells);
+    EXPECT_EQ(cellsOf(cells), row(4, 5, 5));
+
+    cells.clear();
+    BMShapes::hexagon(5, 4, 7, 4, &cells);
+    std::set<std::string> expected;
+    for (const auto& part : {row(2, 4, 6), row(3, 3, 6), row(4, 3, 7), row(5, 3, 6), row(6, 4, 6)}) {
+        expected.insert(part.begin(), part.end());
+    }
+    EXPECT_EQ(cellsOf(cells), expected);
+
+    cells.clear();  // only the part inside the map
+    BMShapes::hexagon(0, 0, 1, 1, &cells);
+    EXPECT_EQ(cellsOf(cells), (std::set<std::string>{"0,0", "1,0", "0,1"}));
+}
+
+TEST(SelectionShapes, LinesSampleEveryHalfCellAndRectanglesStayInsideTheMap)
+{
+    std::vector<uint16_t> cells;
+    BMShapes::line(3, 3, 3, 3, &cells);
+    EXPECT_TRUE(cells.empty());
+    BMShapes::line(0, 0, 3, 0, &cells);
+    EXPECT_EQ(cellsOf(cells), row(0, 0, 3));
+    cells.clear();
+    // Straight down: the odd rows' cells of the same column lie half a cell to the right, so
+    // the line passes their left halves.
+    BMShapes::line(2, 0, 2, 4, &cells);
+    EXPECT_EQ(cellsOf(cells), (std::set<std::string>{"2,0", "2,1", "2,2", "2,3", "2,4"}));
+    cells.clear();
+    BMShapes::line(2, 0, 2, 1, &cells);  // one row down
+    EXPECT_EQ(cellsOf(cells), (std::set<std::string>{"2,0", "2,1"}));
+    cells.clear();
+    // Steeper than wide: one sample per half row.
+    BMShapes::line(0, 0, 2, 4, &cells);
+    EXPECT_EQ(cellsOf(cells), (std::set<std::string>{"0,0", "0,1", "1,2", "1,3", "2,4"}));
+    cells.clear();
+    BMShapes::rectangle(30, 30, 40, 29, &cells);
+    EXPECT_EQ(cellsOf(cells), (std::set<std::string>{"30,29", "31,29", "30,30", "31,30"}));
+}

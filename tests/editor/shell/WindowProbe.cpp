@@ -1,0 +1,54 @@
+// Tells the end-to-end journey what the editor shows, from inside Wine: the main window's
+// title, where its map view is on the screen, and the message box that is open, if any.
+// Prints lines "title=...", "view=x y width height" and "box=caption|text" (Shift-JIS text
+// as the windows hold it); exits with 1 when there is no editor window.
+
+#include <cstdio>
+#include <string>
+
+#include "framework/base/HWin32.h"
+
+namespace {
+
+std::string textOf(HWND window)
+{
+    char text[1024] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+BOOL CALLBACK findBox(HWND window, LPARAM found)
+{
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (std::string(name) == "#32770" && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+int main()
+{
+    HWND editor = FindWindowA("BMWindow", nullptr);
+    if (editor == nullptr) {
+        return 1;
+    }
+    std::printf("title=%s\n", textOf(editor).c_str());
+    HWND view = GetDlgItem(editor, 2001);
+    RECT bounds = {};
+    if (view != nullptr && GetClientRect(view, &bounds)) {
+        POINT origin = {0, 0};
+        ClientToScreen(view, &origin);
+        std::printf("view=%ld %ld %ld %ld\n", origin.x, origin.y, bounds.right, bounds.bottom);
+    }
+    HWND box = nullptr;
+    EnumWindows(findBox, reinterpret_cast<LPARAM>(&box));
+    if (box != nullptr) {
+        HWND text = GetDlgItem(box, 0xFFFF);
+        std::printf("box=%s|%s\n", textOf(box).c_str(), text != nullptr ? textOf(text).c_str() : "");
+    }
+    return 0;
+}

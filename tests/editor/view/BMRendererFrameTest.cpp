@@ -1,0 +1,293 @@
+#include "editor/view/BMRenderer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+#include <d3d9.h>
+
+#include "framework/graphics/HDirectX.h"
+#include "framework/graphics/HDirectXGraphics.h"
+#include "framework/graphics/HWindowsGraphics.h"
+#include "framework/gui/HWindow.h"
+#include "tests/editor/view/RenderFixture.h"
+#include "tests/support/DrawingWindow.h"
+
+namespace {
+
+const int kWidth = 1200;  // wider than the map picture
+const int kHeight = 480;
+
+// A window's client pixels as 0xRRGGBB, row by row.
+struct Picture {
+    std::vector<uint32_t> pixels;
+    uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * kWidth + x]; }
+};
+
+Picture readWindow(HWND window)
+{
+    return Picture{DrawingWindow::readPixels(window, kWidth, kHeight)};
+}
+
+// The largest difference of a colour channel between two pictures, outside the frame rate
+// at the top right (each renderer counts its own frames).
+int largestDifference(const Picture& a, const Picture& b)
+{
+    int largest = 0;
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            if (y < 9 && x >= kWidth - 18) {
+                continue;
+            }
+            for (int shift : {0, 8, 16}) {
+                int difference = std::abs(static_cast<int>(a.at(x, y) >> shift & 0xFF)
+                                          - static_cast<int>(b.at(x, y) >> shift & 0xFF));
+                largest = std::max(largest, difference);
+            }
+        }
+    }
+    return largest;
+}
+
+// Two frameless windows of the view's size, one above the other: the first drawn through
+// the Direct3D device, the second through the GDI device. Made once for the process.
+class BMRendererFrames : public SampleMap {
+protected:
+    static void SetUpTestSuite()
+    {
+        SampleMap::SetUpTestSuite();
+        static DrawingWindow* direct = new DrawingWindow(kWidth, kHeight, nullptr, DrawingWindow::TOP_LEVEL);
+        static DrawingWindow* gdi = new DrawingWindow(kWidth, kHeight, nullptr, DrawingWindow::TOP_LEVEL);
+        SetWindowPos(direct->handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        SetWindowPos(gdi->handle(), nullptr, 0, kHeight + 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        s_directWindow = direct->handle();
+        s_gdiWindow = gdi->handle();
+        if (HDirectX::initialize()) {
+            HDirectX::getInstance(s_directWindow, nullptr);
+        }
+    }
+
+    void SetUp() override
+    {
+        SampleMap::SetUp();
+        display.setViewSize(kWidth, kHeight);
+        direct3D.setMainWindow(s_directWindow);
+        ASSERT_TRUE(direct3D.initialize()) << "no Direct3D device";
+        gdi.setMainWindow(s_gdiWindow);
+    }
+
+    // One frame of the renderer through the device, as the window shows it afterwards.
+    Picture frame(BMRenderer& by, HGraphics* graphics)
+    {
+        HWND window = graphics->getMainWindow();
+        InvalidateRect(window, nullptr, FALSE);
+        graphics->begin();
+        by.drawDisplay(graphics);
+        graphics->end();
+        // A presented frame reaches the window once the device has done all it was asked.
+        if (graphics == &direct3D) {
+            waitForDevice();
+        }
+        Picture previous;
+        Picture shown = readWindow(window);
+        for (int attempt = 0; attempt < 50 && shown.pixels != previous.pixels; ++attempt) {
+            DrawingWindow::pump();
+            Sleep(graphics == &gdi ? 1 : 40);
+            previous = shown;
+            shown = readWindow(window);
+        }
+        return shown;
+    }
+
+    Picture direct(BMRenderer& by) { return frame(by, &direct3D); }
+
+    void waitForDevice()
+    {
+        auto* device = static_cast<IDirect3DDevice9*>(direct3D.getDrawingHandle());
+        IDirect3DQuery9* query = nullptr;
+        if (device == nullptr || FAILED(device->CreateQuery(D3DQUERYTYPE_EVENT, &query))) {
+            Sleep(200);
+            return;
+        }
+        query->Issue(D3DISSUE_END);
+        for (int i = 0; i < 2000 && query->GetData(nullptr, 0, D3DGETDATA_FLUSH) == S_FALSE; ++i) {
+            Sleep(1);
+        }
+        query->Release();
+    }
+
+    static HWND s_directWindow;
+    static HWND s_gdiWindow;
+    HDirectXGraphics direct3D;
+    HWindowsGraphics gdi;
+};
+
+HWND BMRendererFrames::s_directWindow = nullptr;
+HWND BMRendererFrames::s_gdiWindow = nullptr;
+
+const uint32_t kBlack = 0x000000;
+const uint32_t kVeilOverBlack = 0xAAAAAA;  // veil white (alpha 170) over black
+
+TEST_F(BMRendererFrames, Direct3DAndGdiShowTheSamePicture)
+{
+    display.setViewFlag(0xFFFF, true);
+    display.setViewFlag(VIEW_PAGES, false);
+    display.setViewFlag(VIEW_PAGE_CHAR, true);
+    display.setHoverMark(12, 1);
+    display.setHoverMark(55, 1);
+    display.setCellMark(6, 4, CELL_PENDING, true);
+    display.setCellMark(5, 4, CELL_SELECTED, true);
+    display.setCursor(3, 4);
+    display.setScroll(32, 64);
+    BMRenderer forGdi(display);
+    renderer.resetImageBuffer();
+    forGdi.resetImageBuffer();
+    Picture shownByDirect3D = direct(renderer);
+    Picture shownByGdi = frame(forGdi, &gdi);
+    EXPECT_EQ(largestDifference(shownByDirect3D, shownByGdi), 0);
+    EXPECT_NE(shownByDirect3D.at(600, 240), kBlack) << "the map is shown";
+    int y = 4 * 32 - 64 + 10;
+    EXPECT_EQ(shownByDirect3D.at(cellLeft(3, 4) - 32, y), 0xFFFF00u) << "select mode: yellow cursor";
+    EXPECT_EQ(shownByDirect3D.at(cellLeft(5, 4) - 32, y), 0xFF0000u) << "selected: red frame";
+
+    display.setMouseMode(MOUSE_DIRECT);
+    renderer.drawMarkOverlay();
+    EXPECT_EQ(direct(renderer).at(cellLeft(3, 4) - 32, y), 0xFFFFFFu) << "direct mode: white cursor";
+}
+
+TEST_F(BMRendererFrames, TheMapStopsAt1040PixelsAndThePanelsFollowTheRightEdge)
+{
+    Picture wide = direct(renderer);
+    EXPECT_NE(wide.at(1039, 300), kBlack);
+    EXPECT_EQ(wide.at(1041, 300), kBlack);
+    EXPECT_EQ(wide.at(1199, 300), kBlack);
+    // The bottom edge of the area information panel and the right edge of the chooser, both
+    // where no map lies under them.
+    EXPECT_EQ(wide.at(kWidth - 248 + 120, 8 + 79), kVeilOverBlack);
+    EXPECT_EQ(wide.at(kWidth - 348 + 339, kHeight - 168 + 100), kVeilOverBlack);
+
+    display.setViewSize(kWidth - 100, kHeight);
+    Picture narrower = direct(renderer);
+    EXPECT_EQ(narrower.at(kWidth - 100 - 348 + 339, kHeight - 168 + 100), kVeilOverBlack);
+    EXPECT_EQ(narrower.at(kWidth - 348 + 339, kHeight - 168 + 100), kBlack);
+}
+
+TEST_F(BMRendererFrames, LayersHiddenByTheirViewFlagsShowNothing)
+{
+    display.setViewFlag(0xFFFF, false);
+    display.setViewFlag(VIEW_CHAR, true);
+    BMPoint bare = {-1, -1};
+    for (int i = 0; i < 32 * 14 && bare.x < 0; ++i) {
+        if (data()->getByte(BMData::TYPE_OBJECT, 0, i % 32, i / 32) == 0
+            && data()->getByte(BMData::TYPE_CONNECT, 0, i % 32, i / 32) == 0) {
+            bare = {i % 32, i / 32};
+        }
+    }
+    int x = cellLeft(bare.x, bare.y) + 16;
+    int y = bare.y * 32 + 16;
+    EXPECT_NE(direct(renderer).at(x, y), kBlack);
+    display.setViewFlag(VIEW_CHAR, false);
+    display.setViewFlag(VIEW_GRID, true);
+    Picture gridOnly = direct(renderer);
+    EXPECT_EQ(gridOnly.at(x, y), kBlack) << "the character layer is hidden";
+    EXPECT_NE(gridOnly.at(x - 16, y), kBlack) << "the grid line shows";
+}
+
+TEST_F(BMRendererFrames, WithoutAMapOrItsImagesOnlyTheFrameRateShows)
+{
+    auto blackBesidesTheRate = [](const Picture& picture) {
+        Picture black;
+        black.pixels.assign(picture.pixels.size(), kBlack);
+        return largestDifference(picture, black) == 0;
+    };
+    renderer.releaseImageBuffer();
+    EXPECT_TRUE(blackBesidesTheRate(direct(renderer))) << "images released";
+    renderer.resetImageBuffer();
+    data()->setCurrent(0);
+    EXPECT_TRUE(blackBesidesTheRate(direct(renderer))) << "no map";
+    EXPECT_TRUE(blackBesidesTheRate(frame(renderer, &gdi))) << "no map, GDI";
+}
+
+// Whatever the window and the input report, a frame is drawn or skipped, never harmful.
+TEST_F(BMRendererFrames, OddViewsAndScrollPositionsDrawNothingAmiss)
+{
+    const int scrolls[] = {INT32_MIN, -5000, -1, 0, 1039, 5000, INT32_MAX};
+    const BMPoint views[] = {{0, 0}, {1, 1}, {-20, 30}, {300, 100}, {kWidth, kHeight}};
+    for (BMPoint view : views) {
+        for (int scroll : scrolls) {
+            display.setViewSize(view.x, view.y);
+            display.setScroll(scroll, scroll / 2);
+            std::vector<uint16_t> cells = {0, 1023, 4000};
+            renderer.redrawLayers(REDRAW_CHAR | REDRAW_OVERLAY | REDRAW_CHOOSER, &cells);
+            frame(renderer, &gdi);
+        }
+    }
+    HMemoryImage target(8, 8);
+    renderer.drawNumber(&target, INT32_MAX, 0, 123, 3, 0);
+    renderer.drawNumber(&target, INT32_MIN, INT32_MIN, 123, 3, 0);
+    renderer.drawCharLayer(32, 5);
+    renderer.drawCharLayer(5, INT32_MAX);
+    EXPECT_EQ(inked(&target, 0, 0, 8, 8), 0);
+    display.setViewSize(kWidth, kHeight);
+    display.setScroll(0, 0);
+    EXPECT_NE(frame(renderer, &gdi).at(600, 240), kBlack) << "still drawing";
+}
+
+// Frames compose and upload only what changed since the frame before; after any run of
+// changes the picture must be the one a renderer drawing everything afresh shows.
+TEST_F(BMRendererFrames, AFrameAfterChangesEqualsAFrameDrawnAfresh)
+{
+    auto afresh = [this]() {
+        BMRenderer fresh(display);
+        fresh.resetImageBuffer();
+        return direct(fresh);
+    };
+    direct(renderer);
+    data()->setByte(BMData::TYPE_CHARACTER, 17, 0, 4, 5);
+    std::vector<uint16_t> cells = {5 * 32 + 4};
+    renderer.redrawLayers(REDRAW_CHAR | REDRAW_NUMBER, &cells);
+    direct(renderer);
+    for (int x = 2; x < 9; ++x) {  // a drag along a row
+        display.setCellMark(x, 6, CELL_PENDING, true);
+        renderer.drawMarkOverlay();
+        direct(renderer);
+    }
+    display.setHoverMark(40, 1);
+    renderer.drawChooser();
+    Picture changed = direct(renderer);
+    EXPECT_EQ(largestDifference(changed, afresh()), 0) << "after cell, overlay and panel changes";
+
+    display.setScroll(32, 64);
+    direct(renderer);
+    display.setViewFlag(VIEW_GRID, false);
+    direct(renderer);
+    data()->setByte(BMData::TYPE_OBJECT, 3, 0, 20, 10);
+    cells = {10 * 32 + 20};
+    renderer.redrawLayers(REDRAW_OBJ | REDRAW_NUMBER, &cells);
+    changed = direct(renderer);
+    EXPECT_EQ(largestDifference(changed, afresh()), 0) << "after scrolling and hiding the grid";
+}
+
+TEST_F(BMRendererFrames, TheTitleNamesTheScenarioAndItsUnsavedChanges)
+{
+    HWindow window;
+    BMDisplay withoutData;
+    withoutData.setWindow(&window);
+    EXPECT_TRUE(BMRenderer(withoutData).updateTitle());
+    EXPECT_EQ(window.getText(), "Tessel 0.60");
+
+    display.setWindow(&window);
+    EXPECT_TRUE(renderer.updateTitle());
+    std::string folder = data()->getScenarioDirectory().getFullPath();
+    EXPECT_EQ(window.getText(), folder + " - Tessel");
+    int height = data()->getByte(BMData::TYPE_HEIGHT, 0, 1, 1);
+    data()->setByte(BMData::TYPE_HEIGHT, static_cast<uint8_t>((height + 1) % 16), 0, 1, 1);
+    renderer.updateTitle();
+    EXPECT_EQ(window.getText(), folder + " (更新) - Tessel");
+    display.setWindow(nullptr);
+}
+
+}  // namespace

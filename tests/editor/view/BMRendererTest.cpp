@@ -1,0 +1,261 @@
+#include "editor/view/BMRenderer.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "framework/graphics/HFont.h"
+#include "framework/graphics/HImageLoader.h"
+#include "tests/editor/view/RenderFixture.h"
+
+namespace {
+
+const uint32_t kOliveARGB = 0xBB444400;  // shade olive (68, 68, 0, 187)
+
+// The first cell of the current map whose value of the type passes the test; (-1, -1) if none.
+template <class Test>
+BMPoint findCell(BMData* data, int type, Test test)
+{
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            uint32_t value = type == BMData::TYPE_CONNECT_ORDER || type == BMData::TYPE_ORDER
+                                 ? data->getWord(type, 0, x, y)
+                                 : data->getByte(type, 0, x, y);
+            if (test(value)) {
+                return {x, y};
+            }
+        }
+    }
+    return {-1, -1};
+}
+
+using BMRendererNumbers = SampleMap;
+
+// Where each digit of a number must show: the glyph sheet's cell of the digit in the strip.
+struct NumberCase {
+    uint32_t value;
+    int digits;
+    uint32_t style;
+    const char* shown;  // what the reader sees, a blank for an empty advance
+    int stripY, cellWidth, cellHeight, advance;
+};
+
+TEST_F(BMRendererNumbers, DigitsAreGlyphCellsAtTheStylesAdvances)
+{
+    const NumberCase cases[] = {
+        {7, 3, 0x01, "007", 0, 6, 9, 5},     // a character number with leading zeros
+        {7, 2, 0x82, "7", 90, 6, 9, 5},      // an object number, left aligned
+        {7, 3, 0x80, "  7", 90, 6, 9, 5},    // an object order, right aligned
+        {1234, 3, 0x01, "234", 0, 6, 9, 5},  // the value modulo 10 to the digits
+        {10, 2, 0x04, "10", 10, 10, 17, 9},
+        {10, 2, 0x08, "10", 30, 6, 9, 5},
+        {10, 2, 0x10, "10", 40, 10, 17, 9},
+        {10, 2, 0x20, "10", 60, 6, 9, 5},
+        {10, 2, 0x40, "10", 70, 10, 17, 9},
+        {10, 2, 0x84, "10", 90, 6, 9, 5},    // the later bit wins
+        {0, 3, 0x00, "  0", 0, 6, 9, 5},     // zero keeps its last digit
+        {5, 0, 0x01, "", 0, 6, 9, 5},
+    };
+    HMemoryImage* sheet = image(BMRenderer::IMAGE_GLYPHS);
+    ASSERT_NE(sheet, nullptr);
+    for (const NumberCase& c : cases) {
+        SCOPED_TRACE(std::string("shows \"") + c.shown + "\" for style " + std::to_string(c.style));
+        HMemoryImage target(64, 20);
+        renderer.drawNumber(&target, 2, 1, c.value, c.digits, c.style);
+        std::string shown = c.shown;
+        int x = 2;
+        for (size_t i = 0; i < shown.size(); ++i, x += c.advance) {
+            // A later digit covers the blank last column of the one before it.
+            int width = i + 1 < shown.size() ? c.advance : c.cellWidth;
+            if (shown[i] == ' ') {
+                EXPECT_EQ(inked(&target, x, 1, width, c.cellHeight), 0) << "position " << i;
+            } else {
+                EXPECT_TRUE(sameBlock(&target, x, 1, sheet, (shown[i] - '0') * c.cellWidth, c.stripY,
+                                      width, c.cellHeight))
+                    << "position " << i;
+            }
+        }
+        EXPECT_EQ(inked(&target, x - c.advance + c.cellWidth, 0, 64 - (x - c.advance + c.cellWidth), 20), 0)
+            << "nothing after the number";
+    }
+}
+
+// The glyph sheet draws each digit at the left of its cell. The font must give each digit an
+// advance of exactly its cell width and keep the digit's ink inside its cell; otherwise the
+// digits drawn as one text would not line up with the cells the numbers copy.
+TEST(BMRendererGlyphs, TheDigitFontsFitTheGlyphCells)
+{
+    struct FontCase {
+        uint32_t style;
+        int size, cellWidth, cellHeight;
+    } fonts[] = {{HFont::STYLE_PLAIN, 8, 6, 9}, {HFont::STYLE_BOLD, 13, 10, 17}};
+    for (const FontCase& f : fonts) {
+        SCOPED_TRACE("font size " + std::to_string(f.size));
+        HFont font("ＭＳ ゴシック", f.style, f.size);
+        HMemoryImage asText(120, 20);
+        HMemoryImage byCell(120, 20);
+        HColor white(255, 255, 255);
+        EXPECT_EQ(HImageLoader::drawString(&asText, 1, 0, &font, "0123456789", white), f.cellWidth);
+        for (int digit = 0; digit < 10; ++digit) {
+            HMemoryImage alone(120, 20);
+            std::string text(1, static_cast<char>('0' + digit));
+            HImageLoader::drawString(&alone, 1 + digit * f.cellWidth, 0, &font, text, white);
+            HImageLoader::drawString(&byCell, 1 + digit * f.cellWidth, 0, &font, text, white);
+            int inside = inked(&alone, digit * f.cellWidth, 0, f.cellWidth, f.cellHeight);
+            EXPECT_GT(inside, 0) << "digit " << digit;
+            EXPECT_EQ(inked(&alone, 0, 0, 120, 20), inside) << "digit " << digit;
+        }
+        EXPECT_TRUE(sameBlock(&asText, 0, 0, &byCell, 0, 0, 120, 20));
+    }
+}
+
+using BMRendererLayers = SampleMap;
+
+TEST_F(BMRendererLayers, ChipsLandOnTheirCellsWithOddRowsShiftedHalfACell)
+{
+    HImage* chips = data()->getCharacterImage();
+    HMemoryImage* layer = image(BMRenderer::IMAGE_CHAR);
+    ASSERT_NE(layer, nullptr);
+    for (BMPoint cell : {BMPoint{3, 4}, BMPoint{3, 5}, BMPoint{0, 31}, BMPoint{31, 0}}) {
+        int chip = data()->getByte(BMData::TYPE_CHARACTER, 0, cell.x, cell.y);
+        int sx = chip % 20 * 32;
+        int sy = chip / 20 * 32;
+        int px = cellLeft(cell.x, cell.y);
+        int py = cell.y * 32;
+        int differences = 0;
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                // The chip bitmap's pixel copy is bottom-up; black is transparent.
+                uint32_t source = pixel(chips, sx + x, chips->getHeight() - 1 - (sy + y)) & 0xFFFFFF;
+                uint32_t expected = source == 0 ? 0 : source | 0xFF000000;
+                differences += pixel(layer, px + x, py + y) != expected ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(differences, 0) << "cell " << cell.x << "," << cell.y;
+    }
+    // The half cell before an odd row and after an even row show nothing.
+    EXPECT_EQ(inked(layer, 0, 5 * 32, 16, 32), 0);
+    EXPECT_EQ(inked(layer, 1024, 4 * 32, 16, 32), 0);
+}
+
+TEST_F(BMRendererLayers, ObjectsAndPlacementsDrawOnlyWhereTheMapHasThem)
+{
+    BMPoint object = findCell(data(), BMData::TYPE_OBJECT, [](uint32_t v) { return v != 0; });
+    BMPoint bare = findCell(data(), BMData::TYPE_OBJECT, [](uint32_t v) { return v == 0; });
+    BMPoint placed = findCell(data(), BMData::TYPE_CONNECT, [](uint32_t v) { return v != 0; });
+    ASSERT_GE(object.x, 0);
+    ASSERT_GE(placed.x, 0);
+    HMemoryImage* objects = image(BMRenderer::IMAGE_OBJ);
+    EXPECT_GT(inked(objects, cellLeft(object.x, object.y), object.y * 32, 32, 32), 0);
+    EXPECT_EQ(inked(objects, cellLeft(bare.x, bare.y), bare.y * 32, 32, 32), 0);
+
+    // A placement cell: olive with the group in large digits and the order in small ones.
+    HMemoryImage* placements = image(BMRenderer::IMAGE_PLACEMENT);
+    HMemoryImage* sheet = image(BMRenderer::IMAGE_GLYPHS);
+    int px = cellLeft(placed.x, placed.y);
+    int py = placed.y * 32;
+    int group = data()->getByte(BMData::TYPE_CONNECT, 0, placed.x, placed.y);
+    EXPECT_EQ(pixel(placements, px, py), kOliveARGB);
+    EXPECT_EQ(pixel(placements, px + 31, py + 31), kOliveARGB);
+    EXPECT_TRUE(sameBlock(placements, px + 4, py + 8, sheet, group * 10, 10, 10, 17));
+    int order = data()->getWord(BMData::TYPE_CONNECT_ORDER, 0, placed.x, placed.y);
+    EXPECT_TRUE(sameBlock(placements, px + 21, py + 14, sheet, order % 10 * 6, 30, 6, 9));
+}
+
+TEST_F(BMRendererLayers, NumbersFollowTheirViewFlags)
+{
+    BMPoint object = findCell(data(), BMData::TYPE_OBJECT, [](uint32_t v) { return v != 0; });
+    ASSERT_GE(object.x, 0);
+    int px = cellLeft(object.x, object.y);
+    int py = object.y * 32;
+    HMemoryImage* numbers = image(BMRenderer::IMAGE_NUMBER);
+    struct Box {
+        uint32_t flag;
+        int x, y, w, h;
+    } boxes[] = {{VIEW_OBJ_NUMBER, 2, 0, 12, 9}, {VIEW_OBJ_ORDER, 14, 0, 16, 9},
+                 {VIEW_CHAR_NUMBER, 2, 23, 16, 9}, {VIEW_HEIGHT, 19, 23, 11, 9}};
+    for (const Box& shown : boxes) {
+        display.setViewFlag(VIEW_OBJ_NUMBER | VIEW_OBJ_ORDER | VIEW_CHAR_NUMBER | VIEW_HEIGHT, false);
+        display.setViewFlag(shown.flag, true);
+        renderer.drawNumberLayer(-1, -1);
+        SCOPED_TRACE("flag " + std::to_string(shown.flag));
+        int inBox = inked(numbers, px + shown.x, py + shown.y, shown.w, shown.h);
+        EXPECT_GT(inBox, 0);
+        EXPECT_EQ(inked(numbers, px, py, 32, 32), inBox) << "nothing else in the cell";
+    }
+}
+
+TEST_F(BMRendererLayers, TheOverlayMarksCellsAndTheCursorByMouseMode)
+{
+    HMemoryImage* overlay = image(BMRenderer::IMAGE_OVERLAY);
+    display.setCursor(2, 3);
+    display.setCellMark(4, 3, CELL_SELECTED, true);
+    display.setCellMark(5, 3, CELL_PENDING, true);
+    struct ModeCase {
+        int mode;
+        uint32_t cursor, pending;
+    } modes[] = {{MOUSE_SELECT, 0xFFFFFF00, 0x99666600}, {MOUSE_DIRECT, 0xFFFFFFFF, 0x99666666}};
+    for (const ModeCase& m : modes) {
+        display.setMouseMode(m.mode);
+        renderer.drawMarkOverlay();
+        int y = 3 * 32;
+        EXPECT_EQ(pixel(overlay, cellLeft(2, 3), y), m.cursor);
+        EXPECT_EQ(pixel(overlay, cellLeft(2, 3) + 31, y + 31), m.cursor);
+        EXPECT_EQ(pixel(overlay, cellLeft(2, 3) + 16, y + 16), 0u) << "a frame, not a fill";
+        EXPECT_EQ(pixel(overlay, cellLeft(4, 3), y + 10), 0xFFFF0000u) << "selected: red frame";
+        EXPECT_EQ(pixel(overlay, cellLeft(4, 3) + 16, y + 16), 0u);
+        EXPECT_EQ(pixel(overlay, cellLeft(5, 3) + 16, y + 16), m.pending) << "pending: filled";
+        EXPECT_EQ(inked(overlay, 0, 0, 1040, 1024), 124 + 124 + 32 * 32) << "three cells marked";
+    }
+}
+
+// Edits redraw only the cells they changed; the layers must come out as a full redraw draws
+// them, whatever the edits were.
+TEST_F(BMRendererLayers, RedrawingChangedCellsEqualsAFullRedraw)
+{
+    std::mt19937 random(7);
+    display.setViewFlag(VIEW_CHAR_NUMBER | VIEW_OBJ_NUMBER, true);
+    renderer.resetImageBuffer();
+    for (int round = 0; round < 20; ++round) {
+        std::vector<uint16_t> cells;
+        for (int i = 0; i < 5; ++i) {
+            int x = random() % 32;
+            int y = random() % 32;
+            cells.push_back(static_cast<uint16_t>(y * 32 + x));
+            data()->setByte(BMData::TYPE_CHARACTER, random() % 240, 0, x, y);
+            data()->setByte(BMData::TYPE_OBJECT, random() % 3 == 0 ? random() % 40 : 0, 0, x, y);
+            data()->setByte(BMData::TYPE_HEIGHT, random() % 16, 0, x, y);
+            data()->setByte(BMData::TYPE_CONNECT, random() % 9, 0, x, y);
+            data()->setWord(BMData::TYPE_CONNECT_ORDER, random() % 100, 0, x, y);
+            display.setCellMark(x, y, random() % 2 == 0 ? CELL_SELECTED : CELL_PENDING, true);
+        }
+        display.setCursor(random() % 32, random() % 32);
+        renderer.redrawLayers(REDRAW_CHAR | REDRAW_OBJ | REDRAW_NUMBER | REDRAW_PLACEMENT | REDRAW_OVERLAY,
+                              &cells);
+    }
+    BMRenderer full(display);
+    full.resetImageBuffer();
+    for (BMRenderer::Image layer : {BMRenderer::IMAGE_CHAR, BMRenderer::IMAGE_OBJ, BMRenderer::IMAGE_NUMBER,
+                                    BMRenderer::IMAGE_PLACEMENT, BMRenderer::IMAGE_OVERLAY}) {
+        EXPECT_TRUE(sameBlock(image(layer), 0, 0, full.getImage(layer), 0, 0, 1040, 1024))
+            << "image " << layer;
+    }
+}
+
+TEST_F(BMRendererLayers, NothingIsDrawnWithoutAMap)
+{
+    data()->setCurrent(0);
+    BMRenderer empty(display);
+    empty.resetImageBuffer();
+    for (BMRenderer::Image layer : {BMRenderer::IMAGE_CHAR, BMRenderer::IMAGE_GRID, BMRenderer::IMAGE_AREA_INFO,
+                                    BMRenderer::IMAGE_OVERLAY}) {
+        HMemoryImage* picture = empty.getImage(layer);
+        ASSERT_NE(picture, nullptr) << "made, but left clear";
+        EXPECT_EQ(inked(picture, 0, 0, picture->getWidth(), picture->getHeight()), 0) << "image " << layer;
+    }
+    EXPECT_GT(inked(empty.getImage(BMRenderer::IMAGE_GLYPHS), 0, 0, 60, 9), 0) << "the digits need no map";
+}
+
+}  // namespace

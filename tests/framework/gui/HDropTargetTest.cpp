@@ -1,0 +1,105 @@
+#include "framework/gui/HDropTarget.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/TestWindow.h"
+
+namespace {
+
+// A drop list as the shell builds it: a DROPFILES header, then the names, each ended by a
+// zero, the list ended by one more zero, in one moveable global block.
+template <class Char>
+HDROP makeDrop(const std::vector<std::basic_string<Char>>& names)
+{
+    size_t chars = 1;
+    for (const auto& name : names) {
+        chars += name.size() + 1;
+    }
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + chars * sizeof(Char));
+    auto* header = static_cast<DROPFILES*>(GlobalLock(block));
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = sizeof(Char) == sizeof(wchar_t);
+    Char* list = reinterpret_cast<Char*>(header + 1);
+    for (const auto& name : names) {
+        std::copy(name.begin(), name.end(), list);
+        list += name.size() + 1;
+    }
+    GlobalUnlock(block);
+    return static_cast<HDROP>(block);
+}
+
+class DropRecorder : public HDropTarget {
+public:
+    bool onDropped(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                   HComponent* component, LRESULT* result) override
+    {
+        ++drops;
+        lastComponent = component;
+        return HDropTarget::onDropped(window, message, wParam, lParam, component, result);
+    }
+    int drops = 0;
+    HComponent* lastComponent = nullptr;
+};
+
+class DropTargetTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.setDropTarget(&target);
+        window.create();
+        ASSERT_NE(window.getHandle(), nullptr);
+    }
+    LONG_PTR extendedStyle() const { return GetWindowLongPtrA(window.getHandle(), GWL_EXSTYLE); }
+
+    DropRecorder target;
+    TestWindow window;
+};
+
+TEST_F(DropTargetTest, DroppedFilesComeFromAnsiAndWideListsAsShiftJisUntilDetached)
+{
+    EXPECT_NE(extendedStyle() & WS_EX_ACCEPTFILES, 0);
+    HDROP drop = makeDrop<char>({"C:\\maps\\BMap_No1"});
+    EXPECT_EQ(SendMessageA(window.getHandle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0), 0);
+    EXPECT_EQ(target.drops, 1);
+    EXPECT_EQ(target.lastComponent, &window);
+    ASSERT_EQ(target.getFileCount(), 1u);
+    EXPECT_EQ(target.getFile(0), "C:\\maps\\BMap_No1");
+    EXPECT_EQ(target.getFile(1), "");
+
+    HDROP wide = makeDrop<wchar_t>({L"C:\\a.txt", L"C:\\\x30BD\x9023\\b.dat", L"D:\\c"});
+    SendMessageA(window.getHandle(), WM_DROPFILES, reinterpret_cast<WPARAM>(wide), 0);
+    ASSERT_EQ(target.getFileCount(), 3u);
+    EXPECT_EQ(target.getFile(0), "C:\\a.txt");
+    EXPECT_EQ(target.getFile(1), "C:\\ソ連\\b.dat");
+    EXPECT_EQ(target.getFile(2), "D:\\c");
+    EXPECT_EQ(target.getFile(3), "");
+
+    // The next drop replaces the list.
+    SendMessageA(window.getHandle(), WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(makeDrop<char>({"E:\\only"})), 0);
+    ASSERT_EQ(target.getFileCount(), 1u);
+    EXPECT_EQ(target.getFile(0), "E:\\only");
+    EXPECT_EQ(target.drops, 3);
+
+    // Detached, the target hears no more drops; attached again, it hears each once.
+    target.detach();
+    EXPECT_EQ(window.getDropTarget(), nullptr);
+    EXPECT_EQ(extendedStyle() & WS_EX_ACCEPTFILES, 0);
+    HDROP ignored = makeDrop<char>({"C:\\x"});
+    SendMessageA(window.getHandle(), WM_DROPFILES, reinterpret_cast<WPARAM>(ignored), 0);
+    DragFinish(ignored);
+    EXPECT_EQ(target.drops, 3);
+    target.attach(&window);
+    SendMessageA(window.getHandle(), WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(makeDrop<char>({"C:\\y"})), 0);
+    EXPECT_EQ(target.drops, 4);
+    EXPECT_EQ(target.getFile(0), "C:\\y");
+}
+
+}  // namespace
