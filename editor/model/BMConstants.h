@@ -37,6 +37,7 @@ constexpr int SHAPE_FREE = 0;
 constexpr int SHAPE_LINE = 1;
 constexpr int SHAPE_RECT = 2;
 constexpr int SHAPE_HEX = 3;
+constexpr int SHAPE_FILL = 4;  // a press takes the region of equal value around the cell
 
 // Mouse input modes.
 constexpr int MOUSE_DIRECT = 0;  // a click or drag also sets the current value
