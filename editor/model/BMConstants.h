@@ -87,7 +87,7 @@ enum BMPanel { PANEL_AREA_INFO, PANEL_PALETTE, PANEL_CHOOSER };
 constexpr int AREA_INFO_WIDTH = 240;
 constexpr int AREA_INFO_HEIGHT = 80;
 constexpr int PALETTE_WIDTH = 160;
-constexpr int PALETTE_HEIGHT = 120;
+constexpr int PALETTE_HEIGHT = 140;
 constexpr int CHOOSER_WIDTH = 340;
 constexpr int CHOOSER_HEIGHT = 160;
 inline BMPoint panelOrigin(BMPanel panel, int viewWidth, int viewHeight)
