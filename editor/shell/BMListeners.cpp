@@ -18,7 +18,7 @@ struct CommandRange {
     ZCHandler handler;
 };
 
-// The command table: 91 ids. Ids without an entry (the scenario menu among them) go to the
+// The command table: 95 ids. Ids without an entry (the scenario menu among them) go to the
 // default handler.
 const CommandRange kCommands[] = {
     {2101, 2101, BMOperations::OP2101},
@@ -38,6 +38,9 @@ const CommandRange kCommands[] = {
     {2310, 2314, BMOperations::OP2310},
     {2316, 2331, BMOperations::OP2316},
     {2332, 2332, BMOperations::OP2332},
+    {2333, 2333, BMOperations::OP2305},
+    {2334, 2334, BMOperations::OP2301},
+    {2335, 2336, BMOperations::OP2335},
     {2351, 2354, BMOperations::OP2351},
 };
 
