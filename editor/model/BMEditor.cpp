@@ -899,6 +899,11 @@ BMChange BMEditor::endDrag(int x, int y)
     // A border is drawn along the stroke, so its cursor stays where the stroke began.
     const bool keepCursor = m_editMode == MODE_BORDER && (m_shape == SHAPE_FREE || m_shape == SHAPE_LINE);
     const int cursor = !keepCursor && BMGeometry::inside(x, y) ? BMGeometry::index(x, y) : m_cursor;
+    // A brush stroke reaches the cell it ends on, also when the last moves fell on cell edges
+    // and were passed over.
+    if (paintsWithBrush() && BMGeometry::inside(m_strokeCell.x, m_strokeCell.y)) {
+        markBrush(x, y);
+    }
     std::vector<uint16_t> pending;
     for (int index = 0; index < MAP_CELLS; ++index) {
         if ((m_marks[index] & CELL_PENDING) != 0) {

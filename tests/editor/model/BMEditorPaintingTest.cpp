@@ -234,6 +234,15 @@ TEST_F(Painting, ADirectFreeHandStrokePaintsTheBrushAlongItsPathAsOneUndoStep)
         EXPECT_EQ(mapImage(data), before);
         EXPECT_TRUE(selection().empty());
     }
+    // The stroke reaches the cell it ends on, though no move came there.
+    editor.setBrushRadius(0);
+    editor.startDrag(3, 20);
+    editor.moveDrag(3, 20, 5, 20);
+    editor.endDrag(9, 20);
+    for (int x = 3; x <= 9; ++x) {
+        EXPECT_EQ(data.getByte(BMData::TYPE_CHARACTER, 0, x, 20), 40) << x;
+    }
+    editor.undo();
     // A click paints the brush around the cell.
     editor.setBrushRadius(1);
     editor.pressCell(30, 30);
