@@ -122,7 +122,8 @@ tessel_stop_display() {
     fi
 }
 
-# Configures and builds the Windows program and its tests in build/windows.
+# Configures and builds the Windows program and its tests in build/windows; with arguments,
+# only those targets.
 tessel_build_windows() {
     local dir="$TESSEL_ROOT/build/windows"
     if [ ! -f "$dir/build.ninja" ]; then
@@ -130,7 +131,7 @@ tessel_build_windows() {
             -DCMAKE_TOOLCHAIN_FILE="$TESSEL_ROOT/cmake/mingw-w64-x86_64.cmake" \
             -DCMAKE_BUILD_TYPE=Release >/dev/null || return 1
     fi
-    cmake --build "$dir" -- --quiet
+    cmake --build "$dir" ${1:+--target "$@"} -- --quiet
 }
 
 # Configures and builds the data core, its tests and its fuzzers for this machine in
