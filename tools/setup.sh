@@ -28,6 +28,12 @@ tessel_install_packages() {
         || missing+=(libclang-rt-dev)
     [ -f /usr/src/googletest/CMakeLists.txt ] || missing+=(googletest)
     [ -n "$(ls /usr/share/fonts/opentype/ipafont-gothic 2>/dev/null)" ] || missing+=(fonts-ipafont-gothic)
+    # The release: its zip file, its guide as HTML and its installer (the test command makes
+    # and tries both).
+    command -v zip >/dev/null || missing+=(zip)
+    command -v unzip >/dev/null || missing+=(unzip)
+    command -v cmark-gfm >/dev/null || missing+=(cmark-gfm)
+    command -v makensis >/dev/null || missing+=(nsis)
     if [ ${#missing[@]} -gt 0 ]; then
         tessel_note "installing ${missing[*]} (a few minutes on a new machine)"
         tessel_as_root apt-get update -qq
