@@ -148,6 +148,13 @@ key alt+e
 shot edit-menu
 key Escape Escape
 
+# The version dialog from the last menu; Return presses its OK.
+key alt+o a
+wait_until 10 has_box || fail "no version dialog"
+shot version-dialog
+key Return
+wait_until 10 no_box || fail "the version dialog stayed"
+
 # Leaving with unsaved edits: the question.
 key ctrl+q
 wait_until 10 has_box || fail "no question on exit"
