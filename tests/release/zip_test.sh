@@ -2,7 +2,8 @@
 # The release zip on a new Windows: unpacked in a fresh Wine prefix, its programs carry the
 # version, icon and manifest (release_programs_tests on the unpacked files), the editor opens
 # the sample scenario given as its argument with the display scaling awareness of its
-# manifest, and the companion checks the same scenario.
+# manifest, and the companion checks the same scenario and draws it the same at 150 % display
+# scaling as at 100 %.
 #
 #   zip_test.sh <zip> <release_programs_tests.exe> <probe.exe> <sample game>
 set -euo pipefail
@@ -59,4 +60,15 @@ diff -r "$FRESH_WORK/original" "$FRESH_WORK/game" >/dev/null || fail "opening ch
 # --- the companion alone, from the zip ----------------------------------------------------
 wine "$DIR/tessel_tool.exe" check "$scenario" >"$FRESH_WORK/check.txt" 2>&1 ||
     fail "tessel_tool check: $(cat "$FRESH_WORK/check.txt")"
+# Aware of display scaling, the programs still draw their images pixel for pixel: the map
+# with every number on it is the same at 150 % as at 100 %.
+picture() {
+    wine "$DIR/tessel_tool.exe" picture --show all "$scenario" 1 "$(winpath "$FRESH_WORK/$1")" \
+        >/dev/null || fail "tessel_tool picture"
+}
+picture at100.png
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+wineserver -w
+picture at150.png
+cmp -s "$FRESH_WORK/at100.png" "$FRESH_WORK/at150.png" || fail "the map picture changes at 150 % scaling"
 echo "passed"
