@@ -42,6 +42,7 @@ const CommandRange kCommands[] = {
     {2334, 2334, BMOperations::OP2301},
     {2335, 2336, BMOperations::OP2335},
     {2351, 2354, BMOperations::OP2351},
+    {2408, 2408, BMOperations::OP2408},
 };
 
 }  // namespace

@@ -37,6 +37,7 @@ bool OP2316(HComponent* window, uint32_t id);  // step the current values
 bool OP2332(HComponent* window, uint32_t id);  // take the highlighted chooser entry
 bool OP2335(HComponent* window, uint32_t id);  // brush radius larger (2335) or smaller (2336)
 bool OP2351(HComponent* window, uint32_t id);  // map navigation
+bool OP2408(HComponent* window, uint32_t id);  // the version dialog
 bool OP2500(HComponent* window, uint32_t id);  // a scenario of the File menu (default)
 
 // Offers to save unsaved edits before they would be lost; caption names the operation.
