@@ -125,7 +125,7 @@ TEST_F(MIDIPlayer, SendsVolumesScaledAndNeverMetaOrExclusiveEvents)
     EXPECT_EQ(state.getSharpsFlats() << 8 | state.getMajorMinor(), 0xFD01);
 }
 
-TEST_F(MIDIPlayer, RestartPlaysFromTheBeginning)
+TEST_F(MIDIPlayer, RestartPlaysFromTheBeginningAndDisposingStops)
 {
     write(M::file(480, {note(0, 60) + note(480, 62)}));
     player.setUserData(0);
@@ -140,6 +140,13 @@ TEST_F(MIDIPlayer, RestartPlaysFromTheBeginning)
     player.setUserData(1);
     EXPECT_TRUE(midi.record().waiting.empty());
     EXPECT_EQ(midi.record().opened, 2);
+    expectIdle(player, midi);
+    // The window that owns a player going away silences it as well.
+    player.play();
+    midi.fire(false);
+    player.dispose();
+    EXPECT_TRUE(midi.record().waiting.empty());
+    EXPECT_TRUE(allNotesOff(midi.record().sent, midi.record().sent.size() - 2048));
     expectIdle(player, midi);
 }
 
