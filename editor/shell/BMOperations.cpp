@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "editor/model/BMData.h"
+#include "editor/shell/BMMusicPreview.h"
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
 #include "framework/base/HText.h"
@@ -709,6 +710,17 @@ bool OP2500(HComponent* window, uint32_t id)
         return true;
     }
     frame.result = openScenario(frame.window(), HFile(path), "OP2500", "シナリオを開く");
+    return true;
+}
+
+bool OP2005(HComponent* window, uint32_t id)
+{
+    Frame frame("OP2005", window, id);
+    if (frame.window() == nullptr) {
+        return true;
+    }
+    frame.result = true;
+    frame.window()->getMusicPreview().toggle(frame.data());
     return true;
 }
 

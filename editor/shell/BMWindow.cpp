@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "editor/model/BMConstants.h"
+#include "editor/model/BMData.h"
 #include "editor/shell/BMListeners.h"
+#include "editor/shell/BMMusicPreview.h"
 #include "editor/shell/BMOperations.h"
 #include "editor/shell/BMScroll.h"
 #include "editor/shell/BMTimer.h"
@@ -240,6 +242,7 @@ BMWindow::BMWindow()
     m_horizontalBar->setParameters(HScrollBar::HORIZONTAL, 0, 4, 1, 1, 0);
 
     m_player.reset(new HMIDIPlayer(this, ID_PLAYER, ""));
+    m_musicPreview.reset(new BMMusicPreview(m_player.get(), m_statusBar.get()));
     m_menuBar.reset(new HMenuBar(this, ID_MENU_BAR, ""));
     makeMenus();
     m_scenarioMenu.reset(new ZCExMenu());
@@ -347,6 +350,8 @@ void BMWindow::paint()
 
 void BMWindow::repaint()
 {
+    // Every change of the map or scenario on show ends with a repaint.
+    m_musicPreview->follow(BMData::getInstance(false));
     if (m_mapView->getHandle() != nullptr) {
         InvalidateRect(m_mapView->getHandle(), nullptr, FALSE);
     }

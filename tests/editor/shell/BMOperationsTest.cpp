@@ -202,7 +202,6 @@ TEST_F(OperationsTest, ScenarioItemsOpenTheirFolderOtherIdsNothing)
 {
     BMData* data = editor.data();
     editor.command(2401);  // a panel button without an operation
-    editor.command(2005);
     EXPECT_EQ(editor.data(), data);
     editor.command(2503);  // Northland
     ASSERT_NE(editor.data(), data);
