@@ -57,6 +57,8 @@ BMListeners::BMListeners(BMWindow* window) : m_window(window)
     registerCommands();
     m_command->setDefaultHandler(BMOperations::OP2500);
     m_close->setCloseHandler(BMOperations::OP2106);
+    m_drop->setDropHandler(BMOperations::openDropped);
+    window->setDropTarget(m_drop.get());
 }
 
 BMListeners::~BMListeners()
@@ -66,6 +68,7 @@ BMListeners::~BMListeners()
     for (HEventListener* listener : filed) {
         m_window->removeEventListener(listener);
     }
+    m_window->setDropTarget(nullptr);
     m_command.reset();
     m_mouse.reset();
     m_drop.reset();

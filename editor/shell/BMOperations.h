@@ -39,6 +39,10 @@ bool OP2351(HComponent* window, uint32_t id);  // map navigation
 bool OP2500(HComponent* window, uint32_t id);  // a scenario of the File menu (default)
 bool OP2005(HComponent* window, uint32_t id);  // play or stop the current area's music
 
+// A folder dropped on the window opens as a scenario; a dropped file opens the scenario it
+// belongs to (its folder, or the folder above a folder named Data).
+bool openDropped(HComponent* window, HFile file);
+
 // Offers to save unsaved edits before they would be lost; caption names the operation.
 int saveHasEdited(HComponent* window, BMData* data, const std::string& caption);
 // Loads the folder into a new data object and takes it in place of the old one only when
