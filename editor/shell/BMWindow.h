@@ -11,6 +11,7 @@
 class BMDisplay;
 class BMListeners;
 class BMMusicPreview;
+class BMStartPanel;
 class HEventListener;
 class HFont;
 class HGraphics;
@@ -80,6 +81,15 @@ public:
 
     // A scenario folder to open as soon as the window exists (the program's argument).
     void setStartFolder(const HFile& folder) { m_startFolder = folder; }
+    // Opens the start folder; the message loop's first work.
+    void openStartFolder();
+    // While no scenario is open (and none is about to open at start) the view shows the start
+    // panel; a left press on one of its rows sends the row's command, a pointer move marks
+    // the row under it. Both answer whether the panel is shown.
+    bool showsStartPanel() const;
+    bool pressStartPanel(int px, int py);
+    bool hoverStartPanel(int px, int py);
+    const BMStartPanel& getStartPanel() const { return *m_startPanel; }
     // Draws one frame into the map view, in place of the view's own picture, through the
     // view's GDI device. Direct3D cannot show a frame here: under Wine a Direct3D device
     // presents visibly only into a top-level window without children, and once a device is
@@ -105,5 +115,7 @@ private:
     std::unique_ptr<HEventListener> m_mapViewPaint;
     std::unique_ptr<HEventListener> m_startFolderOpener;
     std::unique_ptr<BMMusicPreview> m_musicPreview;
+    std::unique_ptr<BMStartPanel> m_startPanel;
+    bool m_startFolderPending = false;
     HFile m_startFolder;
 };
