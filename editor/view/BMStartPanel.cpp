@@ -79,7 +79,8 @@ int BMStartPanel::rowTop(int i) const
         return kListTop + i * ROW_HEIGHT;
     }
     // Below the list: one line for "none found" or "and N more" when there is one.
-    int listed = shown + (shown < static_cast<int>(m_scenarios.size()) || m_scenarios.empty() ? 1 : 0);
+    bool lineBelow = shown < static_cast<int>(m_scenarios.size()) || m_scenarios.empty();
+    int listed = shown + (lineBelow ? 1 : 0);
     return kListTop + listed * ROW_HEIGHT + kGap;
 }
 
@@ -93,8 +94,8 @@ BMRect BMStartPanel::getBounds() const
     int width = WIDTH;
     int h = height();
     BMRect bounds;
-    bounds.add(std::max(0, (m_viewWidth - width) / 2), std::max(kMinimumTop, (m_viewHeight - h) / 3),
-               width, h);
+    bounds.add(std::max(0, (m_viewWidth - width) / 2),
+               std::max(kMinimumTop, (m_viewHeight - h) / 3), width, h);
     return bounds;
 }
 
@@ -147,9 +148,8 @@ void BMStartPanel::paint()
     }
     const int textWidth = WIDTH - 2 * kMargin;
     auto text = [&](int x, int y, const std::string& line, const HColor& color) {
-        HImageLoader::drawString(panel, x, y + 3, &m_font,
-                                 HText::cut(line, static_cast<size_t>((textWidth - x + kMargin) / kTextAdvance)),
-                                 color);
+        size_t bytes = static_cast<size_t>((textWidth - x + kMargin) / kTextAdvance);
+        HImageLoader::drawString(panel, x, y + 3, &m_font, HText::cut(line, bytes), color);
     };
     panel->fill(kBackground);
     HImageLoader::drawFrame(panel, 0, 0, WIDTH, h, kFrame);
@@ -192,6 +192,7 @@ void BMStartPanel::draw(HGraphics* graphics)
     HImage* picture = m_canvas != nullptr ? m_canvas->forDevice(graphics) : nullptr;
     if (picture != nullptr) {
         BMRect bounds = getBounds();
-        graphics->drawImage(picture, bounds.left, bounds.top, bounds.width(), bounds.height(), 0, 0);
+        graphics->drawImage(picture, bounds.left, bounds.top, bounds.width(), bounds.height(), 0,
+                            0);
     }
 }
