@@ -40,6 +40,7 @@ const CommandRange kCommands[] = {
     {2332, 2332, BMOperations::OP2332},
     {2351, 2354, BMOperations::OP2351},
     {2005, 2005, BMOperations::OP2005},  // the area panel's music line
+    {2408, 2408, BMOperations::OP2408},
 };
 
 }  // namespace
