@@ -162,7 +162,7 @@ const MenuRow kMenu[] = {
     {2400, 2405, "デリュージ(&D)", "", false, false, 0, 0},
     {2400, 2406, "ヴォルケーノ(&V)", "", false, false, 0, 0},
     {2400, 2407, "-", "", true, false, 0, 0},
-    {2400, 2408, "ﾊﾞｰｼﾞｮﾝ情報(&A)", "", false, false, 0, 0},
+    {2400, 2408, "ﾊﾞｰｼﾞｮﾝ情報(&A)", "", true, false, 0, 0},
 };
 
 // Keys bound besides the one of an item's row: the main keyboard's + (shifted, on US and
