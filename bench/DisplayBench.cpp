@@ -112,10 +112,15 @@ Phases measure(BMRenderer& renderer, HGraphics* graphics, HWND window,
         pump();
         Clock::time_point start = Clock::now();
         change(round);
+        // As the editor's window does: only the part the frame changes is painted again.
+        BMRegion pending = renderer.pendingArea();
         Clock::time_point drawn = Clock::now();
         renderer.composeFrame();
         Clock::time_point composed = Clock::now();
-        InvalidateRect(window, nullptr, FALSE);
+        for (int i = 0; i < pending.size(); ++i) {
+            RECT rect = {pending[i].left, pending[i].top, pending[i].right, pending[i].bottom};
+            InvalidateRect(window, &rect, FALSE);
+        }
         graphics->begin();
         renderer.drawDisplay(graphics);
         Clock::time_point uploaded = Clock::now();
@@ -183,6 +188,55 @@ void benchPainting(BMDisplay& display, BMRenderer& renderer, HGraphics* graphics
     renderer.resetImageBuffer();
 }
 
+// A drag step and a one-cell edit at each zoom step (the cells are those the view shows).
+void benchSteps(BMDisplay& display, BMRenderer& renderer, HGraphics* graphics, HWND window)
+{
+    BMData* data = display.getData();
+    for (int step : {2, 0, 3}) {
+        display.setZoomStep(step);
+        display.setScroll(0, 0);
+        display.setCellMark(-1, -1, 0, false);
+        renderer.drawMarkOverlay();
+        measure(renderer, graphics, window, [](int) {});
+        const int percent = display.getZoom().getPercent();
+        char label[64];
+        std::snprintf(label, sizeof label, "drag step at %d %%", percent);
+        measure(renderer, graphics, window, [&](int round) {
+            display.setCellMark(round % 16, (round / 16) % 12, CELL_PENDING, true);
+            renderer.drawMarkOverlay();
+        }).print(label);
+        std::snprintf(label, sizeof label, "one-cell edit at %d %%", percent);
+        measure(renderer, graphics, window, [&](int round) {
+            int x = round % 16;
+            int y = (round * 7) % 12;
+            data->setByte(BMData::TYPE_CHARACTER, static_cast<uint8_t>(round % 240), 0, x, y);
+            std::vector<uint16_t> cells = {static_cast<uint16_t>(y * MAP_SIZE + x)};
+            renderer.redrawLayers(REDRAW_CHAR | REDRAW_NUMBER | REDRAW_AREA_INFO | REDRAW_TITLE,
+                                  &cells);
+        }).print(label);
+    }
+    display.setCellMark(-1, -1, 0, false);
+    renderer.drawMarkOverlay();
+    // Zooming in and out by one step about the view's centre, each to its frame.
+    measure(renderer, graphics, window, [&](int round) {
+        int to = round % 2 == 0 ? 1 : 2;
+        BMPoint centre = {display.getViewSize().x / 2, display.getViewSize().y / 2};
+        BMPoint scroll = display.getZoom().scrollKeeping(display.getScroll(), centre, to);
+        display.setZoomStep(to);
+        display.setScroll(scroll.x < 0 ? 0 : scroll.x, scroll.y < 0 ? 0 : scroll.y);
+    }).print("zoom step (50 % <-> 100 %)");
+    measure(renderer, graphics, window, [&](int round) {
+        int to = round % 2 == 0 ? 3 : 2;
+        display.setZoomStep(to);
+        display.setScroll(to == 3 ? 400 : 0, to == 3 ? 300 : 0);
+    }).print("zoom step (100 % <-> 200 %)");
+    display.setZoomStep(BMZoom::START_STEP);
+    display.setScroll(0, 0);
+    measure(renderer, graphics, window, [&](int round) {
+        renderer.drawMiniMap(round % MAP_SIZE, (round * 5) % MAP_SIZE);
+    }).print("mini-map cell");
+}
+
 void benchDevice(BMDisplay& display, BMRenderer& renderer, HGraphics* graphics, HWND window,
                  const char* device)
 {
@@ -202,6 +256,7 @@ void benchDevice(BMDisplay& display, BMRenderer& renderer, HGraphics* graphics, 
         std::vector<uint16_t> cells = {static_cast<uint16_t>(y * MAP_SIZE + x)};
         renderer.redrawLayers(REDRAW_CHAR | REDRAW_NUMBER | REDRAW_AREA_INFO | REDRAW_TITLE, &cells);
     }).print("one-cell character edit");
+    benchSteps(display, renderer, graphics, window);
     measure(renderer, graphics, window, [&](int) {
         renderer.drawCharLayer(-1, -1);
     }).print("character layer redrawn");

@@ -2,11 +2,9 @@
 
 namespace {
 
-const int kDeadBand = 4;
-
-int rowShift(int row)
+int rowShift(int row, int cellPixels)
 {
-    return (row & 1) != 0 ? ROW_SHIFT : 0;
+    return (row & 1) != 0 ? cellPixels / 2 : 0;
 }
 
 int clampCell(int value)
@@ -29,26 +27,30 @@ BMPoint BMGeometry::neighbour(int x, int y, int direction)
     }
 }
 
-BMPoint BMGeometry::pressCell(int mx, int my)
+// A cell size below 1 would divide by zero; such a picture has the cells of 1 pixel.
+BMPoint BMGeometry::pressCell(int mx, int my, int cellPixels)
 {
-    const int row = my / CELL_PIXELS;
-    const int t = mx - rowShift(row);
-    return {t < 0 ? -1 : t / CELL_PIXELS, row};
+    cellPixels = cellPixels > 0 ? cellPixels : 1;
+    const int row = my / cellPixels;
+    const int t = mx - rowShift(row, cellPixels);
+    return {t < 0 ? -1 : t / cellPixels, row};
 }
 
-BMPoint BMGeometry::dragCell(int mx, int my)
+BMPoint BMGeometry::dragCell(int mx, int my, int cellPixels)
 {
-    const int row = my / CELL_PIXELS;
-    return {(mx - rowShift(row)) / CELL_PIXELS, row};
+    cellPixels = cellPixels > 0 ? cellPixels : 1;
+    const int row = my / cellPixels;
+    return {(mx - rowShift(row, cellPixels)) / cellPixels, row};
 }
 
-bool BMGeometry::inDeadBand(int mx, int my)
+bool BMGeometry::inDeadBand(int mx, int my, int cellPixels, int band)
 {
-    const int row = my / CELL_PIXELS;
-    const int u = (mx - rowShift(row)) % CELL_PIXELS;
-    const int v = my % CELL_PIXELS;
-    const int far = CELL_PIXELS - kDeadBand - 1;  // 27: the last offset outside the band
-    return u < kDeadBand || u > far || v < kDeadBand || v > far;
+    cellPixels = cellPixels > 0 ? cellPixels : 1;
+    const int row = my / cellPixels;
+    const int u = (mx - rowShift(row, cellPixels)) % cellPixels;
+    const int v = my % cellPixels;
+    const int far = cellPixels - band - 1;  // the last offset outside the band
+    return u < band || u > far || v < band || v > far;
 }
 
 BMPoint BMGeometry::clamp(BMPoint cell)

@@ -14,19 +14,22 @@
 // Direction d + 3 (mod 6) is the opposite of d.
 class BMGeometry {
 public:
+    static constexpr int DEAD_BAND = 4;  // pixels along every cell edge
+
     static bool inside(int x, int y) { return x >= 0 && x < MAP_SIZE && y >= 0 && y < MAP_SIZE; }
     static int index(int x, int y) { return y * MAP_SIZE + x; }
     static BMPoint cellOf(int index) { return {index % MAP_SIZE, index / MAP_SIZE}; }
     // The neighbour in direction 0..5; it may lie outside the map.
     static BMPoint neighbour(int x, int y, int direction);
 
-    // The cell under map pixel (mx, my) for a press: column -1 in the strip before an odd
-    // row's first cell. Either part may lie outside the map.
-    static BMPoint pressCell(int mx, int my);
+    // The cell under pixel (mx, my) of a map picture whose cells are cellPixels wide (odd rows
+    // shifted by half of that) for a press: column -1 in the strip before an odd row's first
+    // cell. Either part may lie outside the map.
+    static BMPoint pressCell(int mx, int my, int cellPixels = CELL_PIXELS);
     // The same for a drag: columns and rows truncate toward zero, so the strip counts as
     // column 0. Not clamped.
-    static BMPoint dragCell(int mx, int my);
-    // True within 4 pixels of a cell's edge, where a drag ignores the pointer.
-    static bool inDeadBand(int mx, int my);
+    static BMPoint dragCell(int mx, int my, int cellPixels = CELL_PIXELS);
+    // True within band pixels of a cell's edge, where a drag ignores the pointer.
+    static bool inDeadBand(int mx, int my, int cellPixels = CELL_PIXELS, int band = DEAD_BAND);
     static BMPoint clamp(BMPoint cell);
 };

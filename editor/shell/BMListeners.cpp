@@ -4,6 +4,7 @@
 #include "editor/shell/BMOperations.h"
 #include "editor/shell/BMScroll.h"
 #include "editor/shell/BMTimer.h"
+#include "editor/shell/BMWheel.h"
 #include "editor/shell/BMWindow.h"
 #include "framework/gui/HScrollBar.h"
 #include "scenario/ZCClose.h"
@@ -31,6 +32,7 @@ const CommandRange kCommands[] = {
     {2161, 2169, BMOperations::OP2154},
     {2201, 2202, BMOperations::OP2201},
     {2204, 2223, BMOperations::OP2204},
+    {2224, 2227, BMOperations::OP2201},
     {2251, 2260, BMOperations::OP2251},
     {2262, 2265, BMOperations::OP2262},
     {2301, 2303, BMOperations::OP2301},
@@ -58,6 +60,7 @@ BMListeners::BMListeners(BMWindow* window) : m_window(window)
     m_mouse.reset(new BMMouse(window));
     m_verticalScroll.reset(new BMScroll(HScrollBar::VERTICAL, window));
     m_horizontalScroll.reset(new BMScroll(HScrollBar::HORIZONTAL, window));
+    m_wheel.reset(new BMWheel(window));
     registerCommands();
     m_command->setDefaultHandler(BMOperations::OP2500);
     m_close->setCloseHandler(BMOperations::OP2106);
@@ -68,7 +71,7 @@ BMListeners::BMListeners(BMWindow* window) : m_window(window)
 BMListeners::~BMListeners()
 {
     HEventListener* filed[] = {m_command.get(), m_close.get(), m_timer.get(),
-                               m_verticalScroll.get(), m_horizontalScroll.get()};
+                               m_verticalScroll.get(), m_horizontalScroll.get(), m_wheel.get()};
     for (HEventListener* listener : filed) {
         m_window->removeEventListener(listener);
     }
@@ -80,6 +83,7 @@ BMListeners::~BMListeners()
     m_verticalScroll.reset();
     m_horizontalScroll.reset();
     m_timer.reset();
+    m_wheel.reset();
 }
 
 void BMListeners::registerCommands()

@@ -7,6 +7,7 @@
 class BMMouse;
 class BMScroll;
 class BMTimer;
+class BMWheel;
 class BMWindow;
 class HEventListener;
 class ZCClose;
@@ -14,8 +15,8 @@ class ZCCommand;
 class ZCDropTarget;
 
 // The editor's input besides the keyboard's accelerators: the command table behind every
-// menu item, accelerator and panel button, the close request, the mouse, the two scroll bars
-// and the redraw timer. The window files the listeners this hands out (the mouse listener
+// menu item, accelerator and panel button, the close request, the mouse and its wheel, the
+// two scroll bars and the redraw timer. The window files the listeners this hands out (the mouse listener
 // files itself); they leave the window again when this goes.
 class BMListeners : public HObject {
 public:
@@ -28,6 +29,7 @@ public:
     BMScroll* getHorizontalScroll() const { return m_horizontalScroll.get(); }
     BMTimer* getTimer() const { return m_timer.get(); }
     BMMouse* getMouse() const { return m_mouse.get(); }
+    BMWheel* getWheel() const { return m_wheel.get(); }
     // Rebuilds the map images 500 ms from now, unless this is called again first.
     void startRedrawTimer();
 
@@ -43,4 +45,5 @@ private:
     std::unique_ptr<BMScroll> m_verticalScroll;
     std::unique_ptr<BMScroll> m_horizontalScroll;
     std::unique_ptr<BMTimer> m_timer;
+    std::unique_ptr<BMWheel> m_wheel;
 };

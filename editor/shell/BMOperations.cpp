@@ -6,6 +6,7 @@
 #include "editor/shell/BMMusicPreview.h"
 #include "editor/shell/BMVersionDialog.h"
 #include "editor/shell/BMWindow.h"
+#include "editor/shell/BMZoomer.h"
 #include "editor/view/BMDisplay.h"
 #include "framework/base/HText.h"
 #include "framework/gui/HClipBoard.h"
@@ -383,10 +384,24 @@ bool OP2154(HComponent* window, uint32_t id)
     return true;
 }
 
+// 2201 zooms in, 2202 out, 2224..2227 go to 25, 50, 100 or 200 %.
 bool OP2201(HComponent* window, uint32_t id)
 {
     Frame frame("OP2201", window, id);
-    frame.result = frame.display() != nullptr;
+    if (frame.display() == nullptr) {
+        return true;
+    }
+    int step = frame.display()->getZoom().getStep();
+    if (id == 2201 || id == 2202) {
+        step += id == 2201 ? 1 : -1;
+    } else if (id >= BMZoomer::FIRST_STEP_ITEM && id < BMZoomer::FIRST_STEP_ITEM + BMZoom::STEP_COUNT) {
+        step = static_cast<int>(id - BMZoomer::FIRST_STEP_ITEM);
+    } else {
+        unknownId(frame);
+        return true;
+    }
+    frame.result = true;
+    BMZoomer::zoomTo(frame.window(), step, nullptr);
     return true;
 }
 
@@ -473,22 +488,23 @@ bool OP2251(HComponent* window, uint32_t id)
         return true;
     }
     display->setCursor(moved.x, moved.y);
-    // Scroll just far enough to keep the cursor cell in view.
+    // Scroll just far enough to keep the cursor cell in view (cells of the zoom's size).
     BMPoint scroll = display->getScroll();
     BMPoint view = display->getViewSize();
-    int px = CELL_PIXELS * moved.x;
-    int py = CELL_PIXELS * moved.y;
+    const int cell = display->getZoom().getCellPixels();
+    int px = cell * moved.x;
+    int py = cell * moved.y;
     if (px < scroll.x) {
         scroll.x = px;
     }
-    if (scroll.x + view.x <= px + 16) {
-        scroll.x = px - view.x + 48;
+    if (scroll.x + view.x <= px + cell / 2) {
+        scroll.x = px - view.x + cell * 3 / 2;
     }
     if (py < scroll.y) {
         scroll.y = py;
     }
     if (scroll.y + view.y <= py) {
-        scroll.y = py + CELL_PIXELS - view.y;
+        scroll.y = py + cell - view.y;
     }
     display->drawMarkOverlay();
     display->scrollBy(0, scroll.x, scroll.y);

@@ -26,7 +26,7 @@ bool OP2103(HComponent* window, uint32_t id);  // overwrite save
 bool OP2104(HComponent* window, uint32_t id);  // save as
 bool OP2106(HComponent* window, uint32_t id);  // exit; also the close request
 bool OP2154(HComponent* window, uint32_t id);  // edit commands
-bool OP2201(HComponent* window, uint32_t id);  // zoom: no effect
+bool OP2201(HComponent* window, uint32_t id);  // zoom in, out, or to a step
 bool OP2204(HComponent* window, uint32_t id);  // view flags and chooser pages
 bool OP2251(HComponent* window, uint32_t id);  // cursor movement
 bool OP2262(HComponent* window, uint32_t id);  // page scrolling

@@ -9,6 +9,8 @@
 #include "editor/shell/BMOperations.h"
 #include "editor/shell/BMScroll.h"
 #include "editor/shell/BMTimer.h"
+#include "editor/shell/BMWheel.h"
+#include "editor/shell/BMZoomer.h"
 #include "editor/view/BMDisplay.h"
 #include "editor/view/BMStartPanel.h"
 #include "framework/graphics/HFont.h"
@@ -77,13 +79,18 @@ const MenuRow kMenu[] = {
     {2150, 2168, "初期配置をクリア(&8)", "Shift+F", true, false, kShift, 'F'},
     {2150, 2169, "全部クリア(&E)", "Ctrl+D", true, false, kCtrl, 'D'},
 
-    // 0x2B and 0x2D are raw virtual keys: VK_EXECUTE and VK_INSERT.
+    // The zoom keys are the keypad's + and -; kExtraKeys adds the main keyboard's. The
+    // steps' items carry the check mark of the step shown.
     {0, 2200, "表示(&V)", "", true, false, 0, 0},
-    {2200, 2201, "拡大(&I)", "+", false, false, kKey, 0x2B},
-    {2200, 2202, "縮小(&U)", "-", false, false, kKey, 0x2D},
+    {2200, 2201, "拡大(&I)", "+", true, false, kKey, VK_ADD},
+    {2200, 2202, "縮小(&U)", "-", true, false, kKey, VK_SUBTRACT},
+    {2200, 2224, "25%(&1)", "", true, false, 0, 0},
+    {2200, 2225, "50%(&2)", "", true, false, 0, 0},
+    {2200, 2226, "100%(&3)", "", true, true, 0, 0},
+    {2200, 2227, "200%(&4)", "", true, false, 0, 0},
     {2200, 2203, "-", "", true, false, 0, 0},
     {2200, 2204, "ｴﾘｱ情報(&A)", "Alt+1", true, true, kAlt, '1'},
-    {2200, 2205, "ﾐﾆﾏｯﾌﾟ(&M)", "Alt+2", false, false, kAlt, '2'},
+    {2200, 2205, "ﾐﾆﾏｯﾌﾟ(&M)", "Alt+2", true, true, kAlt, '2'},
     {2200, 2206, "ﾊﾟﾚｯﾄ(&P)", "Alt+3", true, true, kAlt, '3'},
     {2200, 2207, "枠線(&B)", "Alt+4", true, true, kAlt, '4'},
     {2200, 2208, "CHAR(&B)", "Alt+Shift+5", true, true, kAltShift, '5'},
@@ -164,6 +171,18 @@ const MenuRow kMenu[] = {
     {2400, 2406, "ヴォルケーノ(&V)", "", false, false, 0, 0},
     {2400, 2407, "-", "", true, false, 0, 0},
     {2400, 2408, "ﾊﾞｰｼﾞｮﾝ情報(&A)", "", true, false, 0, 0},
+};
+
+// Keys bound besides the one of an item's row: the main keyboard's + (shifted, on US and
+// Japanese layouts alike) and -.
+struct ExtraKey {
+    uint8_t flags;
+    uint16_t key;
+    uint16_t id;
+};
+const ExtraKey kExtraKeys[] = {
+    {kShift, VK_OEM_PLUS, 2201},
+    {kKey, VK_OEM_MINUS, 2202},
 };
 
 // The map view's paint, taken before the view's own: the view would otherwise paint its
@@ -281,16 +300,17 @@ void BMWindow::makeMenus()
 
 void BMWindow::addAccelerators()
 {
-    std::vector<const MenuRow*> rows;
+    std::vector<ExtraKey> keys;
     for (const MenuRow& row : kMenu) {
         if (row.flags != 0) {
-            rows.push_back(&row);
+            keys.push_back({row.flags, row.key, row.id});
         }
     }
-    std::sort(rows.begin(), rows.end(),
-              [](const MenuRow* a, const MenuRow* b) { return a->id < b->id; });
-    for (const MenuRow* row : rows) {
-        addAccelerator(row->flags, row->key, row->id);
+    keys.insert(keys.end(), std::begin(kExtraKeys), std::end(kExtraKeys));
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const ExtraKey& a, const ExtraKey& b) { return a.id < b.id; });
+    for (const ExtraKey& key : keys) {
+        addAccelerator(key.flags, key.key, key.id);
     }
 }
 
@@ -314,12 +334,14 @@ void BMWindow::create()
     addEventListener(m_listeners->getTimer());
     addEventListener(m_listeners->getVerticalScroll());
     addEventListener(m_listeners->getHorizontalScroll());
+    addEventListener(m_listeners->getWheel());
     // Last, and once, also when the window is made again.
     removeEventListener(getDefaultPaintListener());
     addEventListener(getDefaultPaintListener());
 
     // The display takes its view size from here; the window was laid out before it existed.
     layout();
+    BMZoomer::showStep(this);
     m_startFolderPending = !m_startFolder.isEmpty();
     if (m_startFolderPending) {
         PostMessageA(getHandle(), kOpenStartFolder, 0, 0);
@@ -410,14 +432,43 @@ void BMWindow::repaint()
 
 void BMWindow::layout()
 {
-    RECT client = {0, 0, 0, 0};
-    if (getHandle() == nullptr || !GetClientRect(getHandle(), &client)) {
+    if (!arrange()) {
         return;
     }
+    BMDisplay* display = getDisplay();
+    if (display != nullptr) {
+        display->releaseImageBuffer();
+    }
+    // The container's own handling (the children fit themselves), then the map images again
+    // once the size has settled.
+    HWindow::layout();
+    if (m_listeners != nullptr) {
+        m_listeners->startRedrawTimer();
+    }
+}
+
+BMPoint BMWindow::getCanvasSize() const
+{
+    BMDisplay* display = getDisplay();
+    if (display == nullptr) {
+        return {CANVAS_WIDTH, CANVAS_HEIGHT};
+    }
+    const BMZoom& zoom = display->getZoom();
+    return {zoom.getPictureWidth() + CANVAS_WIDTH - LAYER_WIDTH,
+            zoom.getPictureHeight() + CANVAS_HEIGHT - LAYER_HEIGHT};
+}
+
+bool BMWindow::arrange()
+{
+    RECT client = {0, 0, 0, 0};
+    if (getHandle() == nullptr || !GetClientRect(getHandle(), &client)) {
+        return false;
+    }
+    const BMPoint canvas = getCanvasSize();
     int width = client.right - client.left;
     int height = client.bottom - client.top;
-    bool needVertical = height < CANVAS_HEIGHT;
-    bool needHorizontal = width < CANVAS_WIDTH;
+    bool needVertical = height < canvas.y;
+    bool needHorizontal = width < canvas.x;
     // A window squeezed below the bars and the status bar leaves an empty view, not a
     // negative one.
     int viewWidth = std::max(0, width - (needVertical ? SCROLL_BAR_SIZE : 0));
@@ -433,22 +484,16 @@ void BMWindow::layout()
 
     BMDisplay* display = getDisplay();
     BMPoint scroll = display != nullptr ? display->getScroll() : BMPoint{0, 0};
-    scroll.x = std::max(0, std::min(scroll.x, CANVAS_WIDTH - viewWidth + 1));
-    scroll.y = std::max(0, std::min(scroll.y, CANVAS_HEIGHT - viewHeight + 1));
-    m_verticalBar->setParameters(HScrollBar::VERTICAL, 0, CANVAS_HEIGHT, viewHeight, SCROLL_LINE,
+    scroll.x = std::max(0, std::min(scroll.x, canvas.x - viewWidth + 1));
+    scroll.y = std::max(0, std::min(scroll.y, canvas.y - viewHeight + 1));
+    m_verticalBar->setParameters(HScrollBar::VERTICAL, 0, canvas.y, viewHeight, SCROLL_LINE,
                                  scroll.y);
-    m_horizontalBar->setParameters(HScrollBar::HORIZONTAL, 0, CANVAS_WIDTH, viewWidth,
-                                   SCROLL_LINE, scroll.x);
+    m_horizontalBar->setParameters(HScrollBar::HORIZONTAL, 0, canvas.x, viewWidth, SCROLL_LINE,
+                                   scroll.x);
     if (display != nullptr) {
         display->setScroll(scroll.x, scroll.y);
-        display->releaseImageBuffer();
         display->setViewSize(viewWidth, viewHeight);
     }
     m_startPanel->setViewSize(viewWidth, viewHeight);
-    // The container's own handling (the children fit themselves), then the map images again
-    // once the size has settled.
-    HWindow::layout();
-    if (m_listeners != nullptr) {
-        m_listeners->startRedrawTimer();
-    }
+    return true;
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "editor/model/BMConstants.h"
 #include "framework/base/HFile.h"
 #include "framework/gui/HApplication.h"
 #include "framework/gui/HWindow.h"
@@ -45,7 +46,8 @@ public:
     static constexpr uint32_t ID_FILE_MENU = 2100;
     static constexpr uint32_t ID_SCENARIO_MENU = 2500;
 
-    // The whole canvas the scroll bars cover, in pixels, and the fixed sizes of the layout.
+    // The whole canvas the scroll bars cover at 100 %, in pixels (at other zoom steps the
+    // map's part of it scales), and the fixed sizes of the layout.
     static constexpr int CANVAS_WIDTH = 1296;
     static constexpr int CANVAS_HEIGHT = 1200;
     static constexpr int SCROLL_BAR_SIZE = 16;
@@ -67,6 +69,12 @@ public:
     // Fits the map view, the scroll bars and the display to the client area; the map images
     // come back 500 ms after the last size change.
     void layout() override;
+    // Fits the map view and the scroll bars to the client area and the zoomed canvas, and
+    // limits the display's scroll position to the bars' range; the images stay. False without
+    // a client area.
+    bool arrange();
+    // The canvas the scroll bars cover at the display's zoom.
+    BMPoint getCanvasSize() const;
     // Asks the map view for a frame (the only part of the window that the display draws),
     // and stops the music of a map that is no longer shown.
     void repaint() override;

@@ -7,6 +7,7 @@
 #include "editor/model/BMEditor.h"
 #include "editor/model/BMGeometry.h"
 #include "editor/view/BMHotSpots.h"
+#include "editor/view/BMMiniMap.h"
 #include "editor/view/BMRenderer.h"
 #include "framework/base/HWin32.h"
 #include "framework/gui/HScrollBar.h"
@@ -16,7 +17,9 @@ namespace {
 
 const uint32_t kVerticalBar = 2002;
 const uint32_t kHorizontalBar = 2003;
+const uint32_t kMapView = 2001;
 const uint32_t kStatusBar = 2004;
+const uint32_t kMiniMapItem = 2205;  // the View menu's mini-map item: shows and hides it
 const uint32_t kPageUp = 2262;
 const uint32_t kPageDown = 2263;
 const uint32_t kPageRight = 2264;
@@ -39,7 +42,7 @@ BMFloodFill::Reach reachOf(uint32_t keys)
 
 }  // namespace
 
-BMDisplay::BMDisplay() : m_editor(new BMEditor())
+BMDisplay::BMDisplay() : m_editor(new BMEditor()), m_miniMap(new BMMiniMap())
 {
     setClassName("BMDisplay");
     m_renderer.reset(new BMRenderer(*this));
@@ -80,11 +83,54 @@ BMPoint BMDisplay::getViewSize() const
     return {m_viewWidth, m_viewHeight};
 }
 
+// The engine keeps the position in map pixels, so that undo brings the same place back
+// whatever the zoom is by then.
 void BMDisplay::setScroll(int x, int y)
 {
     m_scrollX = x;
     m_scrollY = y;
-    m_editor->setScroll(x, y);
+    m_editor->setScroll(static_cast<int>(m_zoom.toMap(x)), static_cast<int>(m_zoom.toMap(y)));
+}
+
+bool BMDisplay::setZoomStep(int step)
+{
+    if (!m_zoom.setStep(step)) {
+        return false;
+    }
+    setScroll(m_scrollX, m_scrollY);
+    return true;
+}
+
+BMPoint BMDisplay::cellAt(int px, int py, CellPick pick) const
+{
+    const int mx = m_scrollX + px;
+    const int my = m_scrollY + py;
+    return pick == PICK_PRESS ? BMGeometry::pressCell(mx, my, m_zoom.getCellPixels())
+                              : BMGeometry::dragCell(mx, my, m_zoom.getCellPixels());
+}
+
+bool BMDisplay::inDeadBand(int px, int py) const
+{
+    return BMGeometry::inDeadBand(m_scrollX + px, m_scrollY + py, m_zoom.getCellPixels(),
+                                  m_zoom.getDeadBand());
+}
+
+BMPoint BMDisplay::scrollShowing(int x, int y) const
+{
+    const int cell = m_zoom.getCellPixels();
+    const int left = x * cell + (y % 2 != 0 ? cell / 2 : 0);
+    const int top = y * cell;
+    BMPoint scroll = {m_scrollX, m_scrollY};
+    auto show = [cell](int* position, int start, int view) {
+        if (start < *position) {
+            *position = start;
+        } else if (start + cell > *position + view) {
+            *position = start + cell - view;
+        }
+    };
+    show(&scroll.x, left, m_viewWidth);
+    show(&scroll.y, top, m_viewHeight);
+    return scroll;
 }
 
 BMPoint BMDisplay::getScroll() const
@@ -247,7 +293,8 @@ void BMDisplay::apply(const BMChange& change)
         redrawLayers(change.redraw, change.cells.empty() ? nullptr : &change.cells);
     }
     if (change.scroll) {
-        scrollBy(0, change.scrollTo.x, change.scrollTo.y);
+        scrollBy(0, static_cast<int>(m_zoom.toZoomed(change.scrollTo.x)),
+                 static_cast<int>(m_zoom.toZoomed(change.scrollTo.y)));
     }
     if (change.redraw != 0 || change.scroll) {
         repaint();
@@ -313,12 +360,55 @@ bool BMDisplay::pressHotSpot(int px, int py)
     return true;
 }
 
+int BMDisplay::miniMapPart(int px, int py, BMPoint* at) const
+{
+    if (!isViewFlag(VIEW_MINIMAP) || !hasMap()) {
+        return BMMiniMap::PART_NONE;
+    }
+    *at = m_miniMap->place(m_viewWidth, m_viewHeight);
+    return BMMiniMap::hit(px - at->x, py - at->y);
+}
+
+void BMDisplay::pressMiniMap(int part, int p, int q)
+{
+    switch (part) {
+    case BMMiniMap::PART_MOVE:
+        m_miniMap->nextCorner();
+        m_miniMap->setHover(BMMiniMap::PART_NONE);
+        m_renderer->drawMiniMap(-1, -1);
+        repaint();
+        break;
+    case BMMiniMap::PART_CLOSE:
+        m_miniMap->setHover(BMMiniMap::PART_NONE);
+        m_renderer->drawMiniMap(-1, -1);
+        if (m_window != nullptr && m_window->getHandle() != nullptr) {
+            SendMessageA(m_window->getHandle(), WM_COMMAND, kMiniMapItem, 0);
+        }
+        break;
+    case BMMiniMap::PART_PICTURE: scrollToMiniMapPoint(p, q); break;
+    default: break;
+    }
+}
+
+void BMDisplay::scrollToMiniMapPoint(int p, int q)
+{
+    const BMPoint point = BMMiniMap::mapPoint(p, q);
+    scrollBy(0, static_cast<int>(m_zoom.toZoomed(point.x)) - m_viewWidth / 2,
+             static_cast<int>(m_zoom.toZoomed(point.y)) - m_viewHeight / 2);
+}
+
 bool BMDisplay::pressLeft(int px, int py, uint32_t keys)
 {
     if (!hasMap() || pressHotSpot(px, py)) {
         return true;
     }
-    const BMPoint cell = BMGeometry::pressCell(m_scrollX + px, m_scrollY + py);
+    BMPoint at;
+    const int part = miniMapPart(px, py, &at);
+    if (part != BMMiniMap::PART_NONE) {
+        pressMiniMap(part, px - at.x, py - at.y);
+        return true;
+    }
+    const BMPoint cell = cellAt(px, py, PICK_PRESS);
     if (!BMGeometry::inside(cell.x, cell.y)) {
         return false;
     }
@@ -328,10 +418,11 @@ bool BMDisplay::pressLeft(int px, int py, uint32_t keys)
 
 bool BMDisplay::pressRight(int px, int py)
 {
-    if (!hasMap()) {
+    BMPoint at;
+    if (!hasMap() || miniMapPart(px, py, &at) != BMMiniMap::PART_NONE) {
         return true;
     }
-    const BMPoint cell = BMGeometry::pressCell(m_scrollX + px, m_scrollY + py);
+    const BMPoint cell = cellAt(px, py, PICK_PRESS);
     if (!BMGeometry::inside(cell.x, cell.y)) {
         return false;
     }
@@ -340,9 +431,12 @@ bool BMDisplay::pressRight(int px, int py)
 }
 
 // A press on a panel (a hover mark is set under the pointer) never starts a drag.
+// A drag that begins on the mini-map's picture scrolls the view along; on the rest of the
+// mini-map it does nothing.
 bool BMDisplay::startDrag(int px, int py, uint32_t keys)
 {
     m_anchor = {-1, -1};
+    m_miniMapDrag = false;
     for (uint8_t mark : m_hoverMarks) {
         if (mark != 0) {
             return true;
@@ -351,30 +445,43 @@ bool BMDisplay::startDrag(int px, int py, uint32_t keys)
     if (!hasMap()) {
         return true;
     }
-    m_anchor = BMGeometry::clamp(BMGeometry::dragCell(m_scrollX + px, m_scrollY + py));
+    BMPoint at;
+    const int part = miniMapPart(px, py, &at);
+    if (part != BMMiniMap::PART_NONE) {
+        m_miniMapDrag = part == BMMiniMap::PART_PICTURE;
+        if (m_miniMapDrag) {
+            scrollToMiniMapPoint(px - at.x, py - at.y);
+        }
+        return true;
+    }
+    m_anchor = BMGeometry::clamp(cellAt(px, py, PICK_DRAG));
     apply(m_editor->startDrag(m_anchor.x, m_anchor.y, reachOf(keys)));
     return true;
 }
 
 bool BMDisplay::moveDrag(int px, int py, uint32_t keys)
 {
-    const int mx = m_scrollX + px;
-    const int my = m_scrollY + py;
-    if (m_anchor.x < 0 || BMGeometry::inDeadBand(mx, my)) {
+    if (m_miniMapDrag) {
+        const BMPoint at = m_miniMap->place(m_viewWidth, m_viewHeight);
+        scrollToMiniMapPoint(px - at.x, py - at.y);
         return true;
     }
-    const BMPoint cell = BMGeometry::dragCell(mx, my);
+    if (m_anchor.x < 0 || inDeadBand(px, py)) {
+        return true;
+    }
+    const BMPoint cell = cellAt(px, py, PICK_DRAG);
     apply(m_editor->moveDrag(m_anchor.x, m_anchor.y, cell.x, cell.y, reachOf(keys)));
     return true;
 }
 
 bool BMDisplay::endDrag(int px, int py)
 {
+    m_miniMapDrag = false;
     if (m_anchor.x < 0) {
         return true;
     }
     m_anchor = {-1, -1};
-    const BMPoint cell = BMGeometry::clamp(BMGeometry::dragCell(m_scrollX + px, m_scrollY + py));
+    const BMPoint cell = BMGeometry::clamp(cellAt(px, py, PICK_DRAG));
     apply(m_editor->endDrag(cell.x, cell.y));
     return true;
 }
@@ -478,8 +585,16 @@ bool BMDisplay::hover(int px, int py)
             redraw |= REDRAW_CHOOSER;
         }
     }
+    BMPoint at;
+    const bool miniMapChanged = m_miniMap->setHover(
+        static_cast<BMMiniMap::Part>(miniMapPart(px, py, &at)));
+    if (miniMapChanged) {
+        m_renderer->drawMiniMap(-1, -1);
+    }
     if (redraw != 0) {
         redrawLayers(redraw);
+    }
+    if (redraw != 0 || miniMapChanged) {
         repaint();
     }
     return true;
@@ -584,9 +699,21 @@ void BMDisplay::redrawLayers(uint32_t redraw, const std::vector<uint16_t>* cells
     m_renderer->redrawLayers(redraw, cells);
 }
 
+// Only the part of the view that the next frame changes is painted again; a window without
+// the map view paints all of itself.
 void BMDisplay::repaint()
 {
-    if (m_window != nullptr) {
+    if (m_window == nullptr) {
+        return;
+    }
+    HComponent* view = m_window->findById(kMapView);
+    if (view == nullptr || view->getHandle() == nullptr) {
         m_window->repaint();
+        return;
+    }
+    const BMRegion area = m_renderer->pendingArea();
+    for (int i = 0; i < area.size(); ++i) {
+        const RECT rect = {area[i].left, area[i].top, area[i].right, area[i].bottom};
+        InvalidateRect(view->getHandle(), &rect, FALSE);
     }
 }

@@ -7,11 +7,13 @@
 
 #include "editor/model/BMConstants.h"
 #include "editor/view/BMHotSpots.h"
+#include "editor/view/BMZoom.h"
 #include "framework/base/HObject.h"
 
 struct BMChange;
 class BMData;
 class BMEditor;
+class BMMiniMap;
 class BMRenderer;
 class BMUndoList;
 class HGraphics;
@@ -89,6 +91,25 @@ public:
     BMUndoList* getUndoList() const;
     // The windowless engine holding the editing state (for the renderer and the tests).
     BMEditor& getEditor() const { return *m_editor; }
+    BMMiniMap& getMiniMap() const { return *m_miniMap; }
+
+    // Zoom. The scroll position stays as it is: the caller moves it (see BMZoom).
+    const BMZoom& getZoom() const { return m_zoom; }
+    // False when the step stays as it was (already there, or beyond the last step).
+    bool setZoomStep(int step);
+    // How a pointer position picks a cell (cellAt).
+    enum CellPick {
+        PICK_PRESS,  // column -1 in the strip before an odd row's first cell
+        PICK_DRAG,   // columns and rows truncate toward zero: the strip is column 0
+    };
+    // The cell under view pixel (px, py) at the current zoom and scroll position; not
+    // clamped to the map. Every gesture on the map finds its cell here.
+    BMPoint cellAt(int px, int py, CellPick pick) const;
+    // True where a drag ignores the pointer: along the edges of the cell under view pixel
+    // (px, py), as wide as the zoom's dead band in view pixels.
+    bool inDeadBand(int px, int py) const;
+    // The scroll position closest to the current one that shows the whole of cell (x, y).
+    BMPoint scrollShowing(int x, int y) const;
 
     // Pointer input, in view pixels; each returns whether the event was used. keys are the
     // mouse message's MK_ flags: with MK_SHIFT the fill shape takes every cell of the value,
@@ -172,6 +193,12 @@ private:
     void sendScroll(HScrollBar* bar, int code, int position);
     // A thumb position request for the bar, limited to its range.
     void scrollBarTo(HScrollBar* bar, int position);
+    // The mini-map's part under view pixel (px, py) while it is shown; its top left in at.
+    int miniMapPart(int px, int py, BMPoint* at) const;
+    // A press on the mini-map: its buttons, or the view centred on the map point pressed.
+    void pressMiniMap(int part, int p, int q);
+    // Centres the view on the map point under panel pixel (p, q) of the mini-map.
+    void scrollToMiniMapPoint(int p, int q);
 
     HWindow* m_window = nullptr;            // not owned
     HScrollBar* m_verticalBar = nullptr;    // not owned
@@ -179,6 +206,9 @@ private:
     BMData* m_data = nullptr;               // not owned
     std::unique_ptr<BMEditor> m_editor;
     std::unique_ptr<BMRenderer> m_renderer;
+    std::unique_ptr<BMMiniMap> m_miniMap;
+    BMZoom m_zoom;
+    bool m_miniMapDrag = false;  // a left drag that began on the mini-map's picture
     int m_scrollX = 0;
     int m_scrollY = 0;
     int m_viewWidth = 0;

@@ -86,6 +86,20 @@ void BMPanelPainter::paintAreaInfo(HImage* panel)
     }
 }
 
+std::string BMPanelPainter::areaInfoLook() const
+{
+    std::string look(1, static_cast<char>(m_display.getEditMode()));
+    for (int number = 1; number <= 5; ++number) {
+        look += hovered(number) ? '1' : '0';
+    }
+    const int types[] = {BMData::TYPE_STATUS_PAGE, BMData::TYPE_STATUS_AREA,
+                         BMData::TYPE_STATUS_COUNTS, BMData::TYPE_STATUS_MUSIC};
+    for (int type : types) {
+        look += '\n' + m_data->getString(type, 0, 0, 0);
+    }
+    return look;
+}
+
 void BMPanelPainter::paintPalette(HImage* panel)
 {
     panel->fill(BMColors::CLEAR);

@@ -18,6 +18,9 @@ public:
     BMPanelPainter(BMRenderer& renderer, const BMDisplay& display);
 
     void paintAreaInfo(HImage* panel);
+    // Everything paintAreaInfo shows, as one text: equal texts paint equal panels. (Change
+    // the two together.)
+    std::string areaInfoLook() const;
     void paintPalette(HImage* panel);
     void paintChooser(HImage* panel);
 

@@ -7,7 +7,10 @@
 #include "editor/view/BMCanvas.h"
 #include "editor/view/BMColors.h"
 #include "editor/view/BMDisplay.h"
+#include "editor/view/BMLayerScaler.h"
+#include "editor/view/BMMiniMap.h"
 #include "editor/view/BMPanelPainter.h"
+#include "editor/view/BMZoom.h"
 #include "framework/graphics/HGraphics.h"
 #include "framework/graphics/HImageLoader.h"
 #include "framework/graphics/HMemoryImage.h"
@@ -102,12 +105,21 @@ void BMRenderer::touchImage(Image image, int x, int y, int width, int height)
     } else if (panelPlace(image, &place)) {
         m_stale.add(place.left + x, place.top + y, width, height);
     } else if (image != IMAGE_AREA_INFO && image != IMAGE_PALETTE && image != IMAGE_CHOOSER) {
-        // Map pixels in the view; a scroll position far off the map shows none of them.
+        // Map pixels, zoomed, in the view; a scroll position far off the map shows none of
+        // them.
+        const BMZoom& zoom = m_display.getZoom();
         BMPoint scroll = m_display.getScroll();
-        int64_t left = int64_t{x} - scroll.x;
-        int64_t top = int64_t{y} - scroll.y;
-        if (left > -LAYER_WIDTH && left < INT32_MAX / 2 && top > -LAYER_HEIGHT && top < INT32_MAX / 2) {
-            m_stale.add(static_cast<int>(left), static_cast<int>(top), width, height);
+        int64_t left = zoom.toZoomed(x) - scroll.x;
+        int64_t top = zoom.toZoomed(y) - scroll.y;
+        int64_t right = zoom.toZoomedEnd(int64_t{x} + width) - scroll.x;
+        int64_t bottom = zoom.toZoomedEnd(int64_t{y} + height) - scroll.y;
+        const int64_t limit = INT32_MAX / 2;
+        if (right > 0 && left < limit && bottom > 0 && top < limit) {
+            left = std::max<int64_t>(left, 0);
+            top = std::max<int64_t>(top, 0);
+            m_stale.add(static_cast<int>(left), static_cast<int>(top),
+                        static_cast<int>(std::min(right, limit) - left),
+                        static_cast<int>(std::min(bottom, limit) - top));
         }
     }
 }
@@ -119,6 +131,7 @@ void BMRenderer::resetImageBuffer()
     if (getImage(IMAGE_GLYPHS) == nullptr) {
         drawGlyphSheet();
     }
+    m_display.getMiniMap().forgetColours();
     drawCharLayer(-1, -1);
     drawObjLayer(-1, -1);
     drawNumberLayer(-1, -1);
@@ -137,6 +150,7 @@ void BMRenderer::releaseImageBuffer()
         image.reset();
     }
     m_frame.reset();
+    m_display.getMiniMap().release();
 }
 
 // A cell's drawing never leaves its 32 x 32 pixels, and cells do not overlap, so redrawing
@@ -181,6 +195,7 @@ void BMRenderer::drawCharLayer(int x, int y)
     redrawLayer(IMAGE_CHAR, x, y, [&](HMemoryImage* layer, int cx, int cy, int px, int py) {
         drawChip(chips, layer, data->getByte(BMData::TYPE_CHARACTER, 0, cx, cy), px, py);
     });
+    drawMiniMap(x, y);
 }
 
 void BMRenderer::drawObjLayer(int x, int y)
@@ -196,6 +211,24 @@ void BMRenderer::drawObjLayer(int x, int y)
             drawChip(chips, layer, object, px, py);
         }
     });
+    drawMiniMap(x, y);
+}
+
+void BMRenderer::drawMiniMap(int x, int y)
+{
+    if (!m_display.hasMap()) {
+        return;
+    }
+    BMMiniMap& miniMap = m_display.getMiniMap();
+    const BMPoint view = m_display.getViewSize();
+    const BMPoint at = miniMap.place(view.x, view.y);
+    if (x < 0 || y < 0 || miniMap.getPixels() == nullptr) {
+        miniMap.paint(m_display.getData(), &m_panelFont);
+        m_stale.add(at.x, at.y, BMMiniMap::WIDTH, BMMiniMap::HEIGHT);
+        return;
+    }
+    BMRect cell = miniMap.paintCell(m_display.getData(), x, y);
+    m_stale.add(at.x + cell.left, at.y + cell.top, cell.width(), cell.height());
 }
 
 void BMRenderer::drawCellNumbers(HMemoryImage* layer, int x, int y, int px, int py)
@@ -327,11 +360,22 @@ void BMRenderer::drawMarkOverlay()
     m_overlayDrawn = true;
 }
 
+// Every edit asks for the panel, whose counts it may change; drawing its text costs more than
+// the rest of a one-cell edit, so the panel is drawn only when what it shows changed.
 void BMRenderer::drawAreaInfo()
 {
+    if (getImage(IMAGE_AREA_INFO) == nullptr) {
+        m_areaInfoLook.clear();
+    }
     HMemoryImage* panel = makeImage(IMAGE_AREA_INFO);
     if (panel != nullptr && m_display.hasMap()) {
-        BMPanelPainter(*this, m_display).paintAreaInfo(panel);
+        BMPanelPainter painter(*this, m_display);
+        std::string look = painter.areaInfoLook();
+        if (look == m_areaInfoLook) {
+            return;
+        }
+        m_areaInfoLook = look;
+        painter.paintAreaInfo(panel);
         touchImage(IMAGE_AREA_INFO, 0, 0, AREA_INFO_WIDTH, AREA_INFO_HEIGHT);
     }
 }
@@ -505,11 +549,19 @@ BMRenderer::FrameState BMRenderer::frameState() const
     FrameState state;
     state.map = m_display.hasMap();
     state.scroll = m_display.getScroll();
+    state.zoomStep = m_display.getZoom().getStep();
+    state.miniMapCorner = m_display.getMiniMap().getCorner();
     state.layers = 1u << IMAGE_OVERLAY;
     for (const auto& layer : layers) {
         if (m_display.isViewFlag(layer.flags)) {
             state.layers |= 1u << layer.image;
         }
+    }
+    if (!m_display.getZoom().showsNumbers()) {
+        state.layers &= ~(1u << IMAGE_NUMBER);
+    }
+    if (m_display.isViewFlag(VIEW_MINIMAP)) {
+        state.layers |= MINI_MAP_SHOWN;
     }
     return state;
 }
@@ -539,22 +591,42 @@ void blendInside(HMemoryImage* source, HMemoryImage* frame, const BMRect& area, 
 
 }  // namespace
 
-// The order of the frame: the map layers as the scroll position shows them, at most 1040 x
-// 1024 pixels from the top left; the panels at their places; the frame rate at the top right.
+// The order of the frame: the map layers as the scroll position and the zoom show them, at
+// most the zoomed picture's size from the top left; the panels at their places, the mini-map
+// last of them; the frame rate at the top right.
 void BMRenderer::compose(const BMRect& area)
 {
     HMemoryImage* frame = m_frame->getPixels();
     HImageLoader::fillRect(frame, area.left, area.top, area.width(), area.height(), HColor::BLACK);
     BMPoint view = m_display.getViewSize();
     if (m_shown.map) {
-        const Image layers[] = {IMAGE_CHAR, IMAGE_OBJ, IMAGE_PLACEMENT, IMAGE_NUMBER,
-                                IMAGE_GRID, IMAGE_OVERLAY};
-        int w = std::min(view.x, LAYER_WIDTH);
-        int h = std::min(view.y, LAYER_HEIGHT);
-        for (Image layer : layers) {
-            if ((m_shown.layers & 1u << layer) != 0) {
-                blendInside(getImage(layer), frame, area, 0, 0, w, h, m_shown.scroll.x,
-                            m_shown.scroll.y);
+        struct {
+            Image image;
+            BMLayerScaler::Filter filter;
+        } layers[] = {
+            {IMAGE_CHAR, BMLayerScaler::FILTER_AVERAGE},
+            {IMAGE_OBJ, BMLayerScaler::FILTER_AVERAGE},
+            {IMAGE_PLACEMENT, BMLayerScaler::FILTER_AVERAGE},
+            {IMAGE_NUMBER, BMLayerScaler::FILTER_AVERAGE},
+            {IMAGE_GRID, BMLayerScaler::FILTER_STRONGEST},
+            {IMAGE_OVERLAY, BMLayerScaler::FILTER_STRONGEST},
+        };
+        const BMZoom& zoom = m_display.getZoom();
+        // Below 100 % placement cells show their fill without the digits.
+        if (!zoom.showsNumbers()) {
+            layers[2].filter = BMLayerScaler::FILTER_CELL_FILL;
+        }
+        BMRect mapArea;
+        mapArea.add(0, 0, std::min(view.x, zoom.getPictureWidth()),
+                    std::min(view.y, zoom.getPictureHeight()));
+        mapArea.left = std::max(mapArea.left, area.left);
+        mapArea.top = std::max(mapArea.top, area.top);
+        mapArea.right = std::min(mapArea.right, area.right);
+        mapArea.bottom = std::min(mapArea.bottom, area.bottom);
+        for (const auto& layer : layers) {
+            if ((m_shown.layers & 1u << layer.image) != 0 && !mapArea.isEmpty()) {
+                BMLayerScaler::blend(getImage(layer.image), frame, mapArea, m_shown.scroll, zoom,
+                                     layer.filter);
             }
         }
         for (Image panel : {IMAGE_AREA_INFO, IMAGE_PALETTE, IMAGE_CHOOSER}) {
@@ -564,6 +636,9 @@ void BMRenderer::compose(const BMRect& area)
                             place.height(), 0, 0);
             }
         }
+        if ((m_shown.layers & MINI_MAP_SHOWN) != 0) {
+            composeMiniMap(frame, area);
+        }
     }
     Glyph glyphs[16];
     int count = layoutNumber(view.x - 18, static_cast<uint32_t>(m_shownRate), 3, 0, glyphs);
@@ -572,6 +647,53 @@ void BMRenderer::compose(const BMRect& area)
         blendInside(getImage(IMAGE_GLYPHS), frame, area, glyph.x, 0, glyph.width, glyph.height,
                     glyph.sx, glyph.sy);
     }
+}
+
+void BMRenderer::composeMiniMap(HMemoryImage* frame, const BMRect& area)
+{
+    const BMMiniMap& miniMap = m_display.getMiniMap();
+    if (miniMap.getPixels() == nullptr) {
+        return;  // released with the other images
+    }
+    const BMPoint view = m_display.getViewSize();
+    const BMPoint at = miniMap.place(view.x, view.y);
+    blendInside(miniMap.getPixels(), frame, area, at.x, at.y, BMMiniMap::WIDTH, BMMiniMap::HEIGHT,
+                0, 0);
+    BMRect outline = BMMiniMap::outline(m_shown.scroll, view, m_display.getZoom());
+    if (outline.isEmpty()) {
+        return;
+    }
+    // A frame a pixel wide, drawn only inside the area.
+    const int left = at.x + outline.left;
+    const int top = at.y + outline.top;
+    const int edges[4][4] = {
+        {left, top, outline.width(), 1},
+        {left, top + outline.height() - 1, outline.width(), 1},
+        {left, top, 1, outline.height()},
+        {left + outline.width() - 1, top, 1, outline.height()},
+    };
+    for (const auto& edge : edges) {
+        int x0 = std::max(edge[0], area.left);
+        int y0 = std::max(edge[1], area.top);
+        int x1 = std::min(edge[0] + edge[2], area.right);
+        int y1 = std::min(edge[1] + edge[3], area.bottom);
+        if (x0 < x1 && y0 < y1) {
+            HImageLoader::fillRect(frame, x0, y0, x1 - x0, y1 - y0, BMColors::CURSOR_WHITE);
+        }
+    }
+}
+
+BMRegion BMRenderer::pendingArea() const
+{
+    BMPoint view = m_display.getViewSize();
+    BMRegion area;
+    HMemoryImage* frame = m_frame != nullptr ? m_frame->getPixels() : nullptr;
+    if (frame == nullptr || frame->getWidth() != view.x || frame->getHeight() != view.y
+        || !(frameState() == m_shown)) {
+        area.add(0, 0, view.x, view.y);
+        return area;
+    }
+    return m_stale.clippedTo(view.x, view.y);
 }
 
 bool BMRenderer::composeFrame()
@@ -598,9 +720,9 @@ bool BMRenderer::composeFrame()
         m_shownRate = m_frameRate.getFPS();
         m_stale.add(view.x - 18, 0, 16, kSmallCell[1]);
     }
-    BMRegion stale = m_stale.clippedTo(view.x, view.y);
-    for (int i = 0; i < stale.size(); ++i) {
-        const BMRect& area = stale[i];
+    m_composed = m_stale.clippedTo(view.x, view.y);
+    for (int i = 0; i < m_composed.size(); ++i) {
+        const BMRect& area = m_composed[i];
         compose(area);
         m_frame->touch(area.left, area.top, area.width(), area.height());
     }
@@ -614,8 +736,86 @@ void BMRenderer::drawDisplay(HGraphics* graphics)
         return;
     }
     HImage* picture = m_frame->forDevice(graphics);
-    if (picture != nullptr) {
+    if (picture == nullptr) {
+        return;
+    }
+    if (graphics->getType() == HGraphics::TYPE_GDI) {
+        presentByGdi(graphics, picture, m_composed);
+    } else {
         graphics->drawImage(picture, 0, 0, picture->getWidth(), picture->getHeight(), 0, 0);
+    }
+}
+
+namespace {
+
+// The rectangles of the paint's own region (what the window asked for, where it shows) in
+// the window's pixels, at most a few: a one-cell edit asks for its cell and perhaps a panel
+// far away, and the box around both would be copied as a whole. The box around them in box;
+// false when the region cannot be had.
+bool paintedParts(HDC dc, std::vector<RECT>* parts, RECT* box)
+{
+    const size_t kMostParts = 16;
+    if (dc == nullptr) {
+        return false;
+    }
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (region == nullptr) {
+        return false;
+    }
+    bool known = false;
+    POINT origin = {0, 0};
+    // The system region is in screen coordinates.
+    if (GetRandomRgn(dc, region, SYSRGN) == 1 && GetDCOrgEx(dc, &origin)) {
+        OffsetRgn(region, -origin.x, -origin.y);
+        const DWORD size = GetRegionData(region, 0, nullptr);
+        std::vector<uint8_t> bytes(size);
+        auto* data = reinterpret_cast<RGNDATA*>(bytes.data());
+        if (size >= sizeof(RGNDATAHEADER) && GetRegionData(region, size, data) == size) {
+            const RECT* rects = reinterpret_cast<const RECT*>(data->Buffer);
+            *box = data->rdh.rcBound;
+            if (data->rdh.nCount <= kMostParts) {
+                parts->assign(rects, rects + data->rdh.nCount);
+            } else {
+                parts->assign(1, *box);
+            }
+            known = true;
+        }
+    }
+    DeleteObject(region);
+    return known;
+}
+
+}  // namespace
+
+// Copying the whole frame costs milliseconds; the part a one-cell edit changes, microseconds.
+void BMRenderer::presentByGdi(HGraphics* graphics, HImage* picture, const BMRegion& composed)
+{
+    HDC dc = static_cast<HDC>(graphics->getDrawingHandle());
+    const RECT whole = {0, 0, picture->getWidth(), picture->getHeight()};
+    std::vector<RECT> parts;
+    RECT clip = whole;
+    if (!paintedParts(dc, &parts, &clip)) {
+        RECT box;
+        const int kind = dc != nullptr ? GetClipBox(dc, &box) : ERROR;
+        clip = kind == NULLREGION ? RECT{0, 0, 0, 0} : (kind == ERROR ? whole : box);
+        parts.assign(1, clip);
+    }
+    for (const RECT& part : parts) {
+        RECT shown;
+        if (IntersectRect(&shown, &part, &whole)) {
+            graphics->drawImage(picture, shown.left, shown.top, shown.right - shown.left,
+                                shown.bottom - shown.top, shown.left, shown.top);
+        }
+    }
+    // Parts just composed that this paint did not ask for get a paint of their own.
+    HWND window = graphics->getMainWindow();
+    for (int i = 0; i < composed.size() && window != nullptr; ++i) {
+        const BMRect& part = composed[i];
+        if (part.left < clip.left || part.top < clip.top || part.right > clip.right
+            || part.bottom > clip.bottom) {
+            RECT rect = {part.left, part.top, part.right, part.bottom};
+            InvalidateRect(window, &rect, FALSE);
+        }
     }
 }
 
@@ -634,7 +834,7 @@ bool BMRenderer::updateTitle()
         title += std::string(" - ") + APPLICATION_NAME;
     }
     HWindow* window = m_display.getWindow();
-    if (window != nullptr) {
+    if (window != nullptr && window->getText() != title) {  // every edit asks
         window->setText(title);
         window->setWindowText(title);
     }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "editor/model/BMConstants.h"
@@ -69,6 +70,13 @@ public:
     // Counts a frame and composes the frame picture where something changed, without drawing
     // it; false when there is no picture (an empty view, or no memory for it).
     bool composeFrame();
+    // The part of the view that the next frame changes (view pixels), as far as it is known
+    // before composing: what changed in the images, or the whole view when the view's size,
+    // scroll position, zoom or shown layers and panels changed. The window asks only this
+    // part to be painted.
+    BMRegion pendingArea() const;
+    // The mini-map panel again, wholly (-1, -1) or one cell.
+    void drawMiniMap(int x, int y);
     bool updateTitle();
     void redrawLayers(uint32_t redraw, const std::vector<uint16_t>* cells);
 
@@ -106,19 +114,28 @@ private:
     struct FrameState {
         bool map = false;
         BMPoint scroll = {0, 0};
-        uint32_t layers = 0;  // one bit per Image shown
+        uint32_t layers = 0;  // one bit per Image shown, and MINI_MAP_SHOWN
+        int zoomStep = 0;
+        int miniMapCorner = 0;
         bool operator==(const FrameState& other) const
         {
             return map == other.map && scroll.x == other.scroll.x && scroll.y == other.scroll.y
-                   && layers == other.layers;
+                   && layers == other.layers && zoomStep == other.zoomStep
+                   && miniMapCorner == other.miniMapCorner;
         }
     };
+    static constexpr uint32_t MINI_MAP_SHOWN = 1u << IMAGE_COUNT;
     FrameState frameState() const;
     // Where a panel image shows in the view; false when it is not shown.
     bool panelPlace(Image image, BMRect* place) const;
     // Composes the frame inside the area of the view, from black up: the layers, the panels,
     // the frame rate.
     void compose(const BMRect& area);
+    // The mini-map and the outline of the part of the map the view shows, inside the area.
+    void composeMiniMap(HMemoryImage* frame, const BMRect& area);
+    // Hands the frame to a GDI device: only the part the paint asks for (the window asks for
+    // what changed). Parts just composed outside it are asked for in a paint of their own.
+    void presentByGdi(HGraphics* graphics, HImage* picture, const BMRegion& composed);
 
     BMDisplay& m_display;
     std::unique_ptr<BMCanvas> m_images[IMAGE_COUNT];
@@ -130,10 +147,12 @@ private:
     // what it was composed with.
     std::unique_ptr<BMCanvas> m_frame;
     BMRegion m_stale;
+    BMRegion m_composed;  // what the last frame composed
     FrameState m_shown;
     int m_shownRate = -1;
     // The look each cell of the mark overlay was last drawn with; valid while
     // m_overlayDrawn, so that a redraw touches only the cells whose look changed.
     uint8_t m_overlayLooks[MAP_CELLS] = {};
+    std::string m_areaInfoLook;  // what the area information panel was last drawn with
     bool m_overlayDrawn = false;
 };

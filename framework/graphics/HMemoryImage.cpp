@@ -116,15 +116,18 @@ bool HMemoryImage::drawToDC(HDC dc, int x, int y, int w, int h, int sx, int sy)
     if (w <= 0 || h <= 0) {
         return true;
     }
+    // Only the rows copied make up the bitmap handed over: where a source row is counted from
+    // in a top-down bitmap differs between systems (Wine counts from the bottom), but not
+    // when the copy takes every row.
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = getWidth();
-    info.bmiHeader.biHeight = -getHeight();  // top-down rows
+    info.bmiHeader.biHeight = -h;  // top-down rows
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    return StretchDIBits(dc, x, y, w, h, sx, sy, w, h, m_bits.get(), &info, DIB_RGB_COLORS,
-                         SRCCOPY) != 0;
+    const uint32_t* rows = m_bits.get() + static_cast<size_t>(sy) * getWidth();
+    return StretchDIBits(dc, x, y, w, h, sx, 0, w, h, rows, &info, DIB_RGB_COLORS, SRCCOPY) != 0;
 }
 
 uint32_t* HMemoryImage::getPixels()

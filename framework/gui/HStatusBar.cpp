@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "framework/gui/HApplication.h"
 #include "framework/gui/HContainer.h"
 #include "framework/gui/HStatusBarResizeListener.h"
@@ -57,6 +59,7 @@ void HStatusBar::create()
             SendMessageA(window, SB_SIMPLE, TRUE, 0);
             // The simple part starts empty; it is the part that shows the bar's text.
             setWindowText(getText());
+            fitParts();
         }
     }
     HLOG_END("create");
@@ -76,6 +79,39 @@ bool HStatusBar::setWindowText(const std::string& text)
     if (getHandle() == nullptr) {
         return false;
     }
-    return SendMessageA(getHandle(), SB_SETTEXTA, kSimplePart,
+    m_shownText = text;
+    return SendMessageA(getHandle(), SB_SETTEXTA, m_rightWidth > 0 ? 0 : kSimplePart,
                         reinterpret_cast<LPARAM>(text.c_str())) != 0;
+}
+
+bool HStatusBar::setRightPart(int width, const std::string& text)
+{
+    m_rightWidth = width > 0 ? width : 0;
+    m_rightText = text;
+    if (getHandle() == nullptr) {
+        return false;
+    }
+    fitParts();
+    return true;
+}
+
+// A simple bar shows one text; the parts, and their texts, show once it is no simple bar.
+void HStatusBar::fitParts()
+{
+    HWND bar = getHandle();
+    if (bar == nullptr) {
+        return;
+    }
+    if (m_rightWidth == 0) {
+        SendMessageA(bar, SB_SIMPLE, TRUE, 0);
+        SendMessageA(bar, SB_SETTEXTA, kSimplePart, reinterpret_cast<LPARAM>(m_shownText.c_str()));
+        return;
+    }
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(bar, &client);
+    int edges[2] = {std::max(0, static_cast<int>(client.right) - m_rightWidth), -1};
+    SendMessageA(bar, SB_SIMPLE, FALSE, 0);
+    SendMessageA(bar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
+    SendMessageA(bar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(m_shownText.c_str()));
+    SendMessageA(bar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(m_rightText.c_str()));
 }

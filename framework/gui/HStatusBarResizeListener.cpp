@@ -15,6 +15,7 @@ bool HStatusBarResizeListener::handleEvent(HWND window, UINT message, WPARAM wPa
     HEventListener::handleEvent(window, message, wParam, lParam, component, result);
     if (m_bar != nullptr && m_bar->getHandle() != nullptr) {
         SendMessageA(m_bar->getHandle(), message, wParam, lParam);
+        m_bar->fitParts();
     }
     return true;
 }

@@ -13,11 +13,16 @@
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
 #include "framework/gui/HClipBoard.h"
+#include "framework/gui/HImageView.h"
 #include "framework/gui/HMenuItem.h"
+#include "framework/gui/HScrollBar.h"
+#include "framework/gui/HStatusBar.h"
 #include "tests/editor/shell/EditorSession.h"
 #include "tests/support/DialogAnswerer.h"
 #include "tests/support/DropList.h"
 #include "tests/support/TestFolder.h"
+
+#include <commctrl.h>  // after the platform header
 
 namespace {
 
@@ -301,4 +306,103 @@ TEST(DroppedFolder, OpensTheScenarioItBelongsToAfterTheUnsavedEditsQuestion)
     ASSERT_EQ(cancel.boxes().size(), 1u);
     EXPECT_EQ(cancel.boxes()[0].text, "現在のデータは更新されています。保存しますか？");
     EXPECT_EQ(openFolder(editor), editor.scenario("Default"));
+}
+
+namespace {
+
+std::string statusPart(HWND bar, int part)
+{
+    char text[256] = {};
+    SendMessageA(bar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+bool checked(BMWindow& window, uint32_t id)
+{
+    auto* item = dynamic_cast<HMenuItem*>(window.getMenuItem(id));
+    return item != nullptr && item->isChecked();
+}
+
+}  // namespace
+
+// The zoom commands step through 25, 50, 100 and 200 %: the View menu checks the step, the
+// status bar shows its percentage, the scroll bars cover the zoomed canvas, and the cursor
+// cell stays in view.
+TEST_F(OperationsTest, ZoomStepsShowInTheMenuTheStatusBarAndTheScrollBars)
+{
+    BMWindow& window = editor.window();
+    HWND status = window.getStatusBar()->getHandle();
+    auto* horizontal = dynamic_cast<HScrollBar*>(window.findById(BMWindow::ID_HORIZONTAL_BAR));
+    EXPECT_TRUE(checked(window, 2226));
+    EXPECT_EQ(statusPart(status, 1), "100%");
+    editor.command(2260);  // the cursor to (31, 31)
+    const struct {
+        uint32_t command;
+        int percent;
+        uint32_t item;
+    } steps[] = {{2201, 200, 2227}, {2201, 200, 2227}, {2202, 100, 2226}, {2202, 50, 2225},
+                 {2202, 25, 2224}, {2202, 25, 2224}, {2226, 100, 2226}, {2225, 50, 2225}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.command);
+        editor.command(step.command);
+        const BMZoom& zoom = editor.display()->getZoom();
+        EXPECT_EQ(zoom.getPercent(), step.percent);
+        for (uint32_t item = 2224; item <= 2227; ++item) {
+            EXPECT_EQ(checked(window, item), item == step.item) << item;
+        }
+        EXPECT_EQ(statusPart(status, 1), std::to_string(step.percent) + "%");
+        EXPECT_EQ(window.getMenuItem(2201)->isEnabled(), step.percent < 200);
+        EXPECT_EQ(window.getMenuItem(2202)->isEnabled(), step.percent > 25);
+        EXPECT_EQ(horizontal->getMaximum(), 1040 * step.percent / 100 + 256);
+        // The cursor cell, (31, 31), lies wholly in the view.
+        int cell = zoom.getCellPixels();
+        BMPoint scroll = editor.display()->getScroll();
+        BMPoint view = editor.display()->getViewSize();
+        EXPECT_GE(31 * cell + cell / 2, scroll.x);
+        EXPECT_GE(31 * cell, scroll.y);
+        EXPECT_LE(32 * cell + cell / 2, scroll.x + view.x);
+        EXPECT_LE(32 * cell, scroll.y + view.y);
+    }
+    EXPECT_EQ(statusPart(status, 0), "カーソル位置：(31,31)  ブラシ半径：0") << "the cursor text stays";
+}
+
+// Ctrl and the wheel zoom about the pointer: the cell under it stays under it. The wheel
+// alone scrolls.
+TEST_F(OperationsTest, CtrlWheelZoomsAboutThePointer)
+{
+    BMWindow& window = editor.window();
+    BMDisplay* display = editor.display();
+    HWND view = window.getMapView()->getHandle();
+    // Scrolled in far enough that zooming out to 50 % needs no position left of the map.
+    display->scrollBy(0, 400, 300);
+    ASSERT_EQ(display->getScroll().x, 400);
+    ASSERT_EQ(display->getScroll().y, 300);
+    const POINT inView = {300, 200};
+    POINT screen = inView;
+    ClientToScreen(view, &screen);
+    auto wheel = [&](int delta, int keys) {
+        SendMessageA(editor.handle(), WM_MOUSEWHEEL, MAKEWPARAM(keys, delta),
+                     MAKELPARAM(screen.x, screen.y));
+    };
+    BMPoint before = display->cellAt(inView.x, inView.y, BMDisplay::PICK_PRESS);
+    wheel(120, MK_CONTROL);
+    EXPECT_EQ(display->getZoom().getPercent(), 200);
+    BMPoint after = display->cellAt(inView.x, inView.y, BMDisplay::PICK_PRESS);
+    EXPECT_EQ(after.x, before.x);
+    EXPECT_EQ(after.y, before.y);
+    wheel(-60, MK_CONTROL);  // half a notch: nothing yet
+    EXPECT_EQ(display->getZoom().getPercent(), 200);
+    wheel(-60, MK_CONTROL);
+    wheel(-120, MK_CONTROL);
+    EXPECT_EQ(display->getZoom().getPercent(), 50);
+    after = display->cellAt(inView.x, inView.y, BMDisplay::PICK_PRESS);
+    EXPECT_EQ(after.x, before.x);
+    EXPECT_EQ(after.y, before.y);
+
+    editor.command(2226);
+    int top = display->getScroll().y;
+    wheel(-120, 0);  // towards the user: down three lines
+    EXPECT_EQ(display->getScroll().y, top + 3 * 32);
+    wheel(120, 0);
+    EXPECT_EQ(display->getScroll().y, top);
 }

@@ -122,8 +122,9 @@ std::string keyText(const ACCEL& entry)
 TEST_F(WindowTest, EveryShownKeyIsTheKeyBoundToItsItem)
 {
     BMWindow& window = editor.window();
-    ASSERT_EQ(window.getAcceleratorCount(), 83);
+    ASSERT_EQ(window.getAcceleratorCount(), 85);
     std::map<std::pair<int, int>, int> commands;  // (flags, key) -> command
+    std::multimap<uint16_t, std::pair<int, WORD>> zoomKeys;
     for (int i = 0; i < window.getAcceleratorCount(); ++i) {
         const ACCEL& entry = window.getAccelerator(i);
         // No key runs two commands: the table would take only the first.
@@ -132,10 +133,11 @@ TEST_F(WindowTest, EveryShownKeyIsTheKeyBoundToItsItem)
                                   << entry.cmd;
         EXPECT_EQ(entry.fVirt & (FVIRTKEY | FNOINVERT), FVIRTKEY | FNOINVERT);
         if (i > 0) {
-            EXPECT_LT(window.getAccelerator(i - 1).cmd, entry.cmd);
+            EXPECT_LE(window.getAccelerator(i - 1).cmd, entry.cmd);
         }
-        // The zoom items are disabled and do nothing; 0x2B and 0x2D are raw virtual keys.
+        // "+" and "-" stand for the keypad's keys and the main keyboard's (+ is shifted there).
         if (entry.cmd == 2201 || entry.cmd == 2202) {
+            zoomKeys.insert({entry.cmd, {entry.fVirt & (FSHIFT | FCONTROL | FALT), entry.key}});
             continue;
         }
         HComponent* item = window.getMenuItem(entry.cmd);
@@ -147,7 +149,13 @@ TEST_F(WindowTest, EveryShownKeyIsTheKeyBoundToItsItem)
     for (uint32_t id = 2100; id <= 2408; ++id) {
         items += dynamic_cast<HMenuItem*>(window.getMenuItem(id)) != nullptr;
     }
-    EXPECT_EQ(items, 108);
+    EXPECT_EQ(items, 112);
+    using Key = std::pair<const uint16_t, std::pair<int, WORD>>;
+    EXPECT_EQ(zoomKeys, (std::multimap<uint16_t, std::pair<int, WORD>>{
+                            Key{2201, {0, VK_ADD}}, Key{2201, {FSHIFT, VK_OEM_PLUS}},
+                            Key{2202, {0, VK_SUBTRACT}}, Key{2202, {0, VK_OEM_MINUS}}}));
+    EXPECT_EQ(window.getMenuItem(2201)->getText(), "拡大(&I)\t+");
+    EXPECT_EQ(window.getMenuItem(2202)->getText(), "縮小(&U)\t-");
     // What the moving items say they do, next to the keys that run them.
     EXPECT_EQ(window.getMenuItem(2253)->getText(), "カーソル←(&C)\t←");
     EXPECT_EQ(window.getMenuItem(2254)->getText(), "カーソル→(&D)\t→");
@@ -175,6 +183,7 @@ TEST_F(WindowTest, CommandTableReachesEveryHandler)
     expect(2161, 2169, "OP2154");
     expect(2201, 2202, "OP2201");
     expect(2204, 2223, "OP2204");
+    expect(2224, 2227, "OP2201");
     expect(2251, 2260, "OP2251");
     expect(2262, 2265, "OP2262");
     expect(2301, 2303, "OP2301");

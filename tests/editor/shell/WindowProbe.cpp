@@ -1,7 +1,9 @@
 // Tells the end-to-end journey what the editor shows, from inside Wine: the main window's
-// title, where its map view is on the screen, and the message box that is open, if any.
-// Prints lines "title=...", "view=x y width height" and "box=caption|text" (Shift-JIS text
-// as the windows hold it); exits with 1 when there is no editor window.
+// title, where its map view is on the screen, the scroll bars' positions and ranges, and the
+// message box that is open, if any. Prints lines "title=...", "view=x y width height",
+// "scroll=horizontal vertical", "range=horizontal vertical" (the maxima) and
+// "box=caption|text" (Shift-JIS text as the windows hold it); exits with 1 when there is no
+// editor window. (The status bar's parts cannot be read from another process.)
 
 #include <cstdio>
 #include <string>
@@ -16,6 +18,7 @@ std::string textOf(HWND window)
     GetWindowTextA(window, text, sizeof text);
     return text;
 }
+
 
 BOOL CALLBACK findBox(HWND window, LPARAM found)
 {
@@ -32,6 +35,7 @@ BOOL CALLBACK findBox(HWND window, LPARAM found)
 
 int main()
 {
+    std::setvbuf(stdout, nullptr, _IONBF, 0);  // what was found shows even if a call fails
     HWND editor = FindWindowA("BMWindow", nullptr);
     if (editor == nullptr) {
         return 1;
@@ -44,6 +48,13 @@ int main()
         ClientToScreen(view, &origin);
         std::printf("view=%ld %ld %ld %ld\n", origin.x, origin.y, bounds.right, bounds.bottom);
     }
+    HWND horizontal = GetDlgItem(editor, 2003);
+    HWND vertical = GetDlgItem(editor, 2002);
+    std::printf("scroll=%d %d\n", GetScrollPos(horizontal, SB_CTL), GetScrollPos(vertical, SB_CTL));
+    int low = 0, across = 0, down = 0;
+    GetScrollRange(horizontal, SB_CTL, &low, &across);
+    GetScrollRange(vertical, SB_CTL, &low, &down);
+    std::printf("range=%d %d\n", across, down);
     HWND box = nullptr;
     EnumWindows(findBox, reinterpret_cast<LPARAM>(&box));
     if (box != nullptr) {

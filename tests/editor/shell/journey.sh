@@ -219,6 +219,74 @@ if [ "$MODE" = full ]; then
     expect_chip "${A[@]}" 1 "reopened"
     shot reopened
 
+    # --- zoom with the keys and the wheel, the mini-map, a paint at 50 % ------------------
+    # The status bar's parts cannot be read from another process; the vertical scroll bar's
+    # range can while the bar is shown (in this window at 50 % and above): the zoomed map's
+    # height and 176 pixels below it.
+    zoom_is() { [ "$(probe | sed -n 's/^range=[0-9]* //p')" = $((1024 * $1 / 100 + 176)) ]; }
+    expect_zoom() { wait_until 5 zoom_is "$1" || fail "not at $1 %: $(probe | grep range)"; }
+    rgb_at() {
+        import -window root "$WORK/probe.png"
+        convert "$WORK/probe.png" -format "%[fx:int(255*p{$1,$2}.r+0.5)] %[fx:int(255*p{$1,$2}.g+0.5)] %[fx:int(255*p{$1,$2}.b+0.5)]" info:
+    }
+    # At 25 % the yellow cursor frame of cell (0, 0) ends at the cell's 8th pixel.
+    cursor_cell_is() { [ "$(rgb_at $((VX + $1 - 1)) $((VY + 3)))" = "255 255 0" ] &&
+        [ "$(rgb_at $((VX + $1)) $((VY + 3)))" != "255 255 0" ]; }
+    scroll_is() { [ "$(probe | sed -n 's/^scroll=//p')" = "$1" ]; }
+    # Pixel (dx, dy) of the mini-map's picture (4 pixels a cell, bottom left of the view).
+    mini_point() { echo $((VX + 8 + 3 + $1)) $((VY + VH - 158 + 19 + $2)); }
+    key KP_Subtract
+    expect_zoom 50
+    key minus  # the main keyboard's
+    wait_until 5 cursor_cell_is 8 || fail "not at 25 %: $(rgb_at $((VX + 7)) $((VY + 3)))"
+    shot zoom-25
+    key plus  # the main keyboard's: Shift and the key beside the minus key
+    expect_zoom 50
+    shot zoom-50
+    read -r wx wy < <(cell_point 8 5 16 16)  # a point over the map
+    xdotool mousemove --sync "$wx" "$wy" keydown ctrl click 4 keyup ctrl
+    expect_zoom 100
+    shot zoom-100-by-wheel
+    key KP_Add
+    expect_zoom 200
+    shot zoom-200
+    # A click on cell (28, 28) of the mini-map brings that corner of the map into view.
+    locate_view
+    read -r mx my < <(mini_point $((28 * 4 + 1)) $((28 * 4 + 1)))
+    xdotool mousemove --sync "$mx" "$my" click 1
+    sleep 0.3
+    read -r sx sy < <(probe | sed -n 's/^scroll=//p')
+    [ "$sx" -gt 1000 ] && [ "$sy" -gt 1000 ] || fail "the mini-map did not scroll: $sx $sy"
+    shot mini-map-clicked
+    xdotool mousemove --sync "$wx" "$wy" keydown ctrl click 5 click 5 keyup ctrl
+    expect_zoom 50
+    # The mini-map's first cell brings the map's top left back.
+    locate_view
+    read -r mx my < <(mini_point 1 1)
+    xdotool mousemove --sync "$mx" "$my" click 1
+    wait_until 5 scroll_is "0 0" || fail "not scrolled home: $(probe | grep scroll)"
+    # At 50 % cells are 16 pixels, odd rows shifted 8: a click on cell (9, 7) of map 3, and
+    # Space sets the current chip, 1.
+    key ctrl+Next F2  # back to characters: placement is still the mode
+    P=(9 7)
+    [ "$(byte_at "$MAPS/BMap_No3" $((P[0] * 32 + P[1])))" != 1 ] || fail "cell (9, 7) already holds 1"
+    xdotool mousemove --sync $((VX + P[0] * 16 + 8 + 8)) $((VY + P[1] * 16 + 8)) click 1
+    sleep 0.3
+    key space
+    shot painted-at-50
+    cp "$MAPS/BMap_No3" "$WORK/BMap_No3.before"
+    key ctrl+s
+    wait_until 10 saved "$WORK/BMap_No3.before" "$MAPS/BMap_No3" || fail "the paint was not saved"
+    [ "$(differences "$WORK/BMap_No3.before" "$MAPS/BMap_No3")" = $((P[0] * 32 + P[1])) ] ||
+        fail "BMap_No3 changed elsewhere: $(differences "$WORK/BMap_No3.before" "$MAPS/BMap_No3" | head)"
+    [ "$(byte_at "$MAPS/BMap_No3" $((P[0] * 32 + P[1])))" = 1 ] || fail "cell (9, 7) does not hold 1"
+    note "painted at 50 % and saved byte-exact"
+    key KP_Add
+    expect_zoom 100
+    key ctrl+Prior Home  # map 2, the view back at its top left
+    locate_view
+
+
     # --- the window grows: the map comes back after the redraw timer ----------------------
     key alt+space x
     sleep 0.2
@@ -226,6 +294,7 @@ if [ "$MODE" = full ]; then
     locate_view
     expect_chip "${A[@]}" 1 "after the redraw timer"
     shot maximised-after-redraw
+
 
     # --- edit again, exit: Cancel stays, Yes saves and exits ------------------------------
     key F2 Home space  # back to characters: placement is still the mode

@@ -10,6 +10,7 @@
 
 #include "editor/model/BMData.h"
 #include "editor/model/BMEditor.h"
+#include "editor/view/BMMiniMap.h"
 #include "framework/base/HWin32.h"
 #include "framework/gui/HEventListener.h"
 #include "framework/gui/HScrollBar.h"
@@ -288,4 +289,197 @@ TEST_F(Display, PansAndPagesGoToTheScrollBarsAsRequests)
     display.undo();
     EXPECT_EQ(HIWORD(horizontalScrolls.seen.back()), 64);
     EXPECT_EQ(HIWORD(verticalScrolls.seen.back()), 96);
+}
+
+namespace {
+
+// Where a pointer position lands at one zoom step: the cell of a press (column -1 in the strip
+// before an odd row), of a drag (the strip is column 0), and whether a drag ignores it there.
+struct Landing {
+    int step;
+    BMPoint scroll;
+    int px, py;
+    BMPoint press, drag;
+    bool dead;
+    const char* what;
+};
+
+const Landing kLandings[] = {
+    // 25 %: cells of 8, odd rows shifted 4, a dead band of 2.
+    {0, {0, 0}, 28, 20, {3, 2}, {3, 2}, false, "an even row's cell"},
+    {0, {0, 0}, 3, 12, {-1, 1}, {0, 1}, true, "the strip before odd row 1"},
+    {0, {0, 0}, 4, 12, {0, 1}, {0, 1}, true, "odd row 1's first pixel"},
+    {0, {0, 0}, 6, 10, {0, 1}, {0, 1}, false, "two pixels into it"},
+    {0, {0, 0}, 9, 13, {0, 1}, {0, 1}, false, "five pixels into it"},
+    {0, {0, 0}, 10, 13, {0, 1}, {0, 1}, true, "two pixels before its end"},
+    {0, {40, 16}, 3, 3, {5, 2}, {5, 2}, false, "scrolled"},
+    // 50 %: cells of 16, shift 8, band 4.
+    {1, {0, 0}, 56, 40, {3, 2}, {3, 2}, false, "an even row's cell"},
+    {1, {0, 0}, 7, 24, {-1, 1}, {0, 1}, true, "the strip before odd row 1"},
+    {1, {0, 0}, 11, 24, {0, 1}, {0, 1}, true, "three pixels into odd row 1"},
+    {1, {0, 0}, 12, 24, {0, 1}, {0, 1}, false, "four pixels into it"},
+    {1, {0, 0}, 19, 27, {0, 1}, {0, 1}, false, "eleven pixels into it"},
+    {1, {0, 0}, 20, 24, {0, 1}, {0, 1}, true, "four pixels before its end"},
+    {1, {0, 0}, 24, 24, {1, 1}, {1, 1}, true, "the next cell's first pixel"},
+    {1, {100, 50}, 300, 200, {24, 15}, {24, 15}, false, "scrolled, odd row"},
+    // 100 %: cells of 32, shift 16, band 4.
+    {2, {0, 0}, 112, 80, {3, 2}, {3, 2}, false, "an even row's cell"},
+    {2, {0, 0}, 15, 48, {-1, 1}, {0, 1}, true, "the strip before odd row 1"},
+    {2, {0, 0}, 19, 48, {0, 1}, {0, 1}, true, "three pixels into odd row 1"},
+    {2, {0, 0}, 20, 48, {0, 1}, {0, 1}, false, "four pixels into it"},
+    {2, {0, 0}, 43, 48, {0, 1}, {0, 1}, false, "27 pixels into it"},
+    {2, {0, 0}, 44, 48, {0, 1}, {0, 1}, true, "four pixels before its end"},
+    {2, {0, 0}, 40, 35, {0, 1}, {0, 1}, true, "three pixels below the row's top"},
+    {2, {64, 96}, 100, 100, {5, 6}, {5, 6}, false, "scrolled"},
+    // 200 %: cells of 64, shift 32, band 4.
+    {3, {0, 0}, 224, 160, {3, 2}, {3, 2}, false, "an even row's cell"},
+    {3, {0, 0}, 31, 96, {-1, 1}, {0, 1}, true, "the strip before odd row 1"},
+    {3, {0, 0}, 35, 96, {0, 1}, {0, 1}, true, "three pixels into odd row 1"},
+    {3, {0, 0}, 36, 96, {0, 1}, {0, 1}, false, "four pixels into it"},
+    {3, {0, 0}, 91, 96, {0, 1}, {0, 1}, false, "59 pixels into it"},
+    {3, {0, 0}, 92, 96, {0, 1}, {0, 1}, true, "four pixels before its end"},
+    {3, {1000, 600}, 500, 300, {23, 14}, {23, 14}, false, "scrolled"},
+    // Left of the palette's edge (its left column is at x 632 in this view) the map takes
+    // the press; the cell there depends on the step.
+    {0, {0, 0}, 631, 93, {78, 11}, {78, 11}, false, "beside the palette, 25 %"},
+    {2, {0, 0}, 631, 93, {19, 2}, {19, 2}, true, "beside the palette, 100 %"},
+    {3, {0, 0}, 631, 93, {9, 1}, {9, 1}, false, "beside the palette, 200 %"},
+};
+
+}  // namespace
+
+TEST_F(Display, PointerPositionsLandOnTheirCellsAtEveryZoomStep)
+{
+    display.setViewFlag(VIEW_MINIMAP, false);
+    for (const Landing& landing : kLandings) {
+        SCOPED_TRACE(landing.what);
+        SCOPED_TRACE(landing.step);
+        display.setZoomStep(landing.step);
+        display.setScroll(landing.scroll.x, landing.scroll.y);
+        BMPoint press = display.cellAt(landing.px, landing.py, BMDisplay::PICK_PRESS);
+        BMPoint drag = display.cellAt(landing.px, landing.py, BMDisplay::PICK_DRAG);
+        EXPECT_EQ(press.x, landing.press.x);
+        EXPECT_EQ(press.y, landing.press.y);
+        EXPECT_EQ(drag.x, landing.drag.x);
+        EXPECT_EQ(drag.y, landing.drag.y);
+        EXPECT_EQ(display.inDeadBand(landing.px, landing.py), landing.dead);
+        // A press inside the map moves the cursor there.
+        display.setCursor(31, 31);
+        bool inside = press.x >= 0 && press.x < 32 && press.y >= 0 && press.y < 32;
+        EXPECT_EQ(display.pressLeft(landing.px, landing.py), inside);
+        if (inside) {
+            EXPECT_EQ(display.getCursor().x, press.x);
+            EXPECT_EQ(display.getCursor().y, press.y);
+        }
+    }
+    // On the palette's edge the press is the palette's at every step.
+    for (int step = 0; step < BMZoom::STEP_COUNT; ++step) {
+        display.setZoomStep(step);
+        display.setScroll(0, 0);
+        display.setCursor(31, 31);
+        size_t sent = commands.seen.size();
+        EXPECT_TRUE(display.pressLeft(632, 93));
+        ASSERT_EQ(commands.seen.size(), sent + 1);
+        EXPECT_EQ(LOWORD(commands.seen.back()), 2310);
+        EXPECT_EQ(display.getCursor().x, 31);
+    }
+}
+
+// Every view pixel, at every step and several scroll positions, lands on the cell whose
+// picture covers it: the one cell (x, y) with x * c + (y odd) * c / 2 <= map x < that + c and
+// y * c <= map y < y * c + c, where c is the step's cell size.
+TEST_F(Display, EveryPixelLandsOnTheCellDrawnUnderIt)
+{
+    const BMPoint scrolls[] = {{0, 0}, {5, 3}, {333, 77}};
+    for (int step = 0; step < BMZoom::STEP_COUNT; ++step) {
+        display.setZoomStep(step);
+        const int c = 8 << step;
+        for (BMPoint scroll : scrolls) {
+            display.setScroll(scroll.x, scroll.y);
+            for (int py = 0; py < 300; py += 3) {
+                for (int px = 0; px < 400; px += 7) {
+                    int mx = px + scroll.x, my = py + scroll.y;
+                    BMPoint drawn = {-1, -1};
+                    for (int y = my / c - 1; y <= my / c + 1 && drawn.y < 0; ++y) {
+                        for (int x = mx / c - 1; x <= mx / c + 1; ++x) {
+                            int left = x * c + (y % 2) * c / 2;
+                            if (left <= mx && mx < left + c && y * c <= my && my < y * c + c) {
+                                drawn = {x, y};
+                                break;
+                            }
+                        }
+                    }
+                    BMPoint press = display.cellAt(px, py, BMDisplay::PICK_PRESS);
+                    if (drawn.y >= 0) {
+                        ASSERT_EQ(press.x, drawn.x) << step << " " << px << "," << py;
+                        ASSERT_EQ(press.y, drawn.y) << step << " " << px << "," << py;
+                    } else {
+                        ASSERT_EQ(press.x, -1) << "the strip of an odd row";
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST_F(Display, TheMiniMapScrollsTheViewMovesOnAndCloses)
+{
+    ASSERT_TRUE(display.isViewFlag(VIEW_MINIMAP)) << "shown from the start";
+    // Bottom left of the 800 x 600 view; the picture 3, 19 pixels into it, 4 pixels a cell.
+    const BMPoint panel = {8, 600 - 150 - 8};
+    EXPECT_EQ(display.getMiniMap().place(800, 600).x, panel.x);
+    EXPECT_EQ(display.getMiniMap().place(800, 600).y, panel.y);
+    auto picture = [&](int x, int y) { return BMPoint{panel.x + 3 + 4 * x + 1, panel.y + 19 + 4 * y + 1}; };
+
+    // Cell (20, 10) at 100 %: map pixel (652, 332) to the view's centre (400, 300), as far as
+    // the bars go (240 across).
+    BMPoint point = picture(20, 10);
+    EXPECT_TRUE(display.pressLeft(point.x, point.y));
+    EXPECT_EQ(HIWORD(horizontalScrolls.seen.back()), 240);
+    EXPECT_EQ(HIWORD(verticalScrolls.seen.back()), 32);
+    EXPECT_EQ(display.getCursor().x, 0) << "the map under the panel is not pressed";
+    // At 50 % the same point is half as far into the zoomed picture.
+    display.setZoomStep(1);
+    EXPECT_TRUE(display.pressLeft(point.x, point.y));
+    EXPECT_EQ(HIWORD(horizontalScrolls.seen.back()), 0);  // 326 - 400, limited
+    EXPECT_EQ(HIWORD(verticalScrolls.seen.back()), 0);
+    display.setZoomStep(2);
+
+    // A drag on the picture follows the pointer and marks no cell.
+    point = picture(2, 5);
+    BMPoint later = picture(6, 12);
+    EXPECT_TRUE(display.startDrag(point.x, point.y));
+    EXPECT_EQ(HIWORD(verticalScrolls.seen.back()), 0);
+    EXPECT_TRUE(display.moveDrag(later.x, later.y));
+    EXPECT_EQ(HIWORD(verticalScrolls.seen.back()), 396 - 300);
+    EXPECT_TRUE(display.endDrag(later.x, later.y));
+    for (int cell = 0; cell < 1024; ++cell) {
+        ASSERT_EQ(display.getCellMark(cell), 0u);
+    }
+
+    // A right press on it leaves the selection alone.
+    display.setCellMark(3, 3, CELL_SELECTED, true);
+    EXPECT_TRUE(display.pressRight(point.x, point.y));
+    EXPECT_TRUE(selected(3, 3));
+
+    // The move button goes round the corners, staying clear of the panels on the right.
+    const BMPoint move = {panel.x + 136 - 16 - 42 + 5, panel.y + 5};
+    EXPECT_TRUE(display.pressLeft(move.x, move.y));
+    EXPECT_EQ(display.getMiniMap().getCorner(), BMMiniMap::CORNER_TOP_LEFT);
+    EXPECT_EQ(display.getMiniMap().place(800, 600).y, 8);
+    display.getMiniMap().nextCorner();
+    EXPECT_LE(display.getMiniMap().place(800, 600).x + 136, 800 - 348);
+
+    // The close box asks for the View menu's item, which hides it.
+    display.getMiniMap().setCorner(BMMiniMap::CORNER_BOTTOM_LEFT);
+    size_t sent = commands.seen.size();
+    EXPECT_TRUE(display.pressLeft(panel.x + 136 - 8, panel.y + 8));
+    ASSERT_EQ(commands.seen.size(), sent + 1);
+    EXPECT_EQ(LOWORD(commands.seen.back()), 2205);
+    // Hidden, the same place is map again.
+    display.setViewFlag(VIEW_MINIMAP, false);
+    point = picture(20, 10);
+    EXPECT_TRUE(display.pressLeft(point.x, point.y));
+    EXPECT_EQ(display.getCursor().x, display.cellAt(point.x, point.y, BMDisplay::PICK_PRESS).x);
+    EXPECT_EQ(display.getCursor().y, (point.y) / 32);
 }

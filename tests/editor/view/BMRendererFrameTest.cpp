@@ -5,10 +5,13 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include <d3d9.h>
 
+#include "editor/view/BMLayerScaler.h"
+#include "editor/view/BMMiniMap.h"
 #include "framework/graphics/HDirectX.h"
 #include "framework/graphics/HDirectXGraphics.h"
 #include "framework/graphics/HWindowsGraphics.h"
@@ -103,6 +106,21 @@ protected:
     }
 
     Picture direct(BMRenderer& by) { return frame(by, &direct3D); }
+
+    // A frame painted as the editor paints one: only the part that the renderer says the
+    // frame changes is asked for, the rest of the window keeps what it showed.
+    Picture painted(BMRenderer& by)
+    {
+        BMRegion area = by.pendingArea();
+        for (int i = 0; i < area.size(); ++i) {
+            RECT rect = {area[i].left, area[i].top, area[i].right, area[i].bottom};
+            InvalidateRect(s_gdiWindow, &rect, FALSE);
+        }
+        gdi.begin();
+        by.drawDisplay(&gdi);
+        gdi.end();
+        return readWindow(s_gdiWindow);
+    }
 
     void waitForDevice()
     {
@@ -225,6 +243,18 @@ TEST_F(BMRendererFrames, OddViewsAndScrollPositionsDrawNothingAmiss)
             frame(renderer, &gdi);
         }
     }
+    for (int step : {0, 3}) {  // the zoomed pictures' edges
+        display.setZoomStep(step);
+        for (int scroll : {INT32_MIN, -1, INT32_MAX}) {
+            display.setViewSize(300, 100);
+            display.setScroll(scroll, scroll);
+            std::vector<uint16_t> cells = {0, 1023};
+            renderer.redrawLayers(REDRAW_CHAR | REDRAW_OVERLAY, &cells);
+            renderer.drawMiniMap(3, 3);
+            frame(renderer, &gdi);
+        }
+    }
+    display.setZoomStep(BMZoom::START_STEP);
     HMemoryImage target(8, 8);
     renderer.drawNumber(&target, INT32_MAX, 0, 123, 3, 0);
     renderer.drawNumber(&target, INT32_MIN, INT32_MIN, 123, 3, 0);
@@ -291,3 +321,166 @@ TEST_F(BMRendererFrames, TheTitleNamesTheScenarioAndItsUnsavedChanges)
 }
 
 }  // namespace
+
+namespace {
+
+// What the frame must show at a zoom step, drawn the slow way from the 100 % images of a
+// renderer that drew everything afresh: every shown layer scaled pixel by pixel and blended
+// over black within the zoomed picture, then the panels at their places, unscaled.
+std::unique_ptr<HMemoryImage> scaledReference(BMRenderer& fresh, const BMDisplay& display)
+{
+    const BMZoom& zoom = display.getZoom();
+    BMPoint scroll = display.getScroll();
+    std::unique_ptr<HMemoryImage> result(new HMemoryImage(kWidth, kHeight));
+    HMemoryImage& reference = *result;
+    reference.fill(HColor::BLACK);
+    const struct {
+        BMRenderer::Image image;
+        uint32_t flags;
+        BMLayerScaler::Filter filter;
+    } layers[] = {
+        {BMRenderer::IMAGE_CHAR, VIEW_CHAR, BMLayerScaler::FILTER_AVERAGE},
+        {BMRenderer::IMAGE_OBJ, VIEW_OBJ, BMLayerScaler::FILTER_AVERAGE},
+        {BMRenderer::IMAGE_PLACEMENT, VIEW_PLACEMENT,
+         zoom.getStep() < 2 ? BMLayerScaler::FILTER_CELL_FILL : BMLayerScaler::FILTER_AVERAGE},
+        {BMRenderer::IMAGE_NUMBER, VIEW_CHAR_NUMBER | VIEW_OBJ_NUMBER | VIEW_HEIGHT | VIEW_OBJ_ORDER,
+         BMLayerScaler::FILTER_AVERAGE},
+        {BMRenderer::IMAGE_GRID, VIEW_GRID, BMLayerScaler::FILTER_STRONGEST},
+        {BMRenderer::IMAGE_OVERLAY, 0xFFFF, BMLayerScaler::FILTER_STRONGEST},
+    };
+    for (const auto& layer : layers) {
+        if (!display.isViewFlag(layer.flags)
+            || (layer.image == BMRenderer::IMAGE_NUMBER && zoom.getStep() < 2)) {
+            continue;
+        }
+        HMemoryImage scaled(kWidth, kHeight);
+        for (int y = 0; y < kHeight; ++y) {
+            for (int x = 0; x < kWidth; ++x) {
+                int zx = x + scroll.x, zy = y + scroll.y;
+                if (zx >= 0 && zy >= 0 && zx < 1040 * (8 << zoom.getStep()) / 32
+                    && zy < 1024 * (8 << zoom.getStep()) / 32) {
+                    scaled.getPixels()[y * kWidth + x] = BMLayerScaler::zoomedPixel(
+                        fresh.getImage(layer.image), zx, zy, zoom.getStep(), layer.filter);
+                }
+            }
+        }
+        scaled.blend(&reference, 0, 0, kWidth, kHeight, 0, 0);
+    }
+    const struct {
+        BMRenderer::Image image;
+        BMPanel panel;
+        uint32_t flags;
+    } panels[] = {
+        {BMRenderer::IMAGE_AREA_INFO, PANEL_AREA_INFO, VIEW_AREA_INFO},
+        {BMRenderer::IMAGE_PALETTE, PANEL_PALETTE, VIEW_PALETTE},
+        {BMRenderer::IMAGE_CHOOSER, PANEL_CHOOSER, VIEW_PAGES},
+    };
+    for (const auto& panel : panels) {
+        if (display.isViewFlag(panel.flags)) {
+            BMPoint at = panelOrigin(panel.panel, kWidth, kHeight);
+            HMemoryImage* picture = fresh.getImage(panel.image);
+            picture->blend(&reference, at.x, at.y, picture->getWidth(), picture->getHeight(), 0, 0);
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
+// The map, grid, numbers, marks and cursor scale together, the panels stay as they are, and
+// after a run of changes painted only where they changed the window shows exactly what a
+// renderer drawing everything afresh shows.
+TEST_F(BMRendererFrames, AtEveryZoomStepTheWindowShowsTheScaledDrawing)
+{
+    display.setViewFlag(0xFFFF, true);
+    display.setViewFlag(VIEW_PAGES, false);
+    display.setViewFlag(VIEW_PAGE_CHAR, true);
+    display.getMiniMap().setCorner(BMMiniMap::CORNER_TOP_LEFT);
+    renderer.resetImageBuffer();  // the numbers and the chooser's page the flags ask for
+    const BMPoint scrolls[] = {{0, 0}, {37, 21}, {32, 64}, {517, 333}};
+    for (int step = 0; step < BMZoom::STEP_COUNT; ++step) {
+        SCOPED_TRACE(step);
+        display.setZoomStep(step);
+        display.setScroll(scrolls[step].x, scrolls[step].y);
+        display.setCellMark(-1, -1, 0, false);
+        painted(renderer);
+        // A cell edit, a drag along a row, the cursor moved, a chooser entry hovered.
+        data()->setByte(BMData::TYPE_CHARACTER, static_cast<uint8_t>(30 + step), 0, 9, 7);
+        std::vector<uint16_t> cells = {7 * 32 + 9};
+        renderer.redrawLayers(REDRAW_CHAR | REDRAW_NUMBER, &cells);
+        painted(renderer);
+        for (int x = 2; x < 9; ++x) {
+            display.setCellMark(x, 6, CELL_PENDING, true);
+            renderer.drawMarkOverlay();
+            painted(renderer);
+        }
+        display.setCursor(10 + step, 5);
+        renderer.drawMarkOverlay();
+        painted(renderer);
+        display.setHoverMark(0, 0);
+        display.setHoverMark(60 + step, 1);
+        renderer.drawChooser();
+        Picture shown = painted(renderer);
+
+        BMRenderer fresh(display);
+        fresh.resetImageBuffer();
+        std::unique_ptr<HMemoryImage> reference = scaledReference(fresh, display);
+        BMPoint mini = display.getMiniMap().place(kWidth, kHeight);
+        int differing = 0;
+        for (int y = 0; y < kHeight; ++y) {
+            for (int x = 0; x < kWidth; ++x) {
+                bool rate = y < 9 && x >= kWidth - 18;
+                bool miniMap = x >= mini.x && x < mini.x + BMMiniMap::WIDTH && y >= mini.y
+                               && y < mini.y + BMMiniMap::HEIGHT;
+                uint32_t expected = reference->getPixels()[y * kWidth + x] & 0xFFFFFF;
+                differing += !rate && !miniMap && shown.at(x, y) != expected ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(differing, 0) << "pixels unlike the scaled drawing";
+        EXPECT_EQ(largestDifference(shown, frame(fresh, &gdi)), 0) << "unlike a full redraw";
+    }
+    display.setZoomStep(BMZoom::START_STEP);
+}
+
+// 200 % repeats each pixel; 50 % and 25 % average a block by alpha, or take its strongest
+// pixel, the first of the highest alpha.
+TEST(BMLayerScaler, ScalesByRepeatingAveragingOrTakingTheStrongestPixel)
+{
+    HMemoryImage layer(8, 8);
+    uint32_t* pixels = layer.getPixels();
+    const uint32_t block[4] = {0xFF204060, 0x80FF0000, 0x00123456, 0xFF0000FF};  // 2 x 2 at 0, 0
+    pixels[0] = block[0];
+    pixels[1] = block[1];
+    pixels[8] = block[2];
+    pixels[9] = block[3];
+    pixels[8 * 4 + 5] = 0x40FFFFFF;  // alone in the 4 x 4 block at (4, 4)
+    auto at = [&](int x, int y, int step, BMLayerScaler::Filter filter) {
+        return BMLayerScaler::zoomedPixel(&layer, x, y, step, filter);
+    };
+    const auto average = BMLayerScaler::FILTER_AVERAGE;
+    const auto strongest = BMLayerScaler::FILTER_STRONGEST;
+    EXPECT_EQ(at(0, 0, 2, average), block[0]);
+    EXPECT_EQ(at(1, 1, 3, strongest), block[0]);
+    EXPECT_EQ(at(3, 1, 3, average), block[1]);
+    EXPECT_EQ(at(2, 2, 3, average), block[3]);
+    // Alpha (255 + 128 + 0 + 255) / 4 = 159.5, rounded 160; red (0x20 * 255 + 255 * 128) / 638.
+    EXPECT_EQ(at(0, 0, 1, average), 0xA0000000u | (0x20 * 255 + 255 * 128 + 319) / 638 << 16
+                                          | (0x40 * 255 + 319) / 638 << 8
+                                          | (0x60 * 255 + 255 * 255 + 319) / 638);
+    EXPECT_EQ(at(0, 0, 1, strongest), block[0]);  // the first of the two opaque pixels
+    EXPECT_EQ(at(1, 1, 0, average), 0x04FFFFFFu);  // 64 / 16 alpha, the colour kept
+    EXPECT_EQ(at(1, 1, 0, strongest), 0x40FFFFFFu);
+    EXPECT_EQ(at(1, 0, 1, average), 0u) << "a clear block stays clear";
+
+    // The cell fill: the top left pixel of the block's cell, clear in an odd row's first
+    // half cell. Cell (1, 1) of a layer of the map's size starts at (48, 32).
+    HMemoryImage map(1040, 1024);
+    map.getPixels()[32 * 1040 + 48] = 0xBB444400;
+    map.getPixels()[40 * 1040 + 56] = 0xFFFFFFFF;  // a digit drawn over the fill
+    const auto fill = BMLayerScaler::FILTER_CELL_FILL;
+    EXPECT_EQ(BMLayerScaler::zoomedPixel(&map, 14, 10, 0, fill), 0xBB444400u);  // (56, 40)
+    EXPECT_EQ(BMLayerScaler::zoomedPixel(&map, 39, 31, 1, fill), 0xBB444400u);  // (78, 62)
+    EXPECT_EQ(BMLayerScaler::zoomedPixel(&map, 10, 8, 0, fill), 0u) << "cell (0, 1)";
+    map.getPixels()[32 * 1040] = 0xFF00FF00;
+    EXPECT_EQ(BMLayerScaler::zoomedPixel(&map, 3, 8, 0, fill), 0u) << "the strip before it";
+}

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/graphics/HFont.h"
+#include "editor/view/BMMiniMap.h"
 #include "framework/graphics/HImageLoader.h"
 #include "tests/editor/view/RenderFixture.h"
 
@@ -315,6 +316,103 @@ TEST_F(BMRendererLayers, TheFillButtonAndTheBrushLabelShowWhatIsChosen)
     display.setBrushRadius(0);
     display.setShape(SHAPE_FREE);
     display.setMouseMode(MOUSE_SELECT);
+}
+
+// The average of a chip's pixels as a map layer shows it (its transparent colour skipped),
+// 0 for a chip without any.
+uint32_t chipAverage(HImage* chips, int chip)
+{
+    HMemoryImage block(32, 32);
+    chips->draw(&block, 0, 0, 32, 32, chip % 20 * 32, chip / 20 * 32);
+    uint64_t count = 0, red = 0, green = 0, blue = 0;
+    for (int i = 0; i < 32 * 32; ++i) {
+        uint32_t p = block.getPixels()[i];
+        if (p >> 24 != 0) {
+            ++count;
+            red += p >> 16 & 0xFF;
+            green += p >> 8 & 0xFF;
+            blue += p & 0xFF;
+        }
+    }
+    if (count == 0) {
+        return 0;
+    }
+    return 0xFF000000u | static_cast<uint32_t>((red + count / 2) / count) << 16
+           | static_cast<uint32_t>((green + count / 2) / count) << 8
+           | static_cast<uint32_t>((blue + count / 2) / count);
+}
+
+using BMRendererMiniMap = SampleMap;
+
+// Every cell of the mini-map shows its terrain chip's colour, a city over the whole cell and
+// a wall or road at its centre in its object chip's; the picture follows an edit, its undo
+// and another map.
+TEST_F(BMRendererMiniMap, ShowsEveryCellInTheColoursOfItsChips)
+{
+    auto wrongCells = [this]() {
+        HMemoryImage* mini = display.getMiniMap().getPixels();
+        if (mini == nullptr) {
+            return -1;
+        }
+        int wrong = 0;
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                int left = 3 + 4 * x + 2 * (y % 2), top = 19 + 4 * y;
+                uint32_t terrain = chipAverage(data()->getCharacterImage(),
+                                               data()->getByte(BMData::TYPE_CHARACTER, 0, x, y));
+                int object = data()->getByte(BMData::TYPE_OBJECT, 0, x, y);
+                uint32_t mark = object != 0 ? chipAverage(data()->getObjectImage(), object) : terrain;
+                uint32_t corner = object >= 1 && object <= 15 ? mark : terrain;
+                wrong += pixel(mini, left, top) != corner || pixel(mini, left + 1, top + 1) != mark
+                                 || pixel(mini, left + 3, top + 3) != corner;
+            }
+        }
+        return wrong;
+    };
+    EXPECT_EQ(wrongCells(), 0) << "after loading";
+    BMPoint city = findCell(data(), BMData::TYPE_OBJECT, [](uint32_t v) { return v >= 1 && v <= 15; });
+    BMPoint road = findCell(data(), BMData::TYPE_OBJECT, [](uint32_t v) { return v >= 25; });
+    ASSERT_GE(city.x, 0);
+    ASSERT_GE(road.x, 0);
+
+    // An edit through the display: its own renderer draws the same mini-map.
+    display.setCursor(7, 9);
+    display.setCharacter(data()->getByte(BMData::TYPE_CHARACTER, 0, 7, 9) == 77 ? 78 : 77);
+    display.execSet(MODE_CHAR);
+    EXPECT_EQ(wrongCells(), 0) << "after an edit";
+    display.undo();
+    EXPECT_EQ(wrongCells(), 0) << "after its undo";
+    data()->setCurrent(2);
+    display.resetImageBuffer();
+    EXPECT_EQ(wrongCells(), 0) << "on map 2";
+}
+
+// The outline of what the view shows, in the mini-map's pixels (the picture starts at (3, 19),
+// 8 map pixels to one of its pixels).
+TEST(BMMiniMapOutline, FramesThePartOfTheMapTheViewShowsAtEveryStep)
+{
+    const struct {
+        int step;
+        BMPoint scroll, view;
+        int left, top, width, height;
+    } cases[] = {
+        {2, {0, 0}, {800, 600}, 3, 19, 100, 75},
+        {2, {80, 40}, {8, 8}, 13, 24, 1, 1},
+        {0, {0, 0}, {800, 600}, 3, 19, 130, 128},   // the whole map
+        {1, {100, 50}, {300, 200}, 28, 31, 75, 51},  // map pixels 200..800, 100..500
+        {3, {1000, 600}, {400, 300}, 65, 56, 26, 20},  // 500..700, 300..450
+    };
+    for (const auto& c : cases) {
+        BMZoom zoom;
+        zoom.setStep(c.step);
+        BMRect outline = BMMiniMap::outline(c.scroll, c.view, zoom);
+        EXPECT_EQ(outline.left, c.left) << c.step;
+        EXPECT_EQ(outline.top, c.top) << c.step;
+        EXPECT_EQ(outline.width(), c.width) << c.step;
+        EXPECT_EQ(outline.height(), c.height) << c.step;
+    }
+    BMZoom zoom;
+    EXPECT_TRUE(BMMiniMap::outline({5000, 0}, {800, 600}, zoom).isEmpty()) << "off the map";
 }
 
 }  // namespace

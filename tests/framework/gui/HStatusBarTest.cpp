@@ -53,4 +53,42 @@ TEST(HStatusBarTest, ShowsItsTextAndFollowsTheBottomEdgeWithASizeGripThere)
     EXPECT_EQ(bar.getWidth(), client.right);
 }
 
+// A right part keeps its width at the bar's right end through resizes, and the bar's text
+// goes on showing in the part before it; without the right part the bar is simple again.
+TEST(HStatusBarTest, ARightPartKeepsItsWidthAtTheRightEnd)
+{
+    TestWindow window(400, 300);
+    window.setResizable(true);
+    HStatusBar bar(&window, 2004, "開始", false, false);
+    EXPECT_FALSE(bar.setRightPart(60, "early"));
+    window.create();
+    ASSERT_NE(bar.getHandle(), nullptr);
+    auto part = [&](int index) {
+        char text[256] = {};
+        SendMessageA(bar.getHandle(), SB_GETTEXTA, index, reinterpret_cast<LPARAM>(text));
+        return std::string(text);
+    };
+    auto rightEdge = [&](int index) {
+        RECT rect = {};
+        SendMessageA(bar.getHandle(), SB_GETRECT, index, reinterpret_cast<LPARAM>(&rect));
+        return rect.right;
+    };
+    EXPECT_FALSE(SendMessageA(bar.getHandle(), SB_ISSIMPLE, 0, 0)) << "kept from before";
+    EXPECT_EQ(part(0), "開始");
+    EXPECT_EQ(part(1), "early");
+    EXPECT_TRUE(bar.setRightPart(60, "50%"));
+    EXPECT_TRUE(bar.setWindowText("カーソル位置：( 3, 4)"));
+    EXPECT_EQ(part(0), "カーソル位置：( 3, 4)");
+    EXPECT_EQ(part(1), "50%");
+    for (int width : {500, 320}) {
+        SetWindowPos(window.getHandle(), nullptr, 0, 0, width, 300, SWP_NOZORDER | SWP_NOMOVE);
+        RECT client;
+        GetClientRect(window.getHandle(), &client);
+        EXPECT_EQ(rightEdge(0), client.right - 60) << width;
+    }
+    EXPECT_TRUE(bar.setRightPart(0, ""));
+    EXPECT_TRUE(SendMessageA(bar.getHandle(), SB_ISSIMPLE, 0, 0));
+    EXPECT_EQ(part(0), "カーソル位置：( 3, 4)");
+}
+
 }  // namespace

@@ -1,0 +1,84 @@
+#include "editor/shell/BMZoomer.h"
+
+#include <string>
+
+#include "editor/shell/BMWindow.h"
+#include "editor/view/BMDisplay.h"
+#include "framework/gui/HMenuItem.h"
+#include "framework/gui/HStatusBar.h"
+
+namespace {
+
+const int kPercentWidth = 60;  // the status bar's part of the percentage, in pixels
+const unsigned kZoomIn = 2201;
+const unsigned kZoomOut = 2202;
+
+// Where the cursor cell's centre is in the view, if it is in the view.
+bool cursorInView(const BMDisplay& display, BMPoint* point)
+{
+    const int cell = display.getZoom().getCellPixels();
+    const BMPoint cursor = display.getCursor();
+    const BMPoint scroll = display.getScroll();
+    const BMPoint view = display.getViewSize();
+    point->x = cursor.x * cell + (cursor.y % 2 != 0 ? cell / 2 : 0) + cell / 2 - scroll.x;
+    point->y = cursor.y * cell + cell / 2 - scroll.y;
+    return point->x >= 0 && point->x < view.x && point->y >= 0 && point->y < view.y;
+}
+
+}  // namespace
+
+void BMZoomer::zoomTo(BMWindow* window, int step, const BMPoint* anchor)
+{
+    BMDisplay* display = window != nullptr ? window->getDisplay() : nullptr;
+    if (display == nullptr) {
+        return;
+    }
+    BMPoint keep = {display->getViewSize().x / 2, display->getViewSize().y / 2};
+    if (anchor != nullptr) {
+        keep = *anchor;
+    } else {
+        BMPoint cursor;
+        if (cursorInView(*display, &cursor)) {
+            keep = cursor;
+        }
+    }
+    const BMPoint scroll = display->getZoom().scrollKeeping(display->getScroll(), keep, step);
+    if (display->setZoomStep(step)) {
+        display->setScroll(scroll.x, scroll.y);
+        window->arrange();  // the bars' new range; the position limited to it
+        if (anchor == nullptr) {
+            const BMPoint cursor = display->getCursor();
+            const BMPoint showing = display->scrollShowing(cursor.x, cursor.y);
+            display->setScroll(showing.x, showing.y);
+            window->arrange();
+        }
+        window->repaint();
+    }
+    showStep(window);
+}
+
+void BMZoomer::showStep(BMWindow* window)
+{
+    BMDisplay* display = window != nullptr ? window->getDisplay() : nullptr;
+    if (display == nullptr) {
+        return;
+    }
+    const BMZoom& zoom = display->getZoom();
+    for (int step = 0; step < BMZoom::STEP_COUNT; ++step) {
+        auto* item = dynamic_cast<HMenuItem*>(window->getMenuItem(FIRST_STEP_ITEM + step));
+        if (item != nullptr) {
+            item->setChecked(step == zoom.getStep());
+        }
+    }
+    auto* zoomIn = dynamic_cast<HMenuItem*>(window->getMenuItem(kZoomIn));
+    auto* zoomOut = dynamic_cast<HMenuItem*>(window->getMenuItem(kZoomOut));
+    if (zoomIn != nullptr) {
+        zoomIn->setEnabled(zoom.getStep() < BMZoom::STEP_COUNT - 1);
+    }
+    if (zoomOut != nullptr) {
+        zoomOut->setEnabled(zoom.getStep() > 0);
+    }
+    if (window->getStatusBar() != nullptr) {
+        window->getStatusBar()->setRightPart(kPercentWidth, std::to_string(zoom.getPercent()) + "%");
+    }
+}
