@@ -2,6 +2,7 @@
 
 #include "editor/shell/BMMouse.h"
 #include "editor/shell/BMOperations.h"
+#include "editor/shell/BMRecovery.h"
 #include "editor/shell/BMScroll.h"
 #include "editor/shell/BMTimer.h"
 #include "editor/shell/BMWindow.h"
@@ -50,6 +51,7 @@ BMListeners::BMListeners(BMWindow* window) : m_window(window)
     m_close.reset(new ZCClose());
     m_drop.reset(new ZCDropTarget());
     m_timer.reset(new BMTimer(window->getHandle()));
+    m_recovery.reset(new BMRecovery(window->getHandle()));
     m_mouse.reset(new BMMouse(window));
     m_verticalScroll.reset(new BMScroll(HScrollBar::VERTICAL, window));
     m_horizontalScroll.reset(new BMScroll(HScrollBar::HORIZONTAL, window));
@@ -61,7 +63,7 @@ BMListeners::BMListeners(BMWindow* window) : m_window(window)
 BMListeners::~BMListeners()
 {
     HEventListener* filed[] = {m_command.get(), m_close.get(), m_timer.get(),
-                               m_verticalScroll.get(), m_horizontalScroll.get()};
+                               m_verticalScroll.get(), m_horizontalScroll.get(), m_recovery.get()};
     for (HEventListener* listener : filed) {
         m_window->removeEventListener(listener);
     }
@@ -72,6 +74,7 @@ BMListeners::~BMListeners()
     m_verticalScroll.reset();
     m_horizontalScroll.reset();
     m_timer.reset();
+    m_recovery.reset();
 }
 
 void BMListeners::registerCommands()

@@ -5,6 +5,7 @@
 #include "framework/base/HObject.h"
 
 class BMMouse;
+class BMRecovery;
 class BMScroll;
 class BMTimer;
 class BMWindow;
@@ -28,6 +29,7 @@ public:
     BMScroll* getHorizontalScroll() const { return m_horizontalScroll.get(); }
     BMTimer* getTimer() const { return m_timer.get(); }
     BMMouse* getMouse() const { return m_mouse.get(); }
+    BMRecovery* getRecovery() const { return m_recovery.get(); }
     // Rebuilds the map images 500 ms from now, unless this is called again first.
     void startRedrawTimer();
 
@@ -43,4 +45,5 @@ private:
     std::unique_ptr<BMScroll> m_verticalScroll;
     std::unique_ptr<BMScroll> m_horizontalScroll;
     std::unique_ptr<BMTimer> m_timer;
+    std::unique_ptr<BMRecovery> m_recovery;
 };

@@ -5,6 +5,7 @@
 #include "editor/model/BMConstants.h"
 #include "editor/shell/BMListeners.h"
 #include "editor/shell/BMOperations.h"
+#include "editor/shell/BMRecovery.h"
 #include "editor/shell/BMScroll.h"
 #include "editor/shell/BMTimer.h"
 #include "editor/view/BMDisplay.h"
@@ -301,6 +302,7 @@ void BMWindow::create()
     addEventListener(m_listeners->getTimer());
     addEventListener(m_listeners->getVerticalScroll());
     addEventListener(m_listeners->getHorizontalScroll());
+    addEventListener(m_listeners->getRecovery());
     // Last, and once, also when the window is made again.
     removeEventListener(getDefaultPaintListener());
     addEventListener(getDefaultPaintListener());
