@@ -40,6 +40,7 @@ const CommandRange kCommands[] = {
     {2316, 2331, BMOperations::OP2316},
     {2332, 2332, BMOperations::OP2332},
     {2351, 2354, BMOperations::OP2351},
+    {2408, 2408, BMOperations::OP2408},
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "editor/model/BMData.h"
 #include "editor/shell/BMRecovery.h"
 #include "editor/shell/BMSaver.h"
+#include "editor/shell/BMVersionDialog.h"
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
 #include "framework/base/HText.h"
@@ -702,6 +703,17 @@ bool OP2351(HComponent* window, uint32_t id)
         frame.display()->resetImageBuffer();
         frame.display()->repaint();
     }
+    return true;
+}
+
+bool OP2408(HComponent* window, uint32_t id)
+{
+    Frame frame("OP2408", window, id);
+    if (frame.window() == nullptr) {
+        return true;
+    }
+    BMVersionDialog dialog;
+    frame.result = dialog.showModal(frame.window()->getHandle()) == IDOK;
     return true;
 }
 
