@@ -2,7 +2,8 @@
 // kills this program at random moments of its save:
 //
 //   tessel_save_probe reference <scenario> <old> <new>
-//       copies nothing: edits <scenario> (every map and an area line) and saves it whole;
+//       copies nothing: takes the first area of <scenario> out, renumbering every later
+//       area and map, and saves it;
 //   tessel_save_probe cycle <scenario> <old> <new>
 //       runs what an open runs first (completing an interrupted save, removing temporaries),
 //       prints "old", "new" or "mixed: <why>" for what the files then hold against the two
@@ -24,6 +25,7 @@
 #include "framework/base/HSystem.h"
 #include "framework/base/HWin32.h"
 #include "scenario/ZDAreaMapData.h"
+#include "scenario/ZDFileSet.h"
 #include "scenario/ZDSaveJournal.h"
 #include "scenario/ZDScenarioSave.h"
 
@@ -68,21 +70,29 @@ void mark(const std::string& marker)
     CloseHandle(CreateFileA(marker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
 }
 
-// Changes one cell of every map and the first area's name, so that a save rewrites all. With
-// a marker, makes the files <marker>ing and <marker>ed just before and after the save.
+// Takes the first area out, as a deletion does: every later area and its map move up one
+// number, so that the save rewrites the area list and every map but the last, whose file it
+// removes. With a marker, makes the files <marker>ing and <marker>ed just before and after the
+// save.
 bool editAndSave(const std::string& scenario, const char* marker)
 {
     ZDAreaMapData data;
-    if (!data.load(HFile(scenario), HFile()) || data.getAreaCount() == 0) {
+    if (!data.load(HFile(scenario), HFile()) || data.getAreaCount() < 2) {
         std::printf("cannot load %s\n", scenario.c_str());
         return false;
     }
-    for (uint32_t index = 0; index < data.getAreaCount(); ++index) {
-        ZDEditBMap* map = data.getBMap(index);
-        uint32_t x = index % ZDBMap::SIZE;
-        map->setCharacter(x, 5, static_cast<uint8_t>((map->getCharacter(x, 5) + 1) % 240));
+    uint32_t count = data.getAreaCount();
+    ZDFileSet all = ZDScenarioSave::allFiles(data, data.getAreaDataFile().getName());
+    ZDFileSet renumbered;
+    const std::string& list = all.getWrites()[0].bytes;
+    renumbered.write(all.getWrites()[0].name, list.substr(list.find("\r\n") + 2));
+    for (uint32_t number = 1; number < count; ++number) {
+        renumbered.write(ZDAreaMapData::mapFileName(number), all.getWrites()[number + 1].bytes);
     }
-    data.getArea(0)->setName(data.getArea(0)->getName() + "X");
+    if (!data.restoreFiles(renumbered) || data.getAreaCount() != count - 1) {
+        std::printf("cannot renumber %s\n", scenario.c_str());
+        return false;
+    }
     ZDScenarioSave save(data, data.getAreaDataFile());
     if (marker != nullptr) {
         mark(std::string(marker) + "ing");

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Kills the scenario's save (SIGKILL to its Wine process) at random moments, again and again,
-# on a copy of the sample game's "Default" whose every map and whose area list the save
-# rewrites (through its journal), and checks after every kill that the next open leaves
+# on a copy of the sample game's "Default" whose first area the save takes out: every later
+# map moves up one number, so the save rewrites the area list and every map and removes the
+# last map's file (through its journal). It checks after every kill that the next open leaves
 # exactly the old or exactly the new files, byte for byte, with no temporary and no journal.
 #
 #   save_kill_test.sh <tessel_save_probe.exe> <sample game folder> [kills]
@@ -30,14 +31,14 @@ now() { local t=${EPOCHREALTIME/[.,]/}; NOW=$((t / 1000)); }
 pause() { local s; printf -v s '%d.%03d' $(($1 / 1000)) $(($1 % 1000)); read -t "$s" -u "$never" || true; }
 winpath() { local p=$scratch/$1; echo "Z:${p//\//\\}"; }
 
-# old: the files before the save; new: after a whole save of the edits the probe makes.
+# old: the files before the save; new: after a whole save of the renumbering the probe makes.
 cp -r "$game/Default" reference
 cp -r reference/Data old
 wine "$probe" reference "$(winpath reference)" "$(winpath old)" "$(winpath old)" >/dev/null 2>&1 \
     || fail "the save without a kill failed"
 cp -r reference/Data new
 changed=$( (diff -rq old new || true) | wc -l)
-[ "$changed" -eq "$(ls old | wc -l)" ] || fail "the save rewrites $changed files, not every one"
+[ "$changed" -eq "$(ls old | wc -l)" ] || fail "the save changes $changed files, not every one"
 cp -r "$game/Default" work
 args=("$(winpath work)" "$(winpath old)" "$(winpath new)")
 
@@ -90,7 +91,7 @@ while [ "$killed" -lt "$kills" ]; do
     start
     until_ saving
     # A third of the moments fall early, while the journal is written (one file of the
-    # save's eighteen), the rest anywhere in the save.
+    # save's seventeen), the rest anywhere in the save.
     if [ $((RANDOM % 3)) -eq 0 ]; then
         delay=$((RANDOM * (duration / 12 + 1) / 32767))
     else
