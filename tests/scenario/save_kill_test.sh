@@ -42,7 +42,8 @@ changed=$( (diff -rq old new || true) | wc -l)
 cp -r "$game/Default" work
 args=("$(winpath work)" "$(winpath old)" "$(winpath new)")
 
-start() { rm -f work/saving work/saved; wine "$probe" cycle "${args[@]}" >cycle.log 2>&1 & pid=$!; }
+# The probe prints its verdict on stdout; what Wine itself says goes aside into wine.log.
+start() { rm -f work/saving work/saved; wine "$probe" cycle "${args[@]}" >cycle.log 2>>wine.log & pid=$!; }
 saving() { [ -e work/saving ]; }
 saved() { [ -e work/saved ]; }
 # Polls until the test holds or the probe has ended.
@@ -74,7 +75,7 @@ check() {
         tries=$((tries + 1))
         late=$((late + 1))
         pause 500
-        wine "$probe" check "${args[@]}" >cycle.log 2>&1 || true
+        wine "$probe" check "${args[@]}" >cycle.log 2>>wine.log || true
         state=$(verdict)
     done
     case "$state" in
@@ -105,7 +106,7 @@ while [ "$killed" -lt "$kills" ]; do
     check "run $count (after the kill of run $((count - 1)))"
     moment="run $count, killed $delay ms after its save began"
 done
-wine "$probe" check "${args[@]}" >cycle.log 2>&1 || fail "$moment: $(cat cycle.log)"
+wine "$probe" check "${args[@]}" >cycle.log 2>>wine.log || fail "$moment: $(cat cycle.log)"
 check "$moment"
 
 say "$count runs, $killed killed; the open after each found the old files $olds times and" \
