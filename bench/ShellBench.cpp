@@ -141,6 +141,10 @@ int main()
     fs::remove_all(game);
     fs::create_directories(game);
     fs::copy(sampleGame() / "Default", game / "Default", fs::copy_options::recursive);
+    // Recovery copies go beside the scenario: one left by a bench that was stopped in the
+    // middle would otherwise ask its question at the next start.
+    fs::create_directories(game / "appdata");
+    SetEnvironmentVariableA("LOCALAPPDATA", (game / "appdata").string().c_str());
     double copying = msSince(start);
 
     start = Clock::now();
