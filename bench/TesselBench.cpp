@@ -19,6 +19,7 @@
 
 #if defined(_WIN32)
 #include "bench/DisplayBench.h"
+#include "bench/SaveBench.h"
 #include "editor/model/BMData.h"
 #include "framework/base/HWin32.h"
 #include "framework/graphics/HDirectX.h"
@@ -366,16 +367,25 @@ void benchLayerCopies()
 
 }  // namespace
 
-// "display" or "midi" as the only argument runs those figures alone (the MIDI timing takes a
-// minute).
+// "display", "midi" or "save" as the only argument runs those figures alone (the MIDI timing
+// takes a minute).
 int main(int argc, char** argv)
 {
     bool display = argc == 2 && std::strcmp(argv[1], "display") == 0;
     bool midi = argc == 2 && std::strcmp(argv[1], "midi") == 0;
+#if defined(_WIN32)
+    if (argc == 2 && std::strcmp(argv[1], "save") == 0) {
+        benchSaving(sampleGame() + "\\Default");
+        return 0;
+    }
+#endif
     if (!display && !midi) {
         benchMaps();
         benchAreaList();
         benchScenarios();
+#if defined(_WIN32)
+        benchSaving(sampleGame() + "\\Default");
+#endif
         benchLayerCopies();
         benchEditing();
     }

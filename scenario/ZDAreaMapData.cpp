@@ -1,12 +1,13 @@
 #include "scenario/ZDAreaMapData.h"
 
-#include <cstring>
+#include <algorithm>
 #include <string>
 
 #include "framework/base/HFileReader.h"
 #include "framework/base/HFileWriter.h"
 #include "framework/base/HText.h"
 #include "scenario/ZDArea.h"
+#include "scenario/ZDFileSet.h"
 
 const char* const ZDAreaMapData::REGISTRY_PATH = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Kest\\Molva\\Directory";
 
@@ -16,6 +17,7 @@ namespace {
 const char* const kPictures[] = {"Picture\\BMAPCHAR.BMP", "Picture\\BMAPOBJ.BMP",
                                  "Picture\\FieldMap.bmp", "Picture\\Flag0.bmp"};
 const size_t kLineBuffer = 1024;
+const char kMapPrefix[] = "BMap_No";
 
 // True when the path ends in a backslash of its own, not in the second byte of a double-byte
 // character such as "ソ".
@@ -98,6 +100,8 @@ void ZDAreaMapData::clear()
     HLOG_START("clear");
     m_areas.clear();
     m_maps.clear();
+    m_read.clear();
+    m_readAreas = 0;
     for (auto& image : m_images) {
         image.reset();
     }
@@ -156,11 +160,31 @@ void ZDAreaMapData::resolvePaths(const HFile& scenario, const HFile& areaData)
     }
 }
 
+HFile ZDAreaMapData::areaDataOf(const HFile& scenario)
+{
+    return join(scenario, "Data\\AreaData");
+}
+
+std::string ZDAreaMapData::mapFileName(uint32_t number)
+{
+    return kMapPrefix + std::to_string(number);
+}
+
+bool ZDAreaMapData::isMapFileName(const std::string& name)
+{
+    size_t prefix = sizeof(kMapPrefix) - 1;
+    if (name.size() <= prefix || name.compare(0, prefix, kMapPrefix) != 0) {
+        return false;
+    }
+    return name.find_first_not_of("0123456789", prefix) == std::string::npos;
+}
+
 bool ZDAreaMapData::load(HFile scenario, HFile areaData)
 {
     HLOG_START("load");
     clear();
     resolvePaths(scenario, areaData);
+    m_readFolder = m_areaData.getDirectory();
     if (!isDirectory(m_scenario)) {
         HLOG_INFO("load:scenario directory isn't exist");
         HLOG_END("load");
@@ -179,8 +203,8 @@ bool ZDAreaMapData::readAreas()
     if (m_areaData.isEmpty()) {
         return true;
     }
-    HFileReader reader(m_areaData);
-    if (!reader.read()) {
+    HFileReader reader;
+    if (!readFile(m_areaData, &reader)) {
         HLOG_INFO("load:error to file read");
         return false;
     }
@@ -189,6 +213,23 @@ bool ZDAreaMapData::readAreas()
     for (const std::unique_ptr<ZDArea>& area : parsed) {
         m_areas.push_back(std::unique_ptr<ZDEditArea>(new ZDEditArea(*area)));
     }
+    m_readAreas = m_areas.size();
+    return true;
+}
+
+// The time is taken before the bytes, so that a change in between shows as a newer time.
+bool ZDAreaMapData::readFile(const HFile& file, HFileReader* reader)
+{
+    HSystem::FileInfo info;
+    bool there = HSystem::get().getFileInfo(file.getPath(), &info);
+    reader->setFile(file);
+    if (!reader->read()) {
+        if (!there) {
+            m_read[file.getName()] = ZDFileStamp();
+        }
+        return false;
+    }
+    m_read[file.getName()] = ZDFileStamp(info, reader->getData(), static_cast<size_t>(reader->getSize()));
     return true;
 }
 
@@ -201,11 +242,11 @@ bool ZDAreaMapData::readMaps()
     for (const std::unique_ptr<ZDEditArea>& area : m_areas) {
         scratch.reset();
         uint32_t number = static_cast<uint32_t>(area->getNumber());
-        HFile file(m_areaData.getDirectory(), "BMap_No" + std::to_string(number));
+        HFile file(m_areaData.getDirectory(), mapFileName(number));
         scratch.setFile(file);
         scratch.setNumber(number);
-        HFileReader reader(file);
-        if (!reader.read()) {
+        HFileReader reader;
+        if (!readFile(file, &reader)) {
             HLOG_INFO("load:error to BMap file read");
             debug("load:file=%s", file.getPath().c_str());
             ok = false;
@@ -235,21 +276,29 @@ bool ZDAreaMapData::save()
         HLOG_INFO("save:error fileopen");
         return false;
     }
-    bool ok = true;
-    for (const std::unique_ptr<ZDEditArea>& area : m_areas) {
-        char line[kLineBuffer] = {};
-        area->formatLine(line, sizeof(line));
-        debug("outLine:%s", line);
-        if (line[0] != '\0') {
-            ok = writer.write(line, static_cast<uint32_t>(strlen(line))) && ok;
-            ok = writer.write("\r\n", 2) && ok;
-        }
+    std::string list = formatAreaList();
+    for (size_t start = 0, end; (end = list.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        debug("outLine:%s", list.substr(start, end - start).c_str());
     }
-    ok = writer.write(ZDArea::TERMINATOR, static_cast<uint32_t>(strlen(ZDArea::TERMINATOR))) && ok;
+    bool ok = writer.write(list.data(), static_cast<uint32_t>(list.size()));
     ok = writer.flush() && ok;
     // After any failure the writer leaves the file as it was.
     ok = writer.close() && ok;
     return ok;
+}
+
+std::string ZDAreaMapData::formatAreaList() const
+{
+    std::string list;
+    for (const std::unique_ptr<ZDEditArea>& area : m_areas) {
+        char line[kLineBuffer] = {};
+        area->formatLine(line, sizeof(line));
+        if (line[0] != '\0') {
+            list += line;
+            list += "\r\n";
+        }
+    }
+    return list + ZDArea::TERMINATOR;
 }
 
 bool ZDAreaMapData::saveAll()
@@ -291,10 +340,65 @@ bool ZDAreaMapData::saveBMap(uint32_t index)
 
 bool ZDAreaMapData::isModified() const
 {
+    if (m_areas.size() != m_readAreas) {
+        return true;
+    }
     for (size_t index = 0; index < m_areas.size(); ++index) {
         if (m_areas[index]->isModified() || (index < m_maps.size() && m_maps[index]->isModified())) {
             return true;
         }
     }
     return false;
+}
+
+bool ZDAreaMapData::restoreFiles(const ZDFileSet& files)
+{
+    std::vector<std::unique_ptr<ZDArea>> areas;
+    const ZDFileSet::File* list = files.find(m_areaData.getName());
+    if (list != nullptr && (list->bytes.find('\0') != std::string::npos
+                            || ZDArea::parseList(list->bytes.c_str(), &areas, m_areaData) < 0)) {
+        HLOG_INFO("restoreFiles:error area list");
+        return false;
+    }
+    size_t count = list != nullptr ? areas.size() : m_areas.size();
+    // Every map first, so that a map that does not read changes nothing.
+    std::map<size_t, ZDBMap> maps;
+    for (const ZDFileSet::File& file : files.getWrites()) {
+        if (!isMapFileName(file.name)) {
+            continue;
+        }
+        size_t number = static_cast<size_t>(HText::toInt(file.name.substr(sizeof(kMapPrefix) - 1)));
+        ZDBMap& map = maps[number];
+        if (number < 1 || number > count
+            || !map.createFromBytes(reinterpret_cast<const uint8_t*>(file.bytes.data()), file.bytes.size(),
+                                    HFile(), static_cast<uint32_t>(number))) {
+            HLOG_INFO("restoreFiles:error map");
+            debug("restoreFiles:file=%s", file.name.c_str());
+            return false;
+        }
+    }
+    m_areas.resize(std::min(m_areas.size(), count));
+    m_maps.resize(std::min(m_maps.size(), count));
+    for (size_t index = m_areas.size(); index < count; ++index) {
+        ZDArea area;
+        area.setFile(m_areaData);
+        area.setNumber(static_cast<int32_t>(index + 1));
+        m_areas.push_back(std::unique_ptr<ZDEditArea>(new ZDEditArea(area)));
+    }
+    for (size_t index = m_maps.size(); index < count; ++index) {
+        ZDBMap map;
+        map.setFile(HFile(m_areaData.getDirectory(), mapFileName(static_cast<uint32_t>(index + 1))));
+        map.setNumber(static_cast<uint32_t>(index + 1));
+        m_maps.push_back(std::unique_ptr<ZDEditBMap>(new ZDEditBMap(map)));
+    }
+    for (size_t index = 0; index < areas.size(); ++index) {
+        static_cast<ZDArea&>(*m_areas[index]) = *areas[index];
+    }
+    for (auto& restored : maps) {
+        ZDBMap& working = *m_maps[restored.first - 1];
+        restored.second.setFile(working.getFile());
+        restored.second.setNumber(working.getNumber());
+        working = restored.second;
+    }
+    return true;
 }

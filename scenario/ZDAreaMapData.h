@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,8 +10,11 @@
 #include "framework/base/HObject.h"
 #include "scenario/ZDEditArea.h"
 #include "scenario/ZDEditBMap.h"
+#include "scenario/ZDFileStamp.h"
 
+class HFileReader;
 class HImage;
+class ZDFileSet;
 
 // Everything the editor loads from one scenario folder: the areas of its AreaData file, one
 // battle map per area, and the two chip bitmaps.
@@ -50,6 +54,26 @@ public:
     // True when an area or a map differs from what was loaded.
     virtual bool isModified() const;
 
+    // The area list as a save writes it: each area's line with CR LF, then the terminator.
+    std::string formatAreaList() const;
+    // Puts the bytes of scenario files into the working copies as edits would, the loaded
+    // copies staying as they are: the area list under the AreaData file's name, the map of
+    // area n under mapFileName(n). The list's count of areas wins: areas and maps are added
+    // (as new, so modified) or dropped at the end. False, changing nothing, when a file does
+    // not read as what its name says.
+    bool restoreFiles(const ZDFileSet& files);
+    // What the last load read, by file name in getReadFolder(): each file with its stamp, and
+    // a stamp of no file for every map file it looked for and did not find.
+    const std::map<std::string, ZDFileStamp>& getReadFiles() const { return m_read; }
+    const std::string& getReadFolder() const { return m_readFolder; }
+
+    // "BMap_No" and the number: the file of the map of area number in the AreaData's folder.
+    static std::string mapFileName(uint32_t number);
+    // Whether name is such a file name ("BMap_No" and decimal digits).
+    static bool isMapFileName(const std::string& name);
+    // The AreaData file that loading the scenario folder reads.
+    static HFile areaDataOf(const HFile& scenario);
+
     uint32_t getAreaCount() const { return static_cast<uint32_t>(m_areas.size()); }
     // nullptr when the index is not below the count.
     ZDEditArea* getArea(uint32_t index) const;
@@ -78,6 +102,9 @@ private:
     bool readAreas();
     bool readMaps();
     bool readImage(Picture picture, const char* failure);
+    // Reads file whole into reader, keeping its stamp (or, when nothing is there, a stamp of
+    // no file) under its name.
+    bool readFile(const HFile& file, HFileReader* reader);
     // The registry's install directory text; empty when it cannot be read.
     static std::string readInstallDirectory();
 
@@ -92,6 +119,9 @@ private:
     HFile m_pictures[PICTURES];
     std::vector<std::unique_ptr<ZDEditArea>> m_areas;
     std::vector<std::unique_ptr<ZDEditBMap>> m_maps;
+    std::map<std::string, ZDFileStamp> m_read;
+    std::string m_readFolder;
+    size_t m_readAreas = 0;  // the number of areas the load read
     // Character and object chips; the other two slots are never filled here.
     std::unique_ptr<HImage, ImageDeleter> m_images[PICTURES];
 };

@@ -2,6 +2,7 @@
 
 #include "editor/shell/BMMouse.h"
 #include "editor/shell/BMOperations.h"
+#include "editor/shell/BMRecovery.h"
 #include "editor/shell/BMScroll.h"
 #include "editor/shell/BMTimer.h"
 #include "editor/shell/BMWheel.h"
@@ -57,6 +58,7 @@ BMListeners::BMListeners(BMWindow* window) : m_window(window)
     m_close.reset(new ZCClose());
     m_drop.reset(new ZCDropTarget());
     m_timer.reset(new BMTimer(window->getHandle()));
+    m_recovery.reset(new BMRecovery(window->getHandle()));
     m_mouse.reset(new BMMouse(window));
     m_verticalScroll.reset(new BMScroll(HScrollBar::VERTICAL, window));
     m_horizontalScroll.reset(new BMScroll(HScrollBar::HORIZONTAL, window));
@@ -71,7 +73,8 @@ BMListeners::BMListeners(BMWindow* window) : m_window(window)
 BMListeners::~BMListeners()
 {
     HEventListener* filed[] = {m_command.get(), m_close.get(), m_timer.get(),
-                               m_verticalScroll.get(), m_horizontalScroll.get(), m_wheel.get()};
+                               m_verticalScroll.get(), m_horizontalScroll.get(), m_wheel.get(),
+                               m_recovery.get()};
     for (HEventListener* listener : filed) {
         m_window->removeEventListener(listener);
     }
@@ -84,6 +87,7 @@ BMListeners::~BMListeners()
     m_horizontalScroll.reset();
     m_timer.reset();
     m_wheel.reset();
+    m_recovery.reset();
 }
 
 void BMListeners::registerCommands()

@@ -5,6 +5,7 @@
 #include "framework/base/HObject.h"
 
 class BMMouse;
+class BMRecovery;
 class BMScroll;
 class BMTimer;
 class BMWheel;
@@ -30,6 +31,7 @@ public:
     BMTimer* getTimer() const { return m_timer.get(); }
     BMMouse* getMouse() const { return m_mouse.get(); }
     BMWheel* getWheel() const { return m_wheel.get(); }
+    BMRecovery* getRecovery() const { return m_recovery.get(); }
     // Rebuilds the map images 500 ms from now, unless this is called again first.
     void startRedrawTimer();
 
@@ -46,4 +48,5 @@ private:
     std::unique_ptr<BMScroll> m_horizontalScroll;
     std::unique_ptr<BMTimer> m_timer;
     std::unique_ptr<BMWheel> m_wheel;
+    std::unique_ptr<BMRecovery> m_recovery;
 };

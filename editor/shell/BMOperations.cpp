@@ -4,6 +4,8 @@
 
 #include "editor/model/BMData.h"
 #include "editor/shell/BMMusicPreview.h"
+#include "editor/shell/BMRecovery.h"
+#include "editor/shell/BMSaver.h"
 #include "editor/shell/BMVersionDialog.h"
 #include "editor/shell/BMWindow.h"
 #include "editor/shell/BMZoomer.h"
@@ -74,12 +76,6 @@ void unknownId(Frame& frame)
 {
     HLOG_INFO("warning:unknown menuid.");
     frame.result = false;
-}
-
-// Writes the area list and then every map; false as soon as the area list fails.
-bool saveScenario(BMData* data)
-{
-    return data->save() && data->saveAll();
 }
 
 // Reads (folder, areaData) into a new data object; nullptr when anything could not be read.
@@ -169,6 +165,9 @@ int saveHasEdited(HComponent* window, BMData* data, const std::string& caption)
         return NOTHING_TO_SAVE;
     }
     int answer = tell(window, "現在のデータは更新されています。保存しますか？", title, kAsk);
+    if (answer == IDNO && BMRecovery::of(window) != nullptr) {
+        BMRecovery::of(window)->forget(data);  // the edits are given up
+    }
     if (answer != IDYES) {
         return answer;
     }
@@ -183,10 +182,13 @@ int saveHasEdited(HComponent* window, BMData* data, const std::string& caption)
         }
         data->setAreaDataFile(chooser.getFile());
     }
-    if (!saveScenario(data)) {
-        HLOG_INFO("saveEditedData:保存失敗");
+    BMSaver::Result saved = BMSaver::save(window, data, title);
+    if (saved != BMSaver::SAVED) {
         data->setAreaDataFile(previous);
-        tell(window, kSaveFailed, title, kTell);
+        if (saved == BMSaver::FAILED) {
+            HLOG_INFO("saveEditedData:保存失敗");
+            tell(window, kSaveFailed, title, kTell);
+        }
         return CANCELLED;
     }
     return SAVED;
@@ -195,12 +197,16 @@ int saveHasEdited(HComponent* window, BMData* data, const std::string& caption)
 bool openScenario(BMWindow* window, const HFile& folder, const char* operation,
                   const char* caption)
 {
+    if (!BMSaver::finishInterruptedSave(window, folder, caption)) {
+        return false;
+    }
     std::unique_ptr<BMData> loaded = loadScenario(folder, HFile());
     if (loaded == nullptr) {
         HLOG_INFO((std::string(operation) + ":読込失敗").c_str());
         tell(window, openFailure(folder), caption, kTell);
         return false;
     }
+    BMRecovery::offer(window, loaded.get(), caption);
     adopt(window, std::move(loaded), 1);
     BMDisplay* display = window != nullptr ? window->getDisplay() : nullptr;
     if (display != nullptr) {
@@ -270,9 +276,12 @@ bool OP2103(HComponent* window, uint32_t id)
     if (data == nullptr || data->getAreaDataFile().isEmpty()) {
         return true;
     }
-    if (!saveScenario(data)) {
-        HLOG_INFO("OP2103:保存失敗");
-        tell(window, kSaveFailed, "上書き保存", kTell);
+    BMSaver::Result saved = BMSaver::save(window, data, "上書き保存");
+    if (saved != BMSaver::SAVED) {
+        if (saved == BMSaver::FAILED) {
+            HLOG_INFO("OP2103:保存失敗");
+            tell(window, kSaveFailed, "上書き保存", kTell);
+        }
         return true;
     }
     readBack(frame, data->getScenarioDirectory(), data->getAreaDataFile(), "OP2103:読込失敗");
@@ -305,11 +314,14 @@ bool OP2104(HComponent* window, uint32_t id)
             folder = parent.getParent();
         }
     }
-    if (!saveScenario(data)) {
-        HLOG_INFO("OP2104:保存失敗");
+    BMSaver::Result saved = BMSaver::save(window, data, "名前をつけて保存");
+    if (saved != BMSaver::SAVED) {
         // The scenario still belongs where it was read from.
         data->setAreaDataFile(previous);
-        tell(window, kSaveFailed, "名前をつけて保存", kTell);
+        if (saved == BMSaver::FAILED) {
+            HLOG_INFO("OP2104:保存失敗");
+            tell(window, kSaveFailed, "名前をつけて保存", kTell);
+        }
         return true;
     }
     readBack(frame, folder, chosen, "OP2104:読込失敗");

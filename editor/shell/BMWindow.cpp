@@ -7,6 +7,7 @@
 #include "editor/shell/BMListeners.h"
 #include "editor/shell/BMMusicPreview.h"
 #include "editor/shell/BMOperations.h"
+#include "editor/shell/BMRecovery.h"
 #include "editor/shell/BMScroll.h"
 #include "editor/shell/BMTimer.h"
 #include "editor/shell/BMWheel.h"
@@ -335,6 +336,7 @@ void BMWindow::create()
     addEventListener(m_listeners->getVerticalScroll());
     addEventListener(m_listeners->getHorizontalScroll());
     addEventListener(m_listeners->getWheel());
+    addEventListener(m_listeners->getRecovery());
     // Last, and once, also when the window is made again.
     removeEventListener(getDefaultPaintListener());
     addEventListener(getDefaultPaintListener());

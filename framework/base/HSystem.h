@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The operating-system calls of the data core (log, files, properties, maps, area lists), kept
 // in one place so that the core builds and runs the same on every platform it is compiled for.
@@ -22,6 +23,14 @@ public:
         OPEN_CREATE_NEW,  // a new file only, for writing, others may read
     };
     enum Type { TYPE_NONE = 0, TYPE_FILE = 1, TYPE_DIRECTORY = 2 };
+
+    // What a path names: its type and, for a file, its size and last write time. The time is
+    // in the platform's own units (on Windows 100 ns since 1601): compare it, never show it.
+    struct FileInfo {
+        Type type = TYPE_NONE;
+        int64_t size = 0;
+        int64_t writeTime = 0;
+    };
 
     struct LocalTime {
         int year;
@@ -54,6 +63,11 @@ public:
     virtual bool renameFile(const std::string& source, const std::string& target);
     virtual bool removeFile(const std::string& path);
     virtual Type getType(const std::string& path);
+    // False, with the type TYPE_NONE, when nothing is there.
+    virtual bool getFileInfo(const std::string& path, FileInfo* info);
+    // Replaces names with the names of the files (not the folders) directly inside folder, in
+    // no particular order; false when the folder cannot be listed.
+    virtual bool listFiles(const std::string& folder, std::vector<std::string>* names);
     virtual bool makeDirectory(const std::string& path);
     // Resolves path against the current directory; empty when that fails.
     virtual std::string getFullPath(const std::string& path);

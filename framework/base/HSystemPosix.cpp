@@ -6,6 +6,7 @@
 #include <ctime>
 #include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -375,6 +376,40 @@ HSystem::Type HSystem::getType(const std::string& path)
         return TYPE_NONE;
     }
     return S_ISDIR(info.st_mode) ? TYPE_DIRECTORY : TYPE_FILE;
+}
+
+bool HSystem::getFileInfo(const std::string& path, FileInfo* info)
+{
+    *info = FileInfo();
+    std::string native = nativePath(path);
+    struct stat status;
+    if (stat(native.c_str(), &status) != 0) {
+        return failOpen(native);
+    }
+    info->type = S_ISDIR(status.st_mode) ? TYPE_DIRECTORY : TYPE_FILE;
+    info->size = static_cast<int64_t>(status.st_size);
+    // Nanoseconds, like the 100 ns steps of Windows only finer: compared, never shown.
+    info->writeTime = static_cast<int64_t>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+    return true;
+}
+
+bool HSystem::listFiles(const std::string& folder, std::vector<std::string>* names)
+{
+    names->clear();
+    std::string native = nativePath(folder);
+    DIR* directory = opendir(native.c_str());
+    if (directory == nullptr) {
+        return failOpen(native);
+    }
+    while (struct dirent* entry = readdir(directory)) {
+        struct stat status;
+        std::string path = native + "/" + entry->d_name;
+        if (stat(path.c_str(), &status) == 0 && !S_ISDIR(status.st_mode)) {
+            names->push_back(entry->d_name);
+        }
+    }
+    closedir(directory);
+    return true;
 }
 
 bool HSystem::makeDirectory(const std::string& path)

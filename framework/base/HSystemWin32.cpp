@@ -124,6 +124,39 @@ HSystem::Type HSystem::getType(const std::string& path)
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? TYPE_DIRECTORY : TYPE_FILE;
 }
 
+bool HSystem::getFileInfo(const std::string& path, FileInfo* info)
+{
+    *info = FileInfo();
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+        return false;
+    }
+    bool folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    info->type = folder ? TYPE_DIRECTORY : TYPE_FILE;
+    info->size = static_cast<int64_t>((static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
+    info->writeTime = static_cast<int64_t>(
+        (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime);
+    return true;
+}
+
+bool HSystem::listFiles(const std::string& folder, std::vector<std::string>* names)
+{
+    names->clear();
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) {
+        // An empty folder still lists "." and "..", so nothing found means no folder.
+        return false;
+    }
+    do {
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            names->push_back(entry.cFileName);
+        }
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+    return true;
+}
+
 bool HSystem::makeDirectory(const std::string& path)
 {
     return CreateDirectoryA(path.c_str(), nullptr) != FALSE;

@@ -15,11 +15,21 @@ bool FaultySystem::inject(uint32_t error)
     return false;
 }
 
+bool FaultySystem::dead()
+{
+    ++changes;
+    return dieAt != 0 && changes >= dieAt;
+}
+
 HSystem::Handle FaultySystem::open(const std::string& path, OpenMode mode, bool* existed)
 {
     m_injected = 0;
     if (mode != OPEN_CREATE_NEW) {
         return HSystem::open(path, mode, existed);
+    }
+    if (dead()) {
+        inject(CREATE_ERROR);
+        return nullptr;
     }
     if (hits(++creates, failCreateAt)) {
         inject(CREATE_ERROR);
@@ -39,7 +49,7 @@ bool FaultySystem::write(Handle file, const void* data, uint32_t count, uint32_t
         return HSystem::write(file, data, count, done);
     }
     ++writes;
-    if (hits(writes, failWriteAt)) {
+    if (dead() || hits(writes, failWriteAt)) {
         *done = 0;
         return inject(WRITE_ERROR);
     }
@@ -61,6 +71,9 @@ bool FaultySystem::write(Handle file, const void* data, uint32_t count, uint32_t
 bool FaultySystem::flush(Handle file)
 {
     m_injected = 0;
+    if (isCreated(file) && dead()) {
+        return inject(FLUSH_ERROR);
+    }
     bool ok = HSystem::flush(file);
     return isCreated(file) && hits(++flushes, failFlushAt) ? inject(FLUSH_ERROR) : ok;
 }
@@ -71,14 +84,32 @@ bool FaultySystem::close(Handle file)
     bool created = isCreated(file);
     m_created.erase(file);
     bool ok = HSystem::close(file);
+    if (created && dead()) {
+        return inject(CLOSE_ERROR);
+    }
     return created && hits(++closes, failCloseAt) ? inject(CLOSE_ERROR) : ok;
 }
 
 bool FaultySystem::replaceFile(const std::string& source, const std::string& target)
 {
     m_injected = 0;
-    return hits(++replaces, failReplaceAt) ? inject(REPLACE_ERROR)
-                                             : HSystem::replaceFile(source, target);
+    if (dead() || hits(++replaces, failReplaceAt)) {
+        return inject(REPLACE_ERROR);
+    }
+    bool ok = HSystem::replaceFile(source, target);
+    if (ok) {
+        replaced.push_back(target);
+    }
+    return ok;
+}
+
+bool FaultySystem::removeFile(const std::string& path)
+{
+    m_injected = 0;
+    if (dead() || hits(++removes, failRemoveAt)) {
+        return inject(REMOVE_ERROR);
+    }
+    return HSystem::removeFile(path);
 }
 
 bool FaultySystem::read(Handle file, void* data, uint32_t count, uint32_t* done)

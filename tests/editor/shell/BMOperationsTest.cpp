@@ -1,8 +1,10 @@
 // The command operations on a copy of the sample game, through the main window's real
-// commands and message boxes: the unsaved-edits question, map navigation, save failures and
-// scenarios that cannot be read, folders dropped on the window.
+// commands and message boxes: the unsaved-edits question, map navigation, save failures,
+// scenarios that cannot be read, folders dropped on the window, files another program changed,
+// interrupted saves and the recovery copy of unsaved edits.
 #include "editor/shell/BMOperations.h"
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -10,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include "editor/model/BMData.h"
+#include "editor/shell/BMListeners.h"
+#include "editor/shell/BMRecovery.h"
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
 #include "framework/gui/HClipBoard.h"
@@ -17,6 +21,9 @@
 #include "framework/gui/HMenuItem.h"
 #include "framework/gui/HScrollBar.h"
 #include "framework/gui/HStatusBar.h"
+#include "scenario/ZDFileSet.h"
+#include "scenario/ZDRecoveryCopy.h"
+#include "scenario/ZDRecoverySchedule.h"
 #include "tests/editor/shell/EditorSession.h"
 #include "tests/support/DialogAnswerer.h"
 #include "tests/support/DropList.h"
@@ -27,6 +34,7 @@
 namespace {
 
 const char* const kMap1 = "game\\Default\\Data\\BMap_No1";
+const char* const kMap2 = "game\\Default\\Data\\BMap_No2";
 
 class OperationsTest : public ::testing::Test {
 protected:
@@ -34,6 +42,22 @@ protected:
     // Writes character chip 7 into cell (3, 4) of the current map, as an edit would.
     void edit() { editor.data()->setByte(BMData::TYPE_CHARACTER, 7, 0, 3, 4); }
     static char chipInFile(const std::string& file) { return TestFolder::read(file)[3 * 32 + 4]; }
+    BMRecovery& recovery() { return *editor.window().getListeners()->getRecovery(); }
+    // The recovery copy of the open scenario, written as the timer would once the edits stop.
+    ZDRecoveryCopy writeRecoveryCopy()
+    {
+        int64_t now = static_cast<int64_t>(GetTickCount64());
+        recovery().look(now);
+        recovery().look(now + ZDRecoverySchedule::QUIET_MS);
+        recovery().getWriter().wait();
+        return ZDRecoveryCopy(BMRecovery::root(), BMRecovery::scenarioOf(editor.data()));
+    }
+    std::string title()
+    {
+        char text[512] = {};
+        GetWindowTextA(editor.handle(), text, sizeof(text));
+        return text;
+    }
 
     EditorSession editor;
 };
@@ -61,6 +85,8 @@ TEST_F(OperationsTest, UnsavedEditsQuestionSavesOnYesOnly)
 TEST_F(OperationsTest, ExitAsksAndStaysOnCancelLeavesFilesOnNo)
 {
     edit();
+    ZDRecoveryCopy copy = writeRecoveryCopy();
+    ASSERT_TRUE(TestFolder::exists(copy.getPath()));
     auto before = EditorSession::snapshot();
     {
         BoxAnswers cancel(IDCANCEL);
@@ -81,6 +107,7 @@ TEST_F(OperationsTest, ExitAsksAndStaysOnCancelLeavesFilesOnNo)
     EXPECT_EQ(editor.handle(), nullptr);
     EXPECT_EQ(editor.data(), nullptr);
     EXPECT_EQ(EditorSession::snapshot(), before);
+    EXPECT_FALSE(TestFolder::exists(copy.getPath()));  // the edits were given up
 }
 
 TEST_F(OperationsTest, MapNavigationWrapsAround)
@@ -198,12 +225,112 @@ TEST_F(OperationsTest, UnreadableScenarioKeepsTheOpenOne)
     EXPECT_EQ(editor.data(), data);
     EXPECT_EQ(EditorSession::snapshot(), before);
 
-    editor.command(2103);
+    {
+        // Another program removed a map: it is written again only after the question.
+        BoxAnswers yes(IDYES);
+        editor.command(2103);
+        ASSERT_EQ(yes.boxes().size(), 1u);
+        EXPECT_EQ(yes.boxes()[0].text, editor.scenario("Default") +
+                                           "\\Data\\BMap_No3 は開いた後に他のプログラムで変更されています。上書きしますか？");
+    }
     EXPECT_EQ(chipInFile("game\\Default\\Data\\BMap_No2"), 7);
     std::string saved = TestFolder::read("game\\Default\\Data\\BMap_No2");
     saved[3 * 32 + 4] = map2[3 * 32 + 4];
     EXPECT_EQ(saved, map2);
     EXPECT_EQ(TestFolder::read("game\\Default\\Data\\BMap_No3").size(), 4428u);
+}
+
+TEST_F(OperationsTest, SaveAsksBeforeOverwritingAnotherProgramsChangeAndNoWritesNothing)
+{
+    edit();
+    editor.data()->setByte(BMData::TYPE_CHARACTER, 9, 2, 5, 6);
+    std::string theirs = TestFolder::read(kMap2);
+    theirs[100] ^= 1;
+    TestFolder::write(kMap2, theirs);
+    std::filesystem::last_write_time(kMap2, std::filesystem::last_write_time(kMap2) + std::chrono::seconds(2));
+    auto before = EditorSession::snapshot();
+    {
+        BoxAnswers no(IDNO);
+        editor.command(2103);
+        ASSERT_EQ(no.boxes().size(), 1u);
+        EXPECT_EQ(no.boxes()[0].caption, "上書き保存");
+        EXPECT_EQ(no.boxes()[0].text, editor.scenario("Default") +
+                                          "\\Data\\BMap_No2 は開いた後に他のプログラムで変更されています。上書きしますか？");
+    }
+    EXPECT_EQ(EditorSession::snapshot(), before);
+    EXPECT_TRUE(editor.data()->isModified());
+    {
+        BoxAnswers yes(IDYES);
+        editor.command(2103);
+        EXPECT_EQ(yes.boxes().size(), 1u);
+    }
+    EXPECT_EQ(chipInFile(kMap1), 7);
+    EXPECT_EQ(TestFolder::read(kMap2)[5 * 32 + 6], 9);
+    EXPECT_FALSE(editor.data()->isModified());
+}
+
+// As after an editor that did not end: the scenario opened again finds the recovery copy.
+TEST_F(OperationsTest, ARecoveryCopyIsOfferedAtOpenYesBringsTheEditsBackNoKeepsItAside)
+{
+    edit();
+    ZDRecoveryCopy copy = writeRecoveryCopy();
+    ASSERT_TRUE(TestFolder::exists(copy.getPath()));
+    auto files = EditorSession::snapshot();
+    {
+        BoxAnswers no(IDNO);
+        ASSERT_TRUE(editor.open("Default"));
+        ASSERT_EQ(no.boxes().size(), 1u);
+        EXPECT_EQ(no.boxes()[0].caption, "シナリオを開く");
+        EXPECT_EQ(no.boxes()[0].text.find("前回の編集が保存されていません。復元しますか？\n\n" +
+                                          editor.scenario("Default") + "\n"), 0u);
+    }
+    EXPECT_FALSE(editor.data()->isModified());
+    EXPECT_FALSE(TestFolder::exists(copy.getPath()));
+    EXPECT_TRUE(TestFolder::exists(copy.getAsidePath()));
+    {
+        BoxAnswers none(IDYES);
+        ASSERT_TRUE(editor.open("Default"));
+        EXPECT_TRUE(none.boxes().empty());
+    }
+
+    edit();
+    writeRecoveryCopy();
+    {
+        BoxAnswers yes(IDYES);
+        ASSERT_TRUE(editor.open("Default"));
+        EXPECT_EQ(yes.boxes().size(), 1u);
+    }
+    EXPECT_TRUE(editor.data()->isModified());
+    EXPECT_EQ(editor.data()->getByte(BMData::TYPE_CHARACTER, 1, 3, 4), 7);
+    EXPECT_NE(title().find(" (更新) - Tessel"), std::string::npos) << title();
+    EXPECT_EQ(EditorSession::snapshot(), files);
+    editor.command(2103);
+    EXPECT_EQ(chipInFile(kMap1), 7);
+    EXPECT_FALSE(TestFolder::exists(copy.getPath()));
+}
+
+TEST_F(OperationsTest, AnOpenCompletesASaveThatAKillInterruptedAndSaysSo)
+{
+    std::string data = editor.scenario("Default") + "\\Data\\";
+    ZDFileSet save;
+    std::string map = TestFolder::read(kMap1);
+    map[3 * 32 + 4] = 7;
+    save.write("BMap_No1", map);
+    save.write("AreaData", "Renamed 1 2\r\nEnd");
+    TestFolder::write(data + "Save.journal", save.toBytes());
+    TestFolder::write(data + "BMap_No1.tmp", "half");
+    {
+        BoxAnswers ok(IDOK);
+        ASSERT_TRUE(editor.open("Default"));
+        ASSERT_EQ(ok.boxes().size(), 1u);
+        EXPECT_EQ(ok.boxes()[0].text, "前回の保存は途中で中断されていました。中断された保存を最後まで行いました。\n" +
+                                          editor.scenario("Default"));
+    }
+    EXPECT_EQ(TestFolder::read(kMap1), map);
+    EXPECT_FALSE(TestFolder::exists(data + "Save.journal"));
+    EXPECT_FALSE(TestFolder::exists(data + "BMap_No1.tmp"));
+    EXPECT_EQ(editor.data()->getAreaCount(), 1u);
+    EXPECT_EQ(editor.data()->getByte(BMData::TYPE_CHARACTER, 1, 3, 4), 7);
 }
 
 TEST_F(OperationsTest, ScenarioItemsOpenTheirFolderOtherIdsNothing)

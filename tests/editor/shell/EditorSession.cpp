@@ -19,6 +19,12 @@ EditorSession::EditorSession()
                  fs::copy_options::recursive);
     }
     m_game.reset(new GameDirectory(m_folder.path() + "\\game"));
+    // Recovery copies go into the test's folder, not the user's.
+    char previous[MAX_PATH] = {};
+    if (GetEnvironmentVariableA("LOCALAPPDATA", previous, sizeof(previous)) < sizeof(previous)) {
+        m_localAppData = previous;
+    }
+    SetEnvironmentVariableA("LOCALAPPDATA", appData().c_str());
     m_window.reset(new BMWindow());
     m_window->create();
     ShowWindow(handle(), SW_SHOWNORMAL);
@@ -31,6 +37,12 @@ EditorSession::~EditorSession()
     m_window.reset();
     BMData::deleteInstance();
     MessagePump::drain();
+    SetEnvironmentVariableA("LOCALAPPDATA", m_localAppData.empty() ? nullptr : m_localAppData.c_str());
+}
+
+std::string EditorSession::appData() const
+{
+    return m_folder.path() + "\\appdata";
 }
 
 HWND EditorSession::handle() const

@@ -35,6 +35,8 @@ public:
 
     // The copy's folder of a scenario, as the system writes paths.
     std::string scenario(const std::string& name) const;
+    // The user's local application data folder while the session lives (in the test's folder).
+    std::string appData() const;
     // Every file below the game folder with its bytes, sorted by name.
     static std::vector<std::pair<std::string, std::string>> snapshot();
 
@@ -42,6 +44,7 @@ private:
     TestFolder m_folder;
     std::unique_ptr<GameDirectory> m_game;
     std::unique_ptr<BMWindow> m_window;
+    std::string m_localAppData;  // the value before the session; empty when there was none
 };
 
 // Answers every message box and dialog that opens while it lives by pressing one button (or

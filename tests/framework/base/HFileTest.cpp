@@ -1,6 +1,11 @@
 #include "framework/base/HFile.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -149,4 +154,37 @@ TEST(HSystemFaults, ReportTheCodesTheWindowsSideGives)
     std::string longest = std::string(259 - base.size() + 1, 'n');
     EXPECT_EQ(HFile(longest).getFullPath().size(), 259u);
     EXPECT_EQ(HFile(longest + "n").getFullPath(), "");
+}
+
+// What a save compares and an open cleans up: a file's size and time, a folder's files.
+TEST(HSystemFolders, TellSizeAndTimeOfAFileAndListOnlyTheFilesOfAFolder)
+{
+    TestFolder folder;
+    HSystem& system = HSystem::get();
+    TestFolder::makeFolder("F");
+    TestFolder::makeFolder("F\\sub");
+    TestFolder::write("F\\a", "12345");
+    TestFolder::write("F\\\x83\x5C", "");  // a name whose second byte is a backslash
+    HSystem::FileInfo info;
+    ASSERT_TRUE(system.getFileInfo("F\\a", &info));
+    EXPECT_EQ(info.type, HSystem::TYPE_FILE);
+    EXPECT_EQ(info.size, 5);
+    int64_t written = info.writeTime;
+    ASSERT_TRUE(system.getFileInfo("F\\sub", &info));
+    EXPECT_EQ(info.type, HSystem::TYPE_DIRECTORY);
+    EXPECT_FALSE(system.getFileInfo("F\\missing", &info));
+    EXPECT_EQ(info.type, HSystem::TYPE_NONE);
+    EXPECT_EQ(system.getLastError(), 2u);  // file not found
+    // A later write moves the time on.
+    std::filesystem::path path = std::filesystem::path("F") / "a";
+    std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(3));
+    ASSERT_TRUE(system.getFileInfo("F\\a", &info));
+    EXPECT_GT(info.writeTime, written);
+
+    std::vector<std::string> names = {"stale"};
+    ASSERT_TRUE(system.listFiles("F", &names));
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"a", "\x83\x5C"}));
+    EXPECT_FALSE(system.listFiles("F\\missing", &names));
+    EXPECT_TRUE(names.empty());
 }
