@@ -98,6 +98,7 @@ void ZDAreaMapData::clear()
     HLOG_START("clear");
     m_areas.clear();
     m_maps.clear();
+    m_loadedAreas = 0;
     for (auto& image : m_images) {
         image.reset();
     }
@@ -189,6 +190,7 @@ bool ZDAreaMapData::readAreas()
     for (const std::unique_ptr<ZDArea>& area : parsed) {
         m_areas.push_back(std::unique_ptr<ZDEditArea>(new ZDEditArea(*area)));
     }
+    m_loadedAreas = static_cast<uint32_t>(m_areas.size());
     return true;
 }
 
@@ -291,6 +293,9 @@ bool ZDAreaMapData::saveBMap(uint32_t index)
 
 bool ZDAreaMapData::isModified() const
 {
+    if (m_areas.size() != m_loadedAreas) {
+        return true;
+    }
     for (size_t index = 0; index < m_areas.size(); ++index) {
         if (m_areas[index]->isModified() || (index < m_maps.size() && m_maps[index]->isModified())) {
             return true;

@@ -47,13 +47,35 @@ public:
     virtual bool saveAll();
     // Writes one map into the folder of the AreaData file.
     virtual bool saveBMap(uint32_t index);
-    // True when an area or a map differs from what was loaded.
+    // True when an area or a map differs from what was loaded, or areas were added or removed.
     virtual bool isModified() const;
 
     uint32_t getAreaCount() const { return static_cast<uint32_t>(m_areas.size()); }
     // nullptr when the index is not below the count.
     ZDEditArea* getArea(uint32_t index) const;
     ZDEditBMap* getBMap(uint32_t index) const;
+    // How many areas the AreaData file held at load (the map files BMap_No1 on that were read).
+    uint32_t getLoadedAreaCount() const { return m_loadedAreas; }
+
+    // Changes of the list (ZDAreaMapDataRenumbering.cpp). Map i always belongs to area i, both
+    // numbered i + 1, and the map's file is "BMap_No" + number in the AreaData folder, so the
+    // areas and maps after the place of a change are numbered again. Every group link keeps
+    // naming the same area: links to a moved area follow it, links to a removed area become 0;
+    // a link that names no area of the list (0, negative, above the count) stays as it is.
+    // Records travel whole, whatever they carry. Each returns false and changes nothing when
+    // an index is out of range or a record is missing.
+    //
+    // Puts the area and its map before index (the count appends); the new area's own links
+    // are taken as they are. Both are moved from only when the insert succeeds.
+    bool insertArea(uint32_t index, std::unique_ptr<ZDEditArea>&& area,
+                    std::unique_ptr<ZDEditBMap>&& map);
+    // Takes the area at index and its map out of the list and hands them over.
+    bool removeArea(uint32_t index, std::unique_ptr<ZDEditArea>* area,
+                    std::unique_ptr<ZDEditBMap>* map);
+    // Moves the area at index from, with its map, to index to.
+    bool moveArea(uint32_t from, uint32_t to);
+    // The group links of the other areas that name the area at index.
+    uint32_t countLinksTo(uint32_t index) const;
 
     HFile getScenarioDirectory() const { return m_scenario; }
     HFile getAreaDataFile() const { return m_areaData; }
@@ -78,6 +100,11 @@ private:
     bool readAreas();
     bool readMaps();
     bool readImage(Picture picture, const char* failure);
+    // Gives every link the value map(link).
+    template <class Map>
+    void remapLinks(Map map);
+    // Numbers the areas and maps from index on after their place, naming the map files.
+    void renumberFrom(size_t index);
     // The registry's install directory text; empty when it cannot be read.
     static std::string readInstallDirectory();
 
@@ -92,6 +119,7 @@ private:
     HFile m_pictures[PICTURES];
     std::vector<std::unique_ptr<ZDEditArea>> m_areas;
     std::vector<std::unique_ptr<ZDEditBMap>> m_maps;
+    uint32_t m_loadedAreas = 0;
     // Character and object chips; the other two slots are never filled here.
     std::unique_ptr<HImage, ImageDeleter> m_images[PICTURES];
 };
