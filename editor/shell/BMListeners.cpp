@@ -1,5 +1,6 @@
 #include "editor/shell/BMListeners.h"
 
+#include "editor/shell/BMMapOperations.h"
 #include "editor/shell/BMMouse.h"
 #include "editor/shell/BMOperations.h"
 #include "editor/shell/BMScroll.h"
@@ -18,7 +19,7 @@ struct CommandRange {
     ZCHandler handler;
 };
 
-// The command table: 91 ids. Ids without an entry (the scenario menu among them) go to the
+// The command table: 97 ids. Ids without an entry (the scenario menu among them) go to the
 // default handler.
 const CommandRange kCommands[] = {
     {2101, 2101, BMOperations::OP2101},
@@ -39,6 +40,7 @@ const CommandRange kCommands[] = {
     {2316, 2331, BMOperations::OP2316},
     {2332, 2332, BMOperations::OP2332},
     {2351, 2354, BMOperations::OP2351},
+    {2356, 2361, BMMapOperations::OP2356},
 };
 
 }  // namespace
