@@ -20,6 +20,7 @@
 #include "editor/model/BMEditor.h"
 #include "editor/model/BMMapEditor.h"
 #include "tests/editor/EditorScenario.h"
+#include "tests/support/BitmapFile.h"
 #include "tests/support/TestFolder.h"
 
 namespace {
@@ -148,6 +149,14 @@ public:
         }
         m_files.emplace_back(std::string(kDataFolder) + "\\AreaData", list + "End");
         write();
+        // Chip pictures of its own, so that the load never looks for them in the install
+        // directory, which other tests change.
+        TestFolder::makeFolder("S\\Picture");
+        BitmapFile picture;
+        picture.width = 1;
+        picture.picture = {0x808080};
+        TestFolder::write("S\\Picture\\BMAPCHAR.BMP", picture.build());
+        TestFolder::write("S\\Picture\\BMAPOBJ.BMP", picture.build());
     }
 
     static std::string mapFile(uint32_t number)
@@ -496,7 +505,7 @@ TEST(MapListModel, RandomCommandsWithUndoAndRedoFollowThePlainList)
     long steps = 0;
     for (int sequence = 0; sequence < kSequences; ++sequence) {
         BMData data;
-        ASSERT_TRUE(data.load(HFile("S"), HFile()));
+        ASSERT_TRUE(data.load(HFile("S"), HFile())) << "sequence " << sequence;
         ASSERT_EQ(data.getAreaCount(), kAreas);
         data.setCurrent(1 + static_cast<uint32_t>(sequence) % kAreas);
         BMEditor editor;
