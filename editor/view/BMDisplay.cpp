@@ -234,10 +234,13 @@ void BMDisplay::apply(const BMChange& change)
     if (change.redraw != 0) {
         redrawLayers(change.redraw, change.cells.empty() ? nullptr : &change.cells);
     }
-    if (change.scroll) {
+    // Setting the bars costs a great deal under Wine: only when the view really moves.
+    const bool scroll =
+        change.scroll && (change.scrollTo.x != m_scrollX || change.scrollTo.y != m_scrollY);
+    if (scroll) {
         scrollBy(0, change.scrollTo.x, change.scrollTo.y);
     }
-    if (change.redraw != 0 || change.scroll) {
+    if (change.redraw != 0 || scroll) {
         repaint();
     }
 }
