@@ -19,7 +19,7 @@ struct CommandRange {
     ZCHandler handler;
 };
 
-// The command table: 97 ids. Ids without an entry (the scenario menu among them) go to the
+// The command table: 98 ids. Ids without an entry (the scenario menu among them) go to the
 // default handler.
 const CommandRange kCommands[] = {
     {2101, 2101, BMOperations::OP2101},
@@ -41,6 +41,7 @@ const CommandRange kCommands[] = {
     {2332, 2332, BMOperations::OP2332},
     {2351, 2354, BMOperations::OP2351},
     {2356, 2361, BMMapOperations::OP2356},
+    {2408, 2408, BMOperations::OP2408},
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "editor/model/BMData.h"
+#include "editor/shell/BMVersionDialog.h"
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
 #include "framework/base/HText.h"
@@ -690,6 +691,17 @@ bool OP2351(HComponent* window, uint32_t id)
         frame.display()->resetImageBuffer();
         frame.display()->repaint();
     }
+    return true;
+}
+
+bool OP2408(HComponent* window, uint32_t id)
+{
+    Frame frame("OP2408", window, id);
+    if (frame.window() == nullptr) {
+        return true;
+    }
+    BMVersionDialog dialog;
+    frame.result = dialog.showModal(frame.window()->getHandle()) == IDOK;
     return true;
 }
 

@@ -36,6 +36,7 @@ bool OP2310(HComponent* window, uint32_t id);  // edit mode
 bool OP2316(HComponent* window, uint32_t id);  // step the current values
 bool OP2332(HComponent* window, uint32_t id);  // take the highlighted chooser entry
 bool OP2351(HComponent* window, uint32_t id);  // map navigation
+bool OP2408(HComponent* window, uint32_t id);  // the version dialog
 bool OP2500(HComponent* window, uint32_t id);  // a scenario of the File menu (default)
 
 // Offers to save unsaved edits before they would be lost; caption names the operation.
