@@ -55,6 +55,10 @@ public:
     ZDEditArea* getArea(uint32_t index) const;
     ZDEditBMap* getBMap(uint32_t index) const;
     // How many areas the AreaData file held at load (the map files BMap_No1 on that were read).
+    // What a save must write after changes of the list: the map at index i goes to BMap_No<i+1>;
+    // getBMap(i)->getLoaded().getNumber() is the number of the file it was read from (0 for a
+    // map the list made), so a map whose number differs from it moved; the files numbered
+    // above getAreaCount() up to this count belong to no area any more.
     uint32_t getLoadedAreaCount() const { return m_loadedAreas; }
 
     // Changes of the list (ZDAreaMapDataRenumbering.cpp). Map i always belongs to area i, both

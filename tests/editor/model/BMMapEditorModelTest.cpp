@@ -2,11 +2,12 @@
 // music, links that name an area by who it is rather than by number, and the map's cells) and
 // the current map, one such list per undo position. Seeded random sequences of insert, append,
 // remove, move, copy, overwrite, cell edits and map changes, interleaved with undo and redo,
-// are checked after every step: numbering, map files, links, counts, cells, the current map,
-// the links that lead to it and whether the scenario counts as changed. Some sequences first
-// remove all areas but one, so that the list also runs empty. At the end undoing everything
-// must give back the loaded scenario and redoing everything the last state; a sample of the
-// sequences also saves once everything is undone and compares the files byte for byte.
+// are checked after every step: numbering, map files (and the one each map was read from),
+// links, counts, cells, the current map, the links that lead to it and whether the scenario
+// counts as changed. Some sequences first remove all areas but one, so that the list also
+// runs empty. At the end undoing everything must give back the loaded scenario and redoing
+// everything the last state; a sample of the sequences also saves once everything is undone
+// and compares the files byte for byte.
 
 #include <algorithm>
 #include <cstdio>
@@ -98,7 +99,7 @@ struct State {
     }
 
     // The list as the data must show it: one line per area with its numbers, file, fields,
-    // link numbers and cells, then the current map and the links that lead to it.
+    // link numbers, the map file it was read from and cells, then the current map and the links that lead to it.
     std::string text() const
     {
         std::string text;
@@ -115,6 +116,8 @@ struct State {
                 links += i + 1 != current && current > 0
                     && number(link) == static_cast<int32_t>(current);
             }
+            // The file each map was read from, which a save compares with: none for a new one.
+            text += " from " + std::to_string(area.id <= static_cast<int>(kAreas) ? area.id : 0);
             text += " " + area.map + "\n";
         }
         return text + "current " + std::to_string(current) + " led to by " + std::to_string(links);
@@ -138,6 +141,7 @@ std::string textOf(BMData& data, BMEditor& editor)
         for (int group = 0; group < ZDArea::LINKS; ++group) {
             text += " " + std::to_string(area.getLink(group));
         }
+        text += " from " + std::to_string(map.getLoaded().getNumber());
         text += " " + cells(map) + "\n";
     }
     return text + "current " + std::to_string(data.getCurrent()) + " led to by "
