@@ -54,6 +54,8 @@ void takeClipboard(const Context& context)
     }
 }
 
+// The new area is the current one when this returns. Its record (name, values, links, music)
+// is filled in with the area editor (command 2401): this is the one place to open it from.
 bool append(const Context& context)
 {
     context.display.show(context.maps.appendMap());
