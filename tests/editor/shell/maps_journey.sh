@@ -8,9 +8,9 @@
 #
 # On "Default" (16 areas A1..A16): copy A3's map, remove A3 (after saying No once), move A4
 # to 1 (after a position out of range), add a new area N at the end, write the copy over its
-# map, insert a new area I with the copy before the first, undo and redo that, and save. The saved list must be
-# I A4 A1 A2 A5..A16 N, every group link mapped to the new numbers (links to A3 0), and each
-# map file the map of its area. Needs DISPLAY and WINEPREFIX (the test command sets both).
+# map, insert a new area I with the copy before the first, undo and redo that, and save. The
+# saved list must be I A4 A1 A2 A5..A16 N, every group link mapped to the new numbers (links
+# to A3 0), and each map file the map of its area. Needs DISPLAY and WINEPREFIX (the test command sets both).
 set -euo pipefail
 
 absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
