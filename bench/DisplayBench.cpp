@@ -10,6 +10,8 @@
 #include <d3d9.h>
 
 #include "editor/model/BMData.h"
+#include "editor/model/BMBrush.h"
+#include "editor/model/BMEditor.h"
 #include "editor/view/BMDisplay.h"
 #include "editor/view/BMRenderer.h"
 #include "framework/base/HWin32.h"
@@ -134,6 +136,53 @@ Phases measure(BMRenderer& renderer, HGraphics* graphics, HWND window,
     return phases;
 }
 
+// The painting tools in direct mouse mode, each step with its undo item and its frame: a fill
+// of the whole map (1,024 cells of one terrain, which every round turns into the other of two
+// terrains) and the drag steps of a stroke of the largest brush, the pointer two cells further
+// at each step.
+void benchPainting(BMDisplay& display, BMRenderer& renderer, HGraphics* graphics, HWND window)
+{
+    BMData* data = display.getData();
+    BMEditor& editor = display.getEditor();
+    const int mode = editor.getEditMode();
+    const int mouse = editor.getMouseMode();
+    const int shape = editor.getShape();
+    for (int index = 0; index < MAP_CELLS; ++index) {
+        data->setByte(BMData::TYPE_CHARACTER, 7, 0, index % MAP_SIZE, index / MAP_SIZE);
+    }
+    renderer.resetImageBuffer();
+    editor.setEditMode(MODE_CHAR);
+    editor.setMouseMode(MOUSE_DIRECT);
+    editor.setShape(SHAPE_FILL);
+    size_t filled = 0;
+    measure(renderer, graphics, window, [&](int round) {
+        editor.setCharacter(round % 2 == 0 ? 8 : 7);
+        BMChange change = editor.pressCell(round % MAP_SIZE, (round * 7) % MAP_SIZE);
+        filled = change.cells.size();
+        renderer.redrawLayers(change.redraw, &change.cells);
+    }).print("fill 1024 cells (set, undo)");
+    if (filled != MAP_CELLS) {
+        std::printf("display: the fill set %zu cells, not %d\n", filled, MAP_CELLS);
+    }
+    editor.setShape(SHAPE_FREE);
+    editor.setBrushRadius(BMBrush::MAX_RADIUS);
+    editor.startDrag(2, 2);
+    measure(renderer, graphics, window, [&](int round) {
+        int step = round % 14;  // to and fro along a slope
+        int k = round / 14 % 2 == 0 ? step : 13 - step;
+        BMChange change = editor.moveDrag(2, 2, 2 + 2 * k, 2 + k);
+        renderer.redrawLayers(change.redraw, nullptr);
+    }).print("brush drag step (radius 3)");
+    editor.setCellMark(-1, -1, 0, true);
+    editor.setBrushRadius(0);
+    editor.setEditMode(mode);
+    editor.setMouseMode(mouse);
+    editor.setShape(shape);
+    editor.getUndoList().clear();
+    data->restore(BMData::TYPE_MAP, 0, 0, 0);
+    renderer.resetImageBuffer();
+}
+
 void benchDevice(BMDisplay& display, BMRenderer& renderer, HGraphics* graphics, HWND window,
                  const char* device)
 {
@@ -168,6 +217,7 @@ void benchDevice(BMDisplay& display, BMRenderer& renderer, HGraphics* graphics, 
         display.setHoverMark(36 + round % 16, 1);
         renderer.drawChooser();
     }).print("chooser hover (area page)");
+    benchPainting(display, renderer, graphics, window);
     data->setCurrent(1);
     display.resetState();
 }

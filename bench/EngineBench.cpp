@@ -160,6 +160,46 @@ void benchBorder(BMEditor& editor, const char* label, bool whole)
            label, total / kRounds, longest);
 }
 
+// Direct mouse mode on the blank map: a fill of all 1024 cells, which turns them from one
+// terrain into another every round, and the drag steps of a stroke of the largest brush.
+void benchPainting(BMEditor& editor)
+{
+    const int kRounds = 200;
+    editor.getUndoList().clear();
+    editor.setCellMark(-1, -1, 0, true);
+    editor.setEditMode(MODE_CHAR);
+    editor.setMouseMode(MOUSE_DIRECT);
+    editor.setShape(SHAPE_FILL);
+    double total = 0;
+    size_t cells = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        editor.setCharacter(round % 2 == 0 ? 8 : 7);
+        const Clock::time_point start = Clock::now();
+        cells = editor.pressCell(round % 32, round * 7 % 32).cells.size();
+        total += millisecondsSince(start);
+    }
+    printf("paint: a fill of %zu cells with its undo item: %.3f ms\n", cells, total / kRounds);
+
+    editor.setShape(SHAPE_FREE);
+    editor.setBrushRadius(3);
+    editor.startDrag(2, 2);
+    total = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        const int step = round % 14;
+        const int k = round / 14 % 2 == 0 ? step : 13 - step;
+        const Clock::time_point start = Clock::now();
+        editor.moveDrag(2, 2, 2 + 2 * k, 2 + k);
+        total += millisecondsSince(start);
+    }
+    const Clock::time_point start = Clock::now();
+    editor.endDrag(28, 15);
+    printf("paint: a drag step of the radius 3 brush, two cells on: %.3f ms; the stroke's end "
+           "with its undo item %.3f ms\n", total / kRounds, millisecondsSince(start));
+    editor.setBrushRadius(0);
+    editor.setMouseMode(MOUSE_SELECT);
+    editor.setCellMark(-1, -1, 0, true);
+}
+
 void benchHistory(BMEditor& editor)
 {
     editor.getUndoList().clear();
@@ -193,6 +233,7 @@ void benchEditing()
     data.setCurrent(2);
     benchBorder(editor, "a serpentine chain of 527 cells", false);
     benchBorder(editor, "all 1024 cells", true);
+    benchPainting(editor);
     benchHistory(editor);
 
     std::error_code error;

@@ -40,6 +40,7 @@ constexpr int SHAPE_FREE = 0;
 constexpr int SHAPE_LINE = 1;
 constexpr int SHAPE_RECT = 2;
 constexpr int SHAPE_HEX = 3;
+constexpr int SHAPE_FILL = 4;  // a press takes the region of equal value around the cell
 
 // Mouse input modes.
 constexpr int MOUSE_DIRECT = 0;  // a click or drag also sets the current value
@@ -89,7 +90,7 @@ enum BMPanel { PANEL_AREA_INFO, PANEL_PALETTE, PANEL_CHOOSER };
 constexpr int AREA_INFO_WIDTH = 240;
 constexpr int AREA_INFO_HEIGHT = 80;
 constexpr int PALETTE_WIDTH = 160;
-constexpr int PALETTE_HEIGHT = 120;
+constexpr int PALETTE_HEIGHT = 140;
 constexpr int CHOOSER_WIDTH = 340;
 constexpr int CHOOSER_HEIGHT = 160;
 inline BMPoint panelOrigin(BMPanel panel, int viewWidth, int viewHeight)

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "editor/model/BMBorderTracer.h"
+#include "editor/model/BMBrush.h"
 #include "editor/model/BMClipboardText.h"
 #include "editor/model/BMData.h"
 #include "editor/model/BMGeometry.h"
@@ -258,6 +259,28 @@ BMChange BMEditor::execSet(int mode)
 // exactly what undo took away (cleared cells included).
 BMChange BMEditor::setSelection(const Layers& layers, const BMCellRecord* values, bool clear)
 {
+    BMUndoItem* item = open(kindsOf(layers), 0);
+    BMChange change;
+    for (int index = 0; index < MAP_CELLS; ++index) {
+        const BMPoint cell = BMGeometry::cellOf(index);
+        if (inSelection(index) || hasPlacedData(cell.x, cell.y, layers)) {
+            item->addB(cell.x, cell.y, *m_data, 0);
+            change.cells.push_back(static_cast<uint16_t>(index));
+        }
+    }
+    writeSelection(layers, values, clear);
+    for (uint16_t index : change.cells) {
+        const BMPoint cell = BMGeometry::cellOf(index);
+        item->addA(cell.x, cell.y, *m_data, 0);
+    }
+    change.redraw = redrawOf(layers);
+    return change;
+}
+
+// New objects and placements are numbered in cell order from their category's count; the
+// renumbering then makes the orders of the whole map dense again.
+void BMEditor::writeSelection(const Layers& layers, const BMCellRecord* values, bool clear)
+{
     BMCellRecord current;
     if (values == nullptr) {
         current.character = clear ? 0 : static_cast<uint8_t>(m_character);
@@ -267,17 +290,8 @@ BMChange BMEditor::setSelection(const Layers& layers, const BMCellRecord* values
     }
     uint32_t counter = layers.object ? nextOrder(2) : (layers.placement ? nextOrder(8) : 0);
     const bool renumber = layers.object || layers.placement;
-    BMUndoItem* item = open(kindsOf(layers), 0);
-    BMChange change;
     for (int index = 0; index < MAP_CELLS; ++index) {
-        const BMPoint cell = BMGeometry::cellOf(index);
-        const bool selected = inSelection(index);
-        if (!selected && !hasPlacedData(cell.x, cell.y, layers)) {
-            continue;
-        }
-        item->addB(cell.x, cell.y, *m_data, 0);
-        change.cells.push_back(static_cast<uint16_t>(index));
-        if (!selected) {
+        if (!inSelection(index)) {
             continue;
         }
         if (values == nullptr) {
@@ -287,20 +301,12 @@ BMChange BMEditor::setSelection(const Layers& layers, const BMCellRecord* values
                 ++counter;
             }
         }
+        const BMPoint cell = BMGeometry::cellOf(index);
         write(cell.x, cell.y, layers, values != nullptr ? *values : current);
-        if (!renumber) {
-            item->addA(cell.x, cell.y, *m_data, 0);
-        }
     }
     if (renumber) {
         m_data->correct(0);
-        for (uint16_t index : change.cells) {
-            const BMPoint cell = BMGeometry::cellOf(index);
-            item->addA(cell.x, cell.y, *m_data, 0);
-        }
     }
-    change.redraw = redrawOf(layers);
-    return change;
 }
 
 BMChange BMEditor::execReset()
@@ -681,8 +687,20 @@ BMChange BMEditor::execSetBorder()
             change.cells.push_back(static_cast<uint16_t>(index));
         }
     }
-    // Each horizontal run of the selection starts at most one trace, at its leftmost cell
-    // that no earlier trace has passed.
+    traceSelection();
+    for (uint16_t index : change.cells) {
+        const BMPoint cell = BMGeometry::cellOf(index);
+        item->addA(cell.x, cell.y, *m_data, 0);
+    }
+    change.redraw = REDRAW_CHAR | REDRAW_NUMBER | REDRAW_TITLE;
+    HLOG_END("execSetBorder");
+    return change;
+}
+
+// Each horizontal run of the selection starts at most one trace, at its leftmost cell that no
+// earlier trace has passed. The trace marks go again afterwards.
+void BMEditor::traceSelection()
+{
     BMBorderTracer tracer(*m_data, m_marks, m_borderTable, m_borderToggle);
     const int group = m_borderTable.getGroup(m_character);
     for (int y = 0; y < MAP_SIZE; ++y) {
@@ -701,24 +719,118 @@ BMChange BMEditor::execSetBorder()
         }
     }
     m_borderToggle = !m_borderToggle;
-    for (uint16_t index : change.cells) {
-        const BMPoint cell = BMGeometry::cellOf(index);
-        item->addA(cell.x, cell.y, *m_data, 0);
-    }
     for (uint32_t& mark : m_marks) {
         mark &= ~(CELL_TRACED | CELL_RETRACED);
     }
-    change.redraw = REDRAW_CHAR | REDRAW_NUMBER | REDRAW_TITLE;
-    HLOG_END("execSetBorder");
+}
+
+// The undo item records every cell whose mark or data the step can change: the old and the
+// new selection, the cursor, and when objects or placements are set every cell the
+// renumbering may touch. Undo zeroes all marks first, so cells left out had none to restore;
+// pending marks are not restored.
+BMChange BMEditor::selectRegion(const std::vector<uint16_t>& cells, bool join, int cursor, bool set)
+{
+    HLOG_START("selectRegion");
+    const Layers none = {false, false, false, false};
+    const Layers layers = set ? layersOf(m_editMode) : none;
+    std::vector<bool> region(MAP_CELLS, false);
+    for (uint16_t index : cells) {
+        region[index] = true;
+    }
+    BMUndoItem* item = open(UNDO_SELECTION | kindsOf(layers), 0, cursor);
+    BMChange change;
+    std::vector<uint16_t> recorded;
+    for (int index = 0; index < MAP_CELLS; ++index) {
+        const BMPoint cell = BMGeometry::cellOf(index);
+        const bool selected = (m_marks[index] & CELL_SELECTED) != 0;
+        if (selected || region[static_cast<size_t>(index)] || index == cursor
+            || (set && hasPlacedData(cell.x, cell.y, layers))) {
+            item->addB(cell.x, cell.y, *m_data, selected ? kSelectionMark : 0);
+            recorded.push_back(static_cast<uint16_t>(index));
+        }
+    }
+    for (int index = 0; index < MAP_CELLS; ++index) {
+        uint32_t& mark = m_marks[index];
+        const bool selected = region[static_cast<size_t>(index)] || (join && (mark & CELL_SELECTED) != 0);
+        mark = (mark & ~(CELL_SELECTED | CELL_PENDING)) | (selected ? CELL_SELECTED : 0);
+    }
+    m_cursor = cursor;
+    if (set && m_editMode == MODE_BORDER) {
+        traceSelection();
+    } else if (set) {
+        writeSelection(layers, nullptr, false);
+    }
+    for (uint16_t index : recorded) {
+        const BMPoint cell = BMGeometry::cellOf(index);
+        const bool selected = (m_marks[index] & CELL_SELECTED) != 0;
+        item->addA(cell.x, cell.y, *m_data, selected ? kSelectionMark : 0);
+    }
+    if (set) {
+        change.cells = recorded;
+        change.redraw = redrawOf(layers);
+    }
+    change.redraw |= REDRAW_OVERLAY;
+    change.cursor = true;
+    HLOG_END("selectRegion");
     return change;
 }
 
-BMChange BMEditor::pressCell(int x, int y)
+std::vector<uint16_t> BMEditor::fillRegion(int index, BMFloodFill::Reach reach) const
+{
+    BMLayerValues values;
+    BMFloodFill::readLayer(*m_data, m_editMode, &values);
+    return BMFloodFill::region(values, index, reach);
+}
+
+BMChange BMEditor::selectSameValue()
+{
+    if (!hasMap()) {
+        return BMChange();
+    }
+    return selectRegion(fillRegion(m_cursor, BMFloodFill::MAP_WIDE), false, m_cursor, false);
+}
+
+void BMEditor::setBrushRadius(int radius)
+{
+    m_brushRadius = BMBrush::limit(radius);
+}
+
+void BMEditor::markFill(int x, int y, BMFloodFill::Reach reach)
+{
+    if (BMGeometry::inside(x, y)) {
+        setCellMark(-1, -1, CELL_PENDING, false);
+        markCells(fillRegion(BMGeometry::index(x, y), reach), CELL_PENDING);
+    }
+}
+
+void BMEditor::markBrush(int x, int y)
+{
+    std::vector<uint16_t> cells;
+    BMBrush::stroke(m_strokeCell, {x, y}, m_brushRadius, &cells);
+    markCells(cells, CELL_PENDING);
+    m_strokeCell = {x, y};
+}
+
+BMChange BMEditor::pressCell(int x, int y, BMFloodFill::Reach reach)
 {
     BMChange change;
-    const int index = BMGeometry::index(x, y);
-    if (!hasMap() || !BMGeometry::inside(x, y) || index == m_cursor) {
+    if (!hasMap() || !BMGeometry::inside(x, y)) {
         return change;
+    }
+    const int index = BMGeometry::index(x, y);
+    const bool direct = m_mouseMode == MOUSE_DIRECT;
+    if (m_shape == SHAPE_FILL) {
+        return selectRegion(fillRegion(index, reach), false, index, direct);
+    }
+    if (index == m_cursor) {
+        return change;
+    }
+    if (direct) {
+        std::vector<uint16_t> cells;
+        if (paintsWithBrush() && m_brushRadius > 0) {
+            BMBrush::stamp({x, y}, m_brushRadius, &cells);
+        }
+        return selectRegion(cells, false, index, true);
     }
     if (anySelected()) {
         BMUndoItem* item = open(UNDO_SELECTION, 0, index);
@@ -732,9 +844,6 @@ BMChange BMEditor::pressCell(int x, int y)
     }
     m_cursor = index;
     change.cursor = true;
-    if (m_mouseMode == MOUSE_DIRECT) {
-        change.add(execSet(0));
-    }
     change.redraw |= REDRAW_OVERLAY;
     return change;
 }
@@ -757,7 +866,7 @@ BMChange BMEditor::pressRightCell(int x, int y)
     return change;
 }
 
-BMChange BMEditor::startDrag(int x, int y)
+BMChange BMEditor::startDrag(int x, int y, BMFloodFill::Reach reach)
 {
     BMChange change;
     if (!hasMap() || !BMGeometry::inside(x, y)) {
@@ -765,18 +874,28 @@ BMChange BMEditor::startDrag(int x, int y)
     }
     m_cursor = BMGeometry::index(x, y);
     m_marks[m_cursor] |= CELL_PENDING;
+    m_strokeCell = {x, y};
+    if (m_shape == SHAPE_FILL) {
+        markFill(x, y, reach);
+    } else if (paintsWithBrush()) {
+        markBrush(x, y);
+    }
     change.cursor = true;
     change.redraw = REDRAW_OVERLAY;
     return change;
 }
 
-BMChange BMEditor::moveDrag(int anchorX, int anchorY, int x, int y)
+BMChange BMEditor::moveDrag(int anchorX, int anchorY, int x, int y, BMFloodFill::Reach reach)
 {
     BMChange change;
     if (!hasMap()) {
         return change;
     }
-    if (m_shape == SHAPE_FREE) {
+    if (m_shape == SHAPE_FILL) {
+        markFill(x, y, reach);
+    } else if (paintsWithBrush()) {
+        markBrush(x, y);
+    } else if (m_shape == SHAPE_FREE) {
         if (BMGeometry::inside(x, y)) {
             m_marks[BMGeometry::index(x, y)] |= CELL_PENDING;
         }
@@ -794,41 +913,27 @@ BMChange BMEditor::moveDrag(int anchorX, int anchorY, int x, int y)
     return change;
 }
 
+// The pending cells join the selection in select mode; in direct mode they replace it and get
+// the current value, in the same undo step.
 BMChange BMEditor::endDrag(int x, int y)
 {
-    BMChange change;
     if (!hasMap()) {
-        return change;
-    }
-    BMUndoItem* item = open(UNDO_SELECTION, 0);
-    for (int index = 0; index < MAP_CELLS; ++index) {
-        if ((m_marks[index] & CELL_SELECTED) != 0) {
-            const BMPoint cell = BMGeometry::cellOf(index);
-            item->addB(cell.x, cell.y, *m_data, kSelectionMark);
-        }
+        return BMChange();
     }
     // A border is drawn along the stroke, so its cursor stays where the stroke began.
     const bool keepCursor = m_editMode == MODE_BORDER && (m_shape == SHAPE_FREE || m_shape == SHAPE_LINE);
-    if (!keepCursor && BMGeometry::inside(x, y)) {
-        m_cursor = BMGeometry::index(x, y);
-        change.cursor = true;
+    const int cursor = !keepCursor && BMGeometry::inside(x, y) ? BMGeometry::index(x, y) : m_cursor;
+    // A brush stroke reaches the cell it ends on, also when the last moves fell on cell edges
+    // and were passed over.
+    if (paintsWithBrush() && BMGeometry::inside(m_strokeCell.x, m_strokeCell.y)) {
+        markBrush(x, y);
+    }
+    std::vector<uint16_t> pending;
+    for (int index = 0; index < MAP_CELLS; ++index) {
+        if ((m_marks[index] & CELL_PENDING) != 0) {
+            pending.push_back(static_cast<uint16_t>(index));
+        }
     }
     const bool direct = m_mouseMode == MOUSE_DIRECT;
-    for (int index = 0; index < MAP_CELLS; ++index) {
-        uint32_t& mark = m_marks[index];
-        if ((mark & CELL_PENDING) != 0) {
-            mark = (mark & ~CELL_PENDING) | CELL_SELECTED;
-        } else if (direct) {
-            mark &= ~CELL_SELECTED;
-        }
-        if ((mark & CELL_SELECTED) != 0) {
-            const BMPoint cell = BMGeometry::cellOf(index);
-            item->addA(cell.x, cell.y, *m_data, kSelectionMark);
-        }
-    }
-    if (direct) {
-        change.add(execSet(0));
-    }
-    change.redraw |= REDRAW_OVERLAY;
-    return change;
+    return selectRegion(pending, !direct, cursor, direct);
 }

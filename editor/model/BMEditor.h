@@ -7,6 +7,7 @@
 
 #include "editor/model/BMBorderTable.h"
 #include "editor/model/BMConstants.h"
+#include "editor/model/BMFloodFill.h"
 #include "editor/model/BMUndoList.h"
 #include "framework/base/HObject.h"
 #include "framework/base/HProperties.h"
@@ -59,6 +60,10 @@ public:
     void setHeight(int value);
     void setGroupIndex(int value);
     bool getBorderToggle() const { return m_borderToggle; }
+    // The radius of the hex brush of free-hand strokes in direct mouse mode, 0..3; the setter
+    // holds it in that range.
+    int getBrushRadius() const { return m_brushRadius; }
+    void setBrushRadius(int radius);
     // The view position recorded with every undo item and restored by undo and redo.
     void setScroll(int x, int y);
     BMPoint getScroll() const { return {m_scrollX, m_scrollY}; }
@@ -85,6 +90,9 @@ public:
     BMChange execReset();
     BMChange selectAll();
     BMChange selectNone();
+    // Every cell holding the cursor cell's value in the edit mode's layer becomes the
+    // selection, in place of the old one.
+    BMChange selectSameValue();
     void markLine(int ax, int ay, int bx, int by, uint32_t bits);
     void markRect(int ax, int ay, int bx, int by, uint32_t bits);
     void markHexagon(int ax, int ay, int bx, int by, uint32_t bits);
@@ -103,15 +111,22 @@ public:
     int findBorderChip(uint32_t mask, int group, bool exact) const;
     BMChange execSetBorder();
 
-    // The map part of the pointer gestures, on cells the display worked out.
+    // The map part of the pointer gestures, on cells the display worked out. reach tells how
+    // far the fill shape reaches (the press and the drag with Shift reach the whole map).
+    //
+    // In direct mouse mode a press and a whole drag are each one undo step that selects and
+    // sets together; a free-hand stroke there paints the brush along its path.
+    //
     // A left press on a map cell: a new cursor (dropping the selection), in direct mode set.
-    BMChange pressCell(int x, int y);
+    // With the fill shape the region around the cell becomes the selection.
+    BMChange pressCell(int x, int y, BMFloodFill::Reach reach = BMFloodFill::CONNECTED);
     // A right press: deselect the cell, or everything when it was not selected.
     BMChange pressRightCell(int x, int y);
     // A drag from anchor cell (x, y), inside the map.
-    BMChange startDrag(int x, int y);
+    BMChange startDrag(int x, int y, BMFloodFill::Reach reach = BMFloodFill::CONNECTED);
     // The drag is over cell (x, y), which may lie outside the map: mark the shape pending.
-    BMChange moveDrag(int anchorX, int anchorY, int x, int y);
+    BMChange moveDrag(int anchorX, int anchorY, int x, int y,
+                      BMFloodFill::Reach reach = BMFloodFill::CONNECTED);
     // The drag ended over cell (x, y), inside the map: the pending cells become the selection.
     BMChange endDrag(int x, int y);
 
@@ -133,6 +148,22 @@ private:
     // Sets the selection to values (or, without values, to the current values or 0) as one
     // undo item.
     BMChange setSelection(const Layers& layers, const BMCellRecord* values, bool clear);
+    // Writes the values into the selection and renumbers when objects or placements changed;
+    // records nothing.
+    void writeSelection(const Layers& layers, const BMCellRecord* values, bool clear);
+    // Traces the border along the selection; records nothing.
+    void traceSelection();
+    // One undo step: the cells become the selection (joined to the old one or in its place),
+    // the cursor moves to cursor, and with set the edit mode's current value is set on the new
+    // selection and the cursor cell.
+    BMChange selectRegion(const std::vector<uint16_t>& cells, bool join, int cursor, bool set);
+    // The fill shape's cells around a cell, in the edit mode's layer.
+    std::vector<uint16_t> fillRegion(int index, BMFloodFill::Reach reach) const;
+    // Marks the fill region of a cell inside the map, or the brush's cells along the stroke
+    // from the last cell to (x, y), pending.
+    void markFill(int x, int y, BMFloodFill::Reach reach);
+    void markBrush(int x, int y);
+    bool paintsWithBrush() const { return m_mouseMode == MOUSE_DIRECT && m_shape == SHAPE_FREE; }
     BMChange pasteRegion(const Layers& layers, const std::vector<BMCellRecord>& records);
     BMChange apply(const BMUndoItem& item, bool redo);
     void markCells(const std::vector<uint16_t>& cells, uint32_t bits);
@@ -149,6 +180,8 @@ private:
     int m_height = 1;
     int m_groupIndex = 0;
     bool m_borderToggle = true;
+    int m_brushRadius = 0;
+    BMPoint m_strokeCell = {0, 0};  // where the pointer of a brush stroke was last
     int m_scrollX = 0;
     int m_scrollY = 0;
     BMUndoList m_undoList;

@@ -19,7 +19,7 @@ struct CommandRange {
     ZCHandler handler;
 };
 
-// The command table: 98 ids. Ids without an entry (the scenario menu among them) go to the
+// The command table: 102 ids. Ids without an entry (the scenario menu among them) go to the
 // default handler.
 const CommandRange kCommands[] = {
     {2101, 2101, BMOperations::OP2101},
@@ -39,6 +39,9 @@ const CommandRange kCommands[] = {
     {2310, 2314, BMOperations::OP2310},
     {2316, 2331, BMOperations::OP2316},
     {2332, 2332, BMOperations::OP2332},
+    {2333, 2333, BMOperations::OP2305},
+    {2334, 2334, BMOperations::OP2301},
+    {2335, 2336, BMOperations::OP2335},
     {2351, 2354, BMOperations::OP2351},
     {2356, 2361, BMMapOperations::OP2356},
     {2408, 2408, BMOperations::OP2408},

@@ -30,7 +30,7 @@ bool BMMouse::onClick()
 {
     bool used = false;
     if (getPressedButton() == BUTTON_LEFT) {
-        used = m_display->pressLeft(getPressX(), getPressY());
+        used = m_display->pressLeft(getPressX(), getPressY(), getKeyState());
     } else if (getPressedButton() == BUTTON_RIGHT) {
         used = m_display->pressRight(getPressX(), getPressY());
     }
@@ -61,7 +61,7 @@ bool BMMouse::onDrag()
 {
     switch (getPressedButton()) {
     case BUTTON_LEFT:
-        return m_display->moveDrag(getX(), getY());
+        return m_display->moveDrag(getX(), getY(), getKeyState());
     case BUTTON_RIGHT:
     case BUTTON_MIDDLE:
         return m_display->movePan(getX() - getPressX(), getY() - getPressY());
@@ -74,7 +74,7 @@ bool BMMouse::onBeginDrag()
 {
     switch (getPressedButton()) {
     case BUTTON_LEFT:
-        return m_display->startDrag(getPressX(), getPressY());
+        return m_display->startDrag(getPressX(), getPressY(), getKeyState());
     case BUTTON_RIGHT:
     case BUTTON_MIDDLE:
         return m_display->startPan();

@@ -518,10 +518,12 @@ bool OP2301(HComponent* window, uint32_t id)
         display->setMouseMode(mode);
         check(frame.window(), 2301, mode == MOUSE_DIRECT);
         HLOG_PASS();
+        display->drawPalette();  // the brush paints only in direct mode
         break;
     }
     case 2302: display->selectNone(); break;
     case 2303: display->selectAll(); break;
+    case 2334: display->selectSameValue(); break;
     default: unknownId(frame); return true;
     }
     frame.result = true;
@@ -542,12 +544,16 @@ bool OP2305(HComponent* window, uint32_t id)
     if (id >= 2305 && id <= 2308) {
         shape = static_cast<int>(id - 2305);
         frame.result = true;
+    } else if (id == 2333) {
+        shape = SHAPE_FILL;
+        frame.result = true;
     } else {
         unknownId(frame);
     }
     for (uint32_t item = 2305; item <= 2308; ++item) {
         check(frame.window(), item, static_cast<int>(item - 2305) == shape);
     }
+    check(frame.window(), 2333, shape == SHAPE_FILL);
     if (shape != old) {
         display->setShape(shape);
         display->drawPalette();
@@ -623,6 +629,24 @@ bool OP2316(HComponent* window, uint32_t id)
         unknownId(frame);
         return true;
     }
+    display->drawPalette();
+    display->repaint();
+    return true;
+}
+
+bool OP2335(HComponent* window, uint32_t id)
+{
+    Frame frame("OP2335", window, id);
+    if (!frame.ready()) {
+        return true;
+    }
+    BMDisplay* display = frame.display();
+    switch (id) {
+    case 2335: display->setBrushRadius(display->getBrushRadius() + 1); break;
+    case 2336: display->setBrushRadius(display->getBrushRadius() - 1); break;
+    default: unknownId(frame); return true;
+    }
+    frame.result = true;
     display->drawPalette();
     display->repaint();
     return true;

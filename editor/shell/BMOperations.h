@@ -30,11 +30,12 @@ bool OP2201(HComponent* window, uint32_t id);  // zoom: no effect
 bool OP2204(HComponent* window, uint32_t id);  // view flags and chooser pages
 bool OP2251(HComponent* window, uint32_t id);  // cursor movement
 bool OP2262(HComponent* window, uint32_t id);  // page scrolling
-bool OP2301(HComponent* window, uint32_t id);  // mouse input mode, deselect, select all
-bool OP2305(HComponent* window, uint32_t id);  // selection shape
+bool OP2301(HComponent* window, uint32_t id);  // mouse input mode, deselect, select all, same
+bool OP2305(HComponent* window, uint32_t id);  // selection shape (fill 2333 among them)
 bool OP2310(HComponent* window, uint32_t id);  // edit mode
 bool OP2316(HComponent* window, uint32_t id);  // step the current values
 bool OP2332(HComponent* window, uint32_t id);  // take the highlighted chooser entry
+bool OP2335(HComponent* window, uint32_t id);  // brush radius larger (2335) or smaller (2336)
 bool OP2351(HComponent* window, uint32_t id);  // map navigation
 bool OP2408(HComponent* window, uint32_t id);  // the version dialog
 bool OP2500(HComponent* window, uint32_t id);  // a scenario of the File menu (default)

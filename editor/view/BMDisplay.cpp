@@ -31,6 +31,12 @@ const int kCharacterPages = 6;
 // Panel visibility: a change leaves the hover marks of the hidden spots behind.
 const uint32_t kPanelFlags = VIEW_AREA_INFO | VIEW_PALETTE | VIEW_PAGES;
 
+// Shift with the fill shape reaches every cell of the value.
+BMFloodFill::Reach reachOf(uint32_t keys)
+{
+    return (keys & MK_SHIFT) != 0 ? BMFloodFill::MAP_WIDE : BMFloodFill::CONNECTED;
+}
+
 }  // namespace
 
 BMDisplay::BMDisplay() : m_editor(new BMEditor())
@@ -197,7 +203,8 @@ void BMDisplay::showCursor()
     if (status != nullptr) {
         const BMPoint cursor = getCursor();
         char text[64];
-        std::snprintf(text, sizeof text, "カーソル位置：(%2d,%2d)", cursor.x, cursor.y);
+        std::snprintf(text, sizeof text, "カーソル位置：(%2d,%2d)  ブラシ半径：%d", cursor.x,
+                      cursor.y, getBrushRadius());
         status->setWindowText(text);
     }
 }
@@ -212,6 +219,13 @@ void BMDisplay::setCellMark(int x, int y, uint32_t mask, bool on)
 
 uint32_t BMDisplay::getCellMark(int index) const { return m_editor->getCellMark(index); }
 bool BMDisplay::getBorderToggle() const { return m_editor->getBorderToggle(); }
+int BMDisplay::getBrushRadius() const { return m_editor->getBrushRadius(); }
+
+void BMDisplay::setBrushRadius(int radius)
+{
+    m_editor->setBrushRadius(radius);
+    showCursor();
+}
 
 void BMDisplay::resetState()
 {
@@ -271,6 +285,7 @@ int BMDisplay::hitHotSpot(int px, int py)
     }
     if (isViewFlag(VIEW_PALETTE)) {
         groups.push_back({6, 32, 0});
+        groups.push_back({BMHotSpots::FILL_BUTTON, BMHotSpots::BRUSH_LARGER, 0});
     }
     for (const Group& group : groups) {
         for (int number = group.first; number <= group.last; ++number) {
@@ -303,7 +318,7 @@ bool BMDisplay::pressHotSpot(int px, int py)
     return true;
 }
 
-bool BMDisplay::pressLeft(int px, int py)
+bool BMDisplay::pressLeft(int px, int py, uint32_t keys)
 {
     if (!hasMap() || pressHotSpot(px, py)) {
         return true;
@@ -312,7 +327,7 @@ bool BMDisplay::pressLeft(int px, int py)
     if (!BMGeometry::inside(cell.x, cell.y)) {
         return false;
     }
-    apply(m_editor->pressCell(cell.x, cell.y));
+    apply(m_editor->pressCell(cell.x, cell.y, reachOf(keys)));
     return true;
 }
 
@@ -330,7 +345,7 @@ bool BMDisplay::pressRight(int px, int py)
 }
 
 // A press on a panel (a hover mark is set under the pointer) never starts a drag.
-bool BMDisplay::startDrag(int px, int py)
+bool BMDisplay::startDrag(int px, int py, uint32_t keys)
 {
     m_anchor = {-1, -1};
     for (uint8_t mark : m_hoverMarks) {
@@ -342,11 +357,11 @@ bool BMDisplay::startDrag(int px, int py)
         return true;
     }
     m_anchor = BMGeometry::clamp(BMGeometry::dragCell(m_scrollX + px, m_scrollY + py));
-    apply(m_editor->startDrag(m_anchor.x, m_anchor.y));
+    apply(m_editor->startDrag(m_anchor.x, m_anchor.y, reachOf(keys)));
     return true;
 }
 
-bool BMDisplay::moveDrag(int px, int py)
+bool BMDisplay::moveDrag(int px, int py, uint32_t keys)
 {
     const int mx = m_scrollX + px;
     const int my = m_scrollY + py;
@@ -354,7 +369,7 @@ bool BMDisplay::moveDrag(int px, int py)
         return true;
     }
     const BMPoint cell = BMGeometry::dragCell(mx, my);
-    apply(m_editor->moveDrag(m_anchor.x, m_anchor.y, cell.x, cell.y));
+    apply(m_editor->moveDrag(m_anchor.x, m_anchor.y, cell.x, cell.y, reachOf(keys)));
     return true;
 }
 
@@ -448,8 +463,12 @@ bool BMDisplay::hover(int px, int py)
     if (isViewFlag(VIEW_AREA_INFO) && hoverSpots(1, 5, px, py)) {
         redraw |= REDRAW_AREA_INFO;
     }
-    if (isViewFlag(VIEW_PALETTE) && hoverSpots(6, 32, px, py)) {
-        redraw |= REDRAW_PALETTE;
+    if (isViewFlag(VIEW_PALETTE)) {
+        bool changed = hoverSpots(6, 32, px, py);
+        changed = hoverSpots(BMHotSpots::FILL_BUTTON, BMHotSpots::BRUSH_LARGER, px, py) || changed;
+        if (changed) {
+            redraw |= REDRAW_PALETTE;
+        }
     }
     if (isViewFlag(VIEW_PAGES)) {
         bool changed = hoverSpots(33, 35, px, py);
@@ -485,6 +504,7 @@ bool BMDisplay::execReset()
 
 void BMDisplay::selectAll() { apply(m_editor->selectAll()); }
 void BMDisplay::selectNone() { apply(m_editor->selectNone()); }
+void BMDisplay::selectSameValue() { apply(m_editor->selectSameValue()); }
 
 void BMDisplay::markLine(int ax, int ay, int bx, int by, uint32_t bits)
 {

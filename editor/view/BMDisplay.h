@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editor/model/BMConstants.h"
+#include "editor/view/BMHotSpots.h"
 #include "framework/base/HObject.h"
 
 struct BMChange;
@@ -69,7 +70,7 @@ public:
     int getChooserIndex() const;
     void setChooserPage(int page);
     void setupChooserPage();
-    // 0 zeroes every mark; 1..92 sets that spot's mark; anything larger is ignored.
+    // 0 zeroes every mark; 1..95 sets that spot's mark; anything larger is ignored.
     void setHoverMark(int spot, uint8_t value);
     uint8_t getHoverMark(int spot) const;
     // Also writes the cursor position into the status bar when a window is set.
@@ -80,18 +81,24 @@ public:
     void setCellMark(int x, int y, uint32_t mask, bool on);
     uint32_t getCellMark(int index) const;
     bool getBorderToggle() const;
+    // The hex brush of free-hand strokes in direct mouse mode, 0..3 (held in that range); the
+    // status bar shows it beside the cursor.
+    int getBrushRadius() const;
+    void setBrushRadius(int radius);
     void resetState();
     BMUndoList* getUndoList() const;
     // The windowless engine holding the editing state (for the renderer and the tests).
     BMEditor& getEditor() const { return *m_editor; }
 
-    // Pointer input, in view pixels; each returns whether the event was used.
-    bool pressLeft(int px, int py);
+    // Pointer input, in view pixels; each returns whether the event was used. keys are the
+    // mouse message's MK_ flags: with MK_SHIFT the fill shape takes every cell of the value,
+    // map-wide.
+    bool pressLeft(int px, int py, uint32_t keys = 0);
     // Only the hot-spot step of pressLeft (a double click repeats a panel command).
     bool pressHotSpot(int px, int py);
     bool pressRight(int px, int py);
-    bool startDrag(int px, int py);
-    bool moveDrag(int px, int py);
+    bool startDrag(int px, int py, uint32_t keys = 0);
+    bool moveDrag(int px, int py, uint32_t keys = 0);
     bool endDrag(int px, int py);
     bool startPan();
     bool movePan(int dx, int dy);
@@ -104,6 +111,8 @@ public:
     bool execReset();
     void selectAll();
     void selectNone();
+    // Every cell of the cursor cell's value in the edit mode's layer, in place of the selection.
+    void selectSameValue();
     void markLine(int ax, int ay, int bx, int by, uint32_t bits);
     void markRect(int ax, int ay, int bx, int by, uint32_t bits);
     void markHexagon(int ax, int ay, int bx, int by, uint32_t bits);
@@ -180,7 +189,7 @@ private:
     BMPoint m_anchor = {-1, -1};  // the drag's anchor cell; x = -1 while no drag runs
     BMPoint m_panOrigin = {0, 0};  // the scroll bars' positions when a pan began
     uint32_t m_viewFlags = VIEW_INITIAL;
-    uint8_t m_hoverMarks[93] = {};
+    uint8_t m_hoverMarks[BMHotSpots::COUNT] = {};
     int m_chooserPage = 1;
     int m_chooserPageCount = 1;
     int m_chooserIndex = 0;

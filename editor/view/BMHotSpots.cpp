@@ -49,6 +49,11 @@ struct Table {
             }
         }
         spots[92] = {PANEL_CHOOSER, 4, 6, 72, 16, 2223};
+        // The fill shape under the free-hand button, in the size of the four above it; the
+        // brush's arrows, up for smaller and down for larger as the value arrows above.
+        spots[BMHotSpots::FILL_BUTTON] = {PANEL_PALETTE, 0, 120, 40, 20, 2333};
+        spots[BMHotSpots::BRUSH_SMALLER] = {PANEL_PALETTE, 124, 122, 15, 15, 2336};
+        spots[BMHotSpots::BRUSH_LARGER] = {PANEL_PALETTE, 140, 122, 15, 15, 2335};
     }
 };
 

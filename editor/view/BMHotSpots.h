@@ -4,7 +4,7 @@
 
 #include "editor/model/BMConstants.h"
 
-// The 92 clickable rectangles of the three panels (numbers 1..92; 0 names no spot), each with
+// The 95 clickable rectangles of the three panels (numbers 1..95; 0 names no spot), each with
 // the command that a left press on it sends to the main window. Rectangles are relative to
 // their panel's top left.
 struct BMHotSpot {
@@ -23,8 +23,13 @@ struct BMHotSpot {
 
 class BMHotSpots {
 public:
-    static constexpr int COUNT = 93;  // slot 0 included, so a spot's number is its index
+    static constexpr int COUNT = 96;  // slot 0 included, so a spot's number is its index
+    // The palette's row under the four shape buttons: the fill shape's button and the brush
+    // radius's two arrow buttons.
+    static constexpr int FILL_BUTTON = 93;
+    static constexpr int BRUSH_SMALLER = 94;
+    static constexpr int BRUSH_LARGER = 95;
 
-    // Spot 1..92; nullptr for any other number.
+    // Spot 1..95; nullptr for any other number.
     static const BMHotSpot* get(int number);
 };

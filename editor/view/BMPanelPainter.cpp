@@ -95,6 +95,7 @@ void BMPanelPainter::paintPalette(HImage* panel)
     paintCurrentValues(panel);
     paintGroupButtons(panel);
     paintShapeButtons(panel);
+    paintBrush(panel);
     HImageLoader::drawFrame(panel, 0, 0, PALETTE_WIDTH, PALETTE_HEIGHT, BMColors::VEIL_WHITE);
 }
 
@@ -176,17 +177,38 @@ void BMPanelPainter::paintGroupButtons(HImage* panel)
     text(panel, 8, 84, linkText(link), BMColors::CURSOR_WHITE, PALETTE_WIDTH - 12);
 }
 
+// The five shape buttons, four in a row and the fill shape under the first, each labelled in
+// white while it is the current shape.
 void BMPanelPainter::paintShapeButtons(HImage* panel)
 {
-    const char* const labels[] = {"free", "line", "squa", "hexa"};
-    for (int k = 0; k < 4; ++k) {
-        const BMHotSpot& button = spot(29 + k);
-        fillHovered(panel, 29 + k);
+    const char* const labels[] = {"free", "line", "squa", "hexa", "fill"};
+    const int spots[] = {29, 30, 31, 32, BMHotSpots::FILL_BUTTON};
+    for (int k = 0; k < 5; ++k) {
+        const BMHotSpot& button = spot(spots[k]);
+        fillHovered(panel, spots[k]);
         HImageLoader::drawFrame(panel, button.x, button.y, button.width, button.height,
                                 BMColors::CURSOR_WHITE);
         HColor color = m_display.getShape() == k ? BMColors::CURSOR_WHITE : BMColors::LABEL_GREY;
         text(panel, button.x + 8, button.y + 4, labels[k], color, button.width - 8);
     }
+}
+
+// Beside the fill button: the brush radius with its arrows. The label is white while the brush
+// paints (free hand in direct mouse mode) and grey otherwise.
+void BMPanelPainter::paintBrush(HImage* panel)
+{
+    const bool painting = m_display.getMouseMode() == MOUSE_DIRECT && m_display.getShape() == SHAPE_FREE;
+    const BMHotSpot& smaller = spot(BMHotSpots::BRUSH_SMALLER);
+    text(panel, 48, smaller.y + 2, HText::format("brush %d", m_display.getBrushRadius()),
+         painting ? BMColors::CURSOR_WHITE : BMColors::LABEL_GREY, smaller.x - 48);
+    HMemoryImage* sheet = m_renderer.getImage(BMRenderer::IMAGE_GLYPHS);
+    if (sheet == nullptr) {
+        return;
+    }
+    // The glyph sheet's buttons at y 100: up and down hovered at x 0 and 15, normal at 30 and 45.
+    const BMHotSpot& larger = spot(BMHotSpots::BRUSH_LARGER);
+    sheet->draw(panel, smaller.x, smaller.y, 15, 15, hovered(BMHotSpots::BRUSH_SMALLER) ? 0 : 30, 100);
+    sheet->draw(panel, larger.x, larger.y, 15, 15, hovered(BMHotSpots::BRUSH_LARGER) ? 15 : 45, 100);
 }
 
 void BMPanelPainter::paintChooser(HImage* panel)

@@ -34,6 +34,7 @@ private:
     void paintCurrentValues(HImage* panel);
     void paintGroupButtons(HImage* panel);
     void paintShapeButtons(HImage* panel);
+    void paintBrush(HImage* panel);
     void paintAreaPage(HImage* panel);
     void paintChipPage(HImage* panel, HImage* chips, int first, int last);
     void paintHeightPage(HImage* panel);

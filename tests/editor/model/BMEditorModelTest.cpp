@@ -157,10 +157,13 @@ public:
             added(1, before);
             return "execReset";
         case 3: {
+            // A fill press is always one step; in direct mode any other press off the cursor
+            // selects and sets in one step; in select mode it drops a selection if there is one.
             const BMPoint cell = randomCell(0, 31);
             const bool cursor = BMGeometry::index(cell.x, cell.y) == m_editor.getCursorIndex();
-            const int items = cursor ? 0 : (anySelected() ? 1 : 0) + (direct() ? 1 : 0);
-            m_editor.pressCell(cell.x, cell.y);
+            const bool fill = m_editor.getShape() == SHAPE_FILL;
+            const int items = fill ? 1 : (cursor ? 0 : (direct() || anySelected() ? 1 : 0));
+            m_editor.pressCell(cell.x, cell.y, reach());
             added(items, before);
             return "press";
         }
@@ -173,13 +176,13 @@ public:
             drag(before);
             return "drag";
         case 6:
-            if (m_random() % 2 == 0) {
-                m_editor.selectAll();
-            } else {
-                m_editor.selectNone();
+            switch (m_random() % 3) {
+            case 0: m_editor.selectAll(); break;
+            case 1: m_editor.selectNone(); break;
+            default: m_editor.selectSameValue(); break;
             }
             added(1, before);
-            return "select all or none";
+            return "select all, none or the same value";
         case 7:
             paste(before);
             return "paste";
@@ -211,6 +214,8 @@ private:
 
     bool direct() const { return m_editor.getMouseMode() == MOUSE_DIRECT; }
 
+    BMFloodFill::Reach reach() { return m_random() % 3 == 0 ? BMFloodFill::MAP_WIDE : BMFloodFill::CONNECTED; }
+
     bool anySelected() const
     {
         for (int index = 0; index < MAP_CELLS; ++index) {
@@ -225,7 +230,8 @@ private:
     {
         static const int modes[] = {MODE_CHAR, MODE_OBJ, MODE_HEIGHT, MODE_PLACEMENT, MODE_BORDER};
         m_editor.setEditMode(modes[m_random() % 5]);
-        m_editor.setShape(static_cast<int>(m_random() % 4));
+        m_editor.setShape(static_cast<int>(m_random() % 5));
+        m_editor.setBrushRadius(static_cast<int>(m_random() % 4));
         m_editor.setMouseMode(m_random() % 4 == 0 ? MOUSE_DIRECT : MOUSE_SELECT);
         m_editor.setCharacter(static_cast<int>(m_random() % 240));
         m_editor.setObject(static_cast<int>(m_random() % 40));
@@ -237,15 +243,14 @@ private:
     void drag(const Snapshot& before)
     {
         const BMPoint anchor = randomCell(0, 31);
-        m_editor.startDrag(anchor.x, anchor.y);
+        m_editor.startDrag(anchor.x, anchor.y, reach());
         for (uint32_t moves = m_random() % 4; moves > 0; --moves) {
             const BMPoint cell = randomCell(-3, 34);
-            m_editor.moveDrag(anchor.x, anchor.y, cell.x, cell.y);
+            m_editor.moveDrag(anchor.x, anchor.y, cell.x, cell.y, reach());
         }
         const BMPoint end = randomCell(0, 31);
-        const bool once = !direct();
         m_editor.endDrag(end.x, end.y);
-        added(once ? 1 : 2, before);
+        added(1, before);
     }
 
     void paste(const Snapshot& before)

@@ -12,6 +12,7 @@
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
 #include "framework/gui/HClipBoard.h"
+#include "framework/gui/HMenuItem.h"
 #include "tests/editor/shell/EditorSession.h"
 #include "tests/support/DialogAnswerer.h"
 #include "tests/support/TestFolder.h"
@@ -211,3 +212,40 @@ TEST_F(OperationsTest, ScenarioItemsOpenTheirFolderOtherIdsNothing)
 }
 
 }  // namespace
+
+// The painting commands from the menu: the fill shape takes the check mark from the other
+// shapes, the brush keys step the radius within 0..3, and the same-value item selects every
+// cell of the cursor cell's terrain.
+TEST_F(OperationsTest, PaintingCommandsSetTheShapeTheBrushAndTheSameValueSelection)
+{
+    auto checked = [&](uint32_t id) {
+        return dynamic_cast<HMenuItem*>(editor.window().getMenuItem(id))->isChecked();
+    };
+    editor.command(2333);
+    EXPECT_EQ(editor.display()->getShape(), SHAPE_FILL);
+    EXPECT_TRUE(checked(2333));
+    EXPECT_FALSE(checked(2305));
+    editor.command(2306);
+    EXPECT_EQ(editor.display()->getShape(), SHAPE_LINE);
+    EXPECT_FALSE(checked(2333));
+
+    const int steps[][2] = {{2335, 1}, {2335, 2}, {2335, 3}, {2335, 3}, {2336, 2}, {2336, 1},
+                            {2336, 0}, {2336, 0}};
+    for (const auto& step : steps) {
+        editor.command(static_cast<uint32_t>(step[0]));
+        EXPECT_EQ(editor.display()->getBrushRadius(), step[1]);
+    }
+
+    BMData* data = editor.data();
+    editor.display()->setCursor(3, 4);
+    const uint8_t terrain = data->getByte(BMData::TYPE_CHARACTER, 0, 3, 4);
+    editor.command(2334);
+    int same = 0;
+    for (int index = 0; index < 1024; ++index) {
+        const bool selected = (editor.display()->getCellMark(index) & CELL_SELECTED) != 0;
+        const bool match = data->getByte(BMData::TYPE_CHARACTER, 0, index % 32, index / 32) == terrain;
+        EXPECT_EQ(selected, match) << index;
+        same += match;
+    }
+    EXPECT_GT(same, 1) << "the sample map has more than one cell of that terrain";
+}

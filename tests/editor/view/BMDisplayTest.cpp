@@ -104,7 +104,7 @@ TEST_F(Display, PressesFindCellsOnTheOffsetRows)
     EXPECT_TRUE(display.pressLeft(px(5, 3), py(3)));
     EXPECT_EQ(display.getCursor().x, 5);
     EXPECT_EQ(display.getCursor().y, 3);
-    EXPECT_EQ(statusText(), "カーソル位置：( 5, 3)");
+    EXPECT_EQ(statusText(), "カーソル位置：( 5, 3)  ブラシ半径：0");
 
     display.setCellMark(7, 7, CELL_SELECTED, true);
     display.setCellMark(8, 7, CELL_SELECTED, true);
@@ -139,6 +139,61 @@ TEST_F(Display, AFreeHandDragIgnoresTheCellEdges)
     EXPECT_TRUE(selected(0, 1) && selected(3, 1));
     EXPECT_FALSE(selected(1, 1));  // free hand: only the cells passed over
     EXPECT_EQ(display.getCursor().x, 3);
+}
+
+// The fill shape goes by the layer under the pointer: a press takes the region of the cell, the
+// same press with Shift every cell of its value; a brush stroke in direct mode paints along the
+// path the pointer jumped over.
+TEST_F(Display, FillPressesAndBrushStrokesGoThroughTheCellsUnderThePointer)
+{
+    BMData* data = display.getData();
+    for (BMPoint cell : {BMPoint{5, 4}, BMPoint{4, 3}, BMPoint{6, 3}}) {
+        data->setByte(BMData::TYPE_CHARACTER, 9, 0, cell.x, cell.y);
+    }
+    display.setShape(SHAPE_FILL);
+    EXPECT_TRUE(display.pressLeft(px(5, 4), py(4)));
+    EXPECT_TRUE(selected(5, 4) && selected(4, 3));
+    EXPECT_FALSE(selected(6, 3));
+    EXPECT_TRUE(display.pressLeft(px(5, 4), py(4), MK_SHIFT));
+    EXPECT_TRUE(selected(5, 4) && selected(4, 3) && selected(6, 3));
+    EXPECT_FALSE(selected(7, 3));
+
+    display.setBrushRadius(7);  // held at 3
+    EXPECT_EQ(statusText(), "カーソル位置：( 5, 4)  ブラシ半径：3");
+    display.setBrushRadius(1);
+    display.setShape(SHAPE_FREE);
+    display.setMouseMode(MOUSE_DIRECT);
+    display.setCharacter(40);
+    const size_t items = display.getUndoList()->getPosition();
+    EXPECT_TRUE(display.startDrag(px(3, 14), py(14)));
+    EXPECT_TRUE(display.moveDrag(px(9, 14), py(14)));  // six cells in one move
+    EXPECT_TRUE(display.endDrag(px(9, 14), py(14)));
+    EXPECT_EQ(display.getUndoList()->getPosition(), items + 1);
+    for (int x = 2; x <= 10; ++x) {  // row 14 from 3 to 9, and one cell more each side
+        EXPECT_EQ(data->getByte(BMData::TYPE_CHARACTER, 0, x, 14), 40) << x;
+    }
+    EXPECT_EQ(data->getByte(BMData::TYPE_CHARACTER, 0, 1, 14), 0);
+    EXPECT_EQ(data->getByte(BMData::TYPE_CHARACTER, 0, 6, 13), 40);
+    EXPECT_EQ(data->getByte(BMData::TYPE_CHARACTER, 0, 6, 12), 0);
+}
+
+TEST_F(Display, TheFillButtonAndTheBrushArrowsSendTheirCommands)
+{
+    const BMPoint palette = panelOrigin(PANEL_PALETTE, 800, 600);
+    struct Case {
+        int x, y, spot;
+        uint32_t command;
+    } cases[] = {{5, 125, 93, 2333}, {130, 128, 94, 2336}, {146, 128, 95, 2335}};
+    for (const Case& c : cases) {
+        display.hover(palette.x + c.x, palette.y + c.y);
+        EXPECT_NE(display.getHoverMark(c.spot), 0) << c.spot;
+        EXPECT_TRUE(display.pressLeft(palette.x + c.x, palette.y + c.y));
+        EXPECT_EQ(LOWORD(commands.seen.back()), c.command);
+    }
+    display.hover(px(1, 1), py(1));
+    for (int spot = 93; spot <= 95; ++spot) {
+        EXPECT_EQ(display.getHoverMark(spot), 0) << spot;
+    }
 }
 
 TEST_F(Display, HotSpotsSendTheirCommandsAndAPanelPressStartsNoDrag)

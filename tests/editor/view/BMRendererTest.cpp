@@ -258,4 +258,63 @@ TEST_F(BMRendererLayers, NothingIsDrawnWithoutAMap)
     EXPECT_GT(inked(empty.getImage(BMRenderer::IMAGE_GLYPHS), 0, 0, 60, 9), 0) << "the digits need no map";
 }
 
+// The palette's fifth shape button and the brush beside it: labels in white for what is
+// chosen (the brush only while it paints: free hand in direct mode), grey otherwise.
+TEST_F(BMRendererLayers, TheFillButtonAndTheBrushLabelShowWhatIsChosen)
+{
+    HMemoryImage* palette = image(BMRenderer::IMAGE_PALETTE);
+    ASSERT_EQ(palette->getHeight(), 140);
+    // Exact label colours inside a button's frame (the frame itself is white).
+    auto count = [&](int x, int y, int w, int h, uint32_t colour) {
+        int found = 0;
+        for (int row = y; row < y + h; ++row) {
+            for (int column = x; column < x + w; ++column) {
+                found += pixel(palette, column, row) == colour ? 1 : 0;
+            }
+        }
+        return found;
+    };
+    const uint32_t white = 0xFFFFFFFF;
+    const uint32_t grey = 0xFFCCCCCC;
+    struct Case {
+        int shape, mouse;
+        bool fillWhite, brushWhite;
+    } cases[] = {
+        {SHAPE_FILL, MOUSE_SELECT, true, false},
+        {SHAPE_FREE, MOUSE_SELECT, false, false},
+        {SHAPE_FREE, MOUSE_DIRECT, false, true},
+        {SHAPE_FILL, MOUSE_DIRECT, true, false},
+    };
+    for (const Case& c : cases) {
+        display.setShape(c.shape);
+        display.setMouseMode(c.mouse);
+        renderer.drawPalette();
+        const int fillWhite = count(2, 122, 36, 16, white);
+        const int fillGrey = count(2, 122, 36, 16, grey);
+        EXPECT_EQ(fillWhite > 0, c.fillWhite) << c.shape << "," << c.mouse;
+        EXPECT_EQ(fillGrey > 0, !c.fillWhite) << c.shape << "," << c.mouse;
+        const int brushWhite = count(48, 122, 72, 16, white);
+        const int brushGrey = count(48, 122, 72, 16, grey);
+        EXPECT_EQ(brushWhite > 0, c.brushWhite) << c.shape << "," << c.mouse;
+        EXPECT_EQ(brushGrey > 0, !c.brushWhite) << c.shape << "," << c.mouse;
+    }
+    // The radius is drawn: another radius, other pixels.
+    auto brushBlock = [&]() {
+        std::vector<uint32_t> block;
+        for (int row = 122; row < 138; ++row) {
+            for (int column = 48; column < 120; ++column) {
+                block.push_back(pixel(palette, column, row));
+            }
+        }
+        return block;
+    };
+    const std::vector<uint32_t> radius0 = brushBlock();
+    display.setBrushRadius(3);
+    renderer.drawPalette();
+    EXPECT_NE(brushBlock(), radius0);
+    display.setBrushRadius(0);
+    display.setShape(SHAPE_FREE);
+    display.setMouseMode(MOUSE_SELECT);
+}
+
 }  // namespace
