@@ -76,6 +76,8 @@ has_box() { look; [ -n "$(seen_box)" ]; }
 # Title and status bar text, with no box open.
 shows() { look; [ "$(seen title)" = "$1" ] && [ "$(seen status)" = "$2" ] && [ -z "$(seen_box)" ]; }
 status_is() { look; [ "$(seen status)" = "$1" ] && [ -z "$(seen_box)" ]; }
+# The cursor's status text, which other values may follow.
+status_begins() { look; [[ "$(seen status)" == "$1"* ]] && [ -z "$(seen_box)" ]; }
 key() { xdotool key --delay 80 "$@"; sleep 0.4; }
 
 OPEN_TITLE="$(winpath "$GAME/Default") - Tessel"
@@ -145,7 +147,7 @@ key ctrl+Home
 key ctrl+shift+i
 wait_until 5 status_is "エリア 01:新規エリア1 を挿入しました。" || fail "insert: $SEEN"
 key ctrl+z
-wait_until 5 status_is "カーソル位置：( 0, 0)" || fail "undo of the insert: $SEEN"
+wait_until 5 status_begins "カーソル位置：( 0, 0)" || fail "undo of the insert: $SEEN"
 key ctrl+y  # the saved list below holds the area again
 shot inserted
 key ctrl+s
