@@ -1,12 +1,15 @@
 // Makes the sample game: an install folder with three scenarios whose maps, area lists and
-// chip bitmaps this project draws itself, from fixed seeds, so every run writes the same bytes.
+// chip bitmaps this project draws itself, from fixed seeds, so every run writes the same bytes;
+// and the music its areas name, composed here too.
 //
 //   tessel_sample.exe [folder]    (default: "game" in the current folder)
 #include <cstdio>
+#include <set>
 #include <string>
 
 #include "framework/base/HFile.h"
 #include "sample/SGChipPainter.h"
+#include "sample/SGMusic.h"
 #include "sample/SGScenario.h"
 
 int main(int argc, char** argv)
@@ -22,10 +25,19 @@ int main(int argc, char** argv)
     }
     std::string characterBmp = SGChipPainter::characterSheet().toBmp();
     std::string objectBmp = SGChipPainter::objectSheet().toBmp();
+    std::set<std::string> music;
     for (const SGScenario::Outline& outline : SGScenario::sampleGame()) {
         if (!SGScenario::write(outline, root, characterBmp, objectBmp)) {
             return 1;
         }
+        for (const SGScenario::Area& area : outline.areas) {
+            if (!area.music.empty()) {
+                music.insert(area.music);
+            }
+        }
+    }
+    if (!SGMusic::write(root, std::vector<std::string>(music.begin(), music.end()))) {
+        return 1;
     }
     printf("sample game written to %s\n", folder.getFullPath().c_str());
     return 0;

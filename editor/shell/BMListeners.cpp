@@ -19,7 +19,7 @@ struct CommandRange {
     ZCHandler handler;
 };
 
-// The command table: 102 ids. Ids without an entry (the scenario menu among them) go to the
+// The command table: 103 ids. Ids without an entry (the scenario menu among them) go to the
 // default handler.
 const CommandRange kCommands[] = {
     {2101, 2101, BMOperations::OP2101},
@@ -44,6 +44,7 @@ const CommandRange kCommands[] = {
     {2335, 2336, BMOperations::OP2335},
     {2351, 2354, BMOperations::OP2351},
     {2356, 2361, BMMapOperations::OP2356},
+    {2005, 2005, BMOperations::OP2005},  // the area panel's music line
     {2408, 2408, BMOperations::OP2408},
 };
 
@@ -62,6 +63,8 @@ BMListeners::BMListeners(BMWindow* window) : m_window(window)
     registerCommands();
     m_command->setDefaultHandler(BMOperations::OP2500);
     m_close->setCloseHandler(BMOperations::OP2106);
+    m_drop->setDropHandler(BMOperations::openDropped);
+    window->setDropTarget(m_drop.get());
 }
 
 BMListeners::~BMListeners()
@@ -71,6 +74,7 @@ BMListeners::~BMListeners()
     for (HEventListener* listener : filed) {
         m_window->removeEventListener(listener);
     }
+    m_window->setDropTarget(nullptr);
     m_command.reset();
     m_mouse.reset();
     m_drop.reset();

@@ -37,7 +37,7 @@ private:
     BMWindow* m_window;  // not owned
     std::unique_ptr<ZCCommand> m_command;
     std::unique_ptr<ZCClose> m_close;
-    // Made but attached to no window: files dropped on the editor are not taken.
+    // A folder dropped on the window opens as a scenario.
     std::unique_ptr<ZCDropTarget> m_drop;
     std::unique_ptr<BMMouse> m_mouse;
     std::unique_ptr<BMScroll> m_verticalScroll;

@@ -28,6 +28,9 @@ void BMMouse::setEnabled(bool enabled)
 
 bool BMMouse::onClick()
 {
+    if (getPressedButton() == BUTTON_LEFT && m_window->pressStartPanel(getPressX(), getPressY())) {
+        return true;
+    }
     bool used = false;
     if (getPressedButton() == BUTTON_LEFT) {
         used = m_display->pressLeft(getPressX(), getPressY(), getKeyState());
@@ -52,6 +55,9 @@ bool BMMouse::onDoubleClick()
 bool BMMouse::onMove()
 {
     if (isDragging()) {
+        return true;
+    }
+    if (m_window->hoverStartPanel(getX(), getY())) {
         return true;
     }
     return m_display->hover(getX(), getY());

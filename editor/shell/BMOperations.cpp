@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "editor/model/BMData.h"
+#include "editor/shell/BMMusicPreview.h"
 #include "editor/shell/BMVersionDialog.h"
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
@@ -745,6 +746,38 @@ bool OP2500(HComponent* window, uint32_t id)
         return true;
     }
     frame.result = openScenario(frame.window(), HFile(path), "OP2500", "シナリオを開く");
+    return true;
+}
+
+bool openDropped(HComponent* window, HFile file)
+{
+    Frame frame("openDropped", window, 0);
+    if (frame.window() == nullptr) {
+        return true;
+    }
+    frame.result = true;
+    HFile folder = file;
+    if (file.getType() == HFile::TYPE_FILE) {
+        folder = file.getParent();
+        if (asciiUpper(folder.getName()) == "DATA") {
+            folder = folder.getParent();
+        }
+    }
+    if (saveHasEdited(window, frame.data(), "フォルダを開く") == CANCELLED) {
+        return true;
+    }
+    frame.result = openScenario(frame.window(), folder, "openDropped", "フォルダを開く");
+    return true;
+}
+
+bool OP2005(HComponent* window, uint32_t id)
+{
+    Frame frame("OP2005", window, id);
+    if (frame.window() == nullptr) {
+        return true;
+    }
+    frame.result = true;
+    frame.window()->getMusicPreview().toggle(frame.data());
     return true;
 }
 

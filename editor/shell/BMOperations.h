@@ -39,6 +39,11 @@ bool OP2335(HComponent* window, uint32_t id);  // brush radius larger (2335) or 
 bool OP2351(HComponent* window, uint32_t id);  // map navigation
 bool OP2408(HComponent* window, uint32_t id);  // the version dialog
 bool OP2500(HComponent* window, uint32_t id);  // a scenario of the File menu (default)
+bool OP2005(HComponent* window, uint32_t id);  // play or stop the current area's music
+
+// A folder dropped on the window opens as a scenario; a dropped file opens the scenario it
+// belongs to (its folder, or the folder above a folder named Data).
+bool openDropped(HComponent* window, HFile file);
 
 // Offers to save unsaved edits before they would be lost; caption names the operation.
 int saveHasEdited(HComponent* window, BMData* data, const std::string& caption);

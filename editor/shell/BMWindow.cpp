@@ -3,11 +3,14 @@
 #include <algorithm>
 
 #include "editor/model/BMConstants.h"
+#include "editor/model/BMData.h"
 #include "editor/shell/BMListeners.h"
+#include "editor/shell/BMMusicPreview.h"
 #include "editor/shell/BMOperations.h"
 #include "editor/shell/BMScroll.h"
 #include "editor/shell/BMTimer.h"
 #include "editor/view/BMDisplay.h"
+#include "editor/view/BMStartPanel.h"
 #include "framework/graphics/HFont.h"
 #include "framework/graphics/HGraphics.h"
 #include "framework/gui/HEventListener.h"
@@ -194,9 +197,8 @@ const UINT kOpenStartFolder = WM_APP + 1;
 
 class StartFolderOpener : public HEventListener {
 public:
-    StartFolderOpener(BMWindow* window, const HFile* folder)
-        : HEventListener(HEventType(kOpenStartFolder, "OPEN_START_FOLDER")),
-          m_window(window), m_folder(folder)
+    explicit StartFolderOpener(BMWindow* window)
+        : HEventListener(HEventType(kOpenStartFolder, "OPEN_START_FOLDER")), m_window(window)
     {
         setClassName("StartFolderOpener");
     }
@@ -204,14 +206,13 @@ public:
                      HComponent* component, LRESULT* result) override
     {
         HEventListener::handleEvent(window, message, wParam, lParam, component, result);
-        BMOperations::openScenario(m_window, *m_folder, "OP2101", "フォルダを開く");
+        m_window->openStartFolder();
         *result = 0;
         return true;
     }
 
 private:
-    BMWindow* m_window;     // not owned
-    const HFile* m_folder;  // not owned; the window's
+    BMWindow* m_window;  // not owned
 };
 
 }  // namespace
@@ -239,17 +240,24 @@ BMWindow::BMWindow()
     m_mapView->setImageSize(1040, 1024);
     m_mapViewPaint.reset(new MapViewPaint(this));
     m_mapView->addEventListener(m_mapViewPaint.get());
-    m_startFolderOpener.reset(new StartFolderOpener(this, &m_startFolder));
+    m_startFolderOpener.reset(new StartFolderOpener(this));
     addEventListener(m_startFolderOpener.get());
     m_verticalBar->setParameters(HScrollBar::VERTICAL, 0, 4, 1, 1, 0);
     m_horizontalBar->setParameters(HScrollBar::HORIZONTAL, 0, 4, 1, 1, 0);
 
     m_player.reset(new HMIDIPlayer(this, ID_PLAYER, ""));
+    m_musicPreview.reset(new BMMusicPreview(m_player.get(), m_statusBar.get()));
     m_menuBar.reset(new HMenuBar(this, ID_MENU_BAR, ""));
     makeMenus();
     m_scenarioMenu.reset(new ZCExMenu());
     m_scenarioMenu->create(dynamic_cast<HContainer*>(findById(ID_FILE_MENU)), ID_SCENARIO_MENU);
     addAccelerators();
+    m_startPanel.reset(new BMStartPanel());
+    std::vector<BMStartPanel::Row> scenarios;
+    for (uint32_t id = ID_SCENARIO_MENU + 1; !m_scenarioMenu->getPath(id).empty(); ++id) {
+        scenarios.push_back({HFile(m_scenarioMenu->getPath(id)).getName(), id});
+    }
+    m_startPanel->setScenarios(scenarios);
 }
 
 // Members go in reverse order: the menu items, the player, the controls, the listeners, the
@@ -312,9 +320,47 @@ void BMWindow::create()
 
     // The display takes its view size from here; the window was laid out before it existed.
     layout();
-    if (!m_startFolder.isEmpty()) {
+    m_startFolderPending = !m_startFolder.isEmpty();
+    if (m_startFolderPending) {
         PostMessageA(getHandle(), kOpenStartFolder, 0, 0);
     }
+}
+
+void BMWindow::openStartFolder()
+{
+    m_startFolderPending = false;
+    if (!BMOperations::openScenario(this, m_startFolder, "OP2101", "フォルダを開く")) {
+        repaint();  // the start panel, in place of the map that did not come
+    }
+}
+
+bool BMWindow::showsStartPanel() const
+{
+    BMDisplay* display = getDisplay();
+    return display != nullptr && !display->hasMap() && !m_startFolderPending;
+}
+
+bool BMWindow::pressStartPanel(int px, int py)
+{
+    if (!showsStartPanel()) {
+        return false;
+    }
+    uint32_t command = m_startPanel->commandAt(px, py);
+    if (command != 0) {
+        SendMessageA(getHandle(), WM_COMMAND, command, 0);
+    }
+    return true;
+}
+
+bool BMWindow::hoverStartPanel(int px, int py)
+{
+    if (!showsStartPanel()) {
+        return false;
+    }
+    if (m_startPanel->hover(px, py)) {
+        repaint();
+    }
+    return true;
 }
 
 BMDisplay* BMWindow::getDisplay() const
@@ -331,6 +377,9 @@ void BMWindow::draw(HGraphics* graphics)
     BMDisplay* display = getDisplay();
     if (display != nullptr) {
         display->drawDisplay(graphics);
+    }
+    if (showsStartPanel()) {
+        m_startPanel->draw(graphics);
     }
     graphics->end();
 }
@@ -352,6 +401,8 @@ void BMWindow::paint()
 
 void BMWindow::repaint()
 {
+    // Every change of the map or scenario on show ends with a repaint.
+    m_musicPreview->follow(BMData::getInstance(false));
     if (m_mapView->getHandle() != nullptr) {
         InvalidateRect(m_mapView->getHandle(), nullptr, FALSE);
     }
@@ -393,6 +444,7 @@ void BMWindow::layout()
         display->releaseImageBuffer();
         display->setViewSize(viewWidth, viewHeight);
     }
+    m_startPanel->setViewSize(viewWidth, viewHeight);
     // The container's own handling (the children fit themselves), then the map images again
     // once the size has settled.
     HWindow::layout();

@@ -10,6 +10,8 @@
 
 class BMDisplay;
 class BMListeners;
+class BMMusicPreview;
+class BMStartPanel;
 class HEventListener;
 class HFont;
 class HGraphics;
@@ -65,7 +67,8 @@ public:
     // Fits the map view, the scroll bars and the display to the client area; the map images
     // come back 500 ms after the last size change.
     void layout() override;
-    // Asks the map view for a frame (the only part of the window that the display draws).
+    // Asks the map view for a frame (the only part of the window that the display draws),
+    // and stops the music of a map that is no longer shown.
     void repaint() override;
 
     // The display, or nullptr before the native window exists.
@@ -74,9 +77,19 @@ public:
     HImageView* getMapView() const { return m_mapView.get(); }
     HStatusBar* getStatusBar() const { return m_statusBar.get(); }
     BMListeners* getListeners() const { return m_listeners.get(); }
+    BMMusicPreview& getMusicPreview() const { return *m_musicPreview; }
 
     // A scenario folder to open as soon as the window exists (the program's argument).
     void setStartFolder(const HFile& folder) { m_startFolder = folder; }
+    // Opens the start folder; the message loop's first work.
+    void openStartFolder();
+    // While no scenario is open (and none is about to open at start) the view shows the start
+    // panel; a left press on one of its rows sends the row's command, a pointer move marks
+    // the row under it. Both answer whether the panel is shown.
+    bool showsStartPanel() const;
+    bool pressStartPanel(int px, int py);
+    bool hoverStartPanel(int px, int py);
+    const BMStartPanel& getStartPanel() const { return *m_startPanel; }
     // Draws one frame into the map view, in place of the view's own picture, through the
     // view's GDI device. Direct3D cannot show a frame here: under Wine a Direct3D device
     // presents visibly only into a top-level window without children, and once a device is
@@ -95,11 +108,14 @@ private:
     std::unique_ptr<HScrollBar> m_verticalBar;
     std::unique_ptr<HScrollBar> m_horizontalBar;
     std::unique_ptr<HStatusBar> m_statusBar;
-    // Created and deleted with the window; no command starts it.
+    // Created and deleted with the window; the music preview plays through it.
     std::unique_ptr<HMIDIPlayer> m_player;
     std::unique_ptr<HMenuBar> m_menuBar;
     std::vector<std::unique_ptr<HMenuItem>> m_menuItems;  // in creation order
     std::unique_ptr<HEventListener> m_mapViewPaint;
     std::unique_ptr<HEventListener> m_startFolderOpener;
+    std::unique_ptr<BMMusicPreview> m_musicPreview;
+    std::unique_ptr<BMStartPanel> m_startPanel;
+    bool m_startFolderPending = false;
     HFile m_startFolder;
 };

@@ -5,6 +5,19 @@
 #include "framework/base/HText.h"
 #include "framework/gui/HComponent.h"
 
+namespace {
+
+// What DragAcceptFiles does, without loading the shell library for it: a window accepts
+// dropped files by its extended style. The shell library is loaded when files are dropped.
+void acceptFiles(HWND window, bool accept)
+{
+    LONG_PTR style = GetWindowLongPtrA(window, GWL_EXSTYLE);
+    style = accept ? style | WS_EX_ACCEPTFILES : style & ~static_cast<LONG_PTR>(WS_EX_ACCEPTFILES);
+    SetWindowLongPtrA(window, GWL_EXSTYLE, style);
+}
+
+}  // namespace
+
 HDropTarget::HDropTarget()
     : HEventListener(HEventType::WM_DROPFILES_TYPE), m_relay(HEventType::WM_DROPFILES_TYPE)
 {
@@ -35,7 +48,7 @@ void HDropTarget::attach(HComponent* component)
     if (window != nullptr) {
         component->removeEventListener(&m_relay);
         component->addEventListener(&m_relay);
-        DragAcceptFiles(window, TRUE);
+        acceptFiles(window, true);
     }
 }
 
@@ -48,7 +61,7 @@ void HDropTarget::detach()
     m_component = nullptr;
     component->removeEventListener(&m_relay);
     if (component->getHandle() != nullptr) {
-        DragAcceptFiles(component->getHandle(), FALSE);
+        acceptFiles(component->getHandle(), false);
     }
     if (component->getDropTarget() == this) {
         component->setDropTarget(nullptr);

@@ -2,22 +2,29 @@
 
 #include <algorithm>
 
+// The timer device is asked for its periods only when playback starts (reset): asking loads
+// the multimedia library, which a program that never plays need not load at all.
 HMIDIPlayState::HMIDIPlayState()
 {
-    reset();
+    setDefaults();
 }
 
 HMIDIPlayState::~HMIDIPlayState() = default;
 
 void HMIDIPlayState::reset()
 {
-    m_output = nullptr;
-    m_period = DEFAULT_PERIOD;
+    setDefaults();
     uint32_t minimum = 0;
     uint32_t maximum = 0;
     if (HMIDISystem::get().getTimerPeriodRange(&minimum, &maximum)) {
         m_period = std::min(std::max(m_period, minimum), maximum);
     }
+}
+
+void HMIDIPlayState::setDefaults()
+{
+    m_output = nullptr;
+    m_period = DEFAULT_PERIOD;
     m_timerId = 0;
     setTempo(DEFAULT_TEMPO);
     m_numerator = 4;

@@ -53,6 +53,9 @@ public:
     void setVolume(int channel, uint8_t volume);
 
 private:
+    // The defaults, the timer period unfitted.
+    void setDefaults();
+
     HMIDISystem::Output m_output = nullptr;
     uint32_t m_period = DEFAULT_PERIOD;
     uint32_t m_timerId = 0;

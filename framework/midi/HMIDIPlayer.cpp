@@ -63,8 +63,13 @@ HMIDIPlayer::HMIDIPlayer(HContainer* parent, uint32_t id, const std::string& tex
 
 HMIDIPlayer::~HMIDIPlayer()
 {
-    stop();
     dispose();
+}
+
+void HMIDIPlayer::dispose()
+{
+    stop();
+    HComponent::dispose();
 }
 
 void HMIDIPlayer::setText(const std::string& text)

@@ -27,6 +27,8 @@ public:
     // The path of the file to play.
     void setText(const std::string& text) override;
     void setUserData(intptr_t value) override;
+    // Stops what plays: the music ends with the window that owns the player.
+    void dispose() override;
     // Loads the file and starts playback; a file that cannot be decoded or an output or timer
     // that cannot be had is shown in a message box. Stops what plays first.
     virtual void play();

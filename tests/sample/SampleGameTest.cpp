@@ -1,5 +1,5 @@
 // The sample game the build writes: its folder layout, its chip bitmaps chip by chip, and maps
-// that load unchanged and look like places.
+// that load unchanged and look like places, and the music its areas name.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -10,8 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/model/BMMusicFinder.h"
 #include "framework/base/HText.h"
 #include "framework/graphics/HBitmapHeader.h"
+#include "framework/midi/HMIDIMessage.h"
+#include "framework/midi/HMIDIPlayState.h"
+#include "framework/midi/HMIDISource.h"
 #include "scenario/ZDArea.h"
 #include "scenario/ZDBMap.h"
 #include "tests/support/GameDirectory.h"
@@ -263,4 +267,53 @@ TEST(SampleGame, HoldsScenariosOfNamedAreasAndMapsThatLoadAsStoredAndLookLikePla
     EXPECT_GE(fullGroupMaps, 3);
     EXPECT_GE(walledMaps, 3);
     EXPECT_GT(riverCells, 100);
+}
+
+TEST(SampleGame, HoldsTheMusicItsAreasNameAsShortPiecesOfTwoVoices)
+{
+    std::string game = GameDirectory::sampleGame();
+    std::set<std::string> pieces;
+    for (const char* scenario : kScenarios) {
+        std::vector<std::unique_ptr<ZDArea>> areas;
+        ZDArea::parseList(TestFolder::read(scenarioPath(scenario, "Data\\AreaData")).c_str(), &areas,
+                          HFile("AreaData"));
+        for (const auto& area : areas) {
+            SCOPED_TRACE(testing::Message() << scenario << " " << area->getMusic());
+            HFile file = BMMusicFinder::find(area->getMusic(), HFile(game + "\\" + scenario), HFile(game));
+            ASSERT_FALSE(file.isEmpty());
+            if (!pieces.insert(file.getName()).second) {
+                continue;
+            }
+            HMIDISource source;
+            source.setFile(file);
+            ASSERT_TRUE(source.load());
+            HMIDIPlayState state;
+            source.buildPlayList(&state, HMIDISource::ALL_TRACKS);
+            // Notes of the melody and the bass, and the length at the tempo the file sets.
+            int notes[2] = {0, 0};
+            double ms = 0;
+            double msPerTick = 500.0 / source.getDivision();
+            for (size_t i = 0; i < source.getPlayListCount(); ++i) {
+                HMIDIMessage* message = source.getPlayListItem(i);
+                ms += message->getTicks() * msPerTick;
+                if ((message->getStatus() & 0xF0) == 0x90 && message->getData2() > 0) {
+                    notes[message->getStatus() & 0x0F] += (message->getStatus() & 0x0F) < 2 ? 1 : 0;
+                }
+                if (message->getStatus() == 0xFF && message->getData1() == 0x51) {
+                    const uint8_t* tempo = message->getExtraData();
+                    msPerTick = (tempo[0] << 16 | tempo[1] << 8 | tempo[2]) / 1000.0 / source.getDivision();
+                }
+            }
+            EXPECT_GE(notes[0], 16);
+            EXPECT_EQ(notes[1], 8);
+            EXPECT_GT(ms, 5000);
+            EXPECT_LT(ms, 60000);
+        }
+    }
+    EXPECT_GE(pieces.size(), 5u);
+    std::set<std::string> different;
+    for (const std::string& name : pieces) {
+        different.insert(TestFolder::read(game + "\\Music\\" + name));
+    }
+    EXPECT_EQ(different.size(), pieces.size());
 }

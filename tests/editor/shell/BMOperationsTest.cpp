@@ -1,10 +1,11 @@
 // The command operations on a copy of the sample game, through the main window's real
 // commands and message boxes: the unsaved-edits question, map navigation, save failures and
-// scenarios that cannot be read.
+// scenarios that cannot be read, folders dropped on the window.
 #include "editor/shell/BMOperations.h"
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 #include "framework/gui/HMenuItem.h"
 #include "tests/editor/shell/EditorSession.h"
 #include "tests/support/DialogAnswerer.h"
+#include "tests/support/DropList.h"
 #include "tests/support/TestFolder.h"
 
 namespace {
@@ -203,12 +205,17 @@ TEST_F(OperationsTest, ScenarioItemsOpenTheirFolderOtherIdsNothing)
 {
     BMData* data = editor.data();
     editor.command(2401);  // a panel button without an operation
-    editor.command(2005);
     EXPECT_EQ(editor.data(), data);
     editor.command(2503);  // Northland
     ASSERT_NE(editor.data(), data);
     EXPECT_EQ(editor.data()->getScenarioDirectory().getPath(), editor.scenario("Northland"));
     EXPECT_EQ(editor.data()->getAreaCount(), 5u);
+}
+
+std::string openFolder(EditorSession& editor)
+{
+    BMData* data = editor.data();
+    return data != nullptr ? data->getScenarioDirectory().getPath() : "";
 }
 
 }  // namespace
@@ -248,4 +255,50 @@ TEST_F(OperationsTest, PaintingCommandsSetTheShapeTheBrushAndTheSameValueSelecti
         same += match;
     }
     EXPECT_GT(same, 1) << "the sample map has more than one cell of that terrain";
+}
+
+TEST(DroppedFolder, OpensTheScenarioItBelongsToAfterTheUnsavedEditsQuestion)
+{
+    struct Case {
+        const char* what;
+        std::vector<std::string> dropped;  // relative to the game folder
+        const char* removed;               // a file taken away first, or nullptr
+        const char* opened;                // scenario open afterwards; "" for none
+        size_t boxes;
+    };
+    const Case cases[] = {
+        {"a scenario folder", {"Northland"}, nullptr, "Northland", 0},
+        {"its area list", {"Islands\\Data\\AreaData"}, nullptr, "Islands", 0},
+        {"one of its maps", {"Islands\\Data\\BMap_No2"}, nullptr, "Islands", 0},
+        {"a file at its top", {"Islands\\Config"}, nullptr, "Islands", 0},
+        {"two folders", {"Islands", "Northland"}, nullptr, "", 0},
+        {"a scenario that cannot be read", {"Islands"}, "Islands\\Data\\BMap_No3", "", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EditorSession editor;
+        std::string game = editor.scenario("");
+        if (c.removed != nullptr) {
+            ASSERT_TRUE(DeleteFileA((game + c.removed).c_str()));
+        }
+        std::vector<std::string> names;
+        for (const std::string& name : c.dropped) {
+            names.push_back(game + name);
+        }
+        BoxAnswers ok(IDOK);
+        SendMessageA(editor.handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(makeDrop<char>(names)), 0);
+        EXPECT_EQ(openFolder(editor), c.opened[0] != '\0' ? editor.scenario(c.opened) : "");
+        EXPECT_EQ(ok.boxes().size(), c.boxes);
+        EXPECT_EQ(editor.display()->hasMap(), c.opened[0] != '\0');
+    }
+    // With unsaved edits the drop asks first; cancelling keeps everything.
+    EditorSession editor;
+    ASSERT_TRUE(editor.open("Default"));
+    editor.command(2154);
+    BoxAnswers cancel(IDCANCEL);
+    std::vector<std::string> islands = {editor.scenario("Islands")};
+    SendMessageA(editor.handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(makeDrop<char>(islands)), 0);
+    ASSERT_EQ(cancel.boxes().size(), 1u);
+    EXPECT_EQ(cancel.boxes()[0].text, "現在のデータは更新されています。保存しますか？");
+    EXPECT_EQ(openFolder(editor), editor.scenario("Default"));
 }

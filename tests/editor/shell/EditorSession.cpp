@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 EditorSession::EditorSession()
 {
     fs::create_directories("game");
-    for (const char* name : {"Default", "Islands", "Northland"}) {
+    for (const char* name : {"Default", "Islands", "Northland", "Music"}) {
         fs::copy(fs::path(GameDirectory::sampleGame()) / name, fs::path("game") / name,
                  fs::copy_options::recursive);
     }

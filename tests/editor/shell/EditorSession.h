@@ -14,8 +14,9 @@ class BMDisplay;
 class BMWindow;
 
 // The editor's main window on a copy of the sample game: a new folder (current for the test)
-// holding game\Default, game\Islands and game\Northland, made the game's install directory,
-// and a BMWindow created and shown on it (no message loop: tests send messages themselves).
+// holding game\Default, game\Islands, game\Northland and game\Music, made the game's install
+// directory, and a BMWindow created and shown on it (no message loop: tests send messages
+// themselves).
 class EditorSession {
 public:
     EditorSession();
