@@ -224,11 +224,13 @@ int main(int argc, char** argv)
     }
 
     // Every accelerator's command, ten times each; reload and save first, before any edit
-    // makes reloading ask. Open, save as and exit open dialogs and are left out.
+    // makes reloading ask. Open, save as and exit open dialogs and are left out, and so are
+    // the commands on the list of areas, which ask questions and change the list.
     std::vector<uint16_t> ids = {2102, 2103};
     for (int i = 0; i < window.getAcceleratorCount(); ++i) {
         uint16_t id = window.getAccelerator(i).cmd;
-        if (id != 2101 && id != 2102 && id != 2103 && id != 2104 && id != 2106) {
+        const bool areaList = id >= 2356 && id <= 2361;
+        if (id != 2101 && id != 2102 && id != 2103 && id != 2104 && id != 2106 && !areaList) {
             ids.push_back(id);
         }
     }

@@ -51,7 +51,7 @@ public:
     virtual bool saveAll();
     // Writes one map into the folder of the AreaData file.
     virtual bool saveBMap(uint32_t index);
-    // True when an area or a map differs from what was loaded.
+    // True when an area or a map differs from what was loaded, or areas were added or removed.
     virtual bool isModified() const;
 
     // The area list as a save writes it: each area's line with CR LF, then the terminator.
@@ -78,6 +78,32 @@ public:
     // nullptr when the index is not below the count.
     ZDEditArea* getArea(uint32_t index) const;
     ZDEditBMap* getBMap(uint32_t index) const;
+    // How many areas the AreaData file held at load (the map files BMap_No1 on that were read).
+    // What a save must write after changes of the list: the map at index i goes to BMap_No<i+1>;
+    // getBMap(i)->getLoaded().getNumber() is the number of the file it was read from (0 for a
+    // map the list made), so a map whose number differs from it moved; the files numbered
+    // above getAreaCount() up to this count belong to no area any more.
+    uint32_t getLoadedAreaCount() const { return static_cast<uint32_t>(m_readAreas); }
+
+    // Changes of the list (ZDAreaMapDataRenumbering.cpp). Map i always belongs to area i, both
+    // numbered i + 1, and the map's file is "BMap_No" + number in the AreaData folder, so the
+    // areas and maps after the place of a change are numbered again. Every group link keeps
+    // naming the same area: links to a moved area follow it, links to a removed area become 0;
+    // a link that names no area of the list (0, negative, above the count) stays as it is.
+    // Records travel whole, whatever they carry. Each returns false and changes nothing when
+    // an index is out of range or a record is missing.
+    //
+    // Puts the area and its map before index (the count appends); the new area's own links
+    // are taken as they are. Both are moved from only when the insert succeeds.
+    bool insertArea(uint32_t index, std::unique_ptr<ZDEditArea>&& area,
+                    std::unique_ptr<ZDEditBMap>&& map);
+    // Takes the area at index and its map out of the list and hands them over.
+    bool removeArea(uint32_t index, std::unique_ptr<ZDEditArea>* area,
+                    std::unique_ptr<ZDEditBMap>* map);
+    // Moves the area at index from, with its map, to index to.
+    bool moveArea(uint32_t from, uint32_t to);
+    // The group links of the other areas that name the area at index.
+    uint32_t countLinksTo(uint32_t index) const;
 
     HFile getScenarioDirectory() const { return m_scenario; }
     HFile getAreaDataFile() const { return m_areaData; }
@@ -105,6 +131,11 @@ private:
     // Reads file whole into reader, keeping its stamp (or, when nothing is there, a stamp of
     // no file) under its name.
     bool readFile(const HFile& file, HFileReader* reader);
+    // Gives every link the value map(link).
+    template <class Map>
+    void remapLinks(Map map);
+    // Numbers the areas and maps from index on after their place, naming the map files.
+    void renumberFrom(size_t index);
     // The registry's install directory text; empty when it cannot be read.
     static std::string readInstallDirectory();
 

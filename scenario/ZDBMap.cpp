@@ -116,6 +116,16 @@ bool ZDBMap::outside(const char* writer, uint32_t x, uint32_t y)
     return true;
 }
 
+bool ZDBMap::sameCells(const ZDBMap& other) const
+{
+    return std::memcmp(m_character, other.m_character, sizeof m_character) == 0
+           && std::memcmp(m_object, other.m_object, sizeof m_object) == 0
+           && std::memcmp(m_order, other.m_order, sizeof m_order) == 0
+           && std::memcmp(m_height, other.m_height, sizeof m_height) == 0
+           && std::memcmp(m_connect, other.m_connect, sizeof m_connect) == 0
+           && std::memcmp(m_connectOrder, other.m_connectOrder, sizeof m_connectOrder) == 0;
+}
+
 uint8_t ZDBMap::getCharacter(uint32_t x, uint32_t y) const
 {
     return inside(x, y) ? m_character[at(x, y)] : 0;

@@ -53,6 +53,8 @@ public:
     void setNumber(uint32_t number) { m_number = number; }
 
     void reset();
+    // Whether every cell holds the same six values as in other (counts, file and number aside).
+    bool sameCells(const ZDBMap& other) const;
     // Reads an image into a freshly reset map. A section that does not fit is skipped without
     // advancing, so a short image has later sections read from earlier bytes; false when the
     // road count did not fit.

@@ -4,21 +4,10 @@ ZDEditBMap::ZDEditBMap(const ZDBMap& map) : ZDBMap(map), m_loaded(map)
 {
 }
 
+// The whole layers at once: the editor asks after every edit, for every map of the scenario.
 bool ZDEditBMap::isModified() const
 {
-    for (uint32_t y = 0; y < SIZE; ++y) {
-        for (uint32_t x = 0; x < SIZE; ++x) {
-            if (getCharacter(x, y) != m_loaded.getCharacter(x, y)
-                || getObject(x, y) != m_loaded.getObject(x, y)
-                || getOrder(x, y) != m_loaded.getOrder(x, y)
-                || getHeight(x, y) != m_loaded.getHeight(x, y)
-                || getConnect(x, y) != m_loaded.getConnect(x, y)
-                || getConnectOrder(x, y) != m_loaded.getConnectOrder(x, y)) {
-                return true;
-            }
-        }
-    }
-    return false;
+    return !sameCells(m_loaded);
 }
 
 void ZDEditBMap::revert()

@@ -7,6 +7,8 @@
 #include "editor/model/BMClipboardText.h"
 #include "editor/model/BMData.h"
 #include "editor/model/BMGeometry.h"
+#include "editor/model/BMMapEdit.h"
+#include "editor/model/BMMapEditor.h"
 #include "editor/model/BMShapes.h"
 #include "framework/base/HFile.h"
 
@@ -43,13 +45,14 @@ void BMChange::add(const BMChange& other)
     redraw |= other.redraw;
     cells.insert(cells.end(), other.cells.begin(), other.cells.end());
     cursor = cursor || other.cursor;
+    areas = areas || other.areas;
     if (other.scroll) {
         scroll = true;
         scrollTo = other.scrollTo;
     }
 }
 
-BMEditor::BMEditor()
+BMEditor::BMEditor() : m_mapEditor(new BMMapEditor(*this))
 {
     setClassName("BMEditor");
     m_borderProperties.load(HFile(kBorderFile));
@@ -419,7 +422,12 @@ BMChange BMEditor::undo()
 {
     HLOG_START("undo");
     BMChange change;
-    BMUndoItem* item = hasMap() ? m_undoList.undo() : nullptr;
+    BMUndoItem* item = m_data != nullptr ? m_undoList.undo() : nullptr;
+    // Only a change of the list of areas can leave no current map, and only it can bring one.
+    if (item != nullptr && !hasMap() && (item->getKind() & UNDO_MAPS) == 0) {
+        m_undoList.redo();
+        item = nullptr;
+    }
     if (item != nullptr) {
         change = apply(*item, false);
     }
@@ -431,7 +439,11 @@ BMChange BMEditor::redo()
 {
     HLOG_START("redo");
     BMChange change;
-    BMUndoItem* item = hasMap() ? m_undoList.redo() : nullptr;
+    BMUndoItem* item = m_data != nullptr ? m_undoList.redo() : nullptr;
+    if (item != nullptr && !hasMap() && (item->getKind() & UNDO_MAPS) == 0) {
+        m_undoList.undo();
+        item = nullptr;
+    }
     if (item != nullptr) {
         change = apply(*item, true);
     }
@@ -449,6 +461,18 @@ BMChange BMEditor::apply(const BMUndoItem& item, bool redo)
         m_data->setCurrent(map);
         debug("change area:%u", map);
         change.redraw = REDRAW_ALL;
+        return change;
+    }
+    if ((kind & UNDO_MAPS) != 0) {
+        if (item.getMapEdit() != nullptr) {
+            item.getMapEdit()->apply(*m_data, redo);
+        }
+        change = BMMapEditor::listChange();
+        if (item.getCursor() >= 0 && item.getCursor() < MAP_CELLS) {
+            m_cursor = item.getCursor();
+        }
+        change.scroll = true;
+        change.scrollTo = item.getScroll();
         return change;
     }
     if ((kind & UNDO_SELECTION) != 0) {

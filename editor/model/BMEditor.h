@@ -13,6 +13,7 @@
 #include "framework/base/HProperties.h"
 
 class BMData;
+class BMMapEditor;
 
 // What an operation changed, for the display to draw again.
 struct BMChange {
@@ -21,6 +22,7 @@ struct BMChange {
     bool cursor = false;          // the cursor moved (the status text follows it)
     bool scroll = false;          // undo and redo: scroll the view to scrollTo
     BMPoint scrollTo = {0, 0};
+    bool areas = false;           // the list of areas changed (count, order, numbers)
 
     void add(const BMChange& other);
 };
@@ -64,6 +66,7 @@ public:
     void setBrushRadius(int radius);
     // The view position recorded with every undo item and restored by undo and redo.
     void setScroll(int x, int y);
+    BMPoint getScroll() const { return {m_scrollX, m_scrollY}; }
 
     // A cell outside the map leaves the cursor where it is.
     void setCursor(int x, int y);
@@ -78,6 +81,8 @@ public:
     void resetState();
 
     BMUndoList& getUndoList() { return m_undoList; }
+    // The commands on the list of areas, with the map buffer.
+    BMMapEditor& getMapEditor() { return *m_mapEditor; }
     const BMBorderTable& getBorderTable() const { return m_borderTable; }
 
     // Editing (set, clear, reset, selection, shapes, undo, clipboard).
@@ -183,4 +188,5 @@ private:
     HProperties m_borderProperties;
     BMBorderTable m_borderTable;
     std::string m_pasteError;
+    std::unique_ptr<BMMapEditor> m_mapEditor;
 };

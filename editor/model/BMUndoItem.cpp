@@ -1,6 +1,7 @@
 #include "editor/model/BMUndoItem.h"
 
 #include "editor/model/BMData.h"
+#include "editor/model/BMMapEdit.h"
 
 BMUndoItem::BMUndoItem()
 {
@@ -15,6 +16,12 @@ void BMUndoItem::clear()
     m_value = 0;
     m_before.clear();
     m_after.clear();
+    m_mapEdit.reset();
+}
+
+void BMUndoItem::setMapEdit(std::unique_ptr<BMMapEdit> edit)
+{
+    m_mapEdit = std::move(edit);
 }
 
 void BMUndoItem::addB(int x, int y, const BMData& data, uint32_t mark)

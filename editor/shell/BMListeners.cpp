@@ -1,5 +1,6 @@
 #include "editor/shell/BMListeners.h"
 
+#include "editor/shell/BMMapOperations.h"
 #include "editor/shell/BMMouse.h"
 #include "editor/shell/BMOperations.h"
 #include "editor/shell/BMRecovery.h"
@@ -20,7 +21,7 @@ struct CommandRange {
     ZCHandler handler;
 };
 
-// The command table: 97 ids. Ids without an entry (the scenario menu among them) go to the
+// The command table: 103 ids. Ids without an entry (the scenario menu among them) go to the
 // default handler.
 const CommandRange kCommands[] = {
     {2101, 2101, BMOperations::OP2101},
@@ -45,6 +46,7 @@ const CommandRange kCommands[] = {
     {2334, 2334, BMOperations::OP2301},
     {2335, 2336, BMOperations::OP2335},
     {2351, 2354, BMOperations::OP2351},
+    {2356, 2361, BMMapOperations::OP2356},
     {2005, 2005, BMOperations::OP2005},  // the area panel's music line
     {2408, 2408, BMOperations::OP2408},
 };

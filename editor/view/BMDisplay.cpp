@@ -287,16 +287,21 @@ void BMDisplay::apply(const BMChange& change)
     if (change.cursor) {
         showCursor();
     }
-    if ((change.redraw & REDRAW_ALL) != 0) {
-        resetImageBuffer();
-    } else if (change.redraw != 0) {
+    // The list of areas has its pages from the count and opens on the current map's page.
+    if (change.areas && isViewFlag(VIEW_PAGE_AREA)) {
+        setupChooserPage();
+    }
+    if (change.redraw != 0) {
         redrawLayers(change.redraw, change.cells.empty() ? nullptr : &change.cells);
     }
-    if (change.scroll) {
-        scrollBy(0, static_cast<int>(m_zoom.toZoomed(change.scrollTo.x)),
-                 static_cast<int>(m_zoom.toZoomed(change.scrollTo.y)));
+    // Setting the bars costs a great deal under Wine: only when the view really moves.
+    const int toX = static_cast<int>(m_zoom.toZoomed(change.scrollTo.x));
+    const int toY = static_cast<int>(m_zoom.toZoomed(change.scrollTo.y));
+    const bool scroll = change.scroll && (toX != m_scrollX || toY != m_scrollY);
+    if (scroll) {
+        scrollBy(0, toX, toY);
     }
-    if (change.redraw != 0 || change.scroll) {
+    if (change.redraw != 0 || scroll) {
         repaint();
     }
 }
@@ -631,6 +636,7 @@ void BMDisplay::markHexagon(int ax, int ay, int bx, int by, uint32_t bits)
     m_editor->markHexagon(ax, ay, bx, by, bits);
 }
 
+void BMDisplay::show(const BMChange& change) { apply(change); }
 void BMDisplay::undo() { apply(m_editor->undo()); }
 void BMDisplay::redo() { apply(m_editor->redo()); }
 

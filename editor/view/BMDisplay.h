@@ -137,6 +137,9 @@ public:
     void markLine(int ax, int ay, int bx, int by, uint32_t bits);
     void markRect(int ax, int ay, int bx, int by, uint32_t bits);
     void markHexagon(int ax, int ay, int bx, int by, uint32_t bits);
+    // Draws again what a change made by the engine reports (the list of areas' commands), moves
+    // the status text and the view with it, and asks for a paint.
+    void show(const BMChange& change);
     void undo();
     void redo();
     void changeAreaSelection(uint32_t from, uint32_t to);

@@ -1,9 +1,9 @@
 // Tells the end-to-end journey what the editor shows, from inside Wine: the main window's
-// title, where its map view is on the screen, the scroll bars' positions and ranges, and the
-// message box that is open, if any. Prints lines "title=...", "view=x y width height",
-// "scroll=horizontal vertical", "range=horizontal vertical" (the maxima) and
-// "box=caption|text" (Shift-JIS text as the windows hold it); exits with 1 when there is no
-// editor window. (The status bar's parts cannot be read from another process.)
+// title, where its map view is on the screen, the scroll bars' positions and ranges, the
+// status bar's text and the message box that is open, if any. Prints lines "title=...",
+// "view=x y width height", "scroll=horizontal vertical", "range=horizontal vertical" (the
+// maxima), "status=..." and "box=caption|text" (Shift-JIS text as the windows hold it); exits
+// with 1 when there is no editor window.
 
 #include <cstdio>
 #include <string>
@@ -19,6 +19,29 @@ std::string textOf(HWND window)
     return text;
 }
 
+// The text a status bar of the editor shows. The bar writes it into a buffer of the caller,
+// which must lie in the editor's own memory: the message is not copied between processes.
+std::string statusOf(HWND bar)
+{
+    DWORD id = 0;
+    GetWindowThreadProcessId(bar, &id);
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    if (process == nullptr) {
+        return std::string();
+    }
+    char text[1024] = {};
+    void* remote = VirtualAllocEx(process, nullptr, sizeof text, MEM_COMMIT, PAGE_READWRITE);
+    if (remote != nullptr) {
+        // SB_GETTEXTA; under Wine part 0 answers with the text of a bar in simple mode.
+        const UINT getText = WM_USER + 2;
+        SendMessageA(bar, getText, 0, reinterpret_cast<LPARAM>(remote));
+        ReadProcessMemory(process, remote, text, sizeof text - 1, nullptr);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return text;
+}
 
 BOOL CALLBACK findBox(HWND window, LPARAM found)
 {
@@ -55,6 +78,10 @@ int main()
     GetScrollRange(horizontal, SB_CTL, &low, &across);
     GetScrollRange(vertical, SB_CTL, &low, &down);
     std::printf("range=%d %d\n", across, down);
+    HWND status = GetDlgItem(editor, 2004);
+    if (status != nullptr) {
+        std::printf("status=%s\n", statusOf(status).c_str());
+    }
     HWND box = nullptr;
     EnumWindows(findBox, reinterpret_cast<LPARAM>(&box));
     if (box != nullptr) {
