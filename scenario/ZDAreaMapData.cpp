@@ -15,7 +15,6 @@ namespace {
 // Pictures relative to a scenario folder, in the order of the picture slots.
 const char* const kPictures[] = {"Picture\\BMAPCHAR.BMP", "Picture\\BMAPOBJ.BMP",
                                  "Picture\\FieldMap.bmp", "Picture\\Flag0.bmp"};
-const size_t kLineBuffer = 1024;
 
 // True when the path ends in a backslash of its own, not in the second byte of a double-byte
 // character such as "ソ".
@@ -97,6 +96,7 @@ void ZDAreaMapData::clear()
 {
     HLOG_START("clear");
     m_areas.clear();
+    m_areaListEnd.clear();
     m_maps.clear();
     for (auto& image : m_images) {
         image.reset();
@@ -184,8 +184,10 @@ bool ZDAreaMapData::readAreas()
         HLOG_INFO("load:error to file read");
         return false;
     }
+    // By its length: a NUL byte is part of a line, not the end of the list.
+    std::string text(reader.getData(), static_cast<size_t>(reader.getSize()));
     std::vector<std::unique_ptr<ZDArea>> parsed;
-    ZDArea::parseList(reader.getData(), &parsed, m_areaData);
+    ZDArea::parseList(text, &parsed, m_areaData, &m_areaListEnd);
     for (const std::unique_ptr<ZDArea>& area : parsed) {
         m_areas.push_back(std::unique_ptr<ZDEditArea>(new ZDEditArea(*area)));
     }
@@ -235,21 +237,21 @@ bool ZDAreaMapData::save()
         HLOG_INFO("save:error fileopen");
         return false;
     }
-    bool ok = true;
-    for (const std::unique_ptr<ZDEditArea>& area : m_areas) {
-        char line[kLineBuffer] = {};
-        area->formatLine(line, sizeof(line));
-        debug("outLine:%s", line);
-        if (line[0] != '\0') {
-            ok = writer.write(line, static_cast<uint32_t>(strlen(line))) && ok;
-            ok = writer.write("\r\n", 2) && ok;
-        }
-    }
-    ok = writer.write(ZDArea::TERMINATOR, static_cast<uint32_t>(strlen(ZDArea::TERMINATOR))) && ok;
+    std::string text = formatAreaList();
+    bool ok = writer.write(text.data(), static_cast<uint32_t>(text.size()));
     ok = writer.flush() && ok;
     // After any failure the writer leaves the file as it was.
     ok = writer.close() && ok;
     return ok;
+}
+
+std::string ZDAreaMapData::formatAreaList() const
+{
+    std::vector<const ZDArea*> areas;
+    for (const std::unique_ptr<ZDEditArea>& area : m_areas) {
+        areas.push_back(area.get());
+    }
+    return ZDArea::formatList(areas, m_areaListEnd);
 }
 
 bool ZDAreaMapData::saveAll()

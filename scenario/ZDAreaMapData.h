@@ -43,6 +43,9 @@ public:
     virtual bool load(HFile scenario, HFile areaData);
     // Writes the area list to the AreaData file.
     virtual bool save();
+    // The bytes of the AreaData file a save writes: one line per area, each ended by CR LF,
+    // then the terminator line and whatever followed it as read (or the terminator alone).
+    std::string formatAreaList() const;
     // Writes every map; all are attempted, true only if all succeeded.
     virtual bool saveAll();
     // Writes one map into the folder of the AreaData file.
@@ -58,6 +61,9 @@ public:
     HFile getScenarioDirectory() const { return m_scenario; }
     HFile getAreaDataFile() const { return m_areaData; }
     void setAreaDataFile(const HFile& file) { m_areaData = file; }
+    // The terminator line of the area list and everything after it, as read; empty when the
+    // list had no terminator line.
+    const std::string& getAreaListEnd() const { return m_areaListEnd; }
     HFile getCallableDirectory() const { return m_callable; }
     HFile getCharacterImageFile() const { return m_pictures[PICTURE_CHARACTER]; }
     HFile getObjectImageFile() const { return m_pictures[PICTURE_OBJECT]; }
@@ -91,6 +97,7 @@ private:
     HFile m_callable;
     HFile m_pictures[PICTURES];
     std::vector<std::unique_ptr<ZDEditArea>> m_areas;
+    std::string m_areaListEnd;
     std::vector<std::unique_ptr<ZDEditBMap>> m_maps;
     // Character and object chips; the other two slots are never filled here.
     std::unique_ptr<HImage, ImageDeleter> m_images[PICTURES];

@@ -26,6 +26,7 @@ const char* indexKey(TCFinding::Kind kind)
     case TCFinding::AREA_COUNT:
         return "category";
     case TCFinding::MAP_BYTES:
+    case TCFinding::AREA_NOT_TEXT:
         return "offset";
     case TCFinding::CHIPS_SIZE:
         return "chips";
@@ -44,6 +45,7 @@ bool valueKeys(TCFinding::Kind kind, const char** value, const char** result)
     case TCFinding::MAP_UNREADABLE:
     case TCFinding::TEMPORARY:
     case TCFinding::LINE:
+    case TCFinding::AREA_NONE:
     case TCFinding::CHIPS_MISSING:
     case TCFinding::CHIPS_UNREADABLE:
         return false;
@@ -79,9 +81,7 @@ void addFinding(TCJson* json, const TCFinding& finding)
         json->value(result, finding.result);
     }
     if (finding.kind == TCFinding::LINE) {
-        json->value("field", TCFinding::fieldName(finding.index));
-        json->value("read", finding.text);
-        json->value("readBack", finding.text2);
+        json->value("reasons", finding.text);
     }
     json->value("message", finding.describe());
     json->endObject();
@@ -207,7 +207,7 @@ int TCCommand::repair(const std::vector<std::string>& folders, bool json, std::s
             text += "removed " + file + "\n";
         }
         for (const std::string& file : done.kept) {
-            text += "kept " + file + ": a save would change the lines that do not read back\n";
+            text += "kept " + file + ": a save would write in the columns a line they cannot carry\n";
         }
         text += lines(left, "left: ");
         text += HText::format("%s: %s, %s written, %s removed, %s left\n", folder.c_str(),

@@ -25,9 +25,7 @@ std::string areaLine(const std::string& name, int roads = 0)
     area.setRoadCount(roads);
     area.setLink(0, 2);
     area.setMusic("bgm.mid");
-    char line[1024] = {};
-    area.formatLine(line, sizeof(line));
-    return line;
+    return area.formatLine();
 }
 
 std::string areaList(std::initializer_list<std::string> names)
