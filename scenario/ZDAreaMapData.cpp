@@ -97,6 +97,7 @@ void ZDAreaMapData::clear()
     HLOG_START("clear");
     m_areas.clear();
     m_areaListEnd.clear();
+    m_loadFaults.clear();
     m_maps.clear();
     for (auto& image : m_images) {
         image.reset();
@@ -163,6 +164,8 @@ bool ZDAreaMapData::load(HFile scenario, HFile areaData)
     resolvePaths(scenario, areaData);
     if (!isDirectory(m_scenario)) {
         HLOG_INFO("load:scenario directory isn't exist");
+        addFault(scenario.isEmpty() ? getDefaultScenario() : scenario, ZDLoadFault::PART_FOLDER,
+                 ZDLoadFault::MISSING);
         HLOG_END("load");
         return false;
     }
@@ -182,6 +185,7 @@ bool ZDAreaMapData::readAreas()
     HFileReader reader(m_areaData);
     if (!reader.read()) {
         HLOG_INFO("load:error to file read");
+        addFault(m_areaData, ZDLoadFault::PART_AREA_LIST, ZDLoadFault::UNREADABLE);
         return false;
     }
     // By its length: a NUL byte is part of a line, not the end of the list.
@@ -210,17 +214,43 @@ bool ZDAreaMapData::readMaps()
         if (!reader.read()) {
             HLOG_INFO("load:error to BMap file read");
             debug("load:file=%s", file.getPath().c_str());
+            addFault(file, ZDLoadFault::PART_MAP,
+                     file.exists() ? ZDLoadFault::UNREADABLE : ZDLoadFault::MISSING);
             ok = false;
-        } else if (!scratch.createFromBytes(reinterpret_cast<const uint8_t*>(reader.getData()),
-                                            static_cast<size_t>(reader.getSize()), file, number)) {
-            HLOG_INFO("load:error to BMap bytes read");
-            debug("load:file=%s", file.getPath().c_str());
-            ok = false;
+        } else {
+            if (!scratch.createFromBytes(reinterpret_cast<const uint8_t*>(reader.getData()),
+                                         static_cast<size_t>(reader.getSize()), file, number)) {
+                HLOG_INFO("load:error to BMap bytes read");
+                debug("load:file=%s", file.getPath().c_str());
+                ok = false;
+            }
+            // A shorter file is read from the wrong bytes, and a save would write what was
+            // made of them over what is left of it.
+            if (reader.getSize() < static_cast<int64_t>(ZDBMap::IMAGE_SIZE)) {
+                addFault(file, ZDLoadFault::PART_MAP, ZDLoadFault::SHORT, reader.getSize());
+                ok = false;
+            }
         }
         m_maps.push_back(std::unique_ptr<ZDEditBMap>(new ZDEditBMap(scratch)));
         m_maps.back()->correct();
     }
     return ok;
+}
+
+HFile ZDAreaMapData::ownPicture(Picture picture) const
+{
+    return join(m_scenario, kPictures[picture]);
+}
+
+void ZDAreaMapData::addFault(const HFile& file, ZDLoadFault::Part part, ZDLoadFault::Reason reason,
+                             int64_t detail)
+{
+    ZDLoadFault fault;
+    fault.file = file;
+    fault.part = part;
+    fault.reason = reason;
+    fault.detail = detail;
+    m_loadFaults.push_back(fault);
 }
 
 bool ZDAreaMapData::save()

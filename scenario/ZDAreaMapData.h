@@ -9,6 +9,7 @@
 #include "framework/base/HObject.h"
 #include "scenario/ZDEditArea.h"
 #include "scenario/ZDEditBMap.h"
+#include "scenario/ZDLoadFault.h"
 
 class HImage;
 
@@ -39,8 +40,12 @@ public:
     virtual void clear();
     // Resolves the paths and loads the area list, every map and both chip bitmaps. Either
     // argument may be empty (see the .cpp). False when the folder does not exist or anything
-    // could not be read; whatever could be read stays loaded.
+    // could not be read (getLoadFaults says what and why); whatever could be read stays
+    // loaded, and a chip bitmap that could not be read is left out (no image).
     virtual bool load(HFile scenario, HFile areaData);
+    // The files the last load could not read, in the order it met them; also a chip bitmap
+    // that is nowhere to be found, which fails no load.
+    const std::vector<ZDLoadFault>& getLoadFaults() const { return m_loadFaults; }
     // Writes the area list to the AreaData file.
     virtual bool save();
     // The bytes of the AreaData file a save writes: one line per area, each ended by CR LF,
@@ -84,6 +89,10 @@ private:
     bool readAreas();
     bool readMaps();
     bool readImage(Picture picture, const char* failure);
+    // Where the scenario's own copy of a picture would be.
+    HFile ownPicture(Picture picture) const;
+    void addFault(const HFile& file, ZDLoadFault::Part part, ZDLoadFault::Reason reason,
+                  int64_t detail = 0);
     // The registry's install directory text; empty when it cannot be read.
     static std::string readInstallDirectory();
 
@@ -98,6 +107,7 @@ private:
     HFile m_pictures[PICTURES];
     std::vector<std::unique_ptr<ZDEditArea>> m_areas;
     std::string m_areaListEnd;
+    std::vector<ZDLoadFault> m_loadFaults;
     std::vector<std::unique_ptr<ZDEditBMap>> m_maps;
     // Character and object chips; the other two slots are never filled here.
     std::unique_ptr<HImage, ImageDeleter> m_images[PICTURES];

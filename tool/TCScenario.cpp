@@ -221,14 +221,16 @@ void TCScenario::checkTemporaries(std::vector<TCFinding>* findings)
 void TCScenario::checkChips(const HFile& file, HImage* image, int chips, const char* name,
                             std::vector<TCFinding>* findings)
 {
-    if (file.isEmpty() || image == nullptr) {
+    if (file.isEmpty()) {
         TCFinding finding = fileFinding(TCFinding::CHIPS_MISSING, m_folder + "\\Picture\\" + name, 0);
         finding.text = name;
         findings->push_back(finding);
         return;
     }
+    // The load leaves out a bitmap it could not read.
     int rows = (chips + kChipsPerRow - 1) / kChipsPerRow;
-    bool fits = image->getWidth() == kChipsPerRow * kChipPixels && image->getHeight() >= rows * kChipPixels;
+    bool fits = image != nullptr && image->getWidth() == kChipsPerRow * kChipPixels
+                && image->getHeight() >= rows * kChipPixels;
     if (m_loaded && fits) {
         return;
     }
@@ -238,8 +240,8 @@ void TCScenario::checkChips(const HFile& file, HImage* image, int chips, const c
         findings->push_back(fileFinding(TCFinding::CHIPS_UNREADABLE, file.getPath(), 0));
     } else if (!fits) {
         TCFinding finding = fileFinding(TCFinding::CHIPS_SIZE, file.getPath(), 0);
-        finding.value = image->getWidth();
-        finding.result = image->getHeight();
+        finding.value = probe.getWidth();
+        finding.result = probe.getHeight();
         finding.index = chips;
         findings->push_back(finding);
     }

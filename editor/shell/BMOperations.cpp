@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "editor/model/BMData.h"
+#include "editor/shell/BMLoadReport.h"
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
 #include "framework/base/HText.h"
@@ -79,12 +80,18 @@ bool saveScenario(BMData* data)
     return data->save() && data->saveAll();
 }
 
-// Reads (folder, areaData) into a new data object; nullptr when anything could not be read.
-std::unique_ptr<BMData> loadScenario(const HFile& folder, const HFile& areaData)
+// Reads (folder, areaData) into a new data object; nullptr when something a save writes back
+// could not be read. faults, when given, receives what could not be read either way.
+std::unique_ptr<BMData> loadScenario(const HFile& folder, const HFile& areaData,
+                                     std::vector<ZDLoadFault>* faults = nullptr)
 {
     HDebug::debug("Scenario:%s", folder.getPath().c_str());
     std::unique_ptr<BMData> data(new BMData());
-    if (!data->load(folder, areaData)) {
+    bool loaded = data->load(folder, areaData);
+    if (faults != nullptr) {
+        *faults = data->getLoadFaults();
+    }
+    if (!BMLoadReport::opens(loaded, data->getLoadFaults())) {
         return nullptr;
     }
     return data;
@@ -126,9 +133,14 @@ void readBack(Frame& frame, const HFile& folder, const HFile& areaData, const ch
     }
 }
 
-std::string openFailure(const HFile& folder)
+// Tells, once, what to know about the scenario just opened.
+void warn(BMWindow* window, const char* caption)
 {
-    return "シナリオフォルダを開けませんでした。\n" + folder.getPath();
+    BMData* data = BMData::getInstance(false);
+    std::string text = data != nullptr ? BMLoadReport::warnings(*data) : std::string();
+    if (!text.empty()) {
+        tell(window, text, caption, kTell);
+    }
 }
 
 // Upper case of the ASCII letters only: double-byte characters and half-width katakana stay.
@@ -192,10 +204,11 @@ int saveHasEdited(HComponent* window, BMData* data, const std::string& caption)
 bool openScenario(BMWindow* window, const HFile& folder, const char* operation,
                   const char* caption)
 {
-    std::unique_ptr<BMData> loaded = loadScenario(folder, HFile());
+    std::vector<ZDLoadFault> faults;
+    std::unique_ptr<BMData> loaded = loadScenario(folder, HFile(), &faults);
     if (loaded == nullptr) {
         HLOG_INFO((std::string(operation) + ":読込失敗").c_str());
-        tell(window, openFailure(folder), caption, kTell);
+        tell(window, BMLoadReport::refusal(folder, faults), caption, kTell);
         return false;
     }
     adopt(window, std::move(loaded), 1);
@@ -206,6 +219,7 @@ bool openScenario(BMWindow* window, const HFile& folder, const char* operation,
         display->setupChooserPage();
         refresh(display);
     }
+    warn(window, caption);
     return true;
 }
 
@@ -244,10 +258,11 @@ bool OP2102(HComponent* window, uint32_t id)
         return true;
     }
     uint32_t current = frame.data()->getCurrent();
-    std::unique_ptr<BMData> loaded = loadScenario(folder, areaData);
+    std::vector<ZDLoadFault> faults;
+    std::unique_ptr<BMData> loaded = loadScenario(folder, areaData, &faults);
     if (loaded == nullptr) {
         HLOG_INFO("OP2102:読込失敗");
-        tell(window, openFailure(folder), "再読込", kTell);
+        tell(window, BMLoadReport::refusal(folder, faults), "再読込", kTell);
         return true;
     }
     adopt(frame.window(), std::move(loaded), current);  // frame.data() is gone from here on
@@ -257,6 +272,7 @@ bool OP2102(HComponent* window, uint32_t id)
         frame.display()->setupChooserPage();
         refresh(frame.display());
     }
+    warn(frame.window(), "再読込");
     return true;
 }
 

@@ -76,6 +76,9 @@ public:
     HMemoryImage* getImage(Image image) const;
     // The font of the panel texts.
     HFont* getPanelFont() { return &m_panelFont; }
+    // The chip bitmap of the editor data (objects false: the character chips), or numbered
+    // stand-ins for it when it could not be loaded; nullptr without data.
+    HImage* chipSheet(bool objects);
 
 private:
     // One digit of a number: where it goes and which block of the glyph sheet it copies.
@@ -136,4 +139,6 @@ private:
     // m_overlayDrawn, so that a redraw touches only the cells whose look changed.
     uint8_t m_overlayLooks[MAP_CELLS] = {};
     bool m_overlayDrawn = false;
+    // Stand-ins for the character and the object chips, made when first needed.
+    std::unique_ptr<HMemoryImage> m_standIns[2];
 };
