@@ -1,6 +1,7 @@
 #include "editor/model/BMUndoItem.h"
 
 #include "editor/model/BMData.h"
+#include "scenario/ZDArea.h"
 
 BMUndoItem::BMUndoItem()
 {
@@ -15,6 +16,14 @@ void BMUndoItem::clear()
     m_value = 0;
     m_before.clear();
     m_after.clear();
+    m_areaBefore.reset();
+    m_areaAfter.reset();
+}
+
+void BMUndoItem::setAreaRecords(const ZDArea& before, const ZDArea& after)
+{
+    m_areaBefore.reset(new ZDArea(before));
+    m_areaAfter.reset(new ZDArea(after));
 }
 
 void BMUndoItem::addB(int x, int y, const BMData& data, uint32_t mark)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "editor/model/BMCellRecord.h"
@@ -8,6 +9,7 @@
 #include "framework/base/HObject.h"
 
 class BMData;
+class ZDArea;
 
 // Kinds of cell data an undo item touched (OR of the bits); each names the layer that undo
 // and redo write from the records.
@@ -19,6 +21,7 @@ constexpr int32_t UNDO_CONNECT = 0x010;
 constexpr int32_t UNDO_CONNECT_ORDER = 0x020;
 constexpr int32_t UNDO_SELECTION = 0x040;  // the cells' mark words
 constexpr int32_t UNDO_AREA = 0x400;       // a change of the current map; no records
+constexpr int32_t UNDO_AREA_RECORD = 0x800;  // an area's record; value: the area's number
 
 // One user action: what it touched, the view to go back to, and the cells as they were
 // before it (B) and after it (A). The records of each list lie together in one block.
@@ -48,6 +51,12 @@ public:
     // Bytes held by the records, for the memory figures of the history.
     size_t recordBytes() const;
 
+    // For UNDO_AREA_RECORD: the area's record before and after the action (copies).
+    void setAreaRecords(const ZDArea& before, const ZDArea& after);
+    // nullptr when the item holds no area record.
+    const ZDArea* getAreaB() const { return m_areaBefore.get(); }
+    const ZDArea* getAreaA() const { return m_areaAfter.get(); }
+
 private:
     int32_t m_kind = 0;
     int32_t m_value = 0;
@@ -56,4 +65,6 @@ private:
     int32_t m_scrollX = 0;
     int32_t m_scrollY = 0;
     int32_t m_cursor = 0;
+    std::unique_ptr<ZDArea> m_areaBefore;
+    std::unique_ptr<ZDArea> m_areaAfter;
 };
