@@ -9,8 +9,10 @@
 namespace {
 
 const int kChipsPerRow = 20;
-const int kLargeDigits = 0x04;  // the large digits on olive of the glyph sheet
-const int kRedDigits = 0x10;    // the large digits on red
+// Digits of the glyph sheet: the small ones on grey (no placement's olive, no height's red),
+// and for objects the large ones on the objects' blue.
+const int kGreyDigits = 0x00;
+const int kBlueDigits = 0x40;
 const int kNoLeadingRoom = 0x02;
 
 // Muted colours, one per row of the character sheet, so that chips of one kind of terrain
@@ -38,16 +40,16 @@ std::unique_ptr<HMemoryImage> BMChipStandIn::make(BMRenderer& renderer, bool obj
             // Object 0 is no object: it stays clear.
             if (chip != 0) {
                 HImageLoader::drawFrame(sheet.get(), x + 3, y + 3, CELL_PIXELS - 6, CELL_PIXELS - 6,
-                                        BMColors::MARK_RED);
+                                        BMColors::HOVER_BLUE);
                 renderer.drawNumber(sheet.get(), x + 7, y + 8, static_cast<uint32_t>(chip), 2,
-                                    kRedDigits | kNoLeadingRoom);
+                                    kBlueDigits | kNoLeadingRoom);
             }
             continue;
         }
         HImageLoader::fillRect(sheet.get(), x, y, CELL_PIXELS, CELL_PIXELS, kRowShades[chip / kChipsPerRow]);
         HImageLoader::drawFrame(sheet.get(), x, y, CELL_PIXELS, CELL_PIXELS, BMColors::PENDING_GREY);
-        renderer.drawNumber(sheet.get(), x + 3, y + 8, static_cast<uint32_t>(chip), 3,
-                            kLargeDigits | kNoLeadingRoom);
+        renderer.drawNumber(sheet.get(), x + 3, y + 3, static_cast<uint32_t>(chip), 3,
+                            kGreyDigits | kNoLeadingRoom);
     }
     return sheet;
 }
