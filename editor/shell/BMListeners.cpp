@@ -18,7 +18,7 @@ struct CommandRange {
     ZCHandler handler;
 };
 
-// The command table: 91 ids. Ids without an entry (the scenario menu among them) go to the
+// The command table: 92 ids. Ids without an entry (the scenario menu among them) go to the
 // default handler.
 const CommandRange kCommands[] = {
     {2101, 2101, BMOperations::OP2101},
@@ -39,6 +39,7 @@ const CommandRange kCommands[] = {
     {2316, 2331, BMOperations::OP2316},
     {2332, 2332, BMOperations::OP2332},
     {2351, 2354, BMOperations::OP2351},
+    {2401, 2401, BMOperations::OP2401},
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "editor/model/BMData.h"
+#include "editor/shell/BMAreaDialog.h"
 #include "editor/shell/BMLoadReport.h"
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
@@ -706,6 +707,32 @@ bool OP2351(HComponent* window, uint32_t id)
         frame.display()->resetImageBuffer();
         frame.display()->repaint();
     }
+    return true;
+}
+
+bool openAreaEditor(BMWindow* window, uint32_t index)
+{
+    BMData* data = BMData::getInstance(false);
+    BMDisplay* display = window != nullptr ? window->getDisplay() : nullptr;
+    if (data == nullptr || display == nullptr || data->getArea(index) == nullptr) {
+        return false;
+    }
+    BMAreaDialog dialog(*data, index + 1);
+    if (dialog.showModal(window->getHandle()) != IDOK) {
+        return false;
+    }
+    bool changed = !data->getArea(index)->sameFields(dialog.getRecord());
+    display->editArea(index + 1, dialog.getRecord());
+    return changed;
+}
+
+bool OP2401(HComponent* window, uint32_t id)
+{
+    Frame frame("OP2401", window, id);
+    if (!frame.ready() || frame.data()->getCurrent() == 0) {
+        return true;
+    }
+    frame.result = openAreaEditor(frame.window(), frame.data()->getCurrent() - 1);
     return true;
 }
 

@@ -316,7 +316,7 @@ TEST_F(OperationsTest, DamagedScenariosNameEveryFailedFileAndBrokenChipsBlockNot
 TEST_F(OperationsTest, ScenarioItemsOpenTheirFolderOtherIdsNothing)
 {
     BMData* data = editor.data();
-    editor.command(2401);  // a panel button without an operation
+    editor.command(2402);  // a menu item without an operation
     editor.command(2005);
     EXPECT_EQ(editor.data(), data);
     editor.command(2503);  // Northland
