@@ -15,10 +15,18 @@
 
 namespace {
 
-// What one press of OK follows: texts typed into edits, entries chosen in lists.
+// What one press of OK follows: texts typed into edits, then entries chosen in lists, in
+// order.
 struct Round {
     std::map<int, std::string> texts;
-    std::map<int, int> choices;
+    std::vector<std::pair<int, int>> choices;
+};
+
+// What the lists showed when a round began.
+struct Lists {
+    int group;
+    int linkEntries;
+    int link;
 };
 
 // Answers the area data editor: each round fills in its fields and presses OK; a message box
@@ -26,8 +34,8 @@ struct Round {
 // round left the editor is closed with the last button.
 class EditorAnswers {
 public:
-    EditorAnswers(std::vector<Round> rounds, int last)
-        : m_rounds(std::move(rounds)), m_last(last),
+    EditorAnswers(std::vector<Round> rounds, int last, const std::string& counts = "")
+        : m_rounds(std::move(rounds)), m_last(last), m_counts(counts),
           m_answerer([this](HWND dialog) { return answer(dialog); })
     {
     }
@@ -36,6 +44,8 @@ public:
     std::map<int, std::string> shown;  // what the edits showed when the editor opened
     std::map<int, int> items;          // the entries of each list
     std::map<int, int> selected;       // the entry each list showed chosen
+    bool counts = false;               // a label showed the counts given
+    std::vector<Lists> lists;          // at the start of every round, and at the close
 
 private:
     bool answer(HWND dialog)
@@ -50,9 +60,12 @@ private:
             return false;
         }
         if (shown.empty()) {
+            counts = DialogAnswerer::findChild(dialog, "Static", m_counts) != nullptr;
             for (int id = BMAreaDialog::ID_NAME; id <= BMAreaDialog::ID_MUSIC; ++id) {
                 HWND control = GetDlgItem(dialog, id);
-                if (DialogAnswerer::classOf(control) == "Edit") {
+                if (control == nullptr) {
+                    continue;
+                } else if (DialogAnswerer::classOf(control) == "Edit") {
                     shown[id] = DialogAnswerer::textOf(control);
                 } else {
                     items[id] = static_cast<int>(SendMessageA(control, CB_GETCOUNT, 0, 0));
@@ -60,6 +73,12 @@ private:
                 }
             }
         }
+        auto selection = [dialog](int id) {
+            return static_cast<int>(SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
+        };
+        lists.push_back({selection(BMAreaDialog::ID_GROUP),
+                         static_cast<int>(SendDlgItemMessageA(dialog, BMAreaDialog::ID_LINK, CB_GETCOUNT, 0, 0)),
+                         selection(BMAreaDialog::ID_LINK)});
         if (m_next == m_rounds.size()) {
             DialogAnswerer::press(dialog, m_last);
             return true;
@@ -69,7 +88,11 @@ private:
             SetWindowTextA(GetDlgItem(dialog, text.first), text.second.c_str());
         }
         for (const auto& choice : round.choices) {
-            SendMessageA(GetDlgItem(dialog, choice.first), CB_SETCURSEL, choice.second, 0);
+            // As a click in the list: the choice, then its notification.
+            HWND list = GetDlgItem(dialog, choice.first);
+            SendMessageA(list, CB_SETCURSEL, choice.second, 0);
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(choice.first, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(list));
         }
         m_pressed = true;
         DialogAnswerer::press(dialog, IDOK);
@@ -78,6 +101,7 @@ private:
 
     std::vector<Round> m_rounds;
     int m_last;
+    std::string m_counts;
     size_t m_next = 0;
     bool m_pressed = false;  // OK pressed, its answer not seen yet
     DialogAnswerer m_answerer;
@@ -93,36 +117,51 @@ protected:
 
 const int kName = BMAreaDialog::ID_NAME;
 const int kMusic = BMAreaDialog::ID_MUSIC;
+const int kGroup = BMAreaDialog::ID_GROUP;
+const int kLink = BMAreaDialog::ID_LINK;
 int value(int index) { return BMAreaDialog::ID_VALUE + index - 1; }
-int link(int group) { return BMAreaDialog::ID_LINK + group; }
 
 TEST_F(AreaEditorTest, ShowsTheRecordAndCancelChangesNothing)
 {
     editor.command(2351);  // area 2
     const ZDArea before = area(2);
-    EditorAnswers answers({}, IDCANCEL);
+    const std::string counts = BMAreaDialog::countsText(before);
+    EXPECT_EQ(counts, "街 " + std::to_string(before.getCityCount()) + "・壁 " + std::to_string(before.getWallCount())
+                          + "・道 " + std::to_string(before.getRoadCount()) + "（マップから数えます）");
+    EditorAnswers answers({}, IDCANCEL, counts);
     editor.command(2401);
     EXPECT_EQ(answers.shown[kName], before.getName());
-    for (int index = 1; index <= 9; ++index) {
+    for (int index : {1, 2, 6, 7, 8, 9}) {
         EXPECT_EQ(answers.shown[value(index)], std::to_string(before.getValue(index))) << index;
     }
+    EXPECT_EQ(answers.shown.count(value(3)), 0u) << "the counts are no field to edit";
+    EXPECT_TRUE(answers.counts);
     EXPECT_EQ(answers.shown[kMusic], before.getMusic());
-    for (int group = 0; group < 8; ++group) {
-        EXPECT_EQ(answers.items[link(group)], 17) << "none and the sixteen areas";
-        EXPECT_EQ(answers.selected[link(group)], before.getLink(group)) << group;
+    EXPECT_EQ(answers.items[kGroup], 8);
+    EXPECT_EQ(answers.selected[kGroup], 0);
+    EXPECT_EQ(answers.items[kLink], 17) << "none and the sixteen areas";
+    EXPECT_EQ(answers.selected[kLink], before.getLink(0));
+    // Every group's link, by number and name, four to a column.
+    for (int column = 0; column < 2; ++column) {
+        std::string lines;
+        for (int group = 4 * column; group < 4 * column + 4; ++group) {
+            int32_t to = before.getLink(group);
+            lines += (lines.empty() ? "" : "\r\n") + std::to_string(group + 1) + " → " + std::to_string(to) + ": "
+                     + (to == 0 ? std::string("なし") : area(static_cast<uint32_t>(to)).getName());
+        }
+        EXPECT_EQ(answers.shown[BMAreaDialog::ID_LINKS + column], lines);
     }
     EXPECT_TRUE(area(2).sameFields(before));
     EXPECT_FALSE(editor.data()->isModified());
 }
 
-// OK applies every changed field as one undo step; the counts come from the map and stay.
+// OK applies every changed field as one undo step.
 TEST_F(AreaEditorTest, OkAppliesTheRecordAsOneUndoStepAndASaveWritesIt)
 {
     const ZDArea before = area(1);
     Round round;
-    round.texts = {{kName, "砦"}, {value(1), "-7"}, {value(3), "77"}, {value(9), "2147483647"},
-                   {kMusic, "war.mid"}};
-    round.choices = {{link(0), 3}, {link(7), 0}};
+    round.texts = {{kName, "砦"}, {value(1), "-7"}, {value(9), "2147483647"}, {kMusic, "war.mid"}};
+    round.choices = {{kLink, 3}, {kGroup, 7}, {kLink, 0}};
     {
         EditorAnswers answers({round}, IDOK);
         editor.command(2401);
@@ -160,7 +199,7 @@ TEST_F(AreaEditorTest, RefusedInputNamesItsFieldAndKeepsTheEditorOpen)
         {{{kName, "北の 砦"}}, {}},
         {{{kName, "北の砦"}, {value(2), "99999999999"}}, {}},
         {{{value(2), "5"}}, {}},
-        {{{kMusic, "war music"}}, {{link(6), 2}}},
+        {{{kMusic, "war music"}}, {{kLink, 2}}},
         {{{kMusic, ""}}, {}},
     };
     EditorAnswers answers(rounds, IDOK);
@@ -172,12 +211,16 @@ TEST_F(AreaEditorTest, RefusedInputNamesItsFieldAndKeepsTheEditorOpen)
         "曲名に空白は使えません。AreaData では空白が欄の区切りです。",
     };
     EXPECT_EQ(answers.messages, expected);
-    EXPECT_EQ(answers.items[link(6)], 18) << "the link to no area is an entry of its own";
-    EXPECT_EQ(answers.selected[link(6)], 17);
+    // Refused, the link to no area shows in the list as an entry of its own, chosen.
+    ASSERT_EQ(answers.lists.size(), 5u);
+    EXPECT_EQ(answers.lists[3].group, 6);
+    EXPECT_EQ(answers.lists[3].linkEntries, 18);
+    EXPECT_EQ(answers.lists[3].link, 17);
     EXPECT_EQ(area(1).getName(), "北の砦");
     EXPECT_EQ(area(1).getValue(2), 5);
     EXPECT_EQ(area(1).getMusic(), "");
     EXPECT_EQ(area(1).getLink(6), 2);
+    EXPECT_NE(answers.shown[BMAreaDialog::ID_LINKS + 1].find("7 → 99: （エリアなし）"), std::string::npos);
 }
 
 // A field left as shown keeps the record's bytes, even those no edit can show; the line of an
