@@ -28,6 +28,7 @@ bool isBlank(char c)
 std::vector<std::string> ZDArea::splitFields(const std::string& line)
 {
     std::vector<std::string> fields;
+    fields.reserve(FIELDS + 1);
     size_t i = 0;
     while (i < line.size()) {
         if (isBlank(line[i])) {
