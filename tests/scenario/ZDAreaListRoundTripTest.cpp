@@ -166,7 +166,8 @@ void expectRecord(const ZDArea& area, const Line& line)
 }
 
 // Saves data and checks the written file against the model lines (edited: the areas whose
-// lines must now stand in the columns) and the generated end.
+// lines must now stand in the columns) and the generated end: as many lines as areas, then
+// the end.
 void expectSaved(ZDAreaMapData& data, const std::vector<Line>& lines, const std::vector<bool>& edited,
                  const std::string& end)
 {
@@ -187,9 +188,6 @@ void expectSaved(ZDAreaMapData& data, const std::vector<Line>& lines, const std:
         EXPECT_EQ(back.getLineFaults(), lines[i].shape == NUL ? ZDArea::FAULT_NUL : 0);
         expectRecord(back, lines[i]);
     }
-    ZDAreaMapData again;
-    again.load(HFile("S"), HFile());
-    EXPECT_EQ(again.getAreaCount(), lines.size());
 }
 
 }  // namespace
@@ -198,7 +196,7 @@ TEST(AreaListRoundTrip, OpenAndSaveLoseNoValueAndNoByteOfWhatTheColumnsCannotCar
 {
     TestFolder folder;
     TestFolder::makeFolder("S\\Data");
-    for (uint32_t seed = 1; seed <= 100; ++seed) {
+    for (uint32_t seed = 1; seed <= 40; ++seed) {
         SCOPED_TRACE(testing::Message() << "seed " << seed);
         Generator generator(seed);
         std::vector<Line> lines(1 + static_cast<size_t>(generator.below(12)));
