@@ -602,7 +602,6 @@ TEST_F(ToolTest, AnAreaListThatIsNoTextIsFound)
         {std::string(64, '\0'), {TCFinding::LINE}},
         {binary, {TCFinding::LINE, TCFinding::AREA_NOT_TEXT}},
         {"END\r\n" + binary, {TCFinding::AREA_NONE, TCFinding::AREA_AFTER_END}},
-        {"\r\n \t\r\n", {TCFinding::AREA_NONE}},
     };
     const std::set<TCFinding::Kind> listKinds = {TCFinding::LINE, TCFinding::AREA_NOT_TEXT,
                                                  TCFinding::AREA_NONE, TCFinding::AREA_AFTER_END};
