@@ -20,10 +20,11 @@ editor/view         framework scenario editor/model editor/view
 editor/shell        framework scenario editor
 tool                framework scenario editor/model editor/view tool
 sample              framework scenario sample
+resources           resources
 '
 
 folders=()
-for folder in framework scenario editor tool sample; do
+for folder in framework scenario editor tool sample resources; do
     [ -d "$folder" ] && folders+=("$folder")
 done
 find "${folders[@]}" -type f \( -name '*.h' -o -name '*.cpp' \) -print0 |

@@ -28,6 +28,12 @@ tessel_install_packages() {
         || missing+=(libclang-rt-dev)
     [ -f /usr/src/googletest/CMakeLists.txt ] || missing+=(googletest)
     [ -n "$(ls /usr/share/fonts/opentype/ipafont-gothic 2>/dev/null)" ] || missing+=(fonts-ipafont-gothic)
+    # The release: its zip file, its guide as HTML and its installer (the test command makes
+    # and tries both).
+    command -v zip >/dev/null || missing+=(zip)
+    command -v unzip >/dev/null || missing+=(unzip)
+    command -v cmark-gfm >/dev/null || missing+=(cmark-gfm)
+    command -v makensis >/dev/null || missing+=(nsis)
     if [ ${#missing[@]} -gt 0 ]; then
         tessel_note "installing ${missing[*]} (a few minutes on a new machine)"
         tessel_as_root apt-get update -qq
@@ -122,7 +128,8 @@ tessel_stop_display() {
     fi
 }
 
-# Configures and builds the Windows program and its tests in build/windows.
+# Configures and builds the Windows program and its tests in build/windows; with arguments,
+# only those targets.
 tessel_build_windows() {
     local dir="$TESSEL_ROOT/build/windows"
     if [ ! -f "$dir/build.ninja" ]; then
@@ -130,7 +137,7 @@ tessel_build_windows() {
             -DCMAKE_TOOLCHAIN_FILE="$TESSEL_ROOT/cmake/mingw-w64-x86_64.cmake" \
             -DCMAKE_BUILD_TYPE=Release >/dev/null || return 1
     fi
-    cmake --build "$dir" -- --quiet
+    cmake --build "$dir" ${1:+--target "$@"} -- --quiet
 }
 
 # Configures and builds the data core, its tests and its fuzzers for this machine in

@@ -5,9 +5,12 @@
 // Values shared by the editor's model, display, drawing and commands. None of them needs a
 // window, so the editing core and its tests include this header on any platform.
 
-// The program's name and version, as the window title shows them.
+// The program's name and version, as the window title shows them. The build reads the version
+// and the copyright line from here for the programs' version resources and the release, so
+// they keep this form: digits and dots; one line of plain ASCII.
 constexpr const char* APPLICATION_NAME = "Tessel";
 constexpr const char* APPLICATION_VERSION = "0.60";
+constexpr const char* APPLICATION_COPYRIGHT = "Copyright (c) 2026 The Tessel authors. MIT License.";
 
 // A pixel or cell position, or a width and height.
 struct BMPoint {

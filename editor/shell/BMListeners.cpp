@@ -18,7 +18,7 @@ struct CommandRange {
     ZCHandler handler;
 };
 
-// The command table: 92 ids. Ids without an entry (the scenario menu among them) go to the
+// The command table: 93 ids. Ids without an entry (the scenario menu among them) go to the
 // default handler.
 const CommandRange kCommands[] = {
     {2101, 2101, BMOperations::OP2101},
@@ -40,6 +40,7 @@ const CommandRange kCommands[] = {
     {2332, 2332, BMOperations::OP2332},
     {2351, 2354, BMOperations::OP2351},
     {2401, 2401, BMOperations::OP2401},
+    {2408, 2408, BMOperations::OP2408},
 };
 
 }  // namespace

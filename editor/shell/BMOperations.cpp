@@ -5,6 +5,7 @@
 #include "editor/model/BMData.h"
 #include "editor/shell/BMAreaDialog.h"
 #include "editor/shell/BMLoadReport.h"
+#include "editor/shell/BMVersionDialog.h"
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
 #include "framework/base/HText.h"
@@ -733,6 +734,17 @@ bool OP2401(HComponent* window, uint32_t id)
         return true;
     }
     frame.result = openAreaEditor(frame.window(), frame.data()->getCurrent() - 1);
+    return true;
+}
+
+bool OP2408(HComponent* window, uint32_t id)
+{
+    Frame frame("OP2408", window, id);
+    if (frame.window() == nullptr) {
+        return true;
+    }
+    BMVersionDialog dialog;
+    frame.result = dialog.showModal(frame.window()->getHandle()) == IDOK;
     return true;
 }
 

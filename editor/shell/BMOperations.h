@@ -37,6 +37,7 @@ bool OP2316(HComponent* window, uint32_t id);  // step the current values
 bool OP2332(HComponent* window, uint32_t id);  // take the highlighted chooser entry
 bool OP2351(HComponent* window, uint32_t id);  // map navigation
 bool OP2401(HComponent* window, uint32_t id);  // area data editor of the current map's area
+bool OP2408(HComponent* window, uint32_t id);  // the version dialog
 bool OP2500(HComponent* window, uint32_t id);  // a scenario of the File menu (default)
 
 // Offers to save unsaved edits before they would be lost; caption names the operation.

@@ -155,7 +155,7 @@ const MenuRow kMenu[] = {
     {2400, 2405, "デリュージ(&D)", "", false, false, 0, 0},
     {2400, 2406, "ヴォルケーノ(&V)", "", false, false, 0, 0},
     {2400, 2407, "-", "", true, false, 0, 0},
-    {2400, 2408, "ﾊﾞｰｼﾞｮﾝ情報(&A)", "", false, false, 0, 0},
+    {2400, 2408, "ﾊﾞｰｼﾞｮﾝ情報(&A)", "", true, false, 0, 0},
 };
 
 // The map view's paint, taken before the view's own: the view would otherwise paint its

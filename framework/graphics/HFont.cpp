@@ -28,6 +28,20 @@ HFONT HFont::getHandle(HDC dc)
         HWindowDC screen(nullptr);
         pixelsPerInch = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
     }
+    m_handle.reset(makeHandle(pixelsPerInch));
+    return m_handle.get();
+}
+
+HFONT HFont::getImageHandle()
+{
+    if (!m_imageHandle) {
+        m_imageHandle.reset(makeHandle(IMAGE_PIXELS_PER_INCH));
+    }
+    return m_imageHandle.get();
+}
+
+HFONT HFont::makeHandle(int pixelsPerInch)
+{
     LOGFONTA font = {};
     font.lfHeight = -MulDiv(m_size, pixelsPerInch, kPointsPerInch);
     font.lfWeight = (m_style & STYLE_BOLD) != 0 ? kBoldWeight : FW_DONTCARE;
@@ -49,6 +63,5 @@ HFONT HFont::getHandle(HDC dc)
         length += step;
     }
     m_name.copy(font.lfFaceName, length);
-    m_handle.reset(CreateFontIndirectA(&font));
-    return m_handle.get();
+    return CreateFontIndirectA(&font);
 }

@@ -162,7 +162,7 @@ int HImageLoader::drawString(HImage* image, int x, int y, HFont* font, const std
     if (!screen) {
         return -1;
     }
-    HSelectObject selectFont(screen.get(), font->getHandle(screen.get()));
+    HSelectObject selectFont(screen.get(), font->getImageHandle());
     TEXTMETRICA textMetrics = {};
     GetTextMetricsA(screen.get(), &textMetrics);
     const MAT2 identity = {{0, 1}, {0, 0}, {0, 0}, {0, 1}};

@@ -179,6 +179,7 @@ TEST_F(WindowTest, CommandTableReachesEveryHandler)
     expect(2332, 2332, "OP2332");
     expect(2351, 2354, "OP2351");
     expect(2401, 2401, "OP2401");
+    expect(2408, 2408, "OP2408");
     expect(2501, 2502, "OP2500");
     expected.erase(2106);  // exit: below, once everything else has run
 

@@ -1,0 +1,151 @@
+#include "resources/RSPngFile.h"
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "framework/base/HComPtr.h"
+#include "framework/base/HWin32.h"
+#include "resources/RSIconPainter.h"
+
+#include <wincodec.h>
+
+namespace {
+
+// The platform's PNG decoder: pixels as 0xAARRGGBB, top row first; empty when it refuses.
+std::vector<uint32_t> decode(const std::string& png, UINT* width, UINT* height)
+{
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    HComPtr<IWICImagingFactory> factory;
+    HComPtr<IWICStream> stream;
+    HComPtr<IWICBitmapDecoder> decoder;
+    HComPtr<IWICBitmapFrameDecode> frame;
+    HComPtr<IWICFormatConverter> converter;
+    std::vector<uint32_t> pixels;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IWICImagingFactory, reinterpret_cast<void**>(factory.receive())))
+        || FAILED(factory->CreateStream(stream.receive()))
+        || FAILED(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(png.data())),
+                                               static_cast<DWORD>(png.size())))
+        || FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr,
+                                                   WICDecodeMetadataCacheOnDemand, decoder.receive()))
+        || FAILED(decoder->GetFrame(0, frame.receive())) || FAILED(frame->GetSize(width, height))
+        || FAILED(factory->CreateFormatConverter(converter.receive()))
+        || FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppBGRA,
+                                        WICBitmapDitherTypeNone, nullptr, 0.0,
+                                        WICBitmapPaletteTypeCustom))) {
+        return pixels;
+    }
+    pixels.resize(static_cast<size_t>(*width) * *height);
+    if (FAILED(converter->CopyPixels(nullptr, *width * 4, static_cast<UINT>(pixels.size() * 4),
+                                     reinterpret_cast<BYTE*>(pixels.data())))) {
+        pixels.clear();
+    }
+    return pixels;
+}
+
+using Pixels = std::vector<uint32_t>;
+
+Pixels noise(int count, std::mt19937* random)
+{
+    Pixels pixels;
+    for (int i = 0; i < count; ++i) {
+        pixels.push_back(static_cast<uint32_t>((*random)()));
+    }
+    return pixels;
+}
+
+// One row of noise over and over: matches at the distance of one row.
+Pixels repeatedRows(int width, int height, std::mt19937* random)
+{
+    Pixels row = noise(width, random);
+    Pixels pixels;
+    for (int y = 0; y < height; ++y) {
+        pixels.insert(pixels.end(), row.begin(), row.end());
+    }
+    return pixels;
+}
+
+struct Case {
+    const char* name;
+    int width;
+    int height;
+    Pixels (*make)(int width, int height, std::mt19937* random);
+    // The largest share of the raw size the PNG file may take, so that a compressor that
+    // stops finding matches is seen (noise cannot shrink).
+    double largestShare;
+};
+
+const Case kCases[] = {
+    {"noise", 61, 17, [](int w, int h, std::mt19937* r) { return noise(w * h, r); }, 1.1},
+    {"one colour", 300, 200, [](int w, int h, std::mt19937*) { return Pixels(w * h, 0x80336699u); }, 0.01},
+    {"one pixel", 1, 1, [](int, int, std::mt19937*) { return Pixels{0xFF102030u}; }, 60.0},
+    {"one column", 1, 300,
+     [](int, int h, std::mt19937*) {
+         Pixels pixels;
+         for (int y = 0; y < h; ++y) pixels.push_back(0xFF000000u | (y % 7) * 0x10101u);
+         return pixels;
+     }, 0.6},
+    {"stripes", 8, 64,
+     [](int w, int h, std::mt19937*) {
+         Pixels pixels;
+         for (int i = 0; i < w * h; ++i) pixels.push_back(0xFF000000u | (i / w % 2) * 0xFFFFFFu);
+         return pixels;
+     }, 0.2},
+    // Rows of 801 and of 32001 bytes: short distances and nearly the whole window.
+    {"repeated noise rows, near", 200, 40, repeatedRows, 0.1},
+    {"repeated noise rows, far", 8000, 4, repeatedRows, 0.4},
+    // Runs of random colours and lengths: every length code and many distance codes.
+    {"runs", 257, 93,
+     [](int w, int h, std::mt19937* r) {
+         Pixels pixels;
+         while (pixels.size() < static_cast<size_t>(w * h)) {
+             uint32_t colour = static_cast<uint32_t>((*r)()) & 0xFF0F0F0F;
+             pixels.insert(pixels.end(), (*r)() % 300, colour);
+         }
+         pixels.resize(w * h);
+         return pixels;
+     }, 0.5},
+};
+
+}  // namespace
+
+TEST(PngFile, EveryKindOfPictureDecodesBackPixelForPixelAndCompressesWhereItCan)
+{
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        std::mt19937 random(7);
+        Pixels pixels = c.make(c.width, c.height, &random);
+        std::string png = RSPngFile::encode(pixels, c.width, c.height);
+        UINT width = 0;
+        UINT height = 0;
+        std::vector<uint32_t> back = decode(png, &width, &height);
+        EXPECT_EQ(width, static_cast<UINT>(c.width));
+        EXPECT_EQ(height, static_cast<UINT>(c.height));
+        EXPECT_TRUE(back == pixels);
+        EXPECT_LE(png.size(), c.largestShare * pixels.size() * 4);
+    }
+}
+
+TEST(PngFile, TheIconsLargestPictureIsSmallAndExact)
+{
+    const int size = 256;
+    std::vector<uint32_t> pixels = RSIconPainter::paint(size);
+    std::string png = RSPngFile::encode(pixels, size, size);
+    UINT width = 0;
+    UINT height = 0;
+    EXPECT_TRUE(decode(png, &width, &height) == pixels);
+    EXPECT_LT(png.size(), 64u * 1024);
+}
+
+TEST(PngFile, AWrongSizeGivesNoFile)
+{
+    std::vector<uint32_t> pixels(12, 0xFF000000u);
+    EXPECT_EQ(RSPngFile::encode(pixels, 4, 3).substr(1, 3), "PNG");
+    EXPECT_EQ(RSPngFile::encode(pixels, 4, 4), "");
+    EXPECT_EQ(RSPngFile::encode(pixels, 0, 3), "");
+    EXPECT_EQ(RSPngFile::encode(pixels, -4, -3), "");
+}
