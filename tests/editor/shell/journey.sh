@@ -219,6 +219,16 @@ if [ "$MODE" = full ]; then
     expect_chip "${A[@]}" 1 "reopened"
     shot reopened
 
+    # --- the area panel's [edit] opens the area data editor; Escape leaves the area alone ---
+    locate_view
+    xdotool mousemove --sync $((VX + VW - 248 + 20)) $((VY + 8 + 10)) click 1
+    wait_until 5 has_box || fail "[edit] opened no area data editor"
+    probe | grep -q '^box=AreaData編集|' || fail "another box after [edit]: $(probe)"
+    shot area-editor
+    key Escape
+    wait_until 5 no_box || fail "the area data editor stayed after Escape: $(probe)"
+    title_is "$(winpath "$GAME/Default") - Tessel" || fail "cancel changed the area: $(probe)"
+
     # --- the area data editor on map 2: a name and value 1 typed, OK, undo, redo, save -----
     line_before=$(sed -n 2p "$MAPS/AreaData" | tr -d '\r')
     key alt+o e
