@@ -5,6 +5,7 @@
 #include "framework/base/HFileReader.h"
 #include "framework/base/HText.h"
 #include "scenario/ZDBMap.h"
+#include "scenario/ZDLoadFault.h"
 #include "tool/TCDiff.h"
 #include "tool/TCJson.h"
 #include "tool/TCPicture.h"
@@ -441,6 +442,15 @@ int TCCommand::picture(const std::string& folder, const std::string& area, const
         *err += HText::format("no area %s in %s: its areas are 1 to %u\n", area.c_str(), folder.c_str(),
                               areas);
         return STATUS_ERROR;
+    }
+    // The load leaves out a chip bitmap it could not use and the maps show numbered stand-ins
+    // in its place: the pictures are then not what the game shows, so say so.
+    for (const ZDLoadFault& fault : data.get()->getLoadFaults()) {
+        if (fault.part == ZDLoadFault::PART_CHIPS) {
+            *err += HText::format("warning: %s could not be used: its chips are drawn as numbered "
+                                  "stand-ins\n",
+                                  fault.file.getPath().c_str());
+        }
     }
     // Every map goes into the folder named, as BMap_No<n>.png after its map file.
     HFile target(file);
