@@ -68,9 +68,7 @@ std::filesystem::path writeScenario()
     for (int i = 0; i < 2; ++i) {
         ZDArea area;
         area.setName("bench");
-        char line[1024] = {};
-        area.formatLine(line, sizeof line);
-        list += std::string(line) + "\r\n";
+        list += area.formatLine() + "\r\n";
         maps[i].correct();
         std::string image(ZDBMap::IMAGE_SIZE, '\0');
         maps[i].writeToBytes(reinterpret_cast<uint8_t*>(&image[0]));

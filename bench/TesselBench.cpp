@@ -105,11 +105,9 @@ void benchAreaList()
     size_t bytes = 0;
     for (int round = 0; round < kRounds; ++round) {
         std::vector<std::unique_ptr<ZDArea>> areas;
-        ZDArea::parseList(text.c_str(), &areas, HFile("AreaData"));
-        char buffer[1024];
+        ZDArea::parseList(text, &areas, HFile("AreaData"));
         for (const auto& area : areas) {
-            area->formatLine(buffer, sizeof(buffer));
-            bytes += strlen(buffer);
+            bytes += area->formatLine().size();
         }
     }
     double seconds = secondsSince(start);

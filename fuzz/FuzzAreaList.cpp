@@ -12,12 +12,49 @@ namespace {
 
 using Areas = std::vector<std::unique_ptr<ZDArea>>;
 
-const size_t kLineBuffer = 1024;  // what the saver hands formatLine
-
-// A name or music that the blank-separated format carries: fields never hold blanks.
-bool plain(const std::string& text, bool mayBeEmpty)
+std::vector<const ZDArea*> pointers(const Areas& areas)
 {
-    return (mayBeEmpty || !text.empty()) && text.find_first_of(" \t") == std::string::npos;
+    std::vector<const ZDArea*> list;
+    for (const std::unique_ptr<ZDArea>& area : areas) {
+        list.push_back(area.get());
+    }
+    return list;
+}
+
+// What the record's own line says about it, then what an edit of it writes.
+std::string checkRecord(const ZDArea& area)
+{
+    std::string line = area.formatLine();
+    ZDArea back;
+    if (!back.parseLine(line, HFile(FuzzAreaList::FILE_NAME), area.getNumber())) {
+        return "a written line does not parse";
+    }
+    if (!back.sameFields(area)) {
+        return "a written line reads back as another record";
+    }
+    if (!area.getRawLine().empty() && (!area.keepsRawLine() || line != area.getRawLine())) {
+        return "a line the columns cannot carry is not written as read";
+    }
+    if (area.getRawLine().empty() != (area.getLineFaults() == 0)) {
+        return "a line is kept without a fault, or a fault without its line";
+    }
+    // An edit of a record the columns carry writes what its own line already showed; the
+    // edit that matters is of a line kept as read.
+    if (area.getRawLine().empty()) {
+        return std::string();
+    }
+    ZDArea edited = area;
+    edited.setValue(9, area.getValue(9) == 1 ? 2 : 1);
+    std::string columns = edited.formatLine();
+    if (columns != edited.formatColumns()) {
+        return "an edited record is not written in the columns";
+    }
+    ZDArea editedBack;
+    editedBack.parseLine(columns, HFile(FuzzAreaList::FILE_NAME), 1);
+    if ((area.getLineFaults() & ZDArea::FAULT_TEXT) == 0 && !editedBack.sameFields(edited)) {
+        return "an edited record reads back as another record";
+    }
+    return std::string();
 }
 
 }  // namespace
@@ -28,47 +65,42 @@ std::string FuzzAreaList::check()
     if (!reader.read()) {
         return "the list could not be read";
     }
-    const char* text = reader.getData();
+    const std::string text(reader.getData(), static_cast<size_t>(reader.getSize()));
     Areas areas;
-    int count = ZDArea::parseList(text, &areas, HFile(FILE_NAME));
-    if (count != (*text == '\0' ? -1 : static_cast<int>(areas.size()))) {
+    std::string end;
+    int count = ZDArea::parseList(text, &areas, HFile(FILE_NAME), &end);
+    if (count != (text.empty() ? -1 : static_cast<int>(areas.size()))) {
         return "the count differs from the records appended";
     }
-    std::string file;  // the list as the saver writes it
-    bool allPlain = true;
+    if (end.size() > text.size() || text.compare(text.size() - end.size(), end.size(), end) != 0) {
+        return "the text after the terminator is not the end of the file";
+    }
     for (size_t i = 0; i < areas.size(); ++i) {
-        const ZDArea& area = *areas[i];
-        if (area.getNumber() != static_cast<int32_t>(i + 1)) {
+        if (areas[i]->getNumber() != static_cast<int32_t>(i + 1)) {
             return "the records are not numbered 1..n";
         }
-        char buffer[kLineBuffer] = {};
-        area.formatLine(buffer, sizeof(buffer));
-        std::string line(buffer);
-        bool whole = line.size() + 1 < sizeof(buffer);
-        ZDArea back;
-        if (!back.parseLine(line, HFile(FILE_NAME), area.getNumber())) {
-            return "a written line does not parse";
+        std::string fault = checkRecord(*areas[i]);
+        if (!fault.empty()) {
+            return fault;
         }
-        bool carried = whole && plain(area.getName(), false) && plain(area.getMusic(), true);
-        if (carried && !back.sameRecord(area)) {
-            return "a written line reads back as another record";
-        }
-        allPlain = allPlain && carried;
-        file += line + "\r\n";
     }
-    if (!allPlain) {
-        return std::string();
-    }
-    file += std::string(ZDArea::TERMINATOR) + "\r\n";
+    const std::string written = ZDArea::formatList(pointers(areas), end);
     Areas again;
-    int againCount = ZDArea::parseList(file.c_str(), &again, HFile(FILE_NAME));
-    if (areas.empty() ? againCount != 0 : againCount != count) {
+    std::string againEnd;
+    int againCount = ZDArea::parseList(written, &again, HFile(FILE_NAME), &againEnd);
+    if (againCount != static_cast<int>(areas.size())) {
         return "the written list has another number of records";
     }
     for (size_t i = 0; i < again.size(); ++i) {
-        if (!again[i]->sameRecord(*areas[i])) {
+        if (!again[i]->sameRecord(*areas[i]) || again[i]->getRawLine() != areas[i]->getRawLine()) {
             return "the written list reads back as other records";
         }
+    }
+    if (againEnd != (end.empty() ? std::string(ZDArea::TERMINATOR) : end)) {
+        return "the text after the terminator changed";
+    }
+    if (ZDArea::formatList(pointers(again), againEnd) != written) {
+        return "the written list writes back other bytes";
     }
     return std::string();
 }

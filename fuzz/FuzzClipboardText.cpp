@@ -27,10 +27,8 @@ public:
         std::filesystem::create_directories(m_folder / "Data");
         ZDArea area;
         area.setName("blank");
-        char line[1024] = {};
-        area.formatLine(line, sizeof line);
         std::ofstream((m_folder / "Data" / "AreaData").string(), std::ios::binary)
-            << line << "\r\nEnd";
+            << area.formatLine() << "\r\nEnd";
         std::string path = m_folder.string();
         for (char& c : path) {
             c = c == '/' ? '\\' : c;  // the system's separators

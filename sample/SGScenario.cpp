@@ -192,9 +192,7 @@ bool SGScenario::write(const Outline& outline, const std::string& root, const st
             groups += map.getConnectCount(static_cast<uint32_t>(k)) > 0 ? 1 : 0;
         }
         line.setMusic(area.music);
-        char text[1024] = {};
-        line.formatLine(text, sizeof(text));
-        areaData += text;
+        areaData += line.formatLine();
         areaData += "\r\n";
         totals[0] += map.getCityCount();
         totals[1] += map.getWallCount();

@@ -20,12 +20,15 @@ bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
+}  // namespace
+
 // Fields are the runs of non-blanks. Blanks closing the line are kept in the form the files
 // have always been read with: a single one stays on the last field, two or more give one
 // more field holding one blank.
-std::vector<std::string> splitFields(const std::string& line)
+std::vector<std::string> ZDArea::splitFields(const std::string& line)
 {
     std::vector<std::string> fields;
+    fields.reserve(FIELDS + 1);
     size_t i = 0;
     while (i < line.size()) {
         if (isBlank(line[i])) {
@@ -51,36 +54,63 @@ std::vector<std::string> splitFields(const std::string& line)
     return fields;
 }
 
-}  // namespace
+bool ZDArea::isPlainNumber(const std::string& field)
+{
+    size_t end = field.find_last_not_of(" \t");
+    if (end == std::string::npos) {
+        return true;  // the blank field of trailing blanks: 0, as a missing field
+    }
+    size_t i = field[0] == '-' ? 1 : 0;
+    if (i > end) {
+        return false;
+    }
+    int64_t value = 0;
+    for (; i <= end; ++i) {
+        if (field[i] < '0' || field[i] > '9') {
+            return false;
+        }
+        value = value * 10 + (field[i] - '0');
+        if (value > int64_t{INT32_MAX} + 1) {
+            return false;
+        }
+    }
+    return field[0] == '-' || value <= INT32_MAX;
+}
 
 bool ZDArea::isTerminator(const std::string& line)
 {
     return line == "END" || line == TERMINATOR;
 }
 
-int ZDArea::parseList(const char* text, std::vector<std::unique_ptr<ZDArea>>* list,
-                      const HFile& file)
+int ZDArea::parseList(const std::string& text, std::vector<std::unique_ptr<ZDArea>>* list,
+                      const HFile& file, std::string* end)
 {
-    if (text == nullptr || *text == '\0' || list == nullptr) {
+    if (end != nullptr) {
+        end->clear();
+    }
+    if (text.empty() || list == nullptr) {
         return -1;
     }
-    size_t length = strlen(text);
+    const size_t length = text.size();
     int appended = 0;
     size_t start = 0;
     while (start < length) {
-        size_t end = start;
-        while (end < length && text[end] != '\r' && text[end] != '\n') {
-            ++end;
+        size_t stop = start;
+        while (stop < length && text[stop] != '\r' && text[stop] != '\n') {
+            ++stop;
         }
-        size_t next = end + 1;
-        if (end < length && text[end] == '\r' && end + 1 < length && text[end + 1] == '\n') {
-            next = end + 2;
+        size_t next = stop + 1;
+        if (stop < length && text[stop] == '\r' && stop + 1 < length && text[stop + 1] == '\n') {
+            next = stop + 2;
         }
-        if (end > start) {
-            std::string line(text + start, end - start);
+        if (stop > start) {
+            std::string line = text.substr(start, stop - start);
             HDebug::debug("area:%d(%d,%d)%s", static_cast<int>(line.size()),
-                          static_cast<int>(start), static_cast<int>(end), line.c_str());
+                          static_cast<int>(start), static_cast<int>(stop), line.c_str());
             if (isTerminator(line)) {
+                if (end != nullptr) {
+                    end->assign(text, start, std::string::npos);
+                }
                 break;
             }
             std::unique_ptr<ZDArea> area(new ZDArea);
@@ -94,6 +124,33 @@ int ZDArea::parseList(const char* text, std::vector<std::unique_ptr<ZDArea>>* li
     return appended;
 }
 
+std::string ZDArea::formatList(const std::vector<const ZDArea*>& areas, const std::string& end)
+{
+    std::string text;
+    for (const ZDArea* area : areas) {
+        std::string line = area->formatLine();
+        HDebug::debug("outLine:%s", line.c_str());
+        text += line + "\r\n";
+    }
+    return text + (end.empty() ? std::string(TERMINATOR) : end);
+}
+
+void ZDArea::readFields(const std::vector<std::string>& fields)
+{
+    for (size_t i = 0; i < fields.size() && i <= static_cast<size_t>(kMusicField); ++i) {
+        int field = static_cast<int>(i);
+        if (field == kNameField) {
+            m_fields.name = fields[i];
+        } else if (field < kFirstLinkField) {
+            m_fields.values[field - kFirstValueField] = HText::toInt(fields[i]);
+        } else if (field < kMusicField) {
+            m_fields.links[field - kFirstLinkField] = HText::toInt(fields[i]);
+        } else {
+            m_fields.music = fields[i];
+        }
+    }
+}
+
 bool ZDArea::parseLine(const std::string& line, const HFile& file, int32_t number)
 {
     if (line.empty() || isTerminator(line)) {
@@ -102,65 +159,110 @@ bool ZDArea::parseLine(const std::string& line, const HFile& file, int32_t numbe
     m_file = file;
     m_number = number;
     std::vector<std::string> fields = splitFields(line);
-    for (size_t i = 0; i < fields.size() && i <= static_cast<size_t>(kMusicField); ++i) {
-        int field = static_cast<int>(i);
-        if (field == kNameField) {
-            m_name = fields[i];
-        } else if (field < kFirstLinkField) {
-            m_values[field - kFirstValueField] = HText::toInt(fields[i]);
-        } else if (field < kMusicField) {
-            m_links[field - kFirstLinkField] = HText::toInt(fields[i]);
-        } else {
-            m_music = fields[i];
-        }
-    }
+    readFields(fields);
+    m_faults = faultsOf(line, fields);
+    m_raw = m_faults != 0 ? line : std::string();
+    m_rawFields = m_faults != 0 ? m_fields : Fields();
     return !fields.empty();
 }
 
-void ZDArea::formatLine(char* buffer, size_t size) const
+// Numbers come back from the columns as they were read; a name comes back the same unless a
+// blank closing the line stayed on it; the music always does (a blank closing the line stays
+// on it in the columns too).
+int ZDArea::faultsOf(const std::string& line, const std::vector<std::string>& fields) const
 {
-    if (buffer == nullptr || size == 0) {
-        return;
+    int faults = 0;
+    if (line.find('\0') != std::string::npos) {
+        faults |= FAULT_NUL;
     }
-    // The counts stand as two-digit text right-aligned in three columns.
+    if (fields.size() > static_cast<size_t>(FIELDS)) {
+        faults |= FAULT_FIELDS;
+    }
+    for (size_t i = kFirstValueField; i < fields.size() && i < static_cast<size_t>(kMusicField); ++i) {
+        if (!isPlainNumber(fields[i])) {
+            faults |= FAULT_NUMBER;
+        }
+    }
+    if (m_fields.name.find_first_of(" \t") != std::string::npos) {
+        faults |= FAULT_TEXT;
+    }
+    return faults;
+}
+
+bool ZDArea::keepsRawLine() const
+{
+    return !m_raw.empty() && m_rawFields == m_fields;
+}
+
+std::string ZDArea::formatLine() const
+{
+    return keepsRawLine() ? m_raw : formatColumns();
+}
+
+// "%-18s %02d %02d %3s %3s %3s %3d %3d  %4d %4d  %02d %02d %02d %02d %02d %02d %02d %02d %s",
+// where the counts stand as two-digit text right-aligned in three columns. Name and music are
+// joined as they are, so that no length and no byte of theirs is lost.
+std::string ZDArea::formatColumns() const
+{
     char counts[3][16];
     for (int i = 0; i < 3; ++i) {
-        snprintf(counts[i], sizeof(counts[i]), "%02d", m_values[2 + i]);
+        snprintf(counts[i], sizeof(counts[i]), "%02d", m_fields.values[2 + i]);
     }
-    snprintf(buffer, size,
-             "%-18s %02d %02d %3s %3s %3s %3d %3d  %4d %4d  %02d %02d %02d %02d %02d %02d %02d %02d %s",
-             m_name.c_str(), m_values[0], m_values[1], counts[0], counts[1], counts[2], m_values[5],
-             m_values[6], m_values[7], m_values[8], m_links[0], m_links[1], m_links[2], m_links[3],
-             m_links[4], m_links[5], m_links[6], m_links[7], m_music.c_str());
+    char numbers[256];
+    const int32_t* v = m_fields.values;
+    const int32_t* l = m_fields.links;
+    snprintf(numbers, sizeof(numbers),
+             " %02d %02d %3s %3s %3s %3d %3d  %4d %4d  %02d %02d %02d %02d %02d %02d %02d %02d ",
+             v[0], v[1], counts[0], counts[1], counts[2], v[5], v[6], v[7], v[8], l[0], l[1], l[2],
+             l[3], l[4], l[5], l[6], l[7]);
+    std::string line = m_fields.name;
+    if (line.size() < 18) {
+        line.append(18 - line.size(), ' ');
+    }
+    return line + numbers + m_fields.music;
 }
 
 int32_t ZDArea::getValue(int index) const
 {
-    return index >= 1 && index <= VALUES ? m_values[index - 1] : 0;
+    return index >= 1 && index <= VALUES ? m_fields.values[index - 1] : 0;
 }
 
 void ZDArea::setValue(int index, int32_t value)
 {
     if (index >= 1 && index <= VALUES) {
-        m_values[index - 1] = value;
+        m_fields.values[index - 1] = value;
     }
 }
 
 int32_t ZDArea::getLink(int index) const
 {
-    return index >= 0 && index < LINKS ? m_links[index] : 0;
+    return index >= 0 && index < LINKS ? m_fields.links[index] : 0;
 }
 
 void ZDArea::setLink(int index, int32_t area)
 {
     if (index >= 0 && index < LINKS) {
-        m_links[index] = area;
+        m_fields.links[index] = area;
     }
+}
+
+void ZDArea::setFields(const ZDArea& other)
+{
+    m_fields = other.m_fields;
+}
+
+bool ZDArea::Fields::operator==(const Fields& other) const
+{
+    return name == other.name && music == other.music && memcmp(values, other.values, sizeof(values)) == 0
+           && memcmp(links, other.links, sizeof(links)) == 0;
+}
+
+bool ZDArea::sameFields(const ZDArea& other) const
+{
+    return m_fields == other.m_fields;
 }
 
 bool ZDArea::sameRecord(const ZDArea& other) const
 {
-    return m_number == other.m_number && m_name == other.m_name && m_music == other.m_music
-        && memcmp(m_values, other.m_values, sizeof(m_values)) == 0
-        && memcmp(m_links, other.m_links, sizeof(m_links)) == 0;
+    return m_number == other.m_number && sameFields(other);
 }

@@ -16,7 +16,6 @@ namespace {
 // Pictures relative to a scenario folder, in the order of the picture slots.
 const char* const kPictures[] = {"Picture\\BMAPCHAR.BMP", "Picture\\BMAPOBJ.BMP",
                                  "Picture\\FieldMap.bmp", "Picture\\Flag0.bmp"};
-const size_t kLineBuffer = 1024;
 const char kMapPrefix[] = "BMap_No";
 
 // True when the path ends in a backslash of its own, not in the second byte of a double-byte
@@ -99,6 +98,8 @@ void ZDAreaMapData::clear()
 {
     HLOG_START("clear");
     m_areas.clear();
+    m_areaListEnd.clear();
+    m_loadFaults.clear();
     m_maps.clear();
     m_read.clear();
     m_readAreas = 0;
@@ -187,6 +188,8 @@ bool ZDAreaMapData::load(HFile scenario, HFile areaData)
     m_readFolder = m_areaData.getDirectory();
     if (!isDirectory(m_scenario)) {
         HLOG_INFO("load:scenario directory isn't exist");
+        addFault(scenario.isEmpty() ? getDefaultScenario() : scenario, ZDLoadFault::PART_FOLDER,
+                 ZDLoadFault::MISSING);
         HLOG_END("load");
         return false;
     }
@@ -206,10 +209,13 @@ bool ZDAreaMapData::readAreas()
     HFileReader reader;
     if (!readFile(m_areaData, &reader)) {
         HLOG_INFO("load:error to file read");
+        addFault(m_areaData, ZDLoadFault::PART_AREA_LIST, ZDLoadFault::UNREADABLE);
         return false;
     }
+    // By its length: a NUL byte is part of a line, not the end of the list.
+    std::string text(reader.getData(), static_cast<size_t>(reader.getSize()));
     std::vector<std::unique_ptr<ZDArea>> parsed;
-    ZDArea::parseList(reader.getData(), &parsed, m_areaData);
+    ZDArea::parseList(text, &parsed, m_areaData, &m_areaListEnd);
     for (const std::unique_ptr<ZDArea>& area : parsed) {
         m_areas.push_back(std::unique_ptr<ZDEditArea>(new ZDEditArea(*area)));
     }
@@ -249,17 +255,43 @@ bool ZDAreaMapData::readMaps()
         if (!readFile(file, &reader)) {
             HLOG_INFO("load:error to BMap file read");
             debug("load:file=%s", file.getPath().c_str());
+            addFault(file, ZDLoadFault::PART_MAP,
+                     file.exists() ? ZDLoadFault::UNREADABLE : ZDLoadFault::MISSING);
             ok = false;
-        } else if (!scratch.createFromBytes(reinterpret_cast<const uint8_t*>(reader.getData()),
-                                            static_cast<size_t>(reader.getSize()), file, number)) {
-            HLOG_INFO("load:error to BMap bytes read");
-            debug("load:file=%s", file.getPath().c_str());
-            ok = false;
+        } else {
+            if (!scratch.createFromBytes(reinterpret_cast<const uint8_t*>(reader.getData()),
+                                         static_cast<size_t>(reader.getSize()), file, number)) {
+                HLOG_INFO("load:error to BMap bytes read");
+                debug("load:file=%s", file.getPath().c_str());
+                ok = false;
+            }
+            // A shorter file is read from the wrong bytes, and a save would write what was
+            // made of them over what is left of it.
+            if (reader.getSize() < static_cast<int64_t>(ZDBMap::IMAGE_SIZE)) {
+                addFault(file, ZDLoadFault::PART_MAP, ZDLoadFault::SHORT, reader.getSize());
+                ok = false;
+            }
         }
         m_maps.push_back(std::unique_ptr<ZDEditBMap>(new ZDEditBMap(scratch)));
         m_maps.back()->correct();
     }
     return ok;
+}
+
+HFile ZDAreaMapData::ownPicture(Picture picture) const
+{
+    return join(m_scenario, kPictures[picture]);
+}
+
+void ZDAreaMapData::addFault(const HFile& file, ZDLoadFault::Part part, ZDLoadFault::Reason reason,
+                             int64_t detail)
+{
+    ZDLoadFault fault;
+    fault.file = file;
+    fault.part = part;
+    fault.reason = reason;
+    fault.detail = detail;
+    m_loadFaults.push_back(fault);
 }
 
 bool ZDAreaMapData::save()
@@ -289,16 +321,11 @@ bool ZDAreaMapData::save()
 
 std::string ZDAreaMapData::formatAreaList() const
 {
-    std::string list;
+    std::vector<const ZDArea*> areas;
     for (const std::unique_ptr<ZDEditArea>& area : m_areas) {
-        char line[kLineBuffer] = {};
-        area->formatLine(line, sizeof(line));
-        if (line[0] != '\0') {
-            list += line;
-            list += "\r\n";
-        }
+        areas.push_back(area.get());
     }
-    return list + ZDArea::TERMINATOR;
+    return ZDArea::formatList(areas, m_areaListEnd);
 }
 
 bool ZDAreaMapData::saveAll()
@@ -354,9 +381,9 @@ bool ZDAreaMapData::isModified() const
 bool ZDAreaMapData::restoreFiles(const ZDFileSet& files)
 {
     std::vector<std::unique_ptr<ZDArea>> areas;
+    std::string end;
     const ZDFileSet::File* list = files.find(m_areaData.getName());
-    if (list != nullptr && (list->bytes.find('\0') != std::string::npos
-                            || ZDArea::parseList(list->bytes.c_str(), &areas, m_areaData) < 0)) {
+    if (list != nullptr && ZDArea::parseList(list->bytes, &areas, m_areaData, &end) < 0) {
         HLOG_INFO("restoreFiles:error area list");
         return false;
     }
@@ -393,6 +420,9 @@ bool ZDAreaMapData::restoreFiles(const ZDFileSet& files)
     }
     for (size_t index = 0; index < areas.size(); ++index) {
         static_cast<ZDArea&>(*m_areas[index]) = *areas[index];
+    }
+    if (list != nullptr) {
+        m_areaListEnd = end;
     }
     for (auto& restored : maps) {
         ZDBMap& working = *m_maps[restored.first - 1];

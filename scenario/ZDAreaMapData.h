@@ -11,6 +11,7 @@
 #include "scenario/ZDEditArea.h"
 #include "scenario/ZDEditBMap.h"
 #include "scenario/ZDFileStamp.h"
+#include "scenario/ZDLoadFault.h"
 
 class HFileReader;
 class HImage;
@@ -43,10 +44,17 @@ public:
     virtual void clear();
     // Resolves the paths and loads the area list, every map and both chip bitmaps. Either
     // argument may be empty (see the .cpp). False when the folder does not exist or anything
-    // could not be read; whatever could be read stays loaded.
+    // could not be read (getLoadFaults says what and why); whatever could be read stays
+    // loaded, and a chip bitmap that could not be read is left out (no image).
     virtual bool load(HFile scenario, HFile areaData);
+    // The files the last load could not read, in the order it met them; also a chip bitmap
+    // that is nowhere to be found, which fails no load.
+    const std::vector<ZDLoadFault>& getLoadFaults() const { return m_loadFaults; }
     // Writes the area list to the AreaData file.
     virtual bool save();
+    // The bytes of the AreaData file a save writes: one line per area, each ended by CR LF,
+    // then the terminator line and whatever followed it as read (or the terminator alone).
+    std::string formatAreaList() const;
     // Writes every map; all are attempted, true only if all succeeded.
     virtual bool saveAll();
     // Writes one map into the folder of the AreaData file.
@@ -108,6 +116,9 @@ public:
     HFile getScenarioDirectory() const { return m_scenario; }
     HFile getAreaDataFile() const { return m_areaData; }
     void setAreaDataFile(const HFile& file) { m_areaData = file; }
+    // The terminator line of the area list and everything after it, as read; empty when the
+    // list had no terminator line.
+    const std::string& getAreaListEnd() const { return m_areaListEnd; }
     HFile getCallableDirectory() const { return m_callable; }
     HFile getCharacterImageFile() const { return m_pictures[PICTURE_CHARACTER]; }
     HFile getObjectImageFile() const { return m_pictures[PICTURE_OBJECT]; }
@@ -136,6 +147,10 @@ private:
     void remapLinks(Map map);
     // Numbers the areas and maps from index on after their place, naming the map files.
     void renumberFrom(size_t index);
+    // Where the scenario's own copy of a picture would be.
+    HFile ownPicture(Picture picture) const;
+    void addFault(const HFile& file, ZDLoadFault::Part part, ZDLoadFault::Reason reason,
+                  int64_t detail = 0);
     // The registry's install directory text; empty when it cannot be read.
     static std::string readInstallDirectory();
 
@@ -149,6 +164,8 @@ private:
     HFile m_callable;
     HFile m_pictures[PICTURES];
     std::vector<std::unique_ptr<ZDEditArea>> m_areas;
+    std::string m_areaListEnd;
+    std::vector<ZDLoadFault> m_loadFaults;
     std::vector<std::unique_ptr<ZDEditBMap>> m_maps;
     std::map<std::string, ZDFileStamp> m_read;
     std::string m_readFolder;

@@ -1,14 +1,11 @@
 #include "tool/TCAreaCheck.h"
 
-#include <cstring>
+#include <algorithm>
 
+#include "framework/base/HText.h"
 #include "scenario/ZDArea.h"
-#include "tool/TCDiff.h"
 
 namespace {
-
-// As large as the line buffer of the editor's save, so that a line cut there is cut here too.
-const size_t kLineBuffer = 1024;
 
 TCFinding areaFinding(TCFinding::Kind kind, const ZDArea& area, const std::string& file)
 {
@@ -19,23 +16,122 @@ TCFinding areaFinding(TCFinding::Kind kind, const ZDArea& area, const std::strin
     return finding;
 }
 
+// Text for a message: control bytes as \xNN, so that a NUL neither ends nor breaks a line.
+std::string visible(const std::string& text)
+{
+    std::string out;
+    for (char c : text) {
+        unsigned char byte = static_cast<unsigned char>(c);
+        out += byte < 0x20 || byte == 0x7F ? HText::format("\\x%02X", byte) : std::string(1, c);
+    }
+    return out;
+}
+
+// Bytes no text holds. A NUL is left out: the line that holds one is a finding of its own.
+bool isControl(unsigned char byte)
+{
+    return (byte != 0 && byte < 0x20 && byte != '\t' && byte != '\r' && byte != '\n') || byte == 0x7F;
+}
+
+void join(std::string* reasons, const std::string& reason)
+{
+    *reasons += (reasons->empty() ? "" : "; ") + reason;
+}
+
 }  // namespace
+
+std::string TCAreaCheck::lineReasons(const ZDArea& area)
+{
+    const std::string& raw = area.getRawLine();
+    std::string reasons;
+    if (raw.empty()) {
+        return reasons;
+    }
+    std::vector<std::string> fields = ZDArea::splitFields(raw);
+    size_t nuls = static_cast<size_t>(std::count(raw.begin(), raw.end(), '\0'));
+    if (nuls > 0) {
+        join(&reasons, nuls == 1 ? "a NUL byte" : HText::format("%u NUL bytes", static_cast<unsigned>(nuls)));
+    }
+    if (fields.size() > static_cast<size_t>(ZDArea::FIELDS)) {
+        join(&reasons, HText::format("%u fields where %d are read", static_cast<unsigned>(fields.size()),
+                                     ZDArea::FIELDS));
+    }
+    for (size_t i = 1; i < fields.size() && i + 1 < static_cast<size_t>(ZDArea::FIELDS); ++i) {
+        if (!ZDArea::isPlainNumber(fields[i])) {
+            int32_t read = i <= static_cast<size_t>(ZDArea::VALUES)
+                               ? area.getValue(static_cast<int>(i))
+                               : area.getLink(static_cast<int>(i) - ZDArea::VALUES - 1);
+            join(&reasons, HText::format("%s \"%s\" is not a plain number (reads as %d)",
+                                         TCFinding::fieldName(static_cast<int>(i) + 1).c_str(),
+                                         visible(fields[i]).c_str(), read));
+        }
+    }
+    ZDArea columns;
+    columns.parseLine(area.formatColumns(), area.getFile(), area.getNumber());
+    const struct {
+        const char* name;
+        const std::string& read;
+        const std::string& back;
+    } kTexts[] = {{"name", area.getName(), columns.getName()},
+                  {"music", area.getMusic(), columns.getMusic()}};
+    for (const auto& text : kTexts) {
+        if (text.read != text.back) {
+            join(&reasons, HText::format("%s \"%s\" would read back as \"%s\" from the columns", text.name,
+                                         visible(text.read).c_str(), visible(text.back).c_str()));
+        }
+    }
+    return reasons;
+}
 
 void TCAreaCheck::checkLine(const ZDArea& area, const std::string& file,
                             std::vector<TCFinding>* findings)
 {
-    char line[kLineBuffer] = {};
-    area.formatLine(line, sizeof(line));
-    ZDArea reread;
-    if (!reread.parseLine(line, area.getFile(), area.getNumber())) {
-        reread = ZDArea();
+    if (area.getRawLine().empty()) {
+        return;
     }
-    for (const TCDiff::Field& field : TCDiff::fields(area, reread)) {
-        TCFinding finding = areaFinding(TCFinding::LINE, area, file);
-        finding.index = field.field;
-        finding.text = field.before;
-        finding.text2 = field.after;
+    TCFinding finding = areaFinding(TCFinding::LINE, area, file);
+    finding.text = lineReasons(area);
+    findings->push_back(finding);
+}
+
+void TCAreaCheck::checkList(const std::string& bytes, uint32_t areas, const std::string& end,
+                            const std::string& file, std::vector<TCFinding>* findings)
+{
+    TCFinding finding;
+    finding.file = file;
+    // The list is what comes before its terminator line; the notes after it are the modder's.
+    size_t listBytes = end.size() <= bytes.size() ? bytes.size() - end.size() : bytes.size();
+    int64_t controls = 0;
+    for (size_t i = 0; i < listBytes; ++i) {
+        if (isControl(static_cast<unsigned char>(bytes[i]))) {
+            if (controls++ == 0) {
+                finding.index = static_cast<int32_t>(i);
+            }
+        }
+    }
+    if (controls > 0) {
+        finding.kind = TCFinding::AREA_NOT_TEXT;
+        finding.value = controls;
+        finding.result = static_cast<int64_t>(listBytes);
         findings->push_back(finding);
+    }
+    if (areas == 0) {
+        TCFinding none;
+        none.kind = TCFinding::AREA_NONE;
+        none.file = file;
+        findings->push_back(none);
+    }
+    size_t lineEnd = end.find_first_of("\r\n");
+    if (lineEnd != std::string::npos) {
+        size_t notes = lineEnd + (end.compare(lineEnd, 2, "\r\n") == 0 ? 2 : 1);
+        if (notes < end.size()) {
+            TCFinding after;
+            after.kind = TCFinding::AREA_AFTER_END;
+            after.file = file;
+            after.value = static_cast<int64_t>(end.size() - notes);
+            after.text = end.substr(0, lineEnd);
+            findings->push_back(after);
+        }
     }
 }
 

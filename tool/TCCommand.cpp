@@ -5,6 +5,7 @@
 #include "framework/base/HFileReader.h"
 #include "framework/base/HText.h"
 #include "scenario/ZDBMap.h"
+#include "scenario/ZDLoadFault.h"
 #include "tool/TCDiff.h"
 #include "tool/TCJson.h"
 #include "tool/TCPicture.h"
@@ -26,6 +27,7 @@ const char* indexKey(TCFinding::Kind kind)
     case TCFinding::AREA_COUNT:
         return "category";
     case TCFinding::MAP_BYTES:
+    case TCFinding::AREA_NOT_TEXT:
         return "offset";
     case TCFinding::CHIPS_SIZE:
         return "chips";
@@ -44,6 +46,7 @@ bool valueKeys(TCFinding::Kind kind, const char** value, const char** result)
     case TCFinding::MAP_UNREADABLE:
     case TCFinding::TEMPORARY:
     case TCFinding::LINE:
+    case TCFinding::AREA_NONE:
     case TCFinding::CHIPS_MISSING:
     case TCFinding::CHIPS_UNREADABLE:
         return false;
@@ -79,9 +82,7 @@ void addFinding(TCJson* json, const TCFinding& finding)
         json->value(result, finding.result);
     }
     if (finding.kind == TCFinding::LINE) {
-        json->value("field", TCFinding::fieldName(finding.index));
-        json->value("read", finding.text);
-        json->value("readBack", finding.text2);
+        json->value("reasons", finding.text);
     }
     json->value("message", finding.describe());
     json->endObject();
@@ -207,7 +208,7 @@ int TCCommand::repair(const std::vector<std::string>& folders, bool json, std::s
             text += "removed " + file + "\n";
         }
         for (const std::string& file : done.kept) {
-            text += "kept " + file + ": a save would change the lines that do not read back\n";
+            text += "kept " + file + ": a save would write in the columns a line they cannot carry\n";
         }
         text += lines(left, "left: ");
         text += HText::format("%s: %s, %s written, %s removed, %s left\n", folder.c_str(),
@@ -441,6 +442,15 @@ int TCCommand::picture(const std::string& folder, const std::string& area, const
         *err += HText::format("no area %s in %s: its areas are 1 to %u\n", area.c_str(), folder.c_str(),
                               areas);
         return STATUS_ERROR;
+    }
+    // The load leaves out a chip bitmap it could not use and the maps show numbered stand-ins
+    // in its place: the pictures are then not what the game shows, so say so.
+    for (const ZDLoadFault& fault : data.get()->getLoadFaults()) {
+        if (fault.part == ZDLoadFault::PART_CHIPS) {
+            *err += HText::format("warning: %s could not be used: its chips are drawn as numbered "
+                                  "stand-ins\n",
+                                  fault.file.getPath().c_str());
+        }
     }
     // Every map goes into the folder named, as BMap_No<n>.png after its map file.
     HFile target(file);

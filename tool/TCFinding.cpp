@@ -16,7 +16,7 @@ static_assert(static_cast<int>(TCFinding::CHARACTER_RANGE) == ZDCorrectionListen
                   && static_cast<int>(TCFinding::CONNECT_ORDER) == ZDCorrectionListener::CONNECT_ORDER,
               "TCFinding::Kind starts with ZDCorrectionListener::Kind");
 
-const KindInfo kKinds[TCFinding::KINDS] = {
+const KindInfo kKinds[] = {
     {"character-range", true},
     {"object-range", true},
     {"order-on-empty", true},
@@ -38,13 +38,18 @@ const KindInfo kKinds[TCFinding::KINDS] = {
     {"map-long", true},
     {"map-bytes", true},
     {"temporary", true},
+    {"map-unreferenced", false},
     {"area-count", true},
     {"link", false},
     {"line", false},
+    {"area-list-not-text", false},
+    {"no-areas", false},
+    {"after-end", false},
     {"chips-missing", false},
     {"chips-unreadable", false},
     {"chips-size", false},
 };
+static_assert(sizeof kKinds / sizeof kKinds[0] == TCFinding::KINDS, "one entry per kind");
 
 }  // namespace
 
@@ -164,6 +169,9 @@ std::string TCFinding::describe() const
                              v, r);
     case TEMPORARY:
         return "temporary file left by an interrupted save; repair removes it";
+    case MAP_UNREFERENCED:
+        return HText::format("map file of area %lld, which does not exist (%lld areas): the editor "
+                             "neither reads nor writes it", v, r);
     case AREA_COUNT:
         return HText::format("%s count %lld differs from the %lld %s cells of the map; repair sets %lld",
                              categoryName(index), v, r, categoryName(index), r);
@@ -171,8 +179,16 @@ std::string TCFinding::describe() const
         return HText::format("placement group %d leads to area %lld, which does not exist (%lld areas)",
                              index, v, r);
     case LINE:
-        return HText::format("%s \"%s\" reads back as \"%s\" from the line the editor writes",
-                             fieldName(index).c_str(), text.c_str(), text2.c_str());
+        return "the columns cannot carry this line (" + text
+               + "); a save writes it as read until the area is edited";
+    case AREA_NOT_TEXT:
+        return HText::format("%lld of the %lld bytes before the terminator line are control bytes "
+                             "that no text holds (the first at byte %d)", v, r, index);
+    case AREA_NONE:
+        return "the area list holds no area";
+    case AREA_AFTER_END:
+        return HText::format("%lld bytes follow the terminator line \"%s\"; a save keeps them as "
+                             "they are", v, text.c_str());
     case CHIPS_MISSING:
         return text + " is missing in the scenario and in the default scenario";
     case CHIPS_UNREADABLE:

@@ -33,10 +33,14 @@ struct TCFinding {
         MAP_LONG,         // more than 4428 bytes: the rest is ignored
         MAP_BYTES,        // bytes a save would write otherwise, for no reason named above
         TEMPORARY,        // left behind by an interrupted save
+        MAP_UNREFERENCED, // a map file of a number no area has: nothing reads or writes it
         // The area list.
         AREA_COUNT,       // a category count of the line differs from its map's cells
         LINK,             // a placement group leads to an area that does not exist
-        LINE,             // a field that does not read back as the editor writes it
+        LINE,             // a line the columns cannot carry: kept as read until edited
+        AREA_NOT_TEXT,    // control bytes before the terminator line (a NUL is a LINE finding)
+        AREA_NONE,        // the list holds no area
+        AREA_AFTER_END,   // text after the terminator line, kept as it is
         // Chip bitmaps.
         CHIPS_MISSING,
         CHIPS_UNREADABLE,
@@ -49,13 +53,14 @@ struct TCFinding {
     uint32_t map = 0;      // area and map number, 0 when the finding concerns no map
     int32_t x = -1;        // the cell, -1 when the finding concerns no cell
     int32_t y = -1;
-    // Placement group 1..8, object category 0..2 (city, wall, road), byte offset, chip count
-    // or area-list field 1..19, by kind; -1 when none.
+    // Placement group 1..8, object category 0..2 (city, wall, road), byte offset or chip
+    // count, by kind; -1 when none.
     int32_t index = -1;
     int64_t value = 0;     // what was found
     int64_t result = 0;    // what the repair or a save makes of it, or what was expected
-    std::string text;      // LINE: the field as read; CHIPS_MISSING: the bitmap's name
-    std::string text2;     // LINE: the field as read back from the written line
+    // LINE: the reasons; AREA_AFTER_END: the terminator line; CHIPS_MISSING: the bitmap's name
+    std::string text;
+    std::string text2;     // unused by the kinds so far
 
     bool operator==(const TCFinding& other) const
     {

@@ -106,6 +106,7 @@ std::vector<TCFinding> TCScenario::check()
     std::vector<TCFinding> findings;
     checkAreas(&findings);
     findings.insert(findings.end(), maps.begin(), maps.end());
+    checkUnreferencedMaps(&findings);
     checkTemporaries(&findings);
     checkChips(m_data->getCharacterImageFile(), m_data->getCharacterImage(), kCharacterChips,
                "BMAPCHAR.BMP", &findings);
@@ -118,11 +119,10 @@ void TCScenario::checkAreas(std::vector<TCFinding>* findings)
 {
     std::string path = m_data->getAreaDataFile().getPath();
     uint32_t count = m_data->getAreaCount();
+    TCAreaCheck::checkList(m_read[path], count, m_data->getAreaListEnd(), path, findings);
     for (uint32_t index = 0; index < count; ++index) {
         ZDEditArea* area = m_data->getArea(index);
-        size_t before = findings->size();
         TCAreaCheck::checkLine(area->getLoaded(), path, findings);
-        m_linesReadBack = m_linesReadBack && findings->size() == before;
         TCAreaCheck::checkLinks(area->getLoaded(), count, path, findings);
         // A map that could not be read whole says nothing about the counts its line should hold.
         if (m_mapFiles[index] == MAP_KEPT) {
@@ -167,6 +167,37 @@ void TCScenario::checkMap(uint32_t index, std::vector<TCFinding>* findings)
     m_mapFiles[index] = same ? MAP_SAME : MAP_DIFFERS;
 }
 
+// Files named as the map of an area number the list does not have: "BMap_No" (in any case, as
+// the file system matches it) and a number without leading zeros, or with them.
+void TCScenario::checkUnreferencedMaps(std::vector<TCFinding>* findings)
+{
+    HFile areaData = m_data->getAreaDataFile();
+    const std::string prefix = "bmap_no";
+    for (const std::string& name : filesIn(areaData.getDirectory())) {
+        if (name.size() <= prefix.size() || name.size() > prefix.size() + 9) {
+            continue;
+        }
+        bool matches = true;
+        for (size_t i = 0; i < name.size(); ++i) {
+            char c = name[i];
+            char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+            matches = matches && (i < prefix.size() ? lower == prefix[i] : c >= '0' && c <= '9');
+        }
+        if (!matches) {
+            continue;
+        }
+        std::string digits = name.substr(prefix.size());
+        uint32_t number = static_cast<uint32_t>(std::stoul(digits));
+        if (digits[0] == '0' || number == 0 || number > m_data->getAreaCount()) {
+            TCFinding finding = fileFinding(TCFinding::MAP_UNREFERENCED,
+                                            HFile(areaData.getDirectory(), name).getPath(), 0);
+            finding.value = number;
+            finding.result = m_data->getAreaCount();
+            findings->push_back(finding);
+        }
+    }
+}
+
 void TCScenario::checkTemporaries(std::vector<TCFinding>* findings)
 {
     HFile areaData = m_data->getAreaDataFile();
@@ -190,14 +221,16 @@ void TCScenario::checkTemporaries(std::vector<TCFinding>* findings)
 void TCScenario::checkChips(const HFile& file, HImage* image, int chips, const char* name,
                             std::vector<TCFinding>* findings)
 {
-    if (file.isEmpty() || image == nullptr) {
+    if (file.isEmpty()) {
         TCFinding finding = fileFinding(TCFinding::CHIPS_MISSING, m_folder + "\\Picture\\" + name, 0);
         finding.text = name;
         findings->push_back(finding);
         return;
     }
+    // The load leaves out a bitmap it could not read.
     int rows = (chips + kChipsPerRow - 1) / kChipsPerRow;
-    bool fits = image->getWidth() == kChipsPerRow * kChipPixels && image->getHeight() >= rows * kChipPixels;
+    bool fits = image != nullptr && image->getWidth() == kChipsPerRow * kChipPixels
+                && image->getHeight() >= rows * kChipPixels;
     if (m_loaded && fits) {
         return;
     }
@@ -207,8 +240,8 @@ void TCScenario::checkChips(const HFile& file, HImage* image, int chips, const c
         findings->push_back(fileFinding(TCFinding::CHIPS_UNREADABLE, file.getPath(), 0));
     } else if (!fits) {
         TCFinding finding = fileFinding(TCFinding::CHIPS_SIZE, file.getPath(), 0);
-        finding.value = image->getWidth();
-        finding.result = image->getHeight();
+        finding.value = probe.getWidth();
+        finding.result = probe.getHeight();
         finding.index = chips;
         findings->push_back(finding);
     }
@@ -232,11 +265,15 @@ bool TCScenario::repair(Repair* result)
         (saved ? result->written : result->failed).push_back(m_data->getBMap(index)->getFile().getPath());
         ok = saved && ok;
     }
+    // A count mended in a line the columns cannot carry would write that line in the columns.
     bool areasChanged = false;
+    bool linesLost = false;
     for (uint32_t index = 0; index < m_data->getAreaCount(); ++index) {
-        areasChanged = areasChanged || m_data->getArea(index)->isModified();
+        const ZDEditArea& area = *m_data->getArea(index);
+        areasChanged = areasChanged || area.isModified();
+        linesLost = linesLost || (!area.getRawLine().empty() && !area.keepsRawLine());
     }
-    if (areasChanged && !m_linesReadBack) {
+    if (linesLost) {
         result->kept.push_back(m_data->getAreaDataFile().getPath());
     } else if (areasChanged) {
         bool saved = m_data->save();

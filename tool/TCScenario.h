@@ -36,13 +36,15 @@ public:
     std::vector<TCFinding> check();
     // After check(): removes the temporaries, then saves through the editor's data object
     // every map whose file differs from what a save writes and, when a count changed, the
-    // area list, unless one of its lines would not read back as written (the save would lose
-    // what does not fit). Files that need nothing are not touched. False when a file failed.
+    // area list, unless the change falls on a line the columns cannot carry (the save would
+    // write it in the columns and lose the rest). Files that need nothing are not touched.
+    // False when a file failed.
     bool repair(Repair* result);
 
 private:
     void checkAreas(std::vector<TCFinding>* findings);
     void checkMap(uint32_t index, std::vector<TCFinding>* findings);
+    void checkUnreferencedMaps(std::vector<TCFinding>* findings);
     void checkTemporaries(std::vector<TCFinding>* findings);
     void checkChips(const HFile& file, HImage* image, int chips, const char* name,
                     std::vector<TCFinding>* findings);
@@ -59,5 +61,4 @@ private:
     std::map<std::string, std::string> m_read;  // every file the load read, by path
     std::vector<MapFile> m_mapFiles;  // by map index: the file against what a save writes
     std::vector<std::string> m_temporaries;
-    bool m_linesReadBack = true;  // every line of the area list reads back as the editor writes it
 };

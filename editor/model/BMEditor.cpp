@@ -17,6 +17,9 @@ namespace {
 const char* const kBorderFile = ".\\border.ini";
 const int32_t kAllData = UNDO_CHAR | UNDO_OBJ | UNDO_ORDER | UNDO_HEIGHT | UNDO_CONNECT
                          | UNDO_CONNECT_ORDER;
+// What shows an area's record: its name and music in the area panel, its links on the
+// palette's group buttons and in the area list of the chooser, and the title's mark of edits.
+const uint32_t kAreaRecordRedraw = REDRAW_AREA_INFO | REDRAW_PALETTE | REDRAW_CHOOSER | REDRAW_TITLE;
 const uint32_t kSelectionMark = 1;  // the mark of selection records
 
 // A value below 0 becomes the maximum and one above it 0.
@@ -475,6 +478,9 @@ BMChange BMEditor::apply(const BMUndoItem& item, bool redo)
         change.scrollTo = item.getScroll();
         return change;
     }
+    if ((kind & UNDO_AREA_RECORD) != 0) {
+        return applyAreaRecord(item, redo);
+    }
     if ((kind & UNDO_SELECTION) != 0) {
         std::memset(m_marks, 0, sizeof m_marks);
     }
@@ -526,6 +532,36 @@ BMChange BMEditor::apply(const BMUndoItem& item, bool redo)
     change.cursor = true;
     change.scroll = true;
     change.scrollTo = item.getScroll();
+    return change;
+}
+
+BMChange BMEditor::applyAreaRecord(const BMUndoItem& item, bool redo)
+{
+    BMChange change;
+    const ZDArea* record = redo ? item.getAreaA() : item.getAreaB();
+    ZDEditArea* area = m_data->getArea(static_cast<uint32_t>(item.getValue()) - 1);
+    if (record != nullptr && area != nullptr) {
+        area->setFields(*record);
+        change.redraw = kAreaRecordRedraw;
+    }
+    return change;
+}
+
+BMChange BMEditor::editArea(uint32_t number, const ZDArea& record)
+{
+    BMChange change;
+    ZDEditArea* area = m_data != nullptr ? m_data->getArea(number - 1) : nullptr;
+    if (area == nullptr || area->sameFields(record)) {
+        return change;
+    }
+    HLOG_START("editArea");
+    ZDArea before = *area;
+    ZDArea after = before;
+    after.setFields(record);
+    open(UNDO_AREA_RECORD, static_cast<int32_t>(number))->setAreaRecords(before, after);
+    area->setFields(after);
+    change.redraw = kAreaRecordRedraw;
+    HLOG_END("editArea");
     return change;
 }
 

@@ -14,6 +14,7 @@
 
 class BMData;
 class BMMapEditor;
+class ZDArea;
 
 // What an operation changed, for the display to draw again.
 struct BMChange {
@@ -99,6 +100,9 @@ public:
     BMChange undo();
     BMChange redo();
     void changeAreaSelection(uint32_t from, uint32_t to);
+    // Gives area number (1-based) the name, values, links and music of record as one undo
+    // item; nothing (no item) when they are the same already or there is no such area.
+    BMChange editArea(uint32_t number, const ZDArea& record);
     std::string copySelection() const;
     // False when the text is refused as a whole (getPasteError says why); nothing changed then.
     bool pasteSelection(const std::string& text, BMChange* change);
@@ -166,6 +170,7 @@ private:
     bool paintsWithBrush() const { return m_mouseMode == MOUSE_DIRECT && m_shape == SHAPE_FREE; }
     BMChange pasteRegion(const Layers& layers, const std::vector<BMCellRecord>& records);
     BMChange apply(const BMUndoItem& item, bool redo);
+    BMChange applyAreaRecord(const BMUndoItem& item, bool redo);
     void markCells(const std::vector<uint16_t>& cells, uint32_t bits);
     bool anySelected() const;
 

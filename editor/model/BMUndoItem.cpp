@@ -2,6 +2,7 @@
 
 #include "editor/model/BMData.h"
 #include "editor/model/BMMapEdit.h"
+#include "scenario/ZDArea.h"
 
 BMUndoItem::BMUndoItem()
 {
@@ -17,11 +18,19 @@ void BMUndoItem::clear()
     m_before.clear();
     m_after.clear();
     m_mapEdit.reset();
+    m_areaBefore.reset();
+    m_areaAfter.reset();
 }
 
 void BMUndoItem::setMapEdit(std::unique_ptr<BMMapEdit> edit)
 {
     m_mapEdit = std::move(edit);
+}
+
+void BMUndoItem::setAreaRecords(const ZDArea& before, const ZDArea& after)
+{
+    m_areaBefore.reset(new ZDArea(before));
+    m_areaAfter.reset(new ZDArea(after));
 }
 
 void BMUndoItem::addB(int x, int y, const BMData& data, uint32_t mark)

@@ -10,6 +10,7 @@
 
 class BMData;
 class BMMapEdit;
+class ZDArea;
 
 // Kinds of cell data an undo item touched (OR of the bits); each names the layer that undo
 // and redo write from the records.
@@ -22,6 +23,7 @@ constexpr int32_t UNDO_CONNECT_ORDER = 0x020;
 constexpr int32_t UNDO_SELECTION = 0x040;  // the cells' mark words
 constexpr int32_t UNDO_AREA = 0x400;       // a change of the current map; no records
 constexpr int32_t UNDO_MAPS = 0x800;       // a change of the list of areas (getMapEdit)
+constexpr int32_t UNDO_AREA_RECORD = 0x1000;  // an area's record; value: the area's number
 
 // One user action: what it touched, the view to go back to, and the cells as they were
 // before it (B) and after it (A). The records of each list lie together in one block.
@@ -56,6 +58,12 @@ public:
     void setMapEdit(std::unique_ptr<BMMapEdit> edit);
     BMMapEdit* getMapEdit() const { return m_mapEdit.get(); }
 
+    // For UNDO_AREA_RECORD: the area's record before and after the action (copies).
+    void setAreaRecords(const ZDArea& before, const ZDArea& after);
+    // nullptr when the item holds no area record.
+    const ZDArea* getAreaB() const { return m_areaBefore.get(); }
+    const ZDArea* getAreaA() const { return m_areaAfter.get(); }
+
 private:
     int32_t m_kind = 0;
     int32_t m_value = 0;
@@ -65,4 +73,6 @@ private:
     int32_t m_scrollY = 0;
     int32_t m_cursor = 0;
     std::unique_ptr<BMMapEdit> m_mapEdit;
+    std::unique_ptr<ZDArea> m_areaBefore;
+    std::unique_ptr<ZDArea> m_areaAfter;
 };

@@ -21,7 +21,7 @@ struct CommandRange {
     ZCHandler handler;
 };
 
-// The command table: 103 ids. Ids without an entry (the scenario menu among them) go to the
+// The command table: 104 ids. Ids without an entry (the scenario menu among them) go to the
 // default handler.
 const CommandRange kCommands[] = {
     {2101, 2101, BMOperations::OP2101},
@@ -48,6 +48,7 @@ const CommandRange kCommands[] = {
     {2351, 2354, BMOperations::OP2351},
     {2356, 2361, BMMapOperations::OP2356},
     {2005, 2005, BMOperations::OP2005},  // the area panel's music line
+    {2401, 2401, BMOperations::OP2401},
     {2408, 2408, BMOperations::OP2408},
 };
 

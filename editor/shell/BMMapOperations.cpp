@@ -4,6 +4,7 @@
 #include "editor/model/BMEditor.h"
 #include "editor/model/BMMapEditor.h"
 #include "editor/shell/BMMoveDialog.h"
+#include "editor/shell/BMOperations.h"
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
 #include "framework/base/HText.h"
@@ -54,12 +55,14 @@ void takeClipboard(const Context& context)
     }
 }
 
-// The new area is the current one when this returns. Its record (name, values, links, music)
-// is filled in with the area editor (command 2401): this is the one place to open it from.
+// The new area becomes the current one, and the area editor opens on its record so that the
+// proposed name and values can be changed at once; its OK is an undo step of its own, and
+// Cancel keeps the proposal.
 bool append(const Context& context)
 {
     context.display.show(context.maps.appendMap());
     report(context, currentArea(context), "を追加しました。");
+    BMOperations::openAreaEditor(context.window, context.data.getCurrent() - 1);
     return true;
 }
 

@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "editor/model/BMData.h"
+#include "editor/shell/BMAreaDialog.h"
+#include "editor/shell/BMLoadReport.h"
 #include "editor/shell/BMMusicPreview.h"
 #include "editor/shell/BMRecovery.h"
 #include "editor/shell/BMSaver.h"
@@ -78,12 +80,18 @@ void unknownId(Frame& frame)
     frame.result = false;
 }
 
-// Reads (folder, areaData) into a new data object; nullptr when anything could not be read.
-std::unique_ptr<BMData> loadScenario(const HFile& folder, const HFile& areaData)
+// Reads (folder, areaData) into a new data object; nullptr when something a save writes back
+// could not be read. faults, when given, receives what could not be read either way.
+std::unique_ptr<BMData> loadScenario(const HFile& folder, const HFile& areaData,
+                                     std::vector<ZDLoadFault>* faults = nullptr)
 {
     HDebug::debug("Scenario:%s", folder.getPath().c_str());
     std::unique_ptr<BMData> data(new BMData());
-    if (!data->load(folder, areaData)) {
+    bool loaded = data->load(folder, areaData);
+    if (faults != nullptr) {
+        *faults = data->getLoadFaults();
+    }
+    if (!BMLoadReport::opens(loaded, data->getLoadFaults())) {
         return nullptr;
     }
     return data;
@@ -125,9 +133,14 @@ void readBack(Frame& frame, const HFile& folder, const HFile& areaData, const ch
     }
 }
 
-std::string openFailure(const HFile& folder)
+// Tells, once, what to know about the scenario just opened.
+void warn(BMWindow* window, const char* caption)
 {
-    return "シナリオフォルダを開けませんでした。\n" + folder.getPath();
+    BMData* data = BMData::getInstance(false);
+    std::string text = data != nullptr ? BMLoadReport::warnings(*data) : std::string();
+    if (!text.empty()) {
+        tell(window, text, caption, kTell);
+    }
 }
 
 // Upper case of the ASCII letters only: double-byte characters and half-width katakana stay.
@@ -200,10 +213,11 @@ bool openScenario(BMWindow* window, const HFile& folder, const char* operation,
     if (!BMSaver::finishInterruptedSave(window, folder, caption)) {
         return false;
     }
-    std::unique_ptr<BMData> loaded = loadScenario(folder, HFile());
+    std::vector<ZDLoadFault> faults;
+    std::unique_ptr<BMData> loaded = loadScenario(folder, HFile(), &faults);
     if (loaded == nullptr) {
         HLOG_INFO((std::string(operation) + ":読込失敗").c_str());
-        tell(window, openFailure(folder), caption, kTell);
+        tell(window, BMLoadReport::refusal(folder, faults), caption, kTell);
         return false;
     }
     BMRecovery::offer(window, loaded.get(), caption);
@@ -215,6 +229,7 @@ bool openScenario(BMWindow* window, const HFile& folder, const char* operation,
         display->setupChooserPage();
         refresh(display);
     }
+    warn(window, caption);
     return true;
 }
 
@@ -253,10 +268,11 @@ bool OP2102(HComponent* window, uint32_t id)
         return true;
     }
     uint32_t current = frame.data()->getCurrent();
-    std::unique_ptr<BMData> loaded = loadScenario(folder, areaData);
+    std::vector<ZDLoadFault> faults;
+    std::unique_ptr<BMData> loaded = loadScenario(folder, areaData, &faults);
     if (loaded == nullptr) {
         HLOG_INFO("OP2102:読込失敗");
-        tell(window, openFailure(folder), "再読込", kTell);
+        tell(window, BMLoadReport::refusal(folder, faults), "再読込", kTell);
         return true;
     }
     adopt(frame.window(), std::move(loaded), current);  // frame.data() is gone from here on
@@ -266,6 +282,7 @@ bool OP2102(HComponent* window, uint32_t id)
         frame.display()->setupChooserPage();
         refresh(frame.display());
     }
+    warn(frame.window(), "再読込");
     return true;
 }
 
@@ -744,6 +761,32 @@ bool OP2351(HComponent* window, uint32_t id)
         frame.display()->resetImageBuffer();
         frame.display()->repaint();
     }
+    return true;
+}
+
+bool openAreaEditor(BMWindow* window, uint32_t index)
+{
+    BMData* data = BMData::getInstance(false);
+    BMDisplay* display = window != nullptr ? window->getDisplay() : nullptr;
+    if (data == nullptr || display == nullptr || data->getArea(index) == nullptr) {
+        return false;
+    }
+    BMAreaDialog dialog(*data, index + 1);
+    if (dialog.showModal(window->getHandle()) != IDOK) {
+        return false;
+    }
+    bool changed = !data->getArea(index)->sameFields(dialog.getRecord());
+    display->editArea(index + 1, dialog.getRecord());
+    return changed;
+}
+
+bool OP2401(HComponent* window, uint32_t id)
+{
+    Frame frame("OP2401", window, id);
+    if (!frame.ready() || frame.data()->getCurrent() == 0) {
+        return true;
+    }
+    frame.result = openAreaEditor(frame.window(), frame.data()->getCurrent() - 1);
     return true;
 }
 

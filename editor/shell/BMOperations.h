@@ -37,6 +37,7 @@ bool OP2316(HComponent* window, uint32_t id);  // step the current values
 bool OP2332(HComponent* window, uint32_t id);  // take the highlighted chooser entry
 bool OP2335(HComponent* window, uint32_t id);  // brush radius larger (2335) or smaller (2336)
 bool OP2351(HComponent* window, uint32_t id);  // map navigation
+bool OP2401(HComponent* window, uint32_t id);  // area data editor of the current map's area
 bool OP2408(HComponent* window, uint32_t id);  // the version dialog
 bool OP2500(HComponent* window, uint32_t id);  // a scenario of the File menu (default)
 bool OP2005(HComponent* window, uint32_t id);  // play or stop the current area's music
@@ -52,5 +53,10 @@ int saveHasEdited(HComponent* window, BMData* data, const std::string& caption);
 // operation names the failure in the log ("OP2101" gives "OP2101:読込失敗").
 bool openScenario(BMWindow* window, const HFile& folder, const char* operation,
                   const char* caption);
+
+// Opens the area data editor on the area at index (0-based, so area number index + 1) of the
+// open scenario; OK applies the record as one undo step. False when there is no such area or
+// the user cancelled or changed nothing.
+bool openAreaEditor(BMWindow* window, uint32_t index);
 
 }  // namespace BMOperations

@@ -164,7 +164,7 @@ const MenuRow kMenu[] = {
     {2350, 2361, "マップ挿入(&I)", "Shift+Ctrl+I", true, false, kCtrlShift, 'I'},
 
     {0, 2400, "その他(&O)", "", true, false, 0, 0},
-    {2400, 2401, "AreaData編集(&E)", "", false, false, 0, 0},
+    {2400, 2401, "AreaData編集(&E)", "", true, false, 0, 0},
     {2400, 2402, "TikeiType編集(&T)", "", false, false, 0, 0},
     {2400, 2403, "MoveSkill編集(&M)", "", false, false, 0, 0},
     {2400, 2404, "-", "", true, false, 0, 0},

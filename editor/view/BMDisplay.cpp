@@ -645,6 +645,11 @@ void BMDisplay::changeAreaSelection(uint32_t from, uint32_t to)
     m_editor->changeAreaSelection(from, to);
 }
 
+void BMDisplay::editArea(uint32_t number, const ZDArea& record)
+{
+    apply(m_editor->editArea(number, record));
+}
+
 std::string BMDisplay::copySelection() const { return m_editor->copySelection(); }
 
 bool BMDisplay::pasteSelection(const std::string& text)

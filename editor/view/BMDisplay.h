@@ -12,6 +12,7 @@
 
 struct BMChange;
 class BMData;
+class ZDArea;
 class BMEditor;
 class BMMiniMap;
 class BMRenderer;
@@ -143,6 +144,8 @@ public:
     void undo();
     void redo();
     void changeAreaSelection(uint32_t from, uint32_t to);
+    // An edit of area number's record (see BMEditor::editArea), drawn where it shows.
+    void editArea(uint32_t number, const ZDArea& record);
     std::string copySelection() const;
     // False when the text was refused as a whole (a line out of range or not a record);
     // nothing changed then, and getPasteError tells the user why (Shift-JIS).

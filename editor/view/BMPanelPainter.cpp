@@ -138,11 +138,11 @@ void BMPanelPainter::paintCurrentValues(HImage* panel)
         fillHovered(panel, number);
     }
     int character = m_display.getCharacter();
-    copyChip(m_data->getCharacterImage(), panel, character, 4, 28);
+    copyChip(m_renderer.chipSheet(false), panel, character, 4, 28);
     m_renderer.drawNumber(panel, 4, 51, character, 3, 0x01);
     int object = m_display.getObject();
     HImageLoader::fillRect(panel, 57, 28, kChip, kChip, BMColors::SHADE_BLUE);
-    copyChip(m_data->getObjectImage(), panel, object, 57, 28);
+    copyChip(m_renderer.chipSheet(true), panel, object, 57, 28);
     m_renderer.drawNumber(panel, 57, 28, object, 2, 0x82);
     HImageLoader::fillRect(panel, 109, 28, kChip, kChip, BMColors::SHADE_RED);
     m_renderer.drawNumber(panel, 115, 36, m_display.getHeight(), 2, 0x10);
@@ -246,10 +246,10 @@ void BMPanelPainter::paintChooser(HImage* panel)
     } else if (m_display.isViewFlag(VIEW_PAGE_CHAR)) {
         text(panel, 4, 8, "[BMAPCHAR]", white, 100);
         int first = kChipsPerPage * (m_display.getChooserPage() - 1);
-        paintChipPage(panel, m_data->getCharacterImage(), first, 240);
+        paintChipPage(panel, m_renderer.chipSheet(false), first, 240);
     } else if (m_display.isViewFlag(VIEW_PAGE_OBJ)) {
         text(panel, 4, 8, "[BMAPOBJ]", white, 100);
-        paintChipPage(panel, m_data->getObjectImage(), 0, kChipsPerPage);
+        paintChipPage(panel, m_renderer.chipSheet(true), 0, kChipsPerPage);
     } else if (m_display.isViewFlag(VIEW_PAGE_HEIGHT)) {
         text(panel, 4, 8, "[Height]", white, 100);
         paintHeightPage(panel);

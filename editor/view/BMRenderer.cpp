@@ -5,6 +5,7 @@
 
 #include "editor/model/BMData.h"
 #include "editor/view/BMCanvas.h"
+#include "editor/view/BMChipStandIn.h"
 #include "editor/view/BMColors.h"
 #include "editor/view/BMDisplay.h"
 #include "editor/view/BMLayerScaler.h"
@@ -185,10 +186,27 @@ void BMRenderer::drawChip(HImage* chips, HMemoryImage* layer, int chip, int px, 
                 chip / kChipsPerRow * CELL_PIXELS);
 }
 
+HImage* BMRenderer::chipSheet(bool objects)
+{
+    BMData* data = m_display.getData();
+    if (data == nullptr) {
+        return nullptr;
+    }
+    HImage* loaded = objects ? data->getObjectImage() : data->getCharacterImage();
+    if (loaded != nullptr) {
+        return loaded;
+    }
+    std::unique_ptr<HMemoryImage>& standIn = m_standIns[objects ? 1 : 0];
+    if (standIn == nullptr) {
+        standIn = BMChipStandIn::make(*this, objects);
+    }
+    return standIn.get();
+}
+
 void BMRenderer::drawCharLayer(int x, int y)
 {
     BMData* data = m_display.getData();
-    HImage* chips = data != nullptr ? data->getCharacterImage() : nullptr;
+    HImage* chips = chipSheet(false);
     if (chips == nullptr) {
         return;
     }
@@ -201,7 +219,7 @@ void BMRenderer::drawCharLayer(int x, int y)
 void BMRenderer::drawObjLayer(int x, int y)
 {
     BMData* data = m_display.getData();
-    HImage* chips = data != nullptr ? data->getObjectImage() : nullptr;
+    HImage* chips = chipSheet(true);
     if (chips == nullptr) {
         return;
     }

@@ -84,6 +84,9 @@ public:
     HMemoryImage* getImage(Image image) const;
     // The font of the panel texts.
     HFont* getPanelFont() { return &m_panelFont; }
+    // The chip bitmap of the editor data (objects false: the character chips), or numbered
+    // stand-ins for it when it could not be loaded; nullptr without data.
+    HImage* chipSheet(bool objects);
 
 private:
     // One digit of a number: where it goes and which block of the glyph sheet it copies.
@@ -155,4 +158,6 @@ private:
     uint8_t m_overlayLooks[MAP_CELLS] = {};
     std::string m_areaInfoLook;  // what the area information panel was last drawn with
     bool m_overlayDrawn = false;
+    // Stand-ins for the character and the object chips, made when first needed.
+    std::unique_ptr<HMemoryImage> m_standIns[2];
 };

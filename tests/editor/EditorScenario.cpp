@@ -12,9 +12,7 @@ EditorScenario::EditorScenario(std::vector<ZDBMap> maps)
         ZDArea area;
         area.setName("area" + std::to_string(i + 1));
         area.setLink(0, 1);
-        char line[1024] = {};
-        area.formatLine(line, sizeof line);
-        list += std::string(line) + "\r\n";
+        list += area.formatLine() + "\r\n";
         maps[i].correct();
         std::string image(ZDBMap::IMAGE_SIZE, '\0');
         maps[i].writeToBytes(reinterpret_cast<uint8_t*>(&image[0]));

@@ -211,7 +211,7 @@ TEST(SampleGame, HoldsScenariosOfNamedAreasAndMapsThatLoadAsStoredAndLookLikePla
         EXPECT_TRUE(TestFolder::exists(scenarioPath(scenario, "Picture\\BMAPOBJ.BMP")));
         std::string text = TestFolder::read(scenarioPath(scenario, "Data\\AreaData"));
         std::vector<std::unique_ptr<ZDArea>> areas;
-        ASSERT_GT(ZDArea::parseList(text.c_str(), &areas, HFile("AreaData")), 0);
+        ASSERT_GT(ZDArea::parseList(text, &areas, HFile("AreaData")), 0);
         EXPECT_EQ(text.substr(text.size() - 5), "\r\nEnd");
         EXPECT_GE(areas.size(), std::string(scenario) == "Default" ? 12u : 5u);
         std::set<int> terrains;

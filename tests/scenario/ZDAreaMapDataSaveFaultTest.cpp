@@ -43,9 +43,7 @@ void prepare(ZDAreaMapData& data)
     for (const char* name : {"North", "South"}) {
         ZDArea area;
         area.setName(name);
-        char line[1024] = {};
-        area.formatLine(line, sizeof(line));
-        list += std::string(line) + "\r\n";
+        list += area.formatLine() + "\r\n";
     }
     TestFolder::write(std::string(kData) + "AreaData", list + "End");
     for (int number : {1, 2}) {

@@ -25,9 +25,7 @@ std::string areaLine(const std::string& name, int roads = 0)
     area.setRoadCount(roads);
     area.setLink(0, 2);
     area.setMusic("bgm.mid");
-    char line[1024] = {};
-    area.formatLine(line, sizeof(line));
-    return line;
+    return area.formatLine();
 }
 
 std::string areaList(std::initializer_list<std::string> names)
@@ -152,6 +150,23 @@ TEST(ScenarioLoading, MissingShortAndLongMapFilesLoadAsFarAsTheyGoAndStayAsTheyA
     EXPECT_EQ(data.getBMap(4)->getCharacter(0, 0), 0);
     EXPECT_EQ(data.getBMap(5)->getCityCount(), 0u);
     EXPECT_TRUE(snapshot("S") == before);
+    // Every file that failed, with why: the maps in area order, then the chip bitmaps that
+    // are nowhere (no install directory), which block nothing.
+    const struct {
+        const char* file;
+        ZDLoadFault::Reason reason;
+        int64_t detail;
+    } kFaults[] = {{"BMap_No2", ZDLoadFault::MISSING, 0},      {"BMap_No3", ZDLoadFault::SHORT, 2100},
+                   {"BMap_No5", ZDLoadFault::SHORT, 3},        {"BMap_No6", ZDLoadFault::SHORT, 0},
+                   {"BMAPCHAR.BMP", ZDLoadFault::MISSING, 0}, {"BMAPOBJ.BMP", ZDLoadFault::MISSING, 0}};
+    const std::vector<ZDLoadFault>& faults = data.getLoadFaults();
+    ASSERT_EQ(faults.size(), 6u);
+    for (size_t i = 0; i < faults.size(); ++i) {
+        EXPECT_EQ(faults[i].file.getName(), kFaults[i].file);
+        EXPECT_EQ(faults[i].reason, kFaults[i].reason) << kFaults[i].file;
+        EXPECT_EQ(faults[i].detail, kFaults[i].detail) << kFaults[i].file;
+        EXPECT_EQ(faults[i].blocksOpen(), i < 4) << kFaults[i].file;
+    }
     std::string text = log.text();
     EXPECT_NE(text.find("load:error to BMap file read"), std::string::npos);
     EXPECT_NE(text.find("load:file=.\\S\\Data\\BMap_No2"), std::string::npos);
@@ -368,11 +383,18 @@ TEST(ScenarioBadInput, ABrokenChipBitmapStillOpensTheAreasAndMaps)
         EXPECT_EQ(data.getBMap(1)->getObject(5, 6), 3);
         ASSERT_NE(data.getObjectImage(), nullptr);
         EXPECT_EQ(data.getObjectImage()->getWidth(), 640);
-        EXPECT_NE(data.getCharacterImage(), nullptr) << "the image stays after a failed read";
+        // A bitmap that could not be read is left out, for the views to draw stand-ins.
+        EXPECT_EQ(data.getCharacterImage() == nullptr, !ok);
         if (item.fails) {
             EXPECT_FALSE(ok);
         }
         EXPECT_EQ(ok, !log.contains("reset:BMAPCHAR.BMP読込失敗"));
+        EXPECT_EQ(data.getLoadFaults().size(), ok ? 0u : 1u);
+        for (const ZDLoadFault& fault : data.getLoadFaults()) {
+            EXPECT_EQ(fault.part, ZDLoadFault::PART_CHIPS);
+            EXPECT_EQ(fault.file.getName(), "BMAPCHAR.BMP");
+            EXPECT_FALSE(fault.blocksOpen());
+        }
         EXPECT_TRUE(snapshot("S") == before);
     }
 }

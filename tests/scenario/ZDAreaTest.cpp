@@ -13,9 +13,7 @@ using Areas = std::vector<std::unique_ptr<ZDArea>>;
 
 std::string format(const ZDArea& area)
 {
-    char buffer[1024] = {};
-    area.formatLine(buffer, sizeof(buffer));
-    return buffer;
+    return area.formatLine();
 }
 
 ZDArea parsed(const std::string& line)
@@ -67,7 +65,7 @@ TEST(AreaLineLayout, PutsEveryFieldInItsColumns)
     EXPECT_EQ(line, expected);
 }
 
-TEST(AreaLineLayout, ALongNamePushesTheRestAnEmptyMusicEndsInABlankAndTheBufferCuts)
+TEST(AreaLineLayout, ALongNamePushesTheRestAndAnEmptyMusicEndsInABlank)
 {
     ZDArea area = sample();
     area.setMusic("");
@@ -76,13 +74,14 @@ TEST(AreaLineLayout, ALongNamePushesTheRestAnEmptyMusicEndsInABlankAndTheBufferC
     area.setName("ABCDEFGHIJKLMNOPQRST");
     EXPECT_EQ(format(area).substr(0, 24), "ABCDEFGHIJKLMNOPQRST 03 ");
 
+    // However long, the line is written whole.
+    ZDArea shortName = sample();
+    shortName.setMusic("");
     area.setName(std::string(2000, 'n'));
-    char small[16];
-    memset(small, 'x', sizeof(small));
-    area.formatLine(small, sizeof(small));
-    EXPECT_EQ(std::string(small), std::string(15, 'n'));
-    area.formatLine(nullptr, 10);
-    area.formatLine(small, 0);
+    area.setMusic(std::string(1500, 'm'));
+    std::string line = format(area);
+    EXPECT_EQ(line, std::string(2000, 'n') + format(shortName).substr(18) + std::string(1500, 'm'));
+    EXPECT_TRUE(parsed(line).sameFields(area));
 }
 
 TEST(AreaLineParsing, ReadsTheNineteenFieldsInOrder)
@@ -172,7 +171,6 @@ TEST(AreaList, ReadsItsOwnTerminatorAFinalLineWithoutBreakAndLfOrCrAloneButNeeds
     EXPECT_EQ(cr[1]->getName(), "Bb");
     // No text or no list is -1; a text of empty lines no area.
     EXPECT_EQ(ZDArea::parseList("", &areas, HFile()), -1);
-    EXPECT_EQ(ZDArea::parseList(nullptr, &areas, HFile()), -1);
     EXPECT_EQ(ZDArea::parseList("A", nullptr, HFile()), -1);
     EXPECT_EQ(ZDArea::parseList("\r\n\r\n", &areas, HFile()), 0);
 }
@@ -201,4 +199,64 @@ TEST(EditableArea, NoticesEveryFieldButTheFile)
     ZDEditArea number(base);
     number.setNumber(2);
     EXPECT_TRUE(number.isModified());
+}
+
+// Which lines the columns carry and why the others are kept as read.
+TEST(AreaLineFaults, NameWhatTheColumnsCannotCarry)
+{
+    const std::string full = "n 1 2 3 4 5 6 7 8 9 1 2 3 4 5 6 7 8";
+    const struct {
+        std::string line;
+        int faults;
+    } kCases[] = {
+        {full + " m", 0},
+        {full + " ", 0},                   // as the editor writes an empty music name
+        {full + " m ", 0},                 // the blank stays on the music, in the columns too
+        {full + "  ", 0},                  // a music of one blank
+        {"n\t-2147483648  2147483647 007", 0},
+        {"Alone", 0},
+        {"n 5 ", 0},
+        {full + " m x", ZDArea::FAULT_FIELDS},
+        {std::string("n\0x 1", 5), ZDArea::FAULT_NUL},
+        {std::string("n 1 2\0", 6), ZDArea::FAULT_NUL | ZDArea::FAULT_NUMBER},
+        {"n 1a2", ZDArea::FAULT_NUMBER},
+        {"n +5", ZDArea::FAULT_NUMBER},
+        {"n -", ZDArea::FAULT_NUMBER},
+        {"n 2147483648", ZDArea::FAULT_NUMBER},
+        {"n -2147483649", ZDArea::FAULT_NUMBER},
+        {"n ", ZDArea::FAULT_TEXT},
+        {"n  ", 0},                        // two blanks: a field of one blank, value 1 = 0
+        {full + " m x 1a2", ZDArea::FAULT_FIELDS},  // fields past the 19th are not numbers
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.line);
+        ZDArea area = parsed(c.line);
+        EXPECT_EQ(area.getLineFaults(), c.faults);
+        EXPECT_EQ(area.getRawLine(), c.faults != 0 ? c.line : std::string());
+        EXPECT_EQ(area.keepsRawLine(), c.faults != 0);
+        EXPECT_TRUE(parsed(area.formatLine()).sameFields(area));
+    }
+}
+
+// A kept line is written as read while the record holds what it reads as, whoever holds the
+// record; an edit writes the columns, and undoing the edit by hand brings the line back. A
+// list of no areas is the terminator alone.
+TEST(AreaLineFaults, AKeptLineTravelsWithItsRecordUntilAFieldChanges)
+{
+    const std::string line = "砦 1 2 3 4 5 6 7 8 9 1 2 3 4 5 6 7 8 曲 notes of the modder";
+    ZDArea area = parsed(line);
+    ZDEditArea moved(area);
+    moved.setNumber(9);
+    moved.setFile(HFile("elsewhere"));
+    EXPECT_EQ(moved.formatLine(), line);
+    EXPECT_FALSE(ZDEditArea(area).isModified());
+
+    moved.setLink(2, 4);
+    EXPECT_EQ(moved.formatLine(), moved.formatColumns());
+    EXPECT_TRUE(parsed(moved.formatLine()).sameFields(moved));
+    EXPECT_EQ(parsed(moved.formatLine()).getLink(2), 4);
+    moved.setLink(2, 3);
+    EXPECT_EQ(moved.formatLine(), line);
+
+    EXPECT_EQ(ZDArea::formatList({}, ""), "End");
 }

@@ -23,22 +23,65 @@ const char* const kLine =
 
 }  // namespace
 
-// The editor writes a line into 1024 bytes; a longer music name comes back cut.
-TEST(AreaCheck, AFieldThatDoesNotReadBackIsFoundWithBothValues)
+// A line the columns carry is no finding, however long; one they cannot carry is one finding
+// that names every reason.
+TEST(AreaCheck, ALineTheColumnsCannotCarryIsOneFindingWithEveryReason)
 {
-    std::string music(1100, 'm');
     std::vector<TCFinding> findings;
-    TCAreaCheck::checkLine(parse(std::string(kLine) + music), "Data\\AreaData", &findings);
+    TCAreaCheck::checkLine(parse(std::string(kLine) + std::string(1100, 'm')), "Data\\AreaData", &findings);
+    EXPECT_TRUE(findings.empty());
+
+    const std::string odd = "Harbor 03 1a2 05 02 00 0 1 7 -2 00 02 00 00 00 00 00 +16 "
+                            + std::string("BGM\0", 4) + " extra";
+    TCAreaCheck::checkLine(parse(odd), "Data\\AreaData", &findings);
     ASSERT_EQ(findings.size(), 1u);
-    const TCFinding& f = findings[0];
-    EXPECT_EQ(f.kind, TCFinding::LINE);
-    EXPECT_EQ(f.map, 4u);
-    EXPECT_EQ(f.index, 19);
-    EXPECT_EQ(TCFinding::fieldName(f.index), "music");
-    EXPECT_EQ(f.text, "BGM03" + music);
-    EXPECT_LT(f.text2.size(), f.text.size());
-    EXPECT_EQ(f.text.compare(0, f.text2.size(), f.text2), 0);
-    EXPECT_FALSE(TCFinding::isRepairable(f.kind));
+    EXPECT_EQ(findings[0].kind, TCFinding::LINE);
+    EXPECT_FALSE(TCFinding::isRepairable(findings[0].kind));
+    EXPECT_EQ(findings[0].line(),
+              "Data\\AreaData: area 4: the columns cannot carry this line (a NUL byte; 20 fields where "
+              "19 are read; value 2 \"1a2\" is not a plain number (reads as 12); link of group 8 "
+              "\"+16\" is not a plain number (reads as 16)); a save writes it as read until the area "
+              "is edited");
+
+    findings.clear();
+    TCAreaCheck::checkLine(parse("Harbor\t"), "Data\\AreaData", &findings);
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_EQ(findings[0].text, "name \"Harbor\\x09\" would read back as \"Harbor\" from the columns");
+}
+
+// The list as a whole: control bytes before the terminator line (not after it), no area, and
+// notes after the terminator line, each counted.
+TEST(AreaCheck, TheListAsAWholeIsFoundByItsBytes)
+{
+    const struct {
+        std::string bytes;
+        uint32_t areas;
+        std::string end;
+        std::vector<std::string> lines;
+    } kCases[] = {
+        {"A 1\r\nEND", 1, "END", {}},
+        {"A 1\r\nEND\r\n", 1, "END\r\n", {}},
+        {"A\x01 1\r\nB\x7F\r\nEnd\r\nx\x01", 2, "End\r\nx\x01",
+         {"L: 2 of the 10 bytes before the terminator line are control bytes that no text holds (the "
+          "first at byte 1)",
+          "L: 2 bytes follow the terminator line \"End\"; a save keeps them as they are"}},
+        {std::string("\0\r\n", 3), 1, "", {}},
+        {"\r\n", 0, "", {"L: the area list holds no area"}},
+        {"END\rnotes", 0, "END\rnotes",
+         {"L: the area list holds no area",
+          "L: 5 bytes follow the terminator line \"END\"; a save keeps them as they are"}},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.bytes);
+        std::vector<TCFinding> findings;
+        TCAreaCheck::checkList(c.bytes, c.areas, c.end, "L", &findings);
+        std::vector<std::string> lines;
+        for (const TCFinding& finding : findings) {
+            EXPECT_FALSE(TCFinding::isRepairable(finding.kind));
+            lines.push_back(finding.line());
+        }
+        EXPECT_EQ(lines, c.lines);
+    }
 }
 
 TEST(AreaCheck, LinksOutsideTheAreaListAreFound)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -92,8 +93,8 @@ void moveSlot(const std::string& file, int group, int from, int to)
     TestFolder::write(file, bytes);
 }
 
-// Rewrites one line of the area list, as the editor writes lines.
-void editArea(int number, void (*edit)(ZDArea& area))
+// Rewrites one line of the area list through the callback, leaving every other byte alone.
+void rewriteLine(int number, const std::function<std::string(const std::string&)>& rewrite)
 {
     std::string text = TestFolder::read("S\\Data\\AreaData");
     std::vector<std::string> lines;
@@ -102,17 +103,29 @@ void editArea(int number, void (*edit)(ZDArea& area))
         lines.push_back(text.substr(start, end - start));
     }
     std::string rest = text.substr(start);
-    ZDArea area;
-    ASSERT_TRUE(area.parseLine(lines.at(number - 1), HFile(), number));
-    edit(area);
-    std::vector<char> line(4096);
-    area.formatLine(line.data(), line.size());
-    lines[number - 1] = line.data();
+    lines.at(number - 1) = rewrite(lines.at(number - 1));
     std::string result;
     for (const std::string& l : lines) {
         result += l + "\r\n";
     }
     TestFolder::write("S\\Data\\AreaData", result + rest);
+}
+
+// Rewrites one line of the area list, as the editor writes lines.
+void editArea(int number, void (*edit)(ZDArea& area))
+{
+    rewriteLine(number, [number, edit](const std::string& line) {
+        ZDArea area;
+        EXPECT_TRUE(area.parseLine(line, HFile(), number));
+        edit(area);
+        return area.formatLine();
+    });
+}
+
+// Appends text to one line of the area list, as a hand in a text editor would.
+void appendToLine(int number, const std::string& text)
+{
+    rewriteLine(number, [&text](const std::string& line) { return line + text; });
 }
 
 struct Snapshot {
@@ -310,7 +323,7 @@ TEST_F(ToolTest, FindingsTheRepairCannotMendAreLeftWithTheirFilesUntouched)
 {
     copySample("Default");
     editArea(2, [](ZDArea& area) { area.setLink(0, 99); });
-    editArea(15, [](ZDArea& area) { area.setMusic(area.getMusic() + std::string(1100, 'x')); });
+    appendToLine(15, " and a note");
     BitmapFile small;
     small.width = 64;
     small.picture.assign(64 * 64, 0x336699);
@@ -366,23 +379,32 @@ TEST_F(ToolTest, FindingsTheRepairCannotMendAreLeftWithTheirFilesUntouched)
               std::set<TCFinding::Kind>{TCFinding::AREA_COUNT});
 }
 
-// A save would cut the music name that does not fit the editor's line: the counts the repair
-// would mend stay unwritten until the line is mended.
-TEST_F(ToolTest, AnAreaListWhoseLinesDoNotReadBackIsNotRewritten)
+// A line the columns cannot carry stays as read when the repair mends a count elsewhere; a
+// count to mend on such a line would write it in the columns, so the list is kept instead.
+TEST_F(ToolTest, ALineTheColumnsCannotCarryStaysAsReadThroughTheRepair)
 {
     copySample("Islands");
-    editArea(2, [](ZDArea& area) { area.setMusic(area.getMusic() + std::string(1100, 'x')); });
     editArea(4, [](ZDArea& area) { area.setWallCount(area.getWallCount() + 1); });
-    std::string list = TestFolder::read("S\\Data\\AreaData");
+    const std::string notes("\tnotes\0 and more", 16);
+    appendToLine(2, notes);
     std::string out;
     std::string err;
+    EXPECT_EQ(TCCommand::repair({"S"}, false, &out, &err), TCCommand::STATUS_FOUND) << out;
+    std::string list = TestFolder::read("S\\Data\\AreaData");
+    EXPECT_NE(list.find(notes + "\r\n"), std::string::npos);
+    EXPECT_EQ(kindsOf(findingsOf("S")), std::set<TCFinding::Kind>{TCFinding::LINE});
+
+    editArea(2, [](ZDArea& area) { area.setWallCount(area.getWallCount() + 1); });
+    appendToLine(2, notes);
+    list = TestFolder::read("S\\Data\\AreaData");
+    out.clear();
     EXPECT_EQ(TCCommand::repair({"S"}, false, &out, &err), TCCommand::STATUS_FOUND);
     EXPECT_EQ(TestFolder::read("S\\Data\\AreaData"), list);
-    EXPECT_NE(out.find("kept .\\S\\Data\\AreaData: a save would change the lines that do not read back\n"),
+    EXPECT_NE(out.find("kept .\\S\\Data\\AreaData: a save would write in the columns a line they "
+                       "cannot carry\n"),
               std::string::npos)
         << out;
-    std::vector<TCFinding> left = findingsOf("S");
-    EXPECT_EQ(kindsOf(left), (std::set<TCFinding::Kind>{TCFinding::LINE, TCFinding::AREA_COUNT}));
+    EXPECT_EQ(kindsOf(findingsOf("S")), (std::set<TCFinding::Kind>{TCFinding::LINE, TCFinding::AREA_COUNT}));
 }
 
 // More than 256 cities: the file keeps each order's low byte, so no save can make the map
@@ -502,7 +524,7 @@ TEST_F(ToolTest, DiffListsEveryChangedCellAndFieldOfTwoScenarios)
     setByte(mapFile(3), kCounts + 8, static_cast<uint8_t>(roads + 2));
     editArea(2, [](ZDArea& area) { area.setName("Renamed"); });
     std::vector<std::unique_ptr<ZDArea>> areas;
-    ZDArea::parseList(TestFolder::read("Before\\Data\\AreaData").c_str(), &areas, HFile());
+    ZDArea::parseList(TestFolder::read("Before\\Data\\AreaData"), &areas, HFile());
     EXPECT_EQ(TCCommand::diff("Before", "S", false, &out, &err), TCCommand::STATUS_FOUND);
     EXPECT_EQ(out, "area 2: name: " + areas.at(1)->getName() + " -> Renamed\n"
                    + "map 3: height (5,6): " + std::to_string(height) + " -> " + std::to_string(height ^ 1)
@@ -527,4 +549,73 @@ TEST_F(ToolTest, DiffListsEveryChangedCellAndFieldOfTwoScenarios)
     EXPECT_EQ(TCCommand::diff(mapFile(4), "Nowhere", false, &out, &err), TCCommand::STATUS_ERROR);
     EXPECT_EQ(err, "cannot compare a map file with a scenario folder: S\\Data\\BMap_No4, S\n"
                    "no such file or folder: Nowhere\n");
+}
+
+// What hands and other tools leave in and beside an area list is found, with the line that
+// says so, and the repair writes none of it away.
+TEST_F(ToolTest, LinesTheColumnsCannotCarryStrayMapFilesAndNotesAreFoundAndKept)
+{
+    copySample("Northland");  // five areas
+    appendToLine(3, std::string("\0 x", 3));
+    appendToLine(4, " 1 2");
+    const std::string map = TestFolder::read(mapFile(1));
+    for (const char* name : {"BMap_No6", "bmap_no07", "BMap_No0", "BMap_No2.bak", "BMap_NoX"}) {
+        TestFolder::write(std::string("S\\Data\\") + name, map);
+    }
+    TestFolder::write("S\\Data\\AreaData", TestFolder::read("S\\Data\\AreaData") + "\r\nメモ\x1A");
+    const std::string list = TestFolder::read("S\\Data\\AreaData");
+
+    std::string out;
+    std::string err;
+    EXPECT_EQ(TCCommand::check({"S"}, false, &out, &err), TCCommand::STATUS_FOUND);
+    const char* const kLines[] = {
+        ".\\S\\Data\\AreaData: 5 bytes follow the terminator line \"End\"; a save keeps them as they are\n",
+        ".\\S\\Data\\AreaData: area 3: the columns cannot carry this line (a NUL byte; 20 fields where 19 "
+        "are read); a save writes it as read until the area is edited\n",
+        ".\\S\\Data\\AreaData: area 4: the columns cannot carry this line (21 fields where 19 are read); "
+        "a save writes it as read until the area is edited\n",
+        ".\\S\\Data\\BMap_No6: map file of area 6, which does not exist (5 areas): the editor neither "
+        "reads nor writes it\n",
+        ".\\S\\Data\\bmap_no07: map file of area 7",
+        ".\\S\\Data\\BMap_No0: map file of area 0",
+        "S: 5 areas, 6 findings (0 the repair mends)\n",
+    };
+    for (const char* line : kLines) {
+        EXPECT_NE(out.find(line), std::string::npos) << line << "\n" << out;
+    }
+    EXPECT_EQ(TCCommand::repair({"S"}, false, &out, &err), TCCommand::STATUS_FOUND);
+    EXPECT_EQ(TestFolder::read("S\\Data\\AreaData"), list);
+}
+
+// A file of bytes that no text holds is never a clean list of no areas.
+TEST_F(ToolTest, AnAreaListThatIsNoTextIsFound)
+{
+    copySample("Northland");
+    std::string binary;
+    for (int i = 0; i < 512; ++i) {
+        binary += static_cast<char>(i * 7 % 256);
+    }
+    const struct {
+        std::string bytes;
+        std::set<TCFinding::Kind> kinds;  // of the area list as a whole and its lines
+    } kCases[] = {
+        {std::string(64, '\0'), {TCFinding::LINE}},
+        {binary, {TCFinding::LINE, TCFinding::AREA_NOT_TEXT}},
+        {"END\r\n" + binary, {TCFinding::AREA_NONE, TCFinding::AREA_AFTER_END}},
+    };
+    const std::set<TCFinding::Kind> listKinds = {TCFinding::LINE, TCFinding::AREA_NOT_TEXT,
+                                                 TCFinding::AREA_NONE, TCFinding::AREA_AFTER_END};
+    for (const auto& c : kCases) {
+        TestFolder::write("S\\Data\\AreaData", c.bytes);
+        std::set<TCFinding::Kind> kinds;
+        for (TCFinding::Kind kind : kindsOf(findingsOf("S"))) {
+            if (listKinds.count(kind) != 0) {
+                kinds.insert(kind);
+            }
+        }
+        EXPECT_EQ(kinds, c.kinds);
+        std::string out;
+        std::string err;
+        EXPECT_EQ(TCCommand::check({"S"}, false, &out, &err), TCCommand::STATUS_FOUND) << out;
+    }
 }

@@ -1,5 +1,6 @@
 #include "tool/TCPicture.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -196,6 +197,30 @@ TEST_F(PictureTest, AllMapsGoIntoAFolderNamedAfterTheirFiles)
         EXPECT_EQ(height, 1024u);
     }
     EXPECT_NE(out.find("wrote maps\\BMap_No6.png: map 6 of "), std::string::npos) << out;
+}
+
+// An empty object bitmap leaves the maps drawable: the picture shows numbered stand-ins for
+// the objects, and the command says which bitmap it could not use.
+TEST_F(PictureTest, AnUnusableChipBitmapIsNamedAndItsChipsDrawnAsStandIns)
+{
+    std::filesystem::copy(GameDirectory::sampleGame() + "\\Default", "S",
+                          std::filesystem::copy_options::recursive);
+    std::string out;
+    std::string err;
+    ASSERT_EQ(TCCommand::picture("S", "2", "intact.png", VIEW_CHAR | VIEW_OBJ, &out, &err),
+              TCCommand::STATUS_CLEAN);
+    EXPECT_EQ(err, "");
+    TestFolder::write("S\\Picture\\BMAPOBJ.BMP", "");
+    ASSERT_EQ(TCCommand::picture("S", "2", "stand-ins.png", VIEW_CHAR | VIEW_OBJ, &out, &err),
+              TCCommand::STATUS_CLEAN);
+    EXPECT_EQ(err, "warning: .\\S\\Picture\\BMAPOBJ.BMP could not be used: its chips are drawn as "
+                   "numbered stand-ins\n");
+    Picture intact;
+    intact.pixels = decodePng(TestFolder::read("intact.png"), &intact.width, &intact.height);
+    Picture standIns;
+    standIns.pixels = decodePng(TestFolder::read("stand-ins.png"), &standIns.width, &standIns.height);
+    ASSERT_EQ(standIns.pixels.size(), intact.pixels.size());
+    EXPECT_NE(standIns.pixels, intact.pixels);
 }
 
 TEST_F(PictureTest, LayerNamesAndAreasOutsideTheListAreRefused)

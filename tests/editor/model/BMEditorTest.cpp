@@ -242,3 +242,43 @@ TEST_F(Editing, ChoosersWrapAtBothEndsAndMarksOutsideTheMapReadAsNone)
     EXPECT_EQ(editor.getCellMark(MAP_CELLS), 0u);
     EXPECT_EQ(editor.getCellMark(-1), 0u);
 }
+
+// An edit of an area's record is one undo step among the map edits: undo and redo bring back
+// each record, whichever map is current, and a record that stays the same opens no step.
+TEST_F(Editing, AnAreaRecordEditUndoesAndRedoesAsOneStepAmongMapEdits)
+{
+    const ZDArea original = *data.getArea(1);
+    ZDArea record = original;
+    record.setName("砦");
+    record.setValue(1, -5);
+    record.setLink(7, 1);
+    record.setMusic("war.mid");
+    record.setNumber(77);  // neither number nor file is the record's to change
+    record.setCityCount(99);
+
+    EXPECT_EQ(editor.editArea(3, record).redraw, 0u);  // no such area
+    EXPECT_EQ(editor.editArea(2, original).redraw, 0u);  // nothing changes
+    EXPECT_EQ(editor.getUndoList().getCount(), 0u);
+    BMChange change = editor.editArea(2, record);
+    EXPECT_NE(change.redraw & REDRAW_AREA_INFO, 0u);
+    EXPECT_NE(change.redraw & REDRAW_TITLE, 0u);
+    editor.execSet(MODE_CHAR);  // a map edit after it
+    const ZDEditArea& area = *data.getArea(1);
+    EXPECT_TRUE(area.sameFields(record));
+    EXPECT_EQ(area.getNumber(), 2);
+    EXPECT_TRUE(area.isModified());
+    EXPECT_EQ(editor.getUndoList().getCount(), 2u);
+
+    const std::string edited = state(data);
+    editor.undo();  // the map edit
+    EXPECT_TRUE(area.sameFields(record));
+    editor.undo();
+    EXPECT_TRUE(area.sameFields(original));
+    EXPECT_FALSE(area.isModified());
+    data.setCurrent(2);
+    editor.redo();
+    EXPECT_TRUE(area.sameFields(record));
+    data.setCurrent(1);
+    editor.redo();
+    EXPECT_EQ(state(data), edited);
+}

@@ -63,13 +63,20 @@ protected:
     EditorSession editor;
 };
 
-// An area nothing leads to, at the end: the question says so and no number changes.
+// An area nothing leads to, at the end, its record offered for editing at once: the removal
+// question says nothing leads to it and no number changes.
 TEST_F(MapOperationsTest, AppendShowsTheNewAreaAndItsRemovalQuestionIsShort)
 {
     // The chooser shows the list of areas from the start: one page of 16.
     ASSERT_TRUE(editor.display()->isViewFlag(VIEW_PAGE_AREA));
     ASSERT_EQ(editor.display()->getChooserPageCount(), 1);
-    editor.command(2356);
+    {
+        // The area editor opens on the new record; Cancel keeps the proposed one.
+        BoxAnswers cancel(IDCANCEL);
+        editor.command(2356);
+        ASSERT_EQ(cancel.boxes().size(), 1u);
+        EXPECT_EQ(cancel.boxes()[0].caption, "AreaData編集");
+    }
     ASSERT_EQ(data().getAreaCount(), 17u);
     EXPECT_EQ(data().getCurrent(), 17u);
     EXPECT_EQ(name(17), "新規エリア17");

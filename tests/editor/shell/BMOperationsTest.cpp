@@ -4,8 +4,10 @@
 // interrupted saves and the recovery copy of unsaved edits.
 #include "editor/shell/BMOperations.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,7 @@
 #include "scenario/ZDRecoveryCopy.h"
 #include "scenario/ZDRecoverySchedule.h"
 #include "tests/editor/shell/EditorSession.h"
+#include "tests/support/BitmapFile.h"
 #include "tests/support/DialogAnswerer.h"
 #include "tests/support/DropList.h"
 #include "tests/support/TestFolder.h"
@@ -195,7 +198,7 @@ TEST_F(OperationsTest, FailedSaveOfAReadOnlyFileShowsItsBoxAndLosesNothing)
 TEST_F(OperationsTest, UnreadableScenarioKeepsTheOpenOne)
 {
     std::string map2 = TestFolder::read("game\\Default\\Data\\BMap_No2");
-    TestFolder::write("game\\Islands\\Picture\\BMAPCHAR.BMP", "BM broken");
+    TestFolder::write("game\\Islands\\Data\\BMap_No2", std::string(100, '\0'));
     // More area lines than the scenario has maps.
     std::string lines;
     for (int i = 0; i < 8; ++i) {
@@ -212,7 +215,8 @@ TEST_F(OperationsTest, UnreadableScenarioKeepsTheOpenOne)
         BoxAnswers ok(IDOK);
         EXPECT_FALSE(editor.open(name));
         ASSERT_EQ(ok.boxes().size(), 1u);
-        EXPECT_EQ(ok.boxes()[0].text, "シナリオフォルダを開けませんでした。\n" + editor.scenario(name));
+        EXPECT_EQ(ok.boxes()[0].text.find("シナリオフォルダを開けませんでした。\n" + editor.scenario(name) + "\n"),
+                  0u);
         EXPECT_EQ(editor.data(), data);
         EXPECT_EQ(data->getCurrent(), 2u);
         EXPECT_EQ(data->getByte(BMData::TYPE_CHARACTER, 0, 3, 4), 7);
@@ -333,10 +337,121 @@ TEST_F(OperationsTest, AnOpenCompletesASaveThatAKillInterruptedAndSaysSo)
     EXPECT_EQ(editor.data()->getByte(BMData::TYPE_CHARACTER, 1, 3, 4), 7);
 }
 
+// Rewrites the lines of an area list (CR LF ended) through edit(index, line).
+std::string editLines(const std::string& text, const std::function<void(size_t, std::string&)>& edit)
+{
+    std::string result;
+    size_t start = 0;
+    for (size_t index = 0, stop; (stop = text.find("\r\n", start)) != std::string::npos; ++index) {
+        std::string line = text.substr(start, stop - start);
+        edit(index, line);
+        result += line + "\r\n";
+        start = stop + 2;
+    }
+    return result + text.substr(start);
+}
+
+// Damaged scenarios say in one box which files failed and why. What a save would write back
+// unread (the area list, a map) keeps the scenario closed; chip bitmaps that cannot be read
+// are named once after opening, their chips drawn as numbers, and a save writes no picture.
+TEST_F(OperationsTest, DamagedScenariosNameEveryFailedFileAndBrokenChipsBlockNothing)
+{
+    const std::string cut = BitmapFile::sample(24).build().substr(0, 30);
+    const std::string notBitmap = "GIF89a" + std::string(100, '\0');
+    const struct {
+        const char* what;
+        std::vector<std::pair<std::string, std::string>> files;  // under game\Northland
+        bool opens;
+        std::vector<std::string> lines;  // after the first line and the folder
+    } kCases[] = {
+        {"an empty object bitmap", {{"Picture\\BMAPOBJ.BMP", ""}}, true,
+         {"Picture\\BMAPOBJ.BMP: 空のファイルです。チップを番号で表示します。"}},
+        {"a character bitmap that is no bitmap and a cut one",
+         {{"Picture\\BMAPCHAR.BMP", notBitmap}, {"Picture\\BMAPOBJ.BMP", cut}}, true,
+         {"Picture\\BMAPCHAR.BMP: ビットマップではないか、ヘッダが正しくありません（先頭が BM ではありま"
+          "せん）。チップを番号で表示します。",
+          "Picture\\BMAPOBJ.BMP: ビットマップではないか、ヘッダが正しくありません（情報ヘッダの大きさ）"
+          "。チップを番号で表示します。"}},
+        {"a short map, an empty map and an empty bitmap",
+         {{"Data\\BMap_No2", std::string(100, '\7')}, {"Data\\BMap_No4", ""}, {"Picture\\BMAPOBJ.BMP", ""}},
+         false,
+         {"Data\\BMap_No2: 100 バイトしかなく、マップの 4428 バイトに足りません。",
+          "Data\\BMap_No4: 0 バイトしかなく、マップの 4428 バイトに足りません。",
+          "Picture\\BMAPOBJ.BMP: 空のファイルです。"}},
+    };
+    const std::string folder = editor.scenario("Northland");
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.what);
+        for (const auto& file : c.files) {
+            TestFolder::write("game\\Northland\\" + file.first, file.second);
+        }
+        auto before = EditorSession::snapshot();
+        {
+            BoxAnswers ok(IDOK);
+            EXPECT_EQ(editor.open("Northland"), c.opens);
+            std::string expected = c.opens ? folder + " を開きました。次の点に注意してください。"
+                                           : "シナリオフォルダを開けませんでした。\n" + folder;
+            for (const std::string& line : c.lines) {
+                expected += "\n" + line;
+            }
+            ASSERT_EQ(ok.boxes().size(), 1u);
+            EXPECT_EQ(ok.boxes()[0].text, expected);
+            EXPECT_EQ(ok.boxes()[0].caption, "シナリオを開く");
+        }
+        if (c.opens) {
+            // Edited and saved: the map file gets the edit, nothing else changes.
+            ASSERT_EQ(editor.data()->getScenarioDirectory().getPath(), folder);
+            edit();
+            editor.command(2103);
+            EXPECT_EQ(chipInFile("game\\Northland\\Data\\BMap_No1"), 7);
+            before.erase(std::remove_if(before.begin(), before.end(),
+                                        [](const auto& file) { return file.first.find("BMap_No1") != std::string::npos; }),
+                         before.end());
+            auto after = EditorSession::snapshot();
+            after.erase(std::remove_if(after.begin(), after.end(),
+                                       [](const auto& file) { return file.first.find("BMap_No1") != std::string::npos; }),
+                        after.end());
+            EXPECT_EQ(after, before);
+        } else {
+            EXPECT_EQ(EditorSession::snapshot(), before);
+        }
+        std::filesystem::remove_all("game\\Northland");
+        std::filesystem::copy(GameDirectory::sampleGame() + "\\Northland", "game\\Northland",
+                              std::filesystem::copy_options::recursive);
+    }
+
+    // Lines the columns cannot carry are named after opening, and kept through a save.
+    const std::string list = editLines(TestFolder::read("game\\Northland\\Data\\AreaData"),
+                                       [](size_t index, std::string& line) {
+                                           if (index == 1) {
+                                               line += " note";
+                                           } else if (index == 3) {
+                                               line.insert(line.find(' '), 1, '\0');
+                                           }
+                                       });
+    TestFolder::write("game\\Northland\\Data\\AreaData", list);
+    {
+        BoxAnswers ok(IDOK);
+        ASSERT_TRUE(editor.open("Northland"));
+        ASSERT_EQ(ok.boxes().size(), 1u);
+        const ZDEditArea& second = *editor.data()->getArea(1);
+        const ZDEditArea& fourth = *editor.data()->getArea(3);
+        EXPECT_EQ(ok.boxes()[0].text,
+                  folder + " を開きました。次の点に注意してください。\n"
+                  "エリア 2「" + second.getName() + "」: 書式に収まらない行です（19 を超える欄）。\n"
+                  "エリア 4「" + fourth.getName().substr(0, fourth.getName().find('\0'))
+                      + "」: 書式に収まらない行です（NUL 文字）。\n"
+                  "書式に収まらない行は、そのエリアを編集しない限り読んだとおりに保存します。");
+    }
+    edit();
+    editor.command(2103);
+    EXPECT_EQ(TestFolder::read("game\\Northland\\Data\\AreaData"), list);
+}
+
 TEST_F(OperationsTest, ScenarioItemsOpenTheirFolderOtherIdsNothing)
 {
     BMData* data = editor.data();
-    editor.command(2401);  // a panel button without an operation
+    editor.command(2402);  // a menu item without an operation
     EXPECT_EQ(editor.data(), data);
     editor.command(2503);  // Northland
     ASSERT_NE(editor.data(), data);

@@ -196,6 +196,7 @@ TEST_F(WindowTest, CommandTableReachesEveryHandler)
     expect(2335, 2336, "OP2335");
     expect(2351, 2354, "OP2351");
     expect(2356, 2361, "OP2356");
+    expect(2401, 2401, "OP2401");
     expect(2408, 2408, "OP2408");
     expect(2501, 2502, "OP2500");
     expected.erase(2106);  // exit: below, once everything else has run

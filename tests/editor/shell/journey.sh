@@ -6,8 +6,8 @@
 #   journey.sh <Tessel.exe> <probe.exe> <sample game folder> <output folder> [full|short]
 #
 # "short" opens, edits, saves and checks the files (the run without Direct3D); "full" also
-# undoes, redoes, reopens, answers the exit question every way, resizes and opens a damaged
-# scenario. Needs DISPLAY and WINEPREFIX (the test command sets both).
+# undoes, redoes, reopens, edits an area's record in the area data editor, answers the exit
+# question every way, resizes and opens a damaged scenario. Needs DISPLAY and WINEPREFIX (the test command sets both).
 set -euo pipefail
 
 absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
@@ -286,6 +286,46 @@ if [ "$MODE" = full ]; then
     key ctrl+Prior Home  # map 2, the view back at its top left
     locate_view
 
+    # --- the area panel's [edit] opens the area data editor; Escape leaves the area alone ---
+    locate_view
+    xdotool mousemove --sync $((VX + VW - 248 + 20)) $((VY + 8 + 10)) click 1
+    wait_until 5 has_box || fail "[edit] opened no area data editor"
+    probe | grep -q '^box=AreaData編集|' || fail "another box after [edit]: $(probe)"
+    shot area-editor
+    key Escape
+    wait_until 5 no_box || fail "the area data editor stayed after Escape: $(probe)"
+    title_is "$(winpath "$GAME/Default") - Tessel" || fail "cancel changed the area: $(probe)"
+
+    # --- the area data editor on map 2: a name and value 1 typed, OK, undo, redo, save -----
+    line_before=$(sed -n 2p "$MAPS/AreaData" | tr -d '\r')
+    key alt+o e
+    wait_until 5 has_box || fail "no area data editor"
+    probe | grep -q '^box=AreaData編集|' || fail "another box: $(probe)"
+    key Home shift+End
+    xdotool type --delay 60 'Bastion'
+    key Tab Home shift+End
+    xdotool type --delay 60 '42'
+    shot area-editor-typed
+    key Return
+    wait_until 5 no_box || fail "the area data editor stayed: $(probe)"
+    modified="$(winpath "$GAME/Default") (更新) - Tessel"
+    wait_until 5 title_is "$modified" || fail "the edit is not shown: $(probe)"
+    shot area-edited
+    key ctrl+z
+    wait_until 5 title_is "$(winpath "$GAME/Default") - Tessel" || fail "undo: $(probe)"
+    key ctrl+y
+    wait_until 5 title_is "$modified" || fail "redo: $(probe)"
+    key ctrl+s
+    line_changed() { [ "$(sed -n 2p "$MAPS/AreaData" | tr -d '\r')" != "$line_before" ]; }
+    wait_until 10 line_changed || fail "the area line was not saved"
+    line_after=$(sed -n 2p "$MAPS/AreaData" | tr -d '\r')
+    # The name and value 1 as typed; every other field as it was.
+    awk -v b="$line_before" -v a="$line_after" 'BEGIN {
+        n = split(b, B, " "); m = split(a, A, " ")
+        ok = n == 19 && m == 19 && A[1] == "Bastion" && A[2] == "42" && A[19] == B[19]
+        for (i = 3; i <= 18; i++) if (A[i] + 0 != B[i] + 0) ok = 0
+        exit !ok }' || fail "saved area line: '$line_after' (was '$line_before')"
+    note "area line 2 saved as edited: $line_after"
 
     # --- the window grows: the map comes back after the redraw timer ----------------------
     key alt+space x
@@ -330,6 +370,7 @@ if [ "$MODE" = full ]; then
     cp -r "$GAME" "$WORK/before-broken"
     start_editor "$(winpath "$GAME/Broken")"
     wait_until 10 has_box || fail "no message about the broken scenario"
+    probe | grep -q 'BMap_No3: ファイルがありません。' || fail "the box does not name the file: $(probe)"
     shot broken-scenario
     key Return
     wait_until 5 no_box || fail "the message stayed"

@@ -136,6 +136,10 @@ note "area 4 moved to 1"
 
 # --- a new area at the end, the copied map written over it --------------------------------
 key ctrl+shift+k
+# The area editor opens on the new record; Escape keeps the proposed name.
+wait_until 5 has_box || fail "add opened no area editor: $SEEN"
+[[ "$(seen_box)" == "AreaData編集|"* ]] || fail "another box after add: $(seen_box)"
+key Escape
 wait_until 5 status_is "エリア 16:新規エリア16 を追加しました。" || fail "add: $SEEN"
 key ctrl+shift+v
 wait_until 5 status_is "エリア 16:新規エリア16 のマップをコピーしたマップで上書きしました。" ||

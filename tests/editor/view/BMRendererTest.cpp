@@ -2,14 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "framework/graphics/HFont.h"
 #include "editor/view/BMMiniMap.h"
+#include "framework/graphics/HFont.h"
 #include "framework/graphics/HImageLoader.h"
 #include "tests/editor/view/RenderFixture.h"
+#include "tests/support/TestFolder.h"
 
 namespace {
 
@@ -413,6 +415,63 @@ TEST(BMMiniMapOutline, FramesThePartOfTheMapTheViewShowsAtEveryStep)
     }
     BMZoom zoom;
     EXPECT_TRUE(BMMiniMap::outline({5000, 0}, {800, 600}, zoom).isEmpty()) << "off the map";
+// Chip bitmaps that could not be loaded are drawn as numbered stand-ins laid out as a chip
+// bitmap is: each cell shows its chip's stand-in, a character chip's covers the cell, an
+// object chip's leaves most of it clear for the terrain, and no two chips look alike.
+TEST(BMRendererStandIns, ChipsOfBitmapsThatCouldNotBeLoadedAreNumberedStandIns)
+{
+    TestFolder folder;
+    std::filesystem::copy(GameDirectory::sampleGame() + "\\Default", "S",
+                          std::filesystem::copy_options::recursive);
+    GameDirectory game("");
+    TestFolder::write("S\\Picture\\BMAPCHAR.BMP", "");
+    TestFolder::write("S\\Picture\\BMAPOBJ.BMP", "BM");
+    BMData::setInstance(new BMData());
+    BMData* data = BMData::getInstance(false);
+    EXPECT_FALSE(data->load(HFile("S"), HFile()));
+    EXPECT_EQ(data->getCharacterImage(), nullptr);
+    EXPECT_EQ(data->getObjectImage(), nullptr);
+    data->setCurrent(1);
+    {
+        BMDisplay display;
+        display.setData(false);
+        display.resetState();
+        BMRenderer renderer(display);
+        renderer.resetImageBuffer();
+        HImage* characters = renderer.chipSheet(false);
+        HImage* objects = renderer.chipSheet(true);
+        ASSERT_NE(characters, nullptr);
+        ASSERT_NE(objects, nullptr);
+        EXPECT_EQ(characters->getWidth(), 640);
+        EXPECT_EQ(characters->getHeight(), 384);
+        EXPECT_EQ(objects->getHeight(), 64);
+        EXPECT_EQ(renderer.chipSheet(false), characters) << "made once";
+
+        BMPoint object = findCell(data, BMData::TYPE_OBJECT, [](uint32_t v) { return v != 0; });
+        ASSERT_GE(object.x, 0);
+        for (BMPoint cell : {BMPoint{0, 0}, BMPoint{7, 3}, object}) {
+            int px = cellLeft(cell.x, cell.y);
+            int chip = data->getByte(BMData::TYPE_CHARACTER, 0, cell.x, cell.y);
+            EXPECT_TRUE(sameBlock(renderer.getImage(BMRenderer::IMAGE_CHAR), px, cell.y * 32, characters,
+                                  chip % 20 * 32, chip / 20 * 32, 32, 32));
+            EXPECT_EQ(inked(renderer.getImage(BMRenderer::IMAGE_CHAR), px, cell.y * 32, 32, 32), 32 * 32);
+        }
+        int chip = data->getByte(BMData::TYPE_OBJECT, 0, object.x, object.y);
+        EXPECT_TRUE(sameBlock(renderer.getImage(BMRenderer::IMAGE_OBJ), cellLeft(object.x, object.y),
+                              object.y * 32, objects, chip % 20 * 32, chip / 20 * 32, 32, 32));
+        int ink = inked(objects, chip % 20 * 32, chip / 20 * 32, 32, 32);
+        EXPECT_GT(ink, 0);
+        EXPECT_LT(ink, 32 * 32 / 2);
+        EXPECT_EQ(inked(objects, 0, 0, 32, 32), 0) << "object 0 is none";
+        for (int a : {1, 9, 10, 100, 219}) {
+            for (int b : {2, 19, 11, 110, 239}) {
+                EXPECT_FALSE(sameBlock(characters, a % 20 * 32, a / 20 * 32, characters, b % 20 * 32,
+                                       b / 20 * 32, 32, 32))
+                    << a << " and " << b;
+            }
+        }
+    }
+    BMData::deleteInstance();
 }
 
 }  // namespace
