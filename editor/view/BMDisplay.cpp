@@ -723,6 +723,13 @@ void BMDisplay::repaint()
         return;
     }
     const BMRegion area = m_renderer->pendingArea();
+    // A new map, scenario or view paints in full, through the window, which follows what is
+    // shown (the music of a map no longer shown stops there).
+    if (area.size() == 1 && area[0].left <= 0 && area[0].top <= 0 && area[0].right >= m_viewWidth
+        && area[0].bottom >= m_viewHeight) {
+        m_window->repaint();
+        return;
+    }
     for (int i = 0; i < area.size(); ++i) {
         const RECT rect = {area[i].left, area[i].top, area[i].right, area[i].bottom};
         InvalidateRect(view->getHandle(), &rect, FALSE);

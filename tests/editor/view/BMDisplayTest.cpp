@@ -162,6 +162,7 @@ TEST_F(Display, FillPressesAndBrushStrokesGoThroughTheCellsUnderThePointer)
     display.setBrushRadius(7);  // held at 3
     EXPECT_EQ(statusText(), "カーソル位置：( 5, 4)  ブラシ半径：3");
     display.setBrushRadius(1);
+    display.setViewFlag(VIEW_MINIMAP, false);  // it covers the rows of the stroke
     display.setShape(SHAPE_FREE);
     display.setMouseMode(MOUSE_DIRECT);
     display.setCharacter(40);
