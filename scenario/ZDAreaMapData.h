@@ -62,8 +62,6 @@ public:
     // True when an area or a map differs from what was loaded, or areas were added or removed.
     virtual bool isModified() const;
 
-    // The area list as a save writes it: each area's line with CR LF, then the terminator.
-    std::string formatAreaList() const;
     // Puts the bytes of scenario files into the working copies as edits would, the loaded
     // copies staying as they are: the area list under the AreaData file's name, the map of
     // area n under mapFileName(n). The list's count of areas wins: areas and maps are added
