@@ -177,9 +177,7 @@ public:
                 area.setLink(group, links[random() % (sizeof links / sizeof links[0])]);
             }
             area.setMusic(i % 2 == 0 ? "song" + std::to_string(i) : "");
-            char line[1024] = {};
-            area.formatLine(line, sizeof line);
-            list += std::string(line) + "\r\n";
+            list += area.formatLine() + "\r\n";
             std::string image(ZDBMap::IMAGE_SIZE, '\0');
             map.writeToBytes(reinterpret_cast<uint8_t*>(&image[0]));
             m_files.emplace_back("S\\Data\\BMap_No" + std::to_string(i + 1), image);

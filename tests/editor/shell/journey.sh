@@ -38,6 +38,10 @@ cleanup() {
     else
         wine reg delete "$KEY" /v Directory /f >/dev/null 2>&1 || true
     fi
+    # The desktop closes a moment after its last program; the next test's windows must not
+    # open under it.
+    local end=$((SECONDS + 10))
+    while [ -n "$(desktop)" ] && [ $SECONDS -lt $end ]; do sleep 0.2; done
 }
 trap cleanup EXIT
 wine reg add "$KEY" /v Directory /t REG_SZ /d "$(winpath "$GAME")" /f >/dev/null 2>&1

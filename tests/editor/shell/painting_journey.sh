@@ -35,7 +35,13 @@ dd if="$WORK/characters" of="$MAP" bs=1024 count=1 conv=notrunc status=none
 cp "$MAP" "$WORK/BMap_No1.before"
 
 EDITOR_PID=
-cleanup() { [ -n "$EDITOR_PID" ] && kill "$EDITOR_PID" 2>/dev/null || true; }
+cleanup() {
+    [ -n "$EDITOR_PID" ] && kill "$EDITOR_PID" 2>/dev/null || true
+    # The desktop closes a moment after its last program; the next test's windows must not
+    # open under it.
+    local end=$((SECONDS + 10))
+    while [ -n "$(desktop)" ] && [ $SECONDS -lt $end ]; do sleep 0.2; done
+}
 trap cleanup EXIT
 
 step=0

@@ -415,6 +415,8 @@ TEST(BMMiniMapOutline, FramesThePartOfTheMapTheViewShowsAtEveryStep)
     }
     BMZoom zoom;
     EXPECT_TRUE(BMMiniMap::outline({5000, 0}, {800, 600}, zoom).isEmpty()) << "off the map";
+}
+
 // Chip bitmaps that could not be loaded are drawn as numbered stand-ins laid out as a chip
 // bitmap is: each cell shows its chip's stand-in, a character chip's covers the cell, an
 // object chip's leaves most of it clear for the terrain, and no two chips look alike.
