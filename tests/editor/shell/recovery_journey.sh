@@ -31,6 +31,7 @@ RECOVERY=$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\
 EDITOR_PID=
 JOURNEY_PID=$BASHPID
 copy_folder() { { grep -lsF "PATH $SCENARIO\\Data\\AreaData" "$RECOVERY"/*/Recovery* || true; } | head -1 | xargs -r dirname; }
+has_copy() { [ -n "$(copy_folder)" ]; }
 cleanup() {
     [ "$BASHPID" = "$JOURNEY_PID" ] || return 0
     [ -n "$EDITOR_PID" ] && kill "$EDITOR_PID" 2>/dev/null || true
@@ -120,7 +121,7 @@ shot painted
 # --- the copy is written a few seconds after the last edit; then the editor is killed -----
 now() { date +%s%N; }
 painted=$(now)
-wait_until 15 test -n "$(copy_folder)" || fail "no recovery copy in $RECOVERY"
+wait_until 15 has_copy || fail "no recovery copy in $RECOVERY"
 note "the recovery copy stood $((($(now) - painted) / 1000000)) ms after the last edit"
 grep -qaF "W 4428 BMap_No2" "$(copy_folder)/Recovery" || fail "the copy does not hold map 2"
 pid=$(editor_process)
