@@ -97,6 +97,7 @@ desktop=$(desktop)
 xdotool windowfocus --sync "$desktop" 2>/dev/null || true
 key alt+space x  # the window fills the desktop
 sleep 1
+shot start-panel
 key alt+f
 shot file-menu
 key Down Down Down Down Down Return  # below the file items: the first scenario, Default
@@ -144,9 +145,36 @@ drag "$ax" "$ay" "$bx" "$by"
 key space
 shot placement
 
+# The fill shape: a click selects the connected cells of the same terrain chip.
+key Escape F2 ctrl+b
+read -r ax ay < <(cell_point 3 5)
+xdotool mousemove --sync "$ax" "$ay" click 1
+sleep 0.5
+shot fill
+key Escape ctrl+f
+
+# Zoomed out to 50 %, with the mini-map in its corner; then back to 100 %.
+key minus
+shot zoom-minimap
+key plus
+
 key alt+e
 shot edit-menu
 key Escape Escape
+
+# The area data editor of the current area; Escape cancels it.
+key alt+o e
+wait_until 10 has_box || fail "no area data editor"
+shot area-editor
+key Escape
+wait_until 10 no_box || fail "the area data editor stayed"
+
+# Deleting a map asks first; No keeps it.
+key shift+ctrl+d
+wait_until 10 has_box || fail "no question before deleting a map"
+shot map-delete-question
+key n
+wait_until 10 no_box || fail "the delete question stayed"
 
 # The version dialog from the last menu; Return presses its OK.
 key alt+o a
