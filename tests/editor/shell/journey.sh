@@ -10,100 +10,14 @@
 # question every way, resizes and opens a damaged scenario. Needs DISPLAY and WINEPREFIX (the test command sets both).
 set -euo pipefail
 
-absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
-EXE=$(absolute "$1") PROBE=$(absolute "$2") SAMPLE=$3 OUT=$4 MODE=${5:-full}
-rm -rf "$OUT" && mkdir -p "$OUT/shots"
-WORK=$(cd "$OUT" && pwd)
-GAME="$WORK/game"
-cp -r "$SAMPLE" "$GAME"
+source "$(dirname "$0")/journey_lib.sh"
+JOURNEY=journey DESKTOP=tesselJourney MODE=${5:-full}
+journey_begin "$@"
 cp -r "$SAMPLE" "$WORK/original"
 MAPS="$GAME/Default/Data"
 ORIG="$WORK/original/Default/Data"
-winpath() { echo "Z:${1//\//\\}"; }
-# The editor logs its information and errors to $WORK/debug.log (a marker file per level in
-# its working folder), so that a failure can be read afterwards.
-touch "$WORK/info" "$WORK/warning" "$WORK/error"
+set_install_directory "$(winpath "$GAME")"
 
-KEY='HKLM\SOFTWARE\Kest\Molva'
-# A new prefix names no install directory yet: the query fails and there is nothing to restore.
-previous=$(wine reg query "$KEY" /v Directory 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p') \
-    || previous=
-EDITOR_PID=
-JOURNEY_PID=$BASHPID
-cleanup() {
-    [ "$BASHPID" = "$JOURNEY_PID" ] || return 0  # a subshell ending
-    [ -n "$EDITOR_PID" ] && kill "$EDITOR_PID" 2>/dev/null || true
-    if [ -n "$previous" ]; then
-        wine reg add "$KEY" /v Directory /t REG_SZ /d "$previous" /f >/dev/null 2>&1 || true
-    else
-        wine reg delete "$KEY" /v Directory /f >/dev/null 2>&1 || true
-    fi
-    # The desktop closes a moment after its last program; the next test's windows must not
-    # open under it.
-    local end=$((SECONDS + 10))
-    while [ -n "$(desktop)" ] && [ $SECONDS -lt $end ]; do sleep 0.2; done
-}
-trap cleanup EXIT
-wine reg add "$KEY" /v Directory /t REG_SZ /d "$(winpath "$GAME")" /f >/dev/null 2>&1
-
-step=0
-fail() {
-    echo "journey: FAILED: $*" >&2
-    shot "failure"
-    [ -f "$WORK/debug.log" ] && iconv -f cp932 -t utf-8 "$WORK/debug.log" | tail -20 >&2
-    exit 1
-}
-note() { echo "journey: $*"; }
-shot() { step=$((step + 1)); import -window root "$WORK/shots/$(printf %02d "$step")-$1.png"; }
-# Run inside the editor's desktop (windows of other desktops are not found), once that exists.
-probe() { timeout 20 wine explorer /desktop=tesselJourney "$PROBE" 2>/dev/null | tr -d '\r' | iconv -f cp932 -t utf-8 || true; }
-# Waits up to $1 seconds for the command to succeed.
-wait_until() {
-    local limit=$1; shift
-    local end=$((SECONDS + limit))
-    until "$@"; do
-        [ $SECONDS -lt $end ] || return 1
-        sleep 0.2
-    done
-}
-desktop() { xdotool search --name '^tesselJourney - Wine desktop$' 2>/dev/null | head -1; }
-has_desktop() { [ -n "$(desktop)" ]; }
-has_window() { probe | grep -q '^title='; }
-no_window() { ! has_window; }
-title_is() { [ "$(probe | sed -n 's/^title=//p')" = "$1" ]; }
-has_box() { probe | grep -q '^box='; }
-no_box() { ! probe | grep -q '^box='; }
-
-start_editor() {
-    (cd "$WORK" && exec wine explorer /desktop=tesselJourney,1280x1000 "$EXE" "$@" \
-        >>"$WORK/wine.log" 2>&1) &
-    EDITOR_PID=$!
-    wait_until 30 has_desktop || fail "no desktop"
-    wait_until 30 has_window || fail "no editor window"
-    xdotool windowfocus --sync "$(desktop)" 2>/dev/null || true
-    locate_view
-}
-stop_editor() {
-    wait_until 20 no_window || fail "the editor did not close"
-    wait "$EDITOR_PID" 2>/dev/null || true
-    EDITOR_PID=
-}
-key() { xdotool key --delay 60 "$@"; sleep 0.3; }
-
-# The map view's place on the screen (the desktop sits at the root's origin).
-locate_view() {
-    read -r VX VY VW VH < <(probe | sed -n 's/^view=//p')
-    [ -n "${VH:-}" ] || fail "no map view"
-}
-# Screen position of pixel (dx, dy) of cell (x, y) of the map, with the view unscrolled.
-cell_point() { echo $((VX + $1 * 32 + ($2 % 2) * 16 + $3)) $((VY + $2 * 32 + $4)); }
-# A file's byte at an offset, in decimal.
-byte_at() { od -An -tu1 -j "$2" -N1 "$1" | tr -d ' '; }
-# The chip picture's pixel that cell (x, y) must show at (8, 14) when it holds chip c.
-chip_pixel() {
-    convert "$GAME/Default/Picture/BMAPCHAR.BMP" -format \
-        "%[pixel:p{$(($1 % 20 * 32 + 8)),$(($1 / 20 * 32 + 14))}]" info:
-}
 screen_pixel() {
     import -window root "$WORK/probe.png"
     convert "$WORK/probe.png" -format "%[pixel:p{$1,$2}]" info:
@@ -124,6 +38,7 @@ saved() { ! cmp -s "$1" "$2"; }
 
 # --- open "Default" from the File menu ----------------------------------------------------
 start_editor
+locate_view
 wait_until 5 title_is "Tessel 0.60" || fail "start title: $(probe)"
 shot start
 key alt+f

@@ -13,59 +13,14 @@
 # to A3 0), and each map file the map of its area. Needs DISPLAY and WINEPREFIX (the test command sets both).
 set -euo pipefail
 
-absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
-EXE=$(absolute "$1") PROBE=$(absolute "$2") SAMPLE=$3 OUT=$4
-rm -rf "$OUT" && mkdir -p "$OUT/shots"
-WORK=$(cd "$OUT" && pwd)
-GAME="$WORK/game"
-cp -r "$SAMPLE" "$GAME"
+source "$(dirname "$0")/journey_lib.sh"
+JOURNEY="maps journey" DESKTOP=tesselMaps
+journey_begin "$@"
 cp -r "$SAMPLE" "$WORK/original"
 MAPS="$GAME/Default/Data"
 ORIG="$WORK/original/Default/Data"
-winpath() { echo "Z:${1//\//\\}"; }
-touch "$WORK/info" "$WORK/warning" "$WORK/error"
-
-KEY='HKLM\SOFTWARE\Kest\Molva'
-previous=$(wine reg query "$KEY" /v Directory 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p') \
-    || previous=
-EDITOR_PID=
-JOURNEY_PID=$BASHPID
-cleanup() {
-    [ "$BASHPID" = "$JOURNEY_PID" ] || return 0
-    [ -n "$EDITOR_PID" ] && kill "$EDITOR_PID" 2>/dev/null || true
-    if [ -n "$previous" ]; then
-        wine reg add "$KEY" /v Directory /t REG_SZ /d "$previous" /f >/dev/null 2>&1 || true
-    else
-        wine reg delete "$KEY" /v Directory /f >/dev/null 2>&1 || true
-    fi
-    # The desktop closes a moment after its last program; the next test's windows must not
-    # open under it.
-    local end=$((SECONDS + 10))
-    while [ -n "$(desktop)" ] && [ $SECONDS -lt $end ]; do sleep 0.2; done
-}
-trap cleanup EXIT
-wine reg add "$KEY" /v Directory /t REG_SZ /d "$(winpath "$GAME")" /f >/dev/null 2>&1
-
-step=0
-fail() {
-    echo "maps journey: FAILED: $*" >&2
-    shot "failure"
-    [ -f "$WORK/debug.log" ] && iconv -f cp932 -t utf-8 "$WORK/debug.log" | tail -20 >&2
-    exit 1
-}
-note() { echo "maps journey: $* (${SECONDS} s)"; }
-shot() { step=$((step + 1)); import -window root "$WORK/shots/$(printf %02d "$step")-$1.png"; }
-probe() { timeout 20 wine explorer /desktop=tesselMaps "$PROBE" 2>/dev/null | tr -d '\r' | iconv -f cp932 -t utf-8 || true; }
-wait_until() {
-    local limit=$1; shift
-    local end=$((SECONDS + limit))
-    until "$@"; do
-        [ $SECONDS -lt $end ] || return 1
-        sleep 0.2
-    done
-}
-desktop() { xdotool search --name '^tesselMaps - Wine desktop$' 2>/dev/null | head -1; }
-has_desktop() { [ -n "$(desktop)" ]; }
+set_install_directory "$(winpath "$GAME")"
+note() { echo "$JOURNEY: $* (${SECONDS} s)"; }
 # What the editor shows, read once into SEEN and then taken apart: every probe starts a Wine
 # process, so each check reads one.
 SEEN=
@@ -74,7 +29,6 @@ seen() { sed -n "s/^$1=//p" <<<"$SEEN"; }
 # The open box's caption and text, which may run over several lines.
 seen_box() { sed -n '/^box=/,$p' <<<"$SEEN" | sed '1s/^box=//'; }
 has_window() { look; grep -q '^title=' <<<"$SEEN"; }
-no_window() { ! has_window; }
 title_is() { look; [ "$(seen title)" = "$1" ]; }
 has_box() { look; [ -n "$(seen_box)" ]; }
 # Title and status bar text, with no box open.
@@ -89,11 +43,7 @@ CHANGED_TITLE="$(winpath "$GAME/Default") (更新) - Tessel"
 # The name of area n of the original list.
 name() { sed -n "${1}p" "$ORIG/AreaData" | iconv -f cp932 -t utf-8 | awk '{print $1}'; }
 
-(cd "$WORK" && exec wine explorer /desktop=tesselMaps,1280x1000 "$EXE" >>"$WORK/wine.log" 2>&1) &
-EDITOR_PID=$!
-wait_until 30 has_desktop || fail "no desktop"
-wait_until 30 has_window || fail "no editor window"
-xdotool windowfocus --sync "$(desktop)" 2>/dev/null || true
+start_editor
 key alt+f Down Down Down Down Down Return  # open, reload, save, save as, exit, then Default
 wait_until 10 title_is "$OPEN_TITLE" || fail "open title: $SEEN"
 shot opened
@@ -164,9 +114,7 @@ wait_until 10 saved_list || fail "the list was not saved"
 wait_until 10 title_is "$OPEN_TITLE" || fail "save title: $SEEN"
 shot saved
 key ctrl+q
-wait_until 20 no_window || fail "the editor did not close"
-wait "$EDITOR_PID" 2>/dev/null || true
-EDITOR_PID=
+stop_editor
 
 # --- the saved files ----------------------------------------------------------------------
 # The new number of each old one (0 stays 0); A3 is gone.

@@ -11,15 +11,10 @@
 # Needs DISPLAY and WINEPREFIX (the test command sets both).
 set -euo pipefail
 
-absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
-EXE=$(absolute "$1") PROBE=$(absolute "$2") SAMPLE=$3 OUT=$4
-rm -rf "$OUT" && mkdir -p "$OUT/shots"
-WORK=$(cd "$OUT" && pwd)
-GAME="$WORK/game"
-cp -r "$SAMPLE" "$GAME"
+source "$(dirname "$0")/journey_lib.sh"
+JOURNEY="painting journey" DESKTOP=tesselPainting
+journey_begin "$@"
 MAP="$GAME/Default/Data/BMap_No1"
-touch "$WORK/info" "$WORK/warning" "$WORK/error"
-winpath() { echo "Z:${1//\//\\}"; }
 
 # The lake: (5, 4) and its upper-left neighbour (4, 3) join on the offset rows; (6, 3) touches
 # (5, 4) only at a corner of its square and (20, 20) lies far off, so only a fill of the whole
@@ -34,50 +29,6 @@ awk -v lake="$LAKE_ALL" 'BEGIN {
 dd if="$WORK/characters" of="$MAP" bs=1024 count=1 conv=notrunc status=none
 cp "$MAP" "$WORK/BMap_No1.before"
 
-EDITOR_PID=
-cleanup() {
-    [ -n "$EDITOR_PID" ] && kill "$EDITOR_PID" 2>/dev/null || true
-    # The desktop closes a moment after its last program; the next test's windows must not
-    # open under it.
-    local end=$((SECONDS + 10))
-    while [ -n "$(desktop)" ] && [ $SECONDS -lt $end ]; do sleep 0.2; done
-}
-trap cleanup EXIT
-
-step=0
-shot() { step=$((step + 1)); import -window root "$WORK/shots/$(printf %02d "$step")-$1.png"; }
-fail() {
-    echo "painting journey: FAILED: $*" >&2
-    shot "failure"
-    [ -f "$WORK/debug.log" ] && iconv -f cp932 -t utf-8 "$WORK/debug.log" | tail -20 >&2
-    exit 1
-}
-note() { echo "painting journey: $*"; }
-probe() { timeout 20 wine explorer /desktop=tesselPainting "$PROBE" 2>/dev/null | tr -d '\r' | iconv -f cp932 -t utf-8 || true; }
-wait_until() {
-    local limit=$1; shift
-    local end=$((SECONDS + limit))
-    until "$@"; do
-        [ $SECONDS -lt $end ] || return 1
-        sleep 0.2
-    done
-}
-desktop() { xdotool search --name '^tesselPainting - Wine desktop$' 2>/dev/null | head -1; }
-has_desktop() { [ -n "$(desktop)" ]; }
-has_window() { probe | grep -q '^title='; }
-no_window() { ! has_window; }
-title_is() { [ "$(probe | sed -n 's/^title=//p')" = "$1" ]; }
-key() { xdotool key --delay 60 "$@"; sleep 0.3; }
-locate_view() {
-    read -r VX VY VW VH < <(probe | sed -n 's/^view=//p')
-    [ -n "${VH:-}" ] || fail "no map view"
-}
-# Screen position of pixel (dx, dy) of cell (x, y), the view unscrolled.
-cell_point() { echo $((VX + $1 * 32 + ($2 % 2) * 16 + $3)) $((VY + $2 * 32 + $4)); }
-chip_pixel() {
-    convert "$GAME/Default/Picture/BMAPCHAR.BMP" -format \
-        "%[pixel:p{$(($1 % 20 * 32 + 8)),$(($1 / 20 * 32 + 14))}]" info:
-}
 declare -A CHIP  # the pixel each chip of this journey shows at (8, 14)
 for chip in 1 2 3 4; do CHIP[$chip]=$(chip_pixel $chip); done
 # Whether every cell of the list "x,y x,y ..." shows chip c, read from one screenshot.
@@ -106,12 +57,7 @@ press_cell() {  # a left press at the centre of cell (x, y); extra xdotool keys 
 # The chips must differ where the pixel checks look, or the checks would prove nothing.
 [ "$(printf '%s\n' "${CHIP[@]}" | sort -u | wc -l)" = 4 ] || fail "chips 1 to 4 look alike"
 
-(cd "$WORK" && exec wine explorer /desktop=tesselPainting,1280x1000 "$EXE" "$(winpath "$GAME/Default")" \
-    >>"$WORK/wine.log" 2>&1) &
-EDITOR_PID=$!
-wait_until 30 has_desktop || fail "no desktop"
-wait_until 30 has_window || fail "no editor window"
-xdotool windowfocus --sync "$(desktop)" 2>/dev/null || true
+start_editor "$(winpath "$GAME/Default")"
 wait_until 10 title_is "$(winpath "$GAME/Default") - Tessel" || fail "open title: $(probe)"
 key alt+space x  # the whole desktop: the panels move right, away from the cells used here
 sleep 1
@@ -186,7 +132,5 @@ for file in $(cd "$SAMPLE" && find . -type f | sort); do
 done
 
 key ctrl+q
-wait_until 20 no_window || fail "the editor did not close"
-wait "$EDITOR_PID" 2>/dev/null || true
-EDITOR_PID=
+stop_editor
 note "passed"

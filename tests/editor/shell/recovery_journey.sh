@@ -10,91 +10,36 @@
 # Needs DISPLAY and WINEPREFIX (the test command sets both).
 set -euo pipefail
 
-absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
-EXE=$(absolute "$1") PROBE=$(absolute "$2") SAMPLE=$3 OUT=$4
-rm -rf "$OUT" && mkdir -p "$OUT/shots"
-WORK=$(cd "$OUT" && pwd)
-GAME="$WORK/game"
-cp -r "$SAMPLE" "$GAME"
-MAP="$GAME/Default/Data/BMap_No2"
-ORIGINAL="$WORK/BMap_No2.original"
-cp "$MAP" "$ORIGINAL"
-winpath() { echo "Z:${1//\//\\}"; }
-SCENARIO=$(winpath "$GAME/Default")
-touch "$WORK/info" "$WORK/warning" "$WORK/error"
-
-KEY='HKLM\SOFTWARE\Kest\Molva'
-previous=$(wine reg query "$KEY" /v Directory 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p') \
-    || previous=
-# The editor keeps its copies under the user's local application data of the prefix.
-RECOVERY=$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')")/Tessel/Recovery
-EDITOR_PID=
-JOURNEY_PID=$BASHPID
-copy_folder() { { grep -lsF "PATH $SCENARIO\\Data\\AreaData" "$RECOVERY"/*/Recovery* || true; } | head -1 | xargs -r dirname; }
-has_copy() { [ -n "$(copy_folder)" ]; }
-cleanup() {
-    [ "$BASHPID" = "$JOURNEY_PID" ] || return 0
-    [ -n "$EDITOR_PID" ] && kill "$EDITOR_PID" 2>/dev/null || true
-    local pid
-    for pid in $(editor_process) $(desktop_process "$FIRST") $(desktop_process "$SECOND"); do
-        kill -KILL "$pid" 2>/dev/null || true
-    done
-    local folder
-    folder=$(copy_folder)
-    [ -n "$folder" ] && rm -rf "$folder"
-    if [ -n "$previous" ]; then
-        wine reg add "$KEY" /v Directory /t REG_SZ /d "$previous" /f >/dev/null 2>&1 || true
-    else
-        wine reg delete "$KEY" /v Directory /f >/dev/null 2>&1 || true
-    fi
-    # The desktop closes a moment after its last program; the next test's windows must not
-    # open under it.
-    local end=$((SECONDS + 10))
-    while [ -n "$(desktop)" ] && [ $SECONDS -lt $end ]; do sleep 0.2; done
-}
-trap cleanup EXIT
-wine reg add "$KEY" /v Directory /t REG_SZ /d "$(winpath "$GAME")" /f >/dev/null 2>&1
-
-step=0
-shot() { step=$((step + 1)); import -window root "$WORK/shots/$(printf %02d "$step")-$1.png"; }
-fail() {
-    echo "recovery journey: FAILED: $*" >&2
-    shot failure
-    [ -f "$WORK/debug.log" ] && iconv -f cp932 -t utf-8 "$WORK/debug.log" | tail -20 >&2
-    exit 1
-}
-note() { echo "recovery journey: $*"; }
+source "$(dirname "$0")/journey_lib.sh"
+JOURNEY="recovery journey"
 # Each start gets a desktop of its own: a desktop whose editor was killed cannot be used again
 # while the Wine server runs.
 FIRST=tesselRecovery$$a
 SECOND=tesselRecovery$$b
 DESKTOP=$FIRST
-probe() { timeout 20 wine explorer /desktop=$DESKTOP "$PROBE" 2>/dev/null | tr -d '\r' | iconv -f cp932 -t utf-8 || true; }
-wait_until() {
-    local limit=$1; shift
-    local end=$((SECONDS + limit))
-    until "$@"; do
-        [ $SECONDS -lt $end ] || return 1
-        sleep 0.2
-    done
-}
-desktop() { xdotool search --name "^$DESKTOP - Wine desktop\$" 2>/dev/null | head -1; }
-has_desktop() { [ -n "$(desktop)" ]; }
-has_window() { probe | grep -q '^title='; }
-no_window() { ! has_window; }
-title_is() { [ "$(probe | sed -n 's/^title=//p')" = "$1" ]; }
+journey_begin "$@"
+MAP="$GAME/Default/Data/BMap_No2"
+ORIGINAL="$WORK/BMap_No2.original"
+cp "$MAP" "$ORIGINAL"
+SCENARIO=$(winpath "$GAME/Default")
+set_install_directory "$(winpath "$GAME")"
+
+# The editor keeps its copies under the user's local application data of the prefix.
+RECOVERY=$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')")/Tessel/Recovery
+copy_folder() { { grep -lsF "PATH $SCENARIO\\Data\\AreaData" "$RECOVERY"/*/Recovery* || true; } | head -1 | xargs -r dirname; }
+has_copy() { [ -n "$(copy_folder)" ]; }
 box_says() { probe | grep -q "^box=.*|$1"; }
-no_box() { ! probe | grep -q '^box='; }
-key() { xdotool key --delay 60 "$@"; sleep 0.3; }
-byte_at() { od -An -tu1 -j "$2" -N1 "$1" | tr -d ' '; }
-start_editor() {
-    (cd "$WORK" && exec wine explorer /desktop=$DESKTOP,1280x1000 "$EXE" "$SCENARIO" \
-        >>"$WORK/wine.log" 2>&1) &
-    EDITOR_PID=$!
-    wait_until 30 has_desktop || fail "no desktop"
-    wait_until 30 has_window || fail "no editor window"
-    xdotool windowfocus --sync "$(desktop)" 2>/dev/null || true
+journey_extra_cleanup() {
+    local pid folder
+    for pid in $(editor_process) $(desktop_process "$FIRST") $(desktop_process "$SECOND"); do
+        kill -KILL "$pid" 2>/dev/null || true
+    done
+    folder=$(copy_folder)
+    if [ -n "$folder" ]; then
+        rm -rf "$folder"
+    fi
 }
+
 # The Wine processes of this journey, by their command lines: the editor's (Tessel.exe with
 # this journey's scenario) and the one that holds a desktop's window (explorer.exe).
 process_of() {
@@ -111,7 +56,7 @@ editor_process() { process_of /Tessel.exe "$SCENARIO"; }
 desktop_process() { process_of '\explorer.exe' "/desktop=$1,1280x1000"; }
 
 # --- open by argument, paint (0, 0) and (1, 0) of map 2 with chip 1 -----------------------
-start_editor
+start_editor "$SCENARIO"
 wait_until 10 title_is "$SCENARIO - Tessel" || fail "open: $(probe)"
 [ "$(byte_at "$ORIGINAL" 0)" != 1 ] && [ "$(byte_at "$ORIGINAL" 32)" != 1 ] || fail "the cells hold chip 1 already"
 key ctrl+Next Home space Right space
@@ -136,7 +81,7 @@ shot killed
 
 # --- started again: the edits are offered back; Yes shows them as unsaved edits ------------
 DESKTOP=$SECOND
-start_editor
+start_editor "$SCENARIO"
 wait_until 15 box_says "前回の編集が保存されていません。復元しますか？" || fail "no recovery question: $(probe)"
 shot recovery-question
 key y
