@@ -427,6 +427,10 @@ void BMWindow::repaint()
 {
     // Every change of the map or scenario on show ends with a repaint.
     m_musicPreview->follow(BMData::getInstance(false));
+    const BMPoint canvas = getCanvasSize();
+    if (canvas.x != m_arrangedCanvas.x || canvas.y != m_arrangedCanvas.y) {
+        arrange();
+    }
     if (m_mapView->getHandle() != nullptr) {
         InvalidateRect(m_mapView->getHandle(), nullptr, FALSE);
     }
@@ -455,6 +459,9 @@ BMPoint BMWindow::getCanvasSize() const
     if (display == nullptr) {
         return {CANVAS_WIDTH, CANVAS_HEIGHT};
     }
+    if (showsStartPanel()) {
+        return {0, 0};  // nothing to scroll to
+    }
     const BMZoom& zoom = display->getZoom();
     return {zoom.getPictureWidth() + CANVAS_WIDTH - LAYER_WIDTH,
             zoom.getPictureHeight() + CANVAS_HEIGHT - LAYER_HEIGHT};
@@ -467,6 +474,7 @@ bool BMWindow::arrange()
         return false;
     }
     const BMPoint canvas = getCanvasSize();
+    m_arrangedCanvas = canvas;
     int width = client.right - client.left;
     int height = client.bottom - client.top;
     bool needVertical = height < canvas.y;

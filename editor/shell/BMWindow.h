@@ -73,10 +73,12 @@ public:
     // limits the display's scroll position to the bars' range; the images stay. False without
     // a client area.
     bool arrange();
-    // The canvas the scroll bars cover at the display's zoom.
+    // The canvas the scroll bars cover at the display's zoom; none while the start panel
+    // shows.
     BMPoint getCanvasSize() const;
     // Asks the map view for a frame (the only part of the window that the display draws),
-    // and stops the music of a map that is no longer shown.
+    // stops the music of a map that is no longer shown, and fits the scroll bars again when
+    // a map came or went.
     void repaint() override;
 
     // The display, or nullptr before the native window exists.
@@ -125,5 +127,6 @@ private:
     std::unique_ptr<BMMusicPreview> m_musicPreview;
     std::unique_ptr<BMStartPanel> m_startPanel;
     bool m_startFolderPending = false;
+    BMPoint m_arrangedCanvas = {-1, -1};  // the canvas the bars were last fitted to
     HFile m_startFolder;
 };

@@ -55,6 +55,14 @@ protected:
 TEST_F(WindowTest, LayoutFitsTheViewAndShowsABarOnlyBelowTheCanvasSize)
 {
     editor.window().addEventListener(&anySize);
+    // The start panel has nothing to scroll to; the first map brings the bars.
+    resizeClient(640, 480);
+    EXPECT_FALSE(bar(BMWindow::ID_VERTICAL_BAR)->isVisible());
+    EXPECT_FALSE(bar(BMWindow::ID_HORIZONTAL_BAR)->isVisible());
+    EXPECT_EQ(editor.display()->getViewSize().x, 640);
+    ASSERT_TRUE(editor.open("Default"));
+    EXPECT_TRUE(bar(BMWindow::ID_VERTICAL_BAR)->isVisible());
+    EXPECT_TRUE(bar(BMWindow::ID_HORIZONTAL_BAR)->isVisible());
     struct Case {
         int width, height;
         bool vertical, horizontal;
