@@ -5,6 +5,7 @@
 #include "scenario/ZDSaveJournal.h"
 
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -70,6 +71,21 @@ void prepare()
     ScenarioFolder::put("F", oldFiles());
 }
 
+// Puts the old files into F and saves the changes over them on a system that arm sets up;
+// seen looks at the system's counts afterwards.
+bool save(const std::function<void(FaultySystem&)>& arm,
+          const std::function<void(const FaultySystem&)>& seen = nullptr)
+{
+    prepare();
+    FaultySystem faulty;
+    arm(faulty);
+    const bool ok = ZDSaveJournal::commit("F", changes());
+    if (seen) {
+        seen(faulty);
+    }
+    return ok;
+}
+
 }  // namespace
 
 TEST(SaveJournal, EveryFailedStepPutsBackTheOldFilesAndLeavesNothingBehind)
@@ -88,13 +104,12 @@ TEST(SaveJournal, EveryFailedStepPutsBackTheOldFilesAndLeavesNothingBehind)
                     {"remove", &FaultySystem::failRemoveAt, &FaultySystem::removes, 0}};
     {
         TestFolder folder;
-        prepare();
-        FaultySystem counter;
-        ASSERT_TRUE(ZDSaveJournal::commit("F", changes()));
+        ASSERT_TRUE(save([](FaultySystem&) {}, [&](const FaultySystem& counter) {
+            for (Step& step : steps) {
+                step.calls = counter.*step.count;
+            }
+        }));
         ASSERT_EQ(inF(), summary(newFiles()));
-        for (Step& step : steps) {
-            step.calls = counter.*step.count;
-        }
     }
     int calls = 0;
     int failed = 0;
@@ -104,14 +119,7 @@ TEST(SaveJournal, EveryFailedStepPutsBackTheOldFilesAndLeavesNothingBehind)
         for (int k = 1; k <= step.calls; ++k) {
             SCOPED_TRACE(HText::format("%s %d", step.name, k));
             TestFolder folder;
-            prepare();
-            bool ok;
-            {
-                FaultySystem faulty;
-                faulty.*step.field = k;
-                ok = ZDSaveJournal::commit("F", changes());
-            }
-            if (!ok) {
+            if (!save([&](FaultySystem& faulty) { faulty.*step.field = k; })) {
                 ++failed;
                 EXPECT_EQ(inF(), summary(oldFiles()));
             } else {
@@ -128,12 +136,7 @@ TEST(SaveJournal, EveryFailedStepPutsBackTheOldFilesAndLeavesNothingBehind)
     for (int64_t space : {0, 100, 6000, 12000, 15000, 20000, 25000}) {
         SCOPED_TRACE(HText::format("%d bytes left", static_cast<int>(space)));
         TestFolder folder;
-        prepare();
-        {
-            FaultySystem faulty;
-            faulty.spaceLeft = space;
-            EXPECT_FALSE(ZDSaveJournal::commit("F", changes()));
-        }
+        EXPECT_FALSE(save([&](FaultySystem& faulty) { faulty.spaceLeft = space; }));
         if (TestFolder::exists("F\\Save.journal")) {
             EXPECT_EQ(ZDSaveJournal::finish("F", "AreaData"), ZDSaveJournal::FINISHED);
             EXPECT_EQ(inF(), summary(newFiles()));
@@ -145,25 +148,17 @@ TEST(SaveJournal, EveryFailedStepPutsBackTheOldFilesAndLeavesNothingBehind)
 
 TEST(SaveJournal, AKillAtAnyChangeToTheDiskLeavesWhatTheNextOpenReadsAsOldOrNew)
 {
-    int changesOfASave;
+    int changesOfASave = 0;
     {
         TestFolder folder;
-        prepare();
-        FaultySystem counter;
-        ASSERT_TRUE(ZDSaveJournal::commit("F", changes()));
-        changesOfASave = counter.changes;
+        ASSERT_TRUE(save([](FaultySystem&) {}, [&](const FaultySystem& counter) { changesOfASave = counter.changes; }));
     }
     int olds = 0;
     int finished = 0;
     for (int k = 1; k <= changesOfASave + 1; ++k) {
         SCOPED_TRACE(HText::format("killed at change %d of %d", k, changesOfASave));
         TestFolder folder;
-        prepare();
-        {
-            FaultySystem dying;
-            dying.dieAt = k;
-            ZDSaveJournal::commit("F", changes());
-        }
+        save([&](FaultySystem& dying) { dying.dieAt = k; });
         ZDSaveJournal::Outcome outcome = ZDSaveJournal::finish("F", "AreaData");
         Files now = ScenarioFolder::files("F");
         if (now == oldFiles()) {

@@ -15,7 +15,6 @@
 #include "framework/graphics/HDirectX.h"
 #include "framework/graphics/HDirectXGraphics.h"
 #include "framework/graphics/HWindowsGraphics.h"
-#include "framework/gui/HWindow.h"
 #include "tests/editor/view/RenderFixture.h"
 #include "tests/support/DrawingWindow.h"
 
@@ -149,39 +148,9 @@ HWND BMRendererFrames::s_gdiWindow = nullptr;
 const uint32_t kBlack = 0x000000;
 const uint32_t kVeilOverBlack = 0xAAAAAA;  // veil white (alpha 170) over black
 
-TEST_F(BMRendererFrames, Direct3DAndGdiShowTheSamePicture)
-{
-    display.setViewFlag(0xFFFF, true);
-    display.setViewFlag(VIEW_PAGES, false);
-    display.setViewFlag(VIEW_PAGE_CHAR, true);
-    display.setHoverMark(12, 1);
-    display.setHoverMark(55, 1);
-    display.setCellMark(6, 4, CELL_PENDING, true);
-    display.setCellMark(5, 4, CELL_SELECTED, true);
-    display.setCursor(3, 4);
-    display.setScroll(32, 64);
-    BMRenderer forGdi(display);
-    renderer.resetImageBuffer();
-    forGdi.resetImageBuffer();
-    Picture shownByDirect3D = direct(renderer);
-    Picture shownByGdi = frame(forGdi, &gdi);
-    EXPECT_EQ(largestDifference(shownByDirect3D, shownByGdi), 0);
-    EXPECT_NE(shownByDirect3D.at(600, 240), kBlack) << "the map is shown";
-    int y = 4 * 32 - 64 + 10;
-    EXPECT_EQ(shownByDirect3D.at(cellLeft(3, 4) - 32, y), 0xFFFF00u) << "select mode: yellow cursor";
-    EXPECT_EQ(shownByDirect3D.at(cellLeft(5, 4) - 32, y), 0xFF0000u) << "selected: red frame";
-
-    display.setMouseMode(MOUSE_DIRECT);
-    renderer.drawMarkOverlay();
-    EXPECT_EQ(direct(renderer).at(cellLeft(3, 4) - 32, y), 0xFFFFFFu) << "direct mode: white cursor";
-}
-
-TEST_F(BMRendererFrames, TheMapStopsAt1040PixelsAndThePanelsFollowTheRightEdge)
+TEST_F(BMRendererFrames, ThePanelsFollowTheRightEdge)
 {
     Picture wide = direct(renderer);
-    EXPECT_NE(wide.at(1039, 300), kBlack);
-    EXPECT_EQ(wide.at(1041, 300), kBlack);
-    EXPECT_EQ(wide.at(1199, 300), kBlack);
     // The bottom edge of the area information panel and the right edge of the chooser, both
     // where no map lies under them.
     EXPECT_EQ(wide.at(kWidth - 248 + 120, 8 + 79), kVeilOverBlack);
@@ -191,27 +160,6 @@ TEST_F(BMRendererFrames, TheMapStopsAt1040PixelsAndThePanelsFollowTheRightEdge)
     Picture narrower = direct(renderer);
     EXPECT_EQ(narrower.at(kWidth - 100 - 348 + 339, kHeight - 168 + 100), kVeilOverBlack);
     EXPECT_EQ(narrower.at(kWidth - 348 + 339, kHeight - 168 + 100), kBlack);
-}
-
-TEST_F(BMRendererFrames, LayersHiddenByTheirViewFlagsShowNothing)
-{
-    display.setViewFlag(0xFFFF, false);
-    display.setViewFlag(VIEW_CHAR, true);
-    BMPoint bare = {-1, -1};
-    for (int i = 0; i < 32 * 14 && bare.x < 0; ++i) {
-        if (data()->getByte(BMData::TYPE_OBJECT, 0, i % 32, i / 32) == 0
-            && data()->getByte(BMData::TYPE_CONNECT, 0, i % 32, i / 32) == 0) {
-            bare = {i % 32, i / 32};
-        }
-    }
-    int x = cellLeft(bare.x, bare.y) + 16;
-    int y = bare.y * 32 + 16;
-    EXPECT_NE(direct(renderer).at(x, y), kBlack);
-    display.setViewFlag(VIEW_CHAR, false);
-    display.setViewFlag(VIEW_GRID, true);
-    Picture gridOnly = direct(renderer);
-    EXPECT_EQ(gridOnly.at(x, y), kBlack) << "the character layer is hidden";
-    EXPECT_NE(gridOnly.at(x - 16, y), kBlack) << "the grid line shows";
 }
 
 TEST_F(BMRendererFrames, WithoutAMapOrItsImagesOnlyTheFrameRateShows)
@@ -227,6 +175,16 @@ TEST_F(BMRendererFrames, WithoutAMapOrItsImagesOnlyTheFrameRateShows)
     data()->setCurrent(0);
     EXPECT_TRUE(blackBesidesTheRate(direct(renderer))) << "no map";
     EXPECT_TRUE(blackBesidesTheRate(frame(renderer, &gdi))) << "no map, GDI";
+    // A renderer made without a map leaves its images clear, but for the digits, which need none.
+    BMRenderer empty(display);
+    empty.resetImageBuffer();
+    for (BMRenderer::Image layer : {BMRenderer::IMAGE_CHAR, BMRenderer::IMAGE_GRID, BMRenderer::IMAGE_AREA_INFO,
+                                    BMRenderer::IMAGE_OVERLAY}) {
+        HMemoryImage* picture = empty.getImage(layer);
+        ASSERT_NE(picture, nullptr) << "made, but left clear";
+        EXPECT_EQ(inked(picture, 0, 0, picture->getWidth(), picture->getHeight()), 0) << "image " << layer;
+    }
+    EXPECT_GT(inked(empty.getImage(BMRenderer::IMAGE_GLYPHS), 0, 0, 60, 9), 0) << "the digits need no map";
 }
 
 // Whatever the window and the input report, a frame is drawn or skipped, never harmful.
@@ -267,15 +225,25 @@ TEST_F(BMRendererFrames, OddViewsAndScrollPositionsDrawNothingAmiss)
 }
 
 // Frames compose and upload only what changed since the frame before; after any run of
-// changes the picture must be the one a renderer drawing everything afresh shows.
-TEST_F(BMRendererFrames, AFrameAfterChangesEqualsAFrameDrawnAfresh)
+// changes the Direct3D picture must be the one the GDI device shows of a renderer drawing
+// everything afresh.
+TEST_F(BMRendererFrames, AfterChangesDirect3DShowsWhatGdiShowsOfAFrameDrawnAfresh)
 {
     auto afresh = [this]() {
         BMRenderer fresh(display);
         fresh.resetImageBuffer();
-        return direct(fresh);
+        return frame(fresh, &gdi);
     };
-    direct(renderer);
+    display.setViewFlag(0xFFFF, true);
+    display.setViewFlag(VIEW_PAGES, false);
+    display.setViewFlag(VIEW_PAGE_CHAR, true);
+    display.setHoverMark(12, 1);
+    display.setCellMark(5, 4, CELL_SELECTED, true);
+    display.setCursor(3, 4);
+    renderer.resetImageBuffer();
+    Picture first = direct(renderer);
+    EXPECT_NE(first.at(600, 240), kBlack) << "the map is shown";
+    EXPECT_EQ(largestDifference(first, afresh()), 0) << "the first frame";
     data()->setByte(BMData::TYPE_CHARACTER, 17, 0, 4, 5);
     std::vector<uint16_t> cells = {5 * 32 + 4};
     renderer.redrawLayers(REDRAW_CHAR | REDRAW_NUMBER, &cells);
@@ -285,10 +253,9 @@ TEST_F(BMRendererFrames, AFrameAfterChangesEqualsAFrameDrawnAfresh)
         renderer.drawMarkOverlay();
         direct(renderer);
     }
-    display.setHoverMark(40, 1);
+    display.setHoverMark(55, 1);
     renderer.drawChooser();
-    Picture changed = direct(renderer);
-    EXPECT_EQ(largestDifference(changed, afresh()), 0) << "after cell, overlay and panel changes";
+    EXPECT_EQ(largestDifference(direct(renderer), afresh()), 0) << "after cell, overlay and panel changes";
 
     display.setScroll(32, 64);
     direct(renderer);
@@ -297,32 +264,8 @@ TEST_F(BMRendererFrames, AFrameAfterChangesEqualsAFrameDrawnAfresh)
     data()->setByte(BMData::TYPE_OBJECT, 3, 0, 20, 10);
     cells = {10 * 32 + 20};
     renderer.redrawLayers(REDRAW_OBJ | REDRAW_NUMBER, &cells);
-    changed = direct(renderer);
-    EXPECT_EQ(largestDifference(changed, afresh()), 0) << "after scrolling and hiding the grid";
+    EXPECT_EQ(largestDifference(direct(renderer), afresh()), 0) << "after scrolling and hiding the grid";
 }
-
-TEST_F(BMRendererFrames, TheTitleNamesTheScenarioAndItsUnsavedChanges)
-{
-    HWindow window;
-    BMDisplay withoutData;
-    withoutData.setWindow(&window);
-    EXPECT_TRUE(BMRenderer(withoutData).updateTitle());
-    EXPECT_EQ(window.getText(), "Tessel 0.60");
-
-    display.setWindow(&window);
-    EXPECT_TRUE(renderer.updateTitle());
-    std::string folder = data()->getScenarioDirectory().getFullPath();
-    EXPECT_EQ(window.getText(), folder + " - Tessel");
-    int height = data()->getByte(BMData::TYPE_HEIGHT, 0, 1, 1);
-    data()->setByte(BMData::TYPE_HEIGHT, static_cast<uint8_t>((height + 1) % 16), 0, 1, 1);
-    renderer.updateTitle();
-    EXPECT_EQ(window.getText(), folder + " (更新) - Tessel");
-    display.setWindow(nullptr);
-}
-
-}  // namespace
-
-namespace {
 
 // What the frame must show at a zoom step, drawn the slow way from the 100 % images of a
 // renderer that drew everything afresh: every shown layer scaled pixel by pixel and blended
@@ -387,9 +330,9 @@ std::unique_ptr<HMemoryImage> scaledReference(BMRenderer& fresh, const BMDisplay
 
 }  // namespace
 
-// The map, grid, numbers, marks and cursor scale together, the panels stay as they are, and
-// after a run of changes painted only where they changed the window shows exactly what a
-// renderer drawing everything afresh shows.
+// The map, grid, numbers, marks and cursor scale together, the panels stay as they are, a
+// layer hidden by its view flag shows nothing, and after a run of changes painted only where
+// they changed the window shows exactly what a renderer drawing everything afresh shows.
 TEST_F(BMRendererFrames, AtEveryZoomStepTheWindowShowsTheScaledDrawing)
 {
     display.setViewFlag(0xFFFF, true);
@@ -400,15 +343,25 @@ TEST_F(BMRendererFrames, AtEveryZoomStepTheWindowShowsTheScaledDrawing)
     const BMPoint scrolls[] = {{0, 0}, {37, 21}, {32, 64}, {517, 333}};
     for (int step = 0; step < BMZoom::STEP_COUNT; ++step) {
         SCOPED_TRACE(step);
+        display.setViewFlag(VIEW_CHAR, step != 1);
+        display.setViewFlag(VIEW_GRID, step != 0);
         display.setZoomStep(step);
         display.setScroll(scrolls[step].x, scrolls[step].y);
         display.setCellMark(-1, -1, 0, false);
         painted(renderer);
-        // A cell edit, a drag along a row, the cursor moved, a chooser entry hovered.
-        data()->setByte(BMData::TYPE_CHARACTER, static_cast<uint8_t>(30 + step), 0, 9, 7);
-        std::vector<uint16_t> cells = {7 * 32 + 9};
-        renderer.redrawLayers(REDRAW_CHAR | REDRAW_NUMBER, &cells);
+        // Every layer of two cells edited (an object set, then taken away), a selected cell, a
+        // drag along a row, the cursor moved, a chooser entry hovered.
+        for (int x : {9, 10}) {
+            data()->setByte(BMData::TYPE_CHARACTER, static_cast<uint8_t>(30 + step + x), 0, x, 7);
+            data()->setByte(BMData::TYPE_OBJECT, (step + x) % 2 == 0 ? 0 : 3, 0, x, 7);
+            data()->setByte(BMData::TYPE_HEIGHT, static_cast<uint8_t>(step + x), 0, x, 7);
+            data()->setByte(BMData::TYPE_CONNECT, static_cast<uint8_t>((step + x) % 9), 0, x, 7);
+            data()->setWord(BMData::TYPE_CONNECT_ORDER, static_cast<uint16_t>(step * 31 + x), 0, x, 7);
+        }
+        std::vector<uint16_t> cells = {7 * 32 + 9, 7 * 32 + 10};
+        renderer.redrawLayers(REDRAW_CHAR | REDRAW_OBJ | REDRAW_NUMBER | REDRAW_PLACEMENT, &cells);
         painted(renderer);
+        display.setCellMark(12, 8 + step, CELL_SELECTED, true);
         for (int x = 2; x < 9; ++x) {
             display.setCellMark(x, 6, CELL_PENDING, true);
             renderer.drawMarkOverlay();
