@@ -5,7 +5,6 @@
 // themselves, links and undo included, are the model test's.)
 #include "editor/shell/BMMapOperations.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +18,8 @@
 #include "framework/gui/HClipBoard.h"
 #include "tests/editor/shell/EditorSession.h"
 #include "tests/support/DialogAnswerer.h"
+
+#include <commctrl.h>
 
 namespace {
 
@@ -49,23 +50,18 @@ protected:
             editor.command(2351);
         }
     }
-    bool modifiedInTitle() { return editor.window().getWindowText().find(" (更新)") != std::string::npos; }
-    // The boxes action shows, each as "caption|text", every one answered with button.
-    std::vector<std::string> boxesOf(int button, const std::function<void()>& action)
+    std::string title() { return editor.window().getWindowText(); }
+    std::string status()
     {
-        BoxAnswers answers(button);
-        action();
-        std::vector<std::string> seen;
-        for (const auto& box : answers.boxes()) {
-            seen.push_back(box.caption + "|" + box.text);
-        }
-        return seen;
+        char text[256] = {};
+        SendMessageA(editor.window().findById(2004)->getHandle(), SB_GETTEXTA, 0,
+                     reinterpret_cast<LPARAM>(text));
+        return text;
     }
+    bool modifiedInTitle() { return title().find(" (更新)") != std::string::npos; }
 
     EditorSession editor;
 };
-
-using Boxes = std::vector<std::string>;
 
 // An area nothing leads to, at the end, its record offered for editing at once: the removal
 // question says nothing leads to it and no number changes.
@@ -74,17 +70,29 @@ TEST_F(MapOperationsTest, AppendShowsTheNewAreaAndItsRemovalQuestionIsShort)
     // The chooser shows the list of areas from the start: one page of 16.
     ASSERT_TRUE(editor.display()->isViewFlag(VIEW_PAGE_AREA));
     ASSERT_EQ(editor.display()->getChooserPageCount(), 1);
-    // The area editor opens on the new record; Cancel keeps the proposed one.
-    ASSERT_EQ(boxesOf(IDCANCEL, [&] { editor.command(2356); }).size(), 1u);
+    {
+        // The area editor opens on the new record; Cancel keeps the proposed one.
+        BoxAnswers cancel(IDCANCEL);
+        editor.command(2356);
+        ASSERT_EQ(cancel.boxes().size(), 1u);
+        EXPECT_EQ(cancel.boxes()[0].caption, "AreaData編集");
+    }
     ASSERT_EQ(data().getAreaCount(), 17u);
     EXPECT_EQ(data().getCurrent(), 17u);
     EXPECT_EQ(name(17), "新規エリア17");
+    EXPECT_EQ(status(), "エリア 17:新規エリア17 を追加しました。");
     EXPECT_EQ(editor.display()->getChooserPageCount(), 2);
     EXPECT_EQ(editor.display()->getChooserPage(), 2);
     EXPECT_TRUE(modifiedInTitle());
-    EXPECT_EQ(boxesOf(IDYES, [&] { editor.command(2357); }),
-              Boxes{"マップ削除|エリア 17:新規エリア17 とそのマップを削除します。\n"
-                    "他のエリアのグループのリンクでこのエリアを指すものはありません。\n削除しますか？"});
+    {
+        BoxAnswers yes(IDYES);
+        editor.command(2357);
+        ASSERT_EQ(yes.boxes().size(), 1u);
+        EXPECT_EQ(
+            yes.boxes()[0].text,
+            "エリア 17:新規エリア17 とそのマップを削除します。\n"
+            "他のエリアのグループのリンクでこのエリアを指すものはありません。\n削除しますか？");
+    }
     EXPECT_EQ(data().getAreaCount(), 16u);
     EXPECT_EQ(data().getCurrent(), 16u);
     EXPECT_EQ(editor.display()->getChooserPageCount(), 1);
@@ -92,11 +100,18 @@ TEST_F(MapOperationsTest, AppendShowsTheNewAreaAndItsRemovalQuestionIsShort)
 }
 
 // The dialog offers the area's own position and keeps asking until the position is one of
-// 1..16 (too large, then empty); Cancel then moves nothing.
+// 1..16 (too large, then empty); Cancel moves nothing.
 TEST_F(MapOperationsTest, MoveAsksUntilThePositionIsInRange)
 {
     go(3);
     const std::string third = name(3);
+    {
+        BoxAnswers cancel(IDCANCEL);
+        editor.command(2358);
+        ASSERT_EQ(cancel.boxes().size(), 1u);
+        EXPECT_EQ(cancel.boxes()[0].caption, "マップ移動");
+    }
+    EXPECT_EQ(name(3), third);
     int step = 0;
     std::vector<std::string> said;
     {
@@ -104,8 +119,9 @@ TEST_F(MapOperationsTest, MoveAsksUntilThePositionIsInRange)
             HWND edit = GetDlgItem(dialog, BMMoveDialog::ID_POSITION);
             if (edit != nullptr && IsWindowEnabled(dialog) && step % 2 == 0) {
                 said.push_back(DialogAnswerer::textOf(edit));
-                SetWindowTextA(edit, step == 0 ? "17" : "");
-                DialogAnswerer::press(dialog, step == 4 ? IDCANCEL : IDOK);
+                const char* const answers[] = {"17", "", "1"};
+                SetWindowTextA(edit, answers[step / 2]);
+                DialogAnswerer::press(dialog, IDOK);
                 return ++step == 5;
             }
             if (edit == nullptr && step % 2 == 1) {  // the message over the dialog
@@ -119,17 +135,23 @@ TEST_F(MapOperationsTest, MoveAsksUntilThePositionIsInRange)
     }
     const std::string range = "1 から 16 までの位置を入力してください。";
     EXPECT_EQ(said, std::vector<std::string>({"3", range, "17", range, ""}));
-    EXPECT_EQ(name(3), third);
-    EXPECT_EQ(data().getCurrent(), 3u);
-    EXPECT_FALSE(data().isModified());
+    EXPECT_EQ(name(1), third);
+    EXPECT_EQ(data().getCurrent(), 1u);
+    EXPECT_EQ(status(), "エリア 03:" + third + " を 1 番に移動しました。");
 }
 
 // Copy puts the whole map on the clipboard as the text of a selection of every cell; overwrite
 // and insert take it, also from a text put there by someone else.
 TEST_F(MapOperationsTest, CopiedMapsOverwriteAndInsertFromTheBufferOrTheClipboard)
 {
-    EXPECT_EQ(boxesOf(IDOK, [&] { editor.command(2360); }),
-              Boxes{"マップ上書き|上書きするマップがありません。先に「マップコピー」でマップをコピーしてください。"});
+    {
+        BoxAnswers ok(IDOK);
+        editor.command(2360);
+        ASSERT_EQ(ok.boxes().size(), 1u);
+        EXPECT_EQ(
+            ok.boxes()[0].text,
+            "上書きするマップがありません。先に「マップコピー」でマップをコピーしてください。");
+    }
     EXPECT_FALSE(data().isModified());
     go(7);
     const std::string seventh = wholeSelection();
@@ -139,10 +161,19 @@ TEST_F(MapOperationsTest, CopiedMapsOverwriteAndInsertFromTheBufferOrTheClipboar
     HClipBoard clipboard(editor.handle());
     ASSERT_TRUE(clipboard.read());
     EXPECT_EQ(clipboard.getText(), second);
+    EXPECT_EQ(status(), "エリア 02:" + name(2) + " のマップをコピーしました。");
 
-    // A whole map from elsewhere on the clipboard comes before the buffer.
     go(5);
     const std::string fifth = image(5);
+    editor.command(2360);
+    EXPECT_EQ(image(5), image(2));
+    EXPECT_EQ(data().getArea(4)->getCityCount(), data().getArea(1)->getCityCount());
+    EXPECT_TRUE(modifiedInTitle());
+    editor.command(2151);
+    EXPECT_EQ(image(5), fifth);
+    EXPECT_FALSE(modifiedInTitle());
+
+    // A whole map from elsewhere on the clipboard comes before the buffer.
     clipboard.setText(seventh);
     ASSERT_TRUE(clipboard.write());
     editor.command(2361);

@@ -39,33 +39,6 @@ namespace {
 const char* const kMap1 = "game\\Default\\Data\\BMap_No1";
 const char* const kMap2 = "game\\Default\\Data\\BMap_No2";
 
-using Boxes = std::vector<std::string>;
-
-// The boxes action shows, each as "caption|text", every one answered with button.
-Boxes boxesOf(int button, const std::function<void()>& action)
-{
-    BoxAnswers answers(button);
-    action();
-    Boxes seen;
-    for (const auto& box : answers.boxes()) {
-        seen.push_back(box.caption + "|" + box.text);
-    }
-    return seen;
-}
-
-std::string statusPart(HWND bar, int part)
-{
-    char text[256] = {};
-    SendMessageA(bar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-bool checked(BMWindow& window, uint32_t id)
-{
-    auto* item = dynamic_cast<HMenuItem*>(window.getMenuItem(id));
-    return item != nullptr && item->isChecked();
-}
-
 class OperationsTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(editor.open("Default")); }
@@ -99,12 +72,12 @@ TEST_F(OperationsTest, UnsavedEditsQuestionSavesOnYesOnly)
     const int answers[] = {IDCANCEL, IDNO, IDYES};
     const int results[] = {BMOperations::CANCELLED, BMOperations::NOT_SAVED, BMOperations::SAVED};
     for (int i = 0; i < 3; ++i) {
-        int result = 0;
-        EXPECT_EQ(boxesOf(answers[i], [&] {
-                      result = BMOperations::saveHasEdited(&editor.window(), editor.data(), "テスト");
-                  }),
-                  Boxes{"テスト|現在のデータは更新されています。保存しますか？"});
-        EXPECT_EQ(result, results[i]);
+        BoxAnswers box(answers[i]);
+        EXPECT_EQ(BMOperations::saveHasEdited(&editor.window(), editor.data(), "テスト"),
+                  results[i]);
+        ASSERT_EQ(box.boxes().size(), 1u);
+        EXPECT_EQ(box.boxes()[0].caption, "テスト");
+        EXPECT_EQ(box.boxes()[0].text, "現在のデータは更新されています。保存しますか？");
         if (answers[i] != IDYES) {
             EXPECT_EQ(EditorSession::snapshot(), before);
         }
@@ -112,13 +85,19 @@ TEST_F(OperationsTest, UnsavedEditsQuestionSavesOnYesOnly)
     EXPECT_EQ(chipInFile(kMap1), 7);
 }
 
-// No to the exit question leaves the files and gives up the recovery copy of the edits.
-TEST_F(OperationsTest, ExitWithNoLeavesFilesAndDropsTheRecoveryCopy)
+TEST_F(OperationsTest, ExitAsksAndStaysOnCancelLeavesFilesOnNo)
 {
     edit();
     ZDRecoveryCopy copy = writeRecoveryCopy();
     ASSERT_TRUE(TestFolder::exists(copy.getPath()));
     auto before = EditorSession::snapshot();
+    {
+        BoxAnswers cancel(IDCANCEL);
+        editor.command(2106);
+        EXPECT_EQ(cancel.boxes().size(), 1u);
+    }
+    EXPECT_NE(editor.handle(), nullptr);
+    EXPECT_NE(editor.data(), nullptr);
     {
         BoxAnswers no(IDNO);
         PostMessageA(editor.handle(), WM_CLOSE, 0, 0);  // the close box runs the same exit
@@ -136,13 +115,19 @@ TEST_F(OperationsTest, ExitWithNoLeavesFilesAndDropsTheRecoveryCopy)
 
 TEST_F(OperationsTest, MapNavigationWrapsAround)
 {
-    ASSERT_EQ(editor.data()->getAreaCount(), 16u);
-    // Previous on the first, next on the last, the last, previous, the first.
-    const uint32_t steps[][2] = {{2352, 16}, {2351, 1}, {2354, 16}, {2352, 15}, {2353, 1}};
-    for (const auto& step : steps) {
-        editor.command(step[0]);
-        EXPECT_EQ(editor.data()->getCurrent(), step[1]) << step[0];
-    }
+    BMData* data = editor.data();
+    ASSERT_EQ(data->getAreaCount(), 16u);
+    ASSERT_EQ(data->getCurrent(), 1u);
+    editor.command(2352);  // previous on the first
+    EXPECT_EQ(data->getCurrent(), 16u);
+    editor.command(2351);  // next on the last
+    EXPECT_EQ(data->getCurrent(), 1u);
+    editor.command(2354);
+    EXPECT_EQ(data->getCurrent(), 16u);
+    editor.command(2352);
+    EXPECT_EQ(data->getCurrent(), 15u);
+    editor.command(2353);
+    EXPECT_EQ(data->getCurrent(), 1u);
 }
 
 TEST_F(OperationsTest, RefusedPasteTellsWhichLineAndChangesNothing)
@@ -151,9 +136,15 @@ TEST_F(OperationsTest, RefusedPasteTellsWhichLineAndChangesNothing)
     clipboard.setText("0,0,5,0,0,0,0,0,0,0\r\n1,0,250,0,0,0,0,0,0,0\r\n");
     ASSERT_TRUE(clipboard.write());
     const std::string before = editor.display()->copySelection();
-    EXPECT_EQ(boxesOf(IDOK, [&] { editor.command(2159); }),
-              Boxes{"貼り付け|クリップボードの内容はマップとして貼り付けられません。\n"
-                    "クリップボードの 2 行目の地形チップ 250 は範囲外です（0 以上 239 以下）。"});
+    {
+        BoxAnswers ok(IDOK);
+        editor.command(2159);
+        ASSERT_EQ(ok.boxes().size(), 1u);
+        EXPECT_EQ(ok.boxes()[0].caption, "貼り付け");
+        EXPECT_EQ(ok.boxes()[0].text,
+                  "クリップボードの内容はマップとして貼り付けられません。\n"
+                  "クリップボードの 2 行目の地形チップ 250 は範囲外です（0 以上 239 以下）。");
+    }
     EXPECT_EQ(editor.display()->copySelection(), before);
     EXPECT_FALSE(editor.data()->isModified());
 }
@@ -163,7 +154,13 @@ TEST_F(OperationsTest, FailedSaveOfAReadOnlyFileShowsItsBoxAndLosesNothing)
     edit();
     ASSERT_TRUE(SetFileAttributesA(kMap1, FILE_ATTRIBUTE_READONLY));
     auto before = EditorSession::snapshot();
-    EXPECT_EQ(boxesOf(IDOK, [&] { editor.command(2103); }), Boxes{"上書き保存|ファイルの保存に失敗しました。"});
+    {
+        BoxAnswers ok(IDOK);
+        editor.command(2103);
+        ASSERT_EQ(ok.boxes().size(), 1u);
+        EXPECT_EQ(ok.boxes()[0].caption, "上書き保存");
+        EXPECT_EQ(ok.boxes()[0].text, "ファイルの保存に失敗しました。");
+    }
     EXPECT_EQ(EditorSession::snapshot(), before);
     EXPECT_TRUE(editor.data()->isModified());
     EXPECT_EQ(editor.data()->getByte(BMData::TYPE_CHARACTER, 1, 3, 4), 7);
@@ -224,15 +221,22 @@ TEST_F(OperationsTest, UnreadableScenarioKeepsTheOpenOne)
         EXPECT_EQ(data->getCurrent(), 2u);
         EXPECT_EQ(data->getByte(BMData::TYPE_CHARACTER, 0, 3, 4), 7);
     }
-    // The discard question, then the failure.
-    EXPECT_EQ(boxesOf(IDOK, [&] { editor.command(2102); }).size(), 2u);
+    {
+        BoxAnswers ok(IDOK);  // the discard question, then the failure
+        editor.command(2102);
+        EXPECT_EQ(ok.boxes().size(), 2u);
+    }
     EXPECT_EQ(editor.data(), data);
     EXPECT_EQ(EditorSession::snapshot(), before);
 
-    // Another program removed a map: it is written again only after the question.
-    EXPECT_EQ(boxesOf(IDYES, [&] { editor.command(2103); }),
-              Boxes{"上書き保存|" + editor.scenario("Default") +
-                    "\\Data\\BMap_No3 は開いた後に他のプログラムで変更されています。上書きしますか？"});
+    {
+        // Another program removed a map: it is written again only after the question.
+        BoxAnswers yes(IDYES);
+        editor.command(2103);
+        ASSERT_EQ(yes.boxes().size(), 1u);
+        EXPECT_EQ(yes.boxes()[0].text, editor.scenario("Default") +
+                                           "\\Data\\BMap_No3 は開いた後に他のプログラムで変更されています。上書きしますか？");
+    }
     EXPECT_EQ(chipInFile("game\\Default\\Data\\BMap_No2"), 7);
     std::string saved = TestFolder::read("game\\Default\\Data\\BMap_No2");
     saved[3 * 32 + 4] = map2[3 * 32 + 4];
@@ -249,12 +253,21 @@ TEST_F(OperationsTest, SaveAsksBeforeOverwritingAnotherProgramsChangeAndNoWrites
     TestFolder::write(kMap2, theirs);
     std::filesystem::last_write_time(kMap2, std::filesystem::last_write_time(kMap2) + std::chrono::seconds(2));
     auto before = EditorSession::snapshot();
-    EXPECT_EQ(boxesOf(IDNO, [&] { editor.command(2103); }),
-              Boxes{"上書き保存|" + editor.scenario("Default") +
-                    "\\Data\\BMap_No2 は開いた後に他のプログラムで変更されています。上書きしますか？"});
+    {
+        BoxAnswers no(IDNO);
+        editor.command(2103);
+        ASSERT_EQ(no.boxes().size(), 1u);
+        EXPECT_EQ(no.boxes()[0].caption, "上書き保存");
+        EXPECT_EQ(no.boxes()[0].text, editor.scenario("Default") +
+                                          "\\Data\\BMap_No2 は開いた後に他のプログラムで変更されています。上書きしますか？");
+    }
     EXPECT_EQ(EditorSession::snapshot(), before);
     EXPECT_TRUE(editor.data()->isModified());
-    EXPECT_EQ(boxesOf(IDYES, [&] { editor.command(2103); }).size(), 1u);
+    {
+        BoxAnswers yes(IDYES);
+        editor.command(2103);
+        EXPECT_EQ(yes.boxes().size(), 1u);
+    }
     EXPECT_EQ(chipInFile(kMap1), 7);
     EXPECT_EQ(TestFolder::read(kMap2)[5 * 32 + 6], 9);
     EXPECT_FALSE(editor.data()->isModified());
@@ -278,11 +291,19 @@ TEST_F(OperationsTest, ARecoveryCopyIsOfferedAtOpenYesBringsTheEditsBackNoKeepsI
     EXPECT_FALSE(editor.data()->isModified());
     EXPECT_FALSE(TestFolder::exists(copy.getPath()));
     EXPECT_TRUE(TestFolder::exists(copy.getAsidePath()));
-    EXPECT_EQ(boxesOf(IDYES, [&] { ASSERT_TRUE(editor.open("Default")); }), Boxes{});
+    {
+        BoxAnswers none(IDYES);
+        ASSERT_TRUE(editor.open("Default"));
+        EXPECT_TRUE(none.boxes().empty());
+    }
 
     edit();
     writeRecoveryCopy();
-    EXPECT_EQ(boxesOf(IDYES, [&] { ASSERT_TRUE(editor.open("Default")); }).size(), 1u);
+    {
+        BoxAnswers yes(IDYES);
+        ASSERT_TRUE(editor.open("Default"));
+        EXPECT_EQ(yes.boxes().size(), 1u);
+    }
     EXPECT_TRUE(editor.data()->isModified());
     EXPECT_EQ(editor.data()->getByte(BMData::TYPE_CHARACTER, 1, 3, 4), 7);
     EXPECT_NE(title().find(" (更新) - Tessel"), std::string::npos) << title();
@@ -302,9 +323,13 @@ TEST_F(OperationsTest, AnOpenCompletesASaveThatAKillInterruptedAndSaysSo)
     save.write("AreaData", "Renamed 1 2\r\nEnd");
     TestFolder::write(data + "Save.journal", save.toBytes());
     TestFolder::write(data + "BMap_No1.tmp", "half");
-    EXPECT_EQ(boxesOf(IDOK, [&] { ASSERT_TRUE(editor.open("Default")); }),
-              Boxes{"シナリオを開く|前回の保存は途中で中断されていました。中断された保存を最後まで行いました。\n" +
-                    editor.scenario("Default")});
+    {
+        BoxAnswers ok(IDOK);
+        ASSERT_TRUE(editor.open("Default"));
+        ASSERT_EQ(ok.boxes().size(), 1u);
+        EXPECT_EQ(ok.boxes()[0].text, "前回の保存は途中で中断されていました。中断された保存を最後まで行いました。\n" +
+                                          editor.scenario("Default"));
+    }
     EXPECT_EQ(TestFolder::read(kMap1), map);
     EXPECT_FALSE(TestFolder::exists(data + "Save.journal"));
     EXPECT_FALSE(TestFolder::exists(data + "BMap_No1.tmp"));
@@ -361,25 +386,32 @@ TEST_F(OperationsTest, DamagedScenariosNameEveryFailedFileAndBrokenChipsBlockNot
             TestFolder::write("game\\Northland\\" + file.first, file.second);
         }
         auto before = EditorSession::snapshot();
-        std::string expected = "シナリオを開く|" + (c.opens ? folder + " を開きました。次の点に注意してください。"
-                                                             : "シナリオフォルダを開けませんでした。\n" + folder);
-        for (const std::string& line : c.lines) {
-            expected += "\n" + line;
+        {
+            BoxAnswers ok(IDOK);
+            EXPECT_EQ(editor.open("Northland"), c.opens);
+            std::string expected = c.opens ? folder + " を開きました。次の点に注意してください。"
+                                           : "シナリオフォルダを開けませんでした。\n" + folder;
+            for (const std::string& line : c.lines) {
+                expected += "\n" + line;
+            }
+            ASSERT_EQ(ok.boxes().size(), 1u);
+            EXPECT_EQ(ok.boxes()[0].text, expected);
+            EXPECT_EQ(ok.boxes()[0].caption, "シナリオを開く");
         }
-        EXPECT_EQ(boxesOf(IDOK, [&] { EXPECT_EQ(editor.open("Northland"), c.opens); }), Boxes{expected});
         if (c.opens) {
             // Edited and saved: the map file gets the edit, nothing else changes.
             ASSERT_EQ(editor.data()->getScenarioDirectory().getPath(), folder);
             edit();
             editor.command(2103);
             EXPECT_EQ(chipInFile("game\\Northland\\Data\\BMap_No1"), 7);
-            auto withoutMap1 = [](auto files) {
-                files.erase(std::remove_if(files.begin(), files.end(),
-                                           [](const auto& file) { return file.first.find("BMap_No1") != std::string::npos; }),
-                            files.end());
-                return files;
-            };
-            EXPECT_EQ(withoutMap1(EditorSession::snapshot()), withoutMap1(before));
+            before.erase(std::remove_if(before.begin(), before.end(),
+                                        [](const auto& file) { return file.first.find("BMap_No1") != std::string::npos; }),
+                         before.end());
+            auto after = EditorSession::snapshot();
+            after.erase(std::remove_if(after.begin(), after.end(),
+                                       [](const auto& file) { return file.first.find("BMap_No1") != std::string::npos; }),
+                        after.end());
+            EXPECT_EQ(after, before);
         } else {
             EXPECT_EQ(EditorSession::snapshot(), before);
         }
@@ -398,14 +430,19 @@ TEST_F(OperationsTest, DamagedScenariosNameEveryFailedFileAndBrokenChipsBlockNot
                                            }
                                        });
     TestFolder::write("game\\Northland\\Data\\AreaData", list);
-    const Boxes boxes = boxesOf(IDOK, [&] { ASSERT_TRUE(editor.open("Northland")); });
-    const ZDEditArea& second = *editor.data()->getArea(1);
-    const ZDEditArea& fourth = *editor.data()->getArea(3);
-    EXPECT_EQ(boxes, Boxes{"シナリオを開く|" + folder + " を開きました。次の点に注意してください。\n"
-                           "エリア 2「" + second.getName() + "」: 書式に収まらない行です（19 を超える欄）。\n"
-                           "エリア 4「" + fourth.getName().substr(0, fourth.getName().find('\0'))
-                               + "」: 書式に収まらない行です（NUL 文字）。\n"
-                           "書式に収まらない行は、そのエリアを編集しない限り読んだとおりに保存します。"});
+    {
+        BoxAnswers ok(IDOK);
+        ASSERT_TRUE(editor.open("Northland"));
+        ASSERT_EQ(ok.boxes().size(), 1u);
+        const ZDEditArea& second = *editor.data()->getArea(1);
+        const ZDEditArea& fourth = *editor.data()->getArea(3);
+        EXPECT_EQ(ok.boxes()[0].text,
+                  folder + " を開きました。次の点に注意してください。\n"
+                  "エリア 2「" + second.getName() + "」: 書式に収まらない行です（19 を超える欄）。\n"
+                  "エリア 4「" + fourth.getName().substr(0, fourth.getName().find('\0'))
+                      + "」: 書式に収まらない行です（NUL 文字）。\n"
+                  "書式に収まらない行は、そのエリアを編集しない限り読んだとおりに保存します。");
+    }
     edit();
     editor.command(2103);
     EXPECT_EQ(TestFolder::read("game\\Northland\\Data\\AreaData"), list);
@@ -435,7 +472,9 @@ std::string openFolder(EditorSession& editor)
 // cell of the cursor cell's terrain.
 TEST_F(OperationsTest, PaintingCommandsSetTheShapeTheBrushAndTheSameValueSelection)
 {
-    auto checked = [&](uint32_t id) { return ::checked(editor.window(), id); };
+    auto checked = [&](uint32_t id) {
+        return dynamic_cast<HMenuItem*>(editor.window().getMenuItem(id))->isChecked();
+    };
     editor.command(2333);
     EXPECT_EQ(editor.display()->getShape(), SHAPE_FILL);
     EXPECT_TRUE(checked(2333));
@@ -510,6 +549,23 @@ TEST(DroppedFolder, OpensTheScenarioItBelongsToAfterTheUnsavedEditsQuestion)
     EXPECT_EQ(cancel.boxes()[0].text, "現在のデータは更新されています。保存しますか？");
     EXPECT_EQ(openFolder(editor), editor.scenario("Default"));
 }
+
+namespace {
+
+std::string statusPart(HWND bar, int part)
+{
+    char text[256] = {};
+    SendMessageA(bar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+bool checked(BMWindow& window, uint32_t id)
+{
+    auto* item = dynamic_cast<HMenuItem*>(window.getMenuItem(id));
+    return item != nullptr && item->isChecked();
+}
+
+}  // namespace
 
 // The zoom commands step through 25, 50, 100 and 200 %: the View menu checks the step, the
 // status bar shows its percentage, the scroll bars cover the zoomed canvas, and the cursor
