@@ -5,30 +5,69 @@
 #
 # Without a display the editor runs on a virtual one, where nobody sees it: there it opens the
 # sample scenario (or the folder given), writes a picture of the editor to build/start.png once
-# the map shows, and says how to reach the editor while it runs.
+# the map shows, says how to reach the editor, and runs until the editor exits or this script
+# is stopped (Ctrl+C or SIGTERM end both the editor and its display). When the editor ends
+# before its map shows, or the map does not show, it says which, with Wine's error lines, and
+# exits with 1.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 
 export WINEPREFIX="$TESSEL_CACHE/wine"
-tessel_prepare_prefix
-tessel_build_windows
-tessel_register_game
-
 exe="$TESSEL_ROOT/build/windows/editor/shell/Tessel.exe"
+
 if [ -n "${DISPLAY:-}" ]; then
+    tessel_prepare_prefix
+    tessel_build_windows
+    tessel_register_game
     cd "$(dirname "$exe")"
     exec wine "$exe" "$@"
 fi
 
-trap 'tessel_stop_display' EXIT
+# A Wine session keeps the display it was started with, and every Wine program of the prefix
+# joins the running session: one left from a command run a moment ago without a display ends
+# within seconds, so it is waited for; then the virtual display comes first, so that the
+# prefix's set-up, the build's runs of the sample generator and the game's registration all
+# start the new session on it.
+if ! timeout 20 wineserver -w 2>/dev/null; then
+    tessel_note "another Wine program of $WINEPREFIX still runs; the editor joins its session"
+fi
+editor=
+stop_all() {
+    if [ -n "$editor" ] && kill -0 "$editor" 2>/dev/null; then
+        kill "$editor" 2>/dev/null || true
+    fi
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    tessel_stop_display
+}
+trap stop_all EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 tessel_start_display
 tessel_note "no display was set: the editor runs on the virtual display $DISPLAY"
+tessel_prepare_prefix
+tessel_build_windows
+tessel_register_game
+
 sample="$TESSEL_ROOT/build/windows/sample/game/Default"
 [ $# -gt 0 ] || set -- "Z:${sample//\//\\}"
 shot="$TESSEL_ROOT/build/start.png"
+wine_log="$TESSEL_ROOT/build/start-wine.log"
 rm -f "$shot"
-(cd "$(dirname "$exe")" && exec wine "$exe" "$@") &
+# Wine's error lines only, to say why the editor did not show if it does not.
+(cd "$(dirname "$exe")" && WINEDEBUG=-all,err+all exec wine "$exe" "$@") >"$wine_log" 2>&1 &
 editor=$!
+launched=$SECONDS
+
+# Says what went wrong, with the Wine error lines that explain it, and ends everything.
+give_up() {
+    tessel_note "$1"
+    if grep -q ':err:' "$wine_log" 2>/dev/null; then
+        tessel_note "Wine's error lines ($wine_log):"
+        grep ':err:' "$wine_log" | tail -n 12 | sed 's/^/tessel:   /' >&2
+    fi
+    exit 1
+}
 
 # The editor's window once its title names the scenario, then the map in its middle.
 window=
@@ -43,6 +82,7 @@ if [ -n "$window" ]; then
     # The pointer on the map, away from the panels, whose rows it would mark.
     xdotool mousemove --window "$window" 40 60 2>/dev/null || true
     for _ in $(seq 1 50); do
+        kill -0 "$editor" 2>/dev/null || break
         if import -window "$window" "$shot" 2>/dev/null &&
             [ "$(convert "$shot" -gravity center -crop 50%x50%+0+0 -format '%[fx:mean > 0.1]' info:)" = 1 ]; then
             shown=1
@@ -53,7 +93,13 @@ if [ -n "$window" ]; then
 fi
 if [ -z "$shown" ]; then
     import -window root "$shot" 2>/dev/null || true
-    tessel_note "the map did not show within 40 seconds; the screen as it is:"
+    if ! kill -0 "$editor" 2>/dev/null; then
+        status=0
+        wait "$editor" || status=$?
+        editor=
+        give_up "the editor ended (exit status $status) before its map showed; the screen was left in $shot"
+    fi
+    give_up "the map did not show within $((SECONDS - launched)) seconds; the screen as it was is in $shot"
 fi
 cat >&2 <<TEXT
 tessel: picture of the editor: $shot
@@ -62,4 +108,7 @@ tessel:   another picture:  DISPLAY=$DISPLAY import -window root shot.png
 tessel:   keys and mouse:   DISPLAY=$DISPLAY xdotool search --name ' - Tessel\$' windowfocus --sync key ctrl+Next
 tessel:   to watch it live: a VNC server on the display, e.g. x11vnc -display $DISPLAY
 TEXT
-wait "$editor" || true
+status=0
+wait "$editor" || status=$?
+editor=
+exit "$status"
