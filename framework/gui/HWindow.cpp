@@ -265,6 +265,7 @@ void HWindow::runLoop(bool idleDrawing)
         if (PeekMessageA(&m_message, nullptr, 0, 0, PM_REMOVE)) {
             if (m_accelerators != nullptr && getHandle() != nullptr &&
                 TranslateAcceleratorA(getHandle(), m_accelerators, &m_message)) {
+                noteAltShortcut(m_message);
                 continue;
             }
             TranslateMessage(&m_message);
@@ -275,6 +276,20 @@ void HWindow::runLoop(bool idleDrawing)
             }
             Sleep(1);
         }
+    }
+}
+
+// Under Wine the default window procedure opens the menu bar when Alt is let go, unless it saw
+// another key go down while Alt was held (Windows notes that in the input queue, whoever takes
+// the key). The accelerator took the key away from it, so Alt let go before the key would
+// open the menus, and the next letters would run menu items. The procedure gets the key-down
+// now, after the command, and drops its note; no character is made, so no mnemonic is looked
+// for. Alt+F4 stays away from it: the procedure would close the window besides the command.
+void HWindow::noteAltShortcut(const MSG& message)
+{
+    if (message.message == WM_SYSKEYDOWN && (HIWORD(message.lParam) & KF_ALTDOWN) != 0 &&
+        message.wParam != VK_F4) {
+        DefWindowProcA(message.hwnd, message.message, message.wParam, message.lParam);
     }
 }
 

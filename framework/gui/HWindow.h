@@ -60,6 +60,8 @@ private:
     void destroyAccelerators();
     // Polls until the quit message arrives.
     void runLoop(bool idleDrawing);
+    // Tells the default window procedure about a key that an accelerator with Alt took.
+    static void noteAltShortcut(const MSG& message);
     void releaseLoopGraphics();
     void unregisterClass();
 
