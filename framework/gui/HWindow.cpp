@@ -257,24 +257,48 @@ void HWindow::runLoop(bool idleDrawing)
 {
     // A quit message left from an earlier loop must not end this one.
     ZeroMemory(&m_message, sizeof(m_message));
-    for (;;) {
-        if (m_message.message == WM_QUIT) {
-            releaseLoopGraphics();
-            return;
+    while (takeMessage(idleDrawing)) {
+        if (m_accelerators != nullptr && getHandle() != nullptr &&
+            TranslateAcceleratorA(getHandle(), m_accelerators, &m_message)) {
+            noteAltShortcut(m_message);
+            continue;
         }
+        TranslateMessage(&m_message);
+        DispatchMessageA(&m_message);
+    }
+    releaseLoopGraphics();
+}
+
+// The thread sleeps until a message, a timer or input comes: an editor left open costs no
+// processor time. Nothing of the program needs the thread between messages: the music has
+// the timer's own thread, and every timer of a window is a message. With idle drawing, a
+// frame shows what the messages taken so far did, once none waits, before the loop sleeps.
+bool HWindow::takeMessage(bool idleDrawing)
+{
+    if (idleDrawing && m_loopGraphics != nullptr) {
         if (PeekMessageA(&m_message, nullptr, 0, 0, PM_REMOVE)) {
-            if (m_accelerators != nullptr && getHandle() != nullptr &&
-                TranslateAcceleratorA(getHandle(), m_accelerators, &m_message)) {
-                continue;
-            }
-            TranslateMessage(&m_message);
-            DispatchMessageA(&m_message);
-        } else {
-            if (idleDrawing && m_loopGraphics != nullptr) {
-                draw(m_loopGraphics);
-            }
-            Sleep(1);
+            return m_message.message != WM_QUIT;
         }
+        draw(m_loopGraphics);
+    }
+    BOOL taken = GetMessageA(&m_message, nullptr, 0, 0);
+    if (taken == -1) {
+        HLOG_INFO("GetMessage:error");
+    }
+    return taken > 0;
+}
+
+// Under Wine the default window procedure opens the menu bar when Alt is let go, unless it saw
+// another key go down while Alt was held (Windows notes that in the input queue, whoever takes
+// the key). The accelerator took the key away from it, so Alt let go before the key would
+// open the menus, and the next letters would run menu items. The procedure gets the key-down
+// now, after the command, and drops its note; no character is made, so no mnemonic is looked
+// for. Alt+F4 stays away from it: the procedure would close the window besides the command.
+void HWindow::noteAltShortcut(const MSG& message)
+{
+    if (message.message == WM_SYSKEYDOWN && (HIWORD(message.lParam) & KF_ALTDOWN) != 0 &&
+        message.wParam != VK_F4) {
+        DefWindowProcA(message.hwnd, message.message, message.wParam, message.lParam);
     }
 }
 

@@ -58,8 +58,12 @@ private:
     bool registerClass();
     bool buildAccelerators();
     void destroyAccelerators();
-    // Polls until the quit message arrives.
+    // Takes and dispatches messages until the quit message arrives.
     void runLoop(bool idleDrawing);
+    // The next message into the message record, waiting for it; false for the quit message.
+    bool takeMessage(bool idleDrawing);
+    // Tells the default window procedure about a key that an accelerator with Alt took.
+    static void noteAltShortcut(const MSG& message);
     void releaseLoopGraphics();
     void unregisterClass();
 

@@ -1,9 +1,10 @@
 // Tells the end-to-end journey what the editor shows, from inside Wine: the main window's
 // title, where its map view is on the screen, the scroll bars' positions and ranges, the
-// status bar's text and the message box that is open, if any. Prints lines "title=...",
-// "view=x y width height", "scroll=horizontal vertical", "range=horizontal vertical" (the
-// maxima), "status=..." and "box=caption|text" (Shift-JIS text as the windows hold it); exits
-// with 1 when there is no editor window.
+// status bar's text, whether its menus take the keys and the message box that is open, if
+// any. Prints lines "title=...", "view=x y width height", "scroll=horizontal vertical",
+// "range=horizontal vertical" (the maxima), "status=...", "menu=on|off" (on while a menu
+// takes the keys) and "box=caption|text" (Shift-JIS text as the windows hold it); exits with
+// 1 when there is no editor window.
 
 #include <cstdio>
 #include <string>
@@ -81,6 +82,11 @@ int main()
     HWND status = GetDlgItem(editor, 2004);
     if (status != nullptr) {
         std::printf("status=%s\n", statusOf(status).c_str());
+    }
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof(gui);
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(editor, nullptr), &gui)) {
+        std::printf("menu=%s\n", (gui.flags & GUI_INMENUMODE) != 0 ? "on" : "off");
     }
     HWND box = nullptr;
     EnumWindows(findBox, reinterpret_cast<LPARAM>(&box));

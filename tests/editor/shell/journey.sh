@@ -5,9 +5,10 @@
 #
 #   journey.sh <Tessel.exe> <probe.exe> <sample game folder> <output folder> [full|short]
 #
-# "short" opens, edits, saves and checks the files (the run without Direct3D); "full" also
-# undoes, redoes, reopens, edits an area's record in the area data editor, answers the exit
-# question every way, resizes and opens a damaged scenario. Needs DISPLAY and WINEPREFIX (the test command sets both).
+# "short" opens, edits, saves and checks the files, and tries the Alt shortcuts and the menu
+# keys (the run without Direct3D); "full" also undoes, redoes, reopens, edits an area's record
+# in the area data editor, answers the exit question every way, resizes and opens a damaged
+# scenario. Needs DISPLAY and WINEPREFIX (the test command sets both).
 set -euo pipefail
 
 source "$(dirname "$0")/journey_lib.sh"
@@ -129,6 +130,32 @@ check_saved_map
 check_untouched
 note "saved files checked"
 cp -r "$GAME" "$WORK/after-save"
+
+# --- Alt shortcuts leave the menu bar alone; a lone Alt and F10 still open it ---------------
+# X lets Alt go before the digit here, the order that used to leave the menu bar active.
+# b makes the brush larger (shown in the status bar) and is no mnemonic of the menu bar;
+# Shift+b and the same Alt key again put everything back.
+menu_is() { [ "$(probe | sed -n 's/^menu=//p')" = "$1" ]; }
+brush_is() { probe | grep -q "^status=.*ブラシ半径：$1\$"; }
+menu_and_status() { probe | grep -E '^(menu|status)=' | tr '\n' ' '; }
+for digit in 4 1 2 3 5 6 7 8 9; do
+    key alt+$digit b
+    wait_until 5 brush_is 1 || fail "b after Alt+$digit did not reach the map: $(menu_and_status)"
+    [ $digit != 4 ] || shot alt-4-then-b
+    key shift+b alt+$digit
+    wait_until 5 brush_is 0 || fail "Shift+b after Alt+$digit: $(menu_and_status)"
+done
+menu_is off || fail "a menu is open after the Alt shortcuts"
+key alt
+wait_until 5 menu_is on || fail "a lone Alt opened no menu"
+shot alt-alone
+key Escape
+wait_until 5 menu_is off || fail "Escape left the menu bar active"
+key F10
+wait_until 5 menu_is on || fail "F10 opened no menu"
+key Escape
+wait_until 5 menu_is off || fail "Escape left the menu bar active after F10"
+note "Alt+1 … Alt+9 left the menu bar alone; Alt and F10 opened it"
 
 if [ "$MODE" = full ]; then
     # --- reopen: the edits were saved -----------------------------------------------------

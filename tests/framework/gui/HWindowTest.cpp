@@ -2,15 +2,20 @@
 
 #include <commctrl.h>
 
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "framework/graphics/HGraphics.h"
 #include "framework/gui/HApplication.h"
+#include "framework/midi/HMIDIPlayer.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/MidiFile.h"
+#include "tests/support/RecordingMIDISystem.h"
 #include "tests/support/RecordingListener.h"
 #include "tests/support/TestControl.h"
 #include "tests/support/TestFolder.h"
@@ -151,15 +156,13 @@ TEST(HWindowTest, StylesVisibilityAndClassesFollowTheWindowsLife)
     EXPECT_NE(text.find("ウィンドウの表示に失敗"), std::string::npos);
 }
 
-// Counts the frames the loop asks for and ends the loop after the third.
+// Counts the frames the loop asks for.
 class FrameCounter : public HWindow {
 public:
     void draw(HGraphics* graphics) override
     {
         deviceType = graphics != nullptr ? graphics->getType() : -1;
-        if (++frames == 3) {
-            PostQuitMessage(0);
-        }
+        ++frames;
     }
     int frames = 0;
     int deviceType = 0;
@@ -175,7 +178,7 @@ protected:
     }
 };
 
-TEST_F(LoopDrawingTest, TheLoopKeepsADirect3DDeviceAndDrawsWhenIdleOnlyIfAsked)
+TEST_F(LoopDrawingTest, TheLoopKeepsADirect3DDeviceAndDrawsOnceIdleOnlyIfAsked)
 {
     static FrameCounter* s_window = nullptr;
     static bool s_hadDevice = false;
@@ -205,16 +208,113 @@ TEST_F(LoopDrawingTest, TheLoopKeepsADirect3DDeviceAndDrawsWhenIdleOnlyIfAsked)
     MessagePump::drain();
     s_window = nullptr;
 
-    // With idle drawing the loop renders frames through its device until the third ends it.
+    // With idle drawing the loop draws a frame once it has done what was waiting, then
+    // sleeps: one frame after each tick of a 100 ms timer, none while nothing comes.
+    static std::vector<int> s_framesAtTicks;
+    window.removeEventListener(&tick);
+    window.removeEventListener(&quit);
+    Step ticks(WM_TIMER, [](HWND w) {
+        s_framesAtTicks.push_back(s_window->frames);
+        if (s_framesAtTicks.size() == 4) {
+            KillTimer(w, 2);
+            PostQuitMessage(0);
+        }
+    });
+    window.addEventListener(&ticks);
+    s_window = &window;
     HApplication::uninitializeApplication();
     HApplication::initializeApplication(GetModuleHandleA(nullptr), nullptr, "", SW_SHOW,
                                         HApplication::FLAG_DIRECTX | HApplication::FLAG_IDLE_DRAW);
+    window.create();
+    SetTimer(window.getHandle(), 2, 100, nullptr);
     EXPECT_TRUE(window.show(true));
-    EXPECT_EQ(window.frames, 3);
+    ASSERT_EQ(s_framesAtTicks.size(), 4u);
+    EXPECT_GE(s_framesAtTicks[0], 1);
+    for (size_t i = 1; i < s_framesAtTicks.size(); ++i) {
+        EXPECT_EQ(s_framesAtTicks[i] - s_framesAtTicks[i - 1], 1) << i;
+    }
     EXPECT_EQ(window.deviceType, HGraphics::TYPE_DIRECTX);
     // The device went with the loop.
     EXPECT_EQ(window.getLoopGraphics(), nullptr);
     window.dispose();
+    s_window = nullptr;
+}
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// While the loop waits for a second, the music plays on the timer's thread, on time; the
+// window's timer and then a message posted from another thread each wake the loop at once.
+TEST(HWindowLoop, WakesForATimerAndAPostedMessageWhileTheMusicKeepsTime)
+{
+    const int kIdleMs = 1000;
+    const double kLateMs = 100;  // on a busy machine; a loop that never woke would wait forever
+    static struct {
+        HMIDIPlayer* player;
+        Clock::time_point armed;
+        double timerLate;
+        Clock::time_point posted;
+        double postLate;
+        std::thread poster;
+    } s;
+    TestFolder folder;
+    // Four notes an eighth apart (250 ms at the default tempo), the first 100 ms after start.
+    std::string notes = MidiFile::event(0, {0x90, 60, 64});
+    for (int i = 0; i < 3; ++i) {
+        notes += MidiFile::event(240, {0x90, 62 + i, 64});
+    }
+    TestFolder::write("song.mid", MidiFile::file(480, {notes}));
+    RecordingMIDISystem midi(RecordingMIDISystem::REAL_TIMER);
+    HMIDIPlayer player(nullptr, 2005, "song.mid");
+    s.player = &player;
+
+    TestWindow window;
+    Step first(kFirstStep, [](HWND w) {
+        s.player->play();
+        s.armed = Clock::now();
+        SetTimer(w, 1, kIdleMs, nullptr);
+    });
+    Step tick(WM_TIMER, [](HWND w) {
+        s.timerLate = msSince(s.armed) - kIdleMs;
+        KillTimer(w, 1);
+        s.poster = std::thread([w] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            s.posted = Clock::now();
+            PostMessageA(w, kQuitStep, 0, 0);
+        });
+    });
+    Step quit(kQuitStep, [](HWND) {
+        s.postLate = msSince(s.posted);
+        PostQuitMessage(0);
+    });
+    window.addEventListener(&first);
+    window.addEventListener(&tick);
+    window.addEventListener(&quit);
+    window.create();
+    PostMessageA(window.getHandle(), kFirstStep, 0, 0);
+    EXPECT_TRUE(window.show(true));
+    s.poster.join();
+
+    EXPECT_GE(s.timerLate, -2);
+    EXPECT_LT(s.timerLate, kLateMs);
+    EXPECT_LT(s.postLate, kLateMs);
+    // The notes left at their times, counted from the first: every 250 ms.
+    EXPECT_FALSE(player.isPlaying());
+    std::vector<double> times;
+    for (const auto& sent : midi.record().sent) {
+        if ((sent.second & 0xF0) == 0x90) {
+            times.push_back(sent.first);
+        }
+    }
+    ASSERT_EQ(times.size(), 4u);
+    for (size_t i = 1; i < times.size(); ++i) {
+        EXPECT_GE(times[i] - times[0], 250.0 * i - 2) << i;
+        EXPECT_LT(times[i] - times[0], 250.0 * i + kLateMs) << i;
+    }
 }
 
 TEST(HWindowListeners, ControlColoursAndNotificationsGoToTheControlsComponent)
