@@ -370,7 +370,7 @@ private:
 
     // Another editor's whole map on the clipboard, written over the current map or inserted
     // before it: some with more than the file holds (a group of 30 cells, a placement on
-    // (0, 0), over 256 roads).
+    // (0, 0), over 256 roads, placement orders on cells without a group).
     void mapText(const Snapshot& before)
     {
         ZDBMap map = EditorScenario::randomMap(m_random, static_cast<int>(m_random() % 90));
@@ -381,6 +381,13 @@ private:
         }
         if (m_random() % 3 == 0) {
             map.setConnect(0, 0, group);
+        }
+        for (int i = 0; i < 3; ++i) {  // placement orders without a group, as a hand-made text may hold
+            const uint32_t x = m_random() % 32;
+            const uint32_t y = m_random() % 32;
+            if (map.getConnect(x, y) == 0) {
+                map.setConnectOrder(x, y, static_cast<uint16_t>(1 + m_random() % 30));
+            }
         }
         BMMapEditor& maps = m_editor.getMapEditor();
         EXPECT_TRUE(maps.takeMapText(BMMapEditor::writeMapText(map)));
