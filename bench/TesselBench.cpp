@@ -365,12 +365,16 @@ void benchLayerCopies()
 
 }  // namespace
 
-// "display", "midi" or "save" as the only argument runs those figures alone (the MIDI timing
-// takes a minute).
+// "display", "midi", "save" or "editing" as the only argument runs those figures alone (the
+// MIDI timing takes a minute).
 int main(int argc, char** argv)
 {
     bool display = argc == 2 && std::strcmp(argv[1], "display") == 0;
     bool midi = argc == 2 && std::strcmp(argv[1], "midi") == 0;
+    if (argc == 2 && std::strcmp(argv[1], "editing") == 0) {
+        benchEditing();
+        return 0;
+    }
 #if defined(_WIN32)
     if (argc == 2 && std::strcmp(argv[1], "save") == 0) {
         benchSaving(sampleGame() + "\\Default");

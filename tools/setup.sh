@@ -18,6 +18,7 @@ tessel_install_packages() {
     command -v wine >/dev/null || missing+=(wine wine64)
     command -v Xvfb >/dev/null || missing+=(xvfb)
     command -v xdotool >/dev/null || missing+=(xdotool)
+    command -v xclip >/dev/null || missing+=(xclip)
     command -v import >/dev/null || missing+=(imagemagick)
     command -v locale-gen >/dev/null || missing+=(locales)
     # The host build: clang with the sanitizer and libFuzzer runtimes, and the symbolizer

@@ -1,5 +1,6 @@
 #include "editor/model/BMEditor.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "editor/model/BMBorderTracer.h"
@@ -49,6 +50,7 @@ void BMChange::add(const BMChange& other)
     cells.insert(cells.end(), other.cells.begin(), other.cells.end());
     cursor = cursor || other.cursor;
     areas = areas || other.areas;
+    cut.add(other.cut);
     if (other.scroll) {
         scroll = true;
         scrollTo = other.scrollTo;
@@ -199,11 +201,22 @@ void BMEditor::write(int x, int y, const Layers& layers, const BMCellRecord& val
     if (layers.height) {
         m_data->setByte(BMData::TYPE_HEIGHT, values.height, 0, ux(x), ux(y));
     }
+    // A cell without a group has no placement order: the map file has no slot to keep one in.
     if (layers.placement) {
+        const uint16_t order = values.group != 0 ? static_cast<uint16_t>(values.placementOrder) : 0;
         m_data->setByte(BMData::TYPE_CONNECT, static_cast<uint8_t>(values.group), 0, ux(x), ux(y));
-        m_data->setWord(BMData::TYPE_CONNECT_ORDER, static_cast<uint16_t>(values.placementOrder), 0,
-                        ux(x), ux(y));
+        m_data->setWord(BMData::TYPE_CONNECT_ORDER, order, 0, ux(x), ux(y));
     }
+}
+
+BMEditor::Layers BMEditor::fitted(const Layers& layers, const BMMapLimits::Write& write)
+{
+    return {layers.character, write.object, layers.height, write.placement};
+}
+
+const ZDBMap& BMEditor::currentMap() const
+{
+    return *m_data->getBMap(m_data->getCurrent() - 1);
 }
 
 uint32_t BMEditor::nextOrder(int kind) const
@@ -271,7 +284,7 @@ BMChange BMEditor::setSelection(const Layers& layers, const BMCellRecord* values
             change.cells.push_back(static_cast<uint16_t>(index));
         }
     }
-    writeSelection(layers, values, clear);
+    change.cut = writeSelection(layers, values, clear);
     for (uint16_t index : change.cells) {
         const BMPoint cell = BMGeometry::cellOf(index);
         item->addA(cell.x, cell.y, *m_data, 0);
@@ -282,7 +295,8 @@ BMChange BMEditor::setSelection(const Layers& layers, const BMCellRecord* values
 
 // New objects and placements are numbered in cell order from their category's count; the
 // renumbering then makes the orders of the whole map dense again.
-void BMEditor::writeSelection(const Layers& layers, const BMCellRecord* values, bool clear)
+BMLimitCut BMEditor::writeSelection(const Layers& layers, const BMCellRecord* values, bool clear,
+                                    const std::vector<uint16_t>& painted)
 {
     BMCellRecord current;
     if (values == nullptr) {
@@ -291,25 +305,49 @@ void BMEditor::writeSelection(const Layers& layers, const BMCellRecord* values, 
         current.height = clear ? 0 : static_cast<uint8_t>(m_height);
         current.group = clear ? 0 : static_cast<uint32_t>(m_groupIndex + 1);
     }
+    const BMCellRecord& written = values != nullptr ? *values : current;
+    std::vector<bool> taken(MAP_CELLS, false);
+    std::vector<BMMapLimits::Write> writes;
+    auto take = [&](uint16_t index) {
+        if (inSelection(index) && !taken[index]) {
+            taken[index] = true;
+            writes.push_back({index, layers.object, written.object, layers.placement,
+                              static_cast<uint8_t>(written.group)});
+        }
+    };
+    for (uint16_t index : painted) {
+        take(index);
+    }
+    for (int index = 0; index < MAP_CELLS; ++index) {
+        take(static_cast<uint16_t>(index));
+    }
+    const BMLimitCut cut = BMMapLimits::fit(currentMap(), &writes);
+    std::vector<const BMMapLimits::Write*> writeOf(MAP_CELLS, nullptr);
+    for (const BMMapLimits::Write& write : writes) {
+        writeOf[write.cell] = &write;
+    }
+
     uint32_t counter = layers.object ? nextOrder(2) : (layers.placement ? nextOrder(8) : 0);
     const bool renumber = layers.object || layers.placement;
     for (int index = 0; index < MAP_CELLS; ++index) {
-        if (!inSelection(index)) {
+        if (writeOf[static_cast<size_t>(index)] == nullptr) {
             continue;
         }
+        const Layers fits = fitted(layers, *writeOf[static_cast<size_t>(index)]);
         if (values == nullptr) {
             current.order = clear ? 0 : static_cast<uint16_t>(counter);
             current.placementOrder = clear ? 0 : counter;
-            if (!clear && renumber) {
+            if (!clear && (fits.object || fits.placement)) {
                 ++counter;
             }
         }
         const BMPoint cell = BMGeometry::cellOf(index);
-        write(cell.x, cell.y, layers, values != nullptr ? *values : current);
+        write(cell.x, cell.y, fits, written);
     }
     if (renumber) {
         m_data->correct(0);
     }
+    return cut;
 }
 
 BMChange BMEditor::execReset()
@@ -331,20 +369,11 @@ BMChange BMEditor::execReset()
             change.cells.push_back(static_cast<uint16_t>(index));
         }
     }
+    // The whole map as it was read is one the file holds; parts of it mixed with edits may not be.
     if (everything) {
         m_data->restore(BMData::TYPE_MAP, 0, 0, 0);
     } else {
-        const int types[] = {BMData::TYPE_CHARACTER, BMData::TYPE_OBJECT, BMData::TYPE_ORDER,
-                             BMData::TYPE_HEIGHT, BMData::TYPE_CONNECT, BMData::TYPE_CONNECT_ORDER};
-        for (int index = 0; index < MAP_CELLS; ++index) {
-            if (!inSelection(index)) {
-                continue;
-            }
-            const BMPoint cell = BMGeometry::cellOf(index);
-            for (int type : types) {
-                m_data->restore(type, 0, ux(cell.x), ux(cell.y));
-            }
-        }
+        change.cut = restoreSelection();
     }
     m_data->correct(0);
     for (uint16_t index : change.cells) {
@@ -354,6 +383,34 @@ BMChange BMEditor::execReset()
     change.redraw = redrawOf(all);
     HLOG_END("execReset");
     return change;
+}
+
+BMLimitCut BMEditor::restoreSelection()
+{
+    const ZDBMap& loaded = m_data->getBMap(m_data->getCurrent() - 1)->getLoaded();
+    std::vector<BMMapLimits::Write> writes;
+    for (int index = 0; index < MAP_CELLS; ++index) {
+        if (inSelection(index)) {
+            const BMPoint cell = BMGeometry::cellOf(index);
+            writes.push_back({static_cast<uint16_t>(index), true, loaded.getObject(ux(cell.x), ux(cell.y)),
+                              true, loaded.getConnect(ux(cell.x), ux(cell.y))});
+        }
+    }
+    const BMLimitCut cut = BMMapLimits::fit(currentMap(), &writes);
+    for (const BMMapLimits::Write& write : writes) {
+        const BMPoint cell = BMGeometry::cellOf(write.cell);
+        std::vector<int> types = {BMData::TYPE_CHARACTER, BMData::TYPE_HEIGHT};
+        if (write.object) {
+            types.insert(types.end(), {BMData::TYPE_OBJECT, BMData::TYPE_ORDER});
+        }
+        if (write.placement) {
+            types.insert(types.end(), {BMData::TYPE_CONNECT, BMData::TYPE_CONNECT_ORDER});
+        }
+        for (int type : types) {
+            m_data->restore(type, 0, ux(cell.x), ux(cell.y));
+        }
+    }
+    return cut;
 }
 
 BMChange BMEditor::selectNone()
@@ -396,14 +453,48 @@ BMChange BMEditor::selectAll()
 void BMEditor::markCells(const std::vector<uint16_t>& cells, uint32_t bits)
 {
     for (uint16_t index : cells) {
+        if ((bits & CELL_PENDING) != 0 && (m_marks[index] & CELL_PENDING) == 0) {
+            m_pendingOrder.push_back(index);
+        }
         m_marks[index] |= bits;
     }
 }
 
+void BMEditor::clearPending()
+{
+    setCellMark(-1, -1, CELL_PENDING, false);
+    m_pendingOrder.clear();
+}
+
+std::vector<uint16_t> BMEditor::pendingCells() const
+{
+    std::vector<uint16_t> cells;
+    std::vector<bool> taken(MAP_CELLS, false);
+    if (m_shape != SHAPE_RECT && m_shape != SHAPE_HEX) {
+        for (uint16_t index : m_pendingOrder) {
+            if ((m_marks[index] & CELL_PENDING) != 0 && !taken[index]) {
+                taken[index] = true;
+                cells.push_back(index);
+            }
+        }
+    }
+    for (int index = 0; index < MAP_CELLS; ++index) {
+        if ((m_marks[index] & CELL_PENDING) != 0 && !taken[static_cast<size_t>(index)]) {
+            cells.push_back(static_cast<uint16_t>(index));
+        }
+    }
+    return cells;
+}
+
+// From the anchor on, so that a line that does not all fit keeps its start.
 void BMEditor::markLine(int ax, int ay, int bx, int by, uint32_t bits)
 {
     std::vector<uint16_t> cells;
     BMShapes::line(ax, ay, bx, by, &cells);
+    std::stable_sort(cells.begin(), cells.end(), [ax, ay](uint16_t a, uint16_t b) {
+        return BMBrush::distance({ax, ay}, BMGeometry::cellOf(a))
+               < BMBrush::distance({ax, ay}, BMGeometry::cellOf(b));
+    });
     markCells(cells, bits);
 }
 
@@ -659,12 +750,21 @@ BMChange BMEditor::pasteRegion(const Layers& layers, const std::vector<BMCellRec
         recorded.push_back(static_cast<uint16_t>(index));
         m_marks[index] &= ~CELL_SELECTED;
     }
+    // The records are placed in their order, as far as the map file holds them.
+    std::vector<BMMapLimits::Write> writes;
+    std::vector<size_t> recordOf;
     for (size_t i = 0; i < records.size(); ++i) {
         if (targets[i] >= 0) {
-            const BMPoint cell = BMGeometry::cellOf(targets[i]);
-            m_marks[targets[i]] |= CELL_SELECTED;
-            write(cell.x, cell.y, layers, records[i]);
+            writes.push_back({static_cast<uint16_t>(targets[i]), layers.object, records[i].object,
+                              layers.placement, static_cast<uint8_t>(records[i].group)});
+            recordOf.push_back(i);
         }
+    }
+    change.cut = BMMapLimits::fit(currentMap(), &writes);
+    for (size_t k = 0; k < writes.size(); ++k) {
+        const BMPoint cell = BMGeometry::cellOf(writes[k].cell);
+        m_marks[writes[k].cell] |= CELL_SELECTED;
+        write(cell.x, cell.y, fitted(layers, writes[k]), records[recordOf[k]]);
     }
     if (layers.object || layers.placement) {
         m_data->correct(0);
@@ -790,11 +890,12 @@ BMChange BMEditor::selectRegion(const std::vector<uint16_t>& cells, bool join, i
         const bool selected = region[static_cast<size_t>(index)] || (join && (mark & CELL_SELECTED) != 0);
         mark = (mark & ~(CELL_SELECTED | CELL_PENDING)) | (selected ? CELL_SELECTED : 0);
     }
+    m_pendingOrder.clear();
     m_cursor = cursor;
     if (set && m_editMode == MODE_BORDER) {
         traceSelection();
     } else if (set) {
-        writeSelection(layers, nullptr, false);
+        change.cut = writeSelection(layers, nullptr, false, cells);
     }
     for (uint16_t index : recorded) {
         const BMPoint cell = BMGeometry::cellOf(index);
@@ -834,7 +935,7 @@ void BMEditor::setBrushRadius(int radius)
 void BMEditor::markFill(int x, int y, BMFloodFill::Reach reach)
 {
     if (BMGeometry::inside(x, y)) {
-        setCellMark(-1, -1, CELL_PENDING, false);
+        clearPending();
         markCells(fillRegion(BMGeometry::index(x, y), reach), CELL_PENDING);
     }
 }
@@ -909,7 +1010,8 @@ BMChange BMEditor::startDrag(int x, int y, BMFloodFill::Reach reach)
         return change;
     }
     m_cursor = BMGeometry::index(x, y);
-    m_marks[m_cursor] |= CELL_PENDING;
+    m_pendingOrder.clear();
+    markCells({static_cast<uint16_t>(m_cursor)}, CELL_PENDING);
     m_strokeCell = {x, y};
     if (m_shape == SHAPE_FILL) {
         markFill(x, y, reach);
@@ -933,10 +1035,10 @@ BMChange BMEditor::moveDrag(int anchorX, int anchorY, int x, int y, BMFloodFill:
         markBrush(x, y);
     } else if (m_shape == SHAPE_FREE) {
         if (BMGeometry::inside(x, y)) {
-            m_marks[BMGeometry::index(x, y)] |= CELL_PENDING;
+            markCells({static_cast<uint16_t>(BMGeometry::index(x, y))}, CELL_PENDING);
         }
     } else {
-        setCellMark(-1, -1, CELL_PENDING, false);
+        clearPending();
         if (m_shape == SHAPE_LINE) {
             markLine(anchorX, anchorY, x, y, CELL_PENDING);
         } else if (m_shape == SHAPE_RECT) {
@@ -964,12 +1066,6 @@ BMChange BMEditor::endDrag(int x, int y)
     if (paintsWithBrush() && BMGeometry::inside(m_strokeCell.x, m_strokeCell.y)) {
         markBrush(x, y);
     }
-    std::vector<uint16_t> pending;
-    for (int index = 0; index < MAP_CELLS; ++index) {
-        if ((m_marks[index] & CELL_PENDING) != 0) {
-            pending.push_back(static_cast<uint16_t>(index));
-        }
-    }
     const bool direct = m_mouseMode == MOUSE_DIRECT;
-    return selectRegion(pending, !direct, cursor, direct);
+    return selectRegion(pendingCells(), !direct, cursor, direct);
 }

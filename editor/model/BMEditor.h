@@ -8,6 +8,7 @@
 #include "editor/model/BMBorderTable.h"
 #include "editor/model/BMConstants.h"
 #include "editor/model/BMFloodFill.h"
+#include "editor/model/BMMapLimits.h"
 #include "editor/model/BMUndoList.h"
 #include "framework/base/HObject.h"
 #include "framework/base/HProperties.h"
@@ -15,6 +16,7 @@
 class BMData;
 class BMMapEditor;
 class ZDArea;
+class ZDBMap;
 
 // What an operation changed, for the display to draw again.
 struct BMChange {
@@ -24,6 +26,7 @@ struct BMChange {
     bool scroll = false;          // undo and redo: scroll the view to scrollTo
     BMPoint scrollTo = {0, 0};
     bool areas = false;           // the list of areas changed (count, order, numbers)
+    BMLimitCut cut;               // what the edit left out, the map file being full there
 
     void add(const BMChange& other);
 };
@@ -149,17 +152,25 @@ private:
     BMUndoItem* open(int32_t kind, int32_t value) { return open(kind, value, m_cursor); }
     bool hasPlacedData(int x, int y, const Layers& layers) const;
     void write(int x, int y, const Layers& layers, const BMCellRecord& values);
+    // The layers of a cell's write that fit the map file (BMMapLimits::fit).
+    static Layers fitted(const Layers& layers, const BMMapLimits::Write& write);
+    const ZDBMap& currentMap() const;
     // Sets the selection to values (or, without values, to the current values or 0) as one
     // undo item.
     BMChange setSelection(const Layers& layers, const BMCellRecord* values, bool clear);
     // Writes the values into the selection and renumbers when objects or placements changed;
-    // records nothing.
-    void writeSelection(const Layers& layers, const BMCellRecord* values, bool clear);
+    // records nothing. Where the map file is full, the cells of painted come first, in their
+    // order, then the rest of the selection in reading order.
+    BMLimitCut writeSelection(const Layers& layers, const BMCellRecord* values, bool clear,
+                              const std::vector<uint16_t>& painted = std::vector<uint16_t>());
+    // Puts the selection's cells back as they were read, in reading order, as far as the map
+    // file holds them; records nothing.
+    BMLimitCut restoreSelection();
     // Traces the border along the selection; records nothing.
     void traceSelection();
     // One undo step: the cells become the selection (joined to the old one or in its place),
     // the cursor moves to cursor, and with set the edit mode's current value is set on the new
-    // selection and the cursor cell.
+    // selection and the cursor cell, the cells taking it in the order given.
     BMChange selectRegion(const std::vector<uint16_t>& cells, bool join, int cursor, bool set);
     // The fill shape's cells around a cell, in the edit mode's layer.
     std::vector<uint16_t> fillRegion(int index, BMFloodFill::Reach reach) const;
@@ -172,6 +183,10 @@ private:
     BMChange apply(const BMUndoItem& item, bool redo);
     BMChange applyAreaRecord(const BMUndoItem& item, bool redo);
     void markCells(const std::vector<uint16_t>& cells, uint32_t bits);
+    void clearPending();
+    // The pending cells in the order the drag marked them (the shapes of marks, rectangle and
+    // hexagon, in reading order).
+    std::vector<uint16_t> pendingCells() const;
     bool anySelected() const;
 
     BMData* m_data = nullptr;  // not owned
@@ -187,6 +202,7 @@ private:
     bool m_borderToggle = true;
     int m_brushRadius = 0;
     BMPoint m_strokeCell = {0, 0};  // where the pointer of a brush stroke was last
+    std::vector<uint16_t> m_pendingOrder;  // cells as the drag marked them pending
     int m_scrollX = 0;
     int m_scrollY = 0;
     BMUndoList m_undoList;

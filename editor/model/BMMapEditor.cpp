@@ -105,7 +105,11 @@ BMChange BMMapEditor::insertMap()
         return BMChange();
     }
     const uint32_t current = data->getCurrent();
-    return insertAt(current > 0 ? current - 1 : 0, m_hasCopy ? m_copy : ZDBMap());
+    BMChange change = insertAt(current > 0 ? current - 1 : 0, m_hasCopy ? m_copy : ZDBMap());
+    if (m_hasCopy && change.redraw != 0) {
+        change.cut = m_copyCut;
+    }
+    return change;
 }
 
 BMChange BMMapEditor::removeMap()
@@ -140,17 +144,20 @@ std::string BMMapEditor::copyMap()
     const BMData* data = m_editor.getData();
     m_copy = *data->getBMap(data->getCurrent() - 1);
     m_hasCopy = true;
+    m_copyCut = BMLimitCut();
     return writeMapText(m_copy);
 }
 
 bool BMMapEditor::takeMapText(const std::string& text)
 {
     ZDBMap map;
-    if (!readMapText(text, &map)) {
+    BMLimitCut cut;
+    if (!readMapText(text, &map, &cut)) {
         return false;
     }
     m_copy = map;
     m_hasCopy = true;
+    m_copyCut = cut;
     return true;
 }
 
@@ -187,6 +194,7 @@ BMChange BMMapEditor::overwriteMap()
     BMChange change;
     change.redraw = REDRAW_CHAR | REDRAW_OBJ | REDRAW_NUMBER | REDRAW_PLACEMENT | REDRAW_AREA_INFO
         | REDRAW_PALETTE | REDRAW_TITLE;
+    change.cut = m_copyCut;
     HLOG_END("overwriteMap");
     return change;
 }
@@ -217,7 +225,7 @@ std::string BMMapEditor::writeMapText(const ZDBMap& map)
     return BMClipboardText::write(records);
 }
 
-bool BMMapEditor::readMapText(const std::string& text, ZDBMap* map)
+bool BMMapEditor::readMapText(const std::string& text, ZDBMap* map, BMLimitCut* cut)
 {
     std::vector<BMCellRecord> records;
     std::string error;
@@ -243,6 +251,9 @@ bool BMMapEditor::readMapText(const std::string& text, ZDBMap* map)
         map->setConnect(x, y, static_cast<uint8_t>(record.group));
         map->setConnectOrder(x, y, static_cast<uint16_t>(record.placementOrder));
     }
-    map->correct();
+    const BMLimitCut lost = BMMapLimits::fitMap(map);
+    if (cut != nullptr) {
+        *cut = lost;
+    }
     return true;
 }

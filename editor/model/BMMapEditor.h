@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "editor/model/BMMapLimits.h"
 #include "framework/base/HObject.h"
 #include "scenario/ZDBMap.h"
 
@@ -27,7 +28,8 @@ public:
     // A new area after the last, with an empty map.
     BMChange appendMap();
     // A new area before the current one (first, without one) whose map is the buffer's, or
-    // empty when nothing was copied.
+    // empty when nothing was copied. The change tells what the buffer's map lost on its way
+    // in from the clipboard (the same for overwriteMap).
     BMChange insertMap();
     // The current area and its map go.
     BMChange removeMap();
@@ -36,8 +38,8 @@ public:
     // Copies the current map into the buffer and returns its clipboard text; empty without
     // a current map.
     std::string copyMap();
-    // Makes the map of a whole map's clipboard text the buffer; false, the buffer kept, when
-    // the text is anything else.
+    // Makes the map of a whole map's clipboard text the buffer, without what the map file
+    // cannot hold (see readMapText); false, the buffer kept, when the text is anything else.
     bool takeMapText(const std::string& text);
     // Writes the buffer's cells over the current map; orders and counts follow.
     BMChange overwriteMap();
@@ -51,8 +53,9 @@ public:
     // order of a selection of every cell (row by row).
     static std::string writeMapText(const ZDBMap& map);
     // The map of such a text (corrected), or false when the text is not 1024 records that
-    // name every cell of a map once.
-    static bool readMapText(const std::string& text, ZDBMap* map);
+    // name every cell of a map once. What the map file cannot hold is left out
+    // (BMMapLimits::fitMap) and told in cut, when given.
+    static bool readMapText(const std::string& text, ZDBMap* map, BMLimitCut* cut = nullptr);
     // The name a new area is proposed (Shift-JIS).
     static std::string proposedName(uint32_t number);
     // What a change of the list (made, undone or redone) asks the display to draw again.
@@ -66,4 +69,5 @@ private:
     BMEditor& m_editor;
     ZDBMap m_copy;
     bool m_hasCopy = false;
+    BMLimitCut m_copyCut;  // what the buffer's map lost when it was taken from the clipboard
 };

@@ -7,6 +7,7 @@
 #include "editor/shell/BMOperations.h"
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
+#include "editor/view/BMLimitText.h"
 #include "framework/base/HText.h"
 #include "framework/gui/HClipBoard.h"
 
@@ -31,12 +32,26 @@ std::string areaText(const BMData& data, uint32_t number)
     return HText::format("%02u:%s", number, area != nullptr ? area->getName().c_str() : "");
 }
 
-// Writes "エリア <current area> <what>" into the status bar.
-void report(const Context& context, const std::string& area, const std::string& what)
+// Writes "エリア <current area> <what>" into the status bar, followed by what the change left
+// out because the map file could not hold it.
+void report(const Context& context, const std::string& area, const std::string& what,
+            const BMLimitCut& cut = BMLimitCut())
 {
     HComponent* status = context.window->findById(kStatusBar);
     if (status != nullptr) {
-        status->setWindowText("エリア " + area + " " + what);
+        const std::string limits = BMLimitText::status(cut);
+        status->setWindowText("エリア " + area + " " + what + (limits.empty() ? "" : "　" + limits));
+    }
+}
+
+// A map from the clipboard that lost cells says so in a box too: the author may not be
+// looking at the status bar.
+void tellCut(const Context& context, const BMLimitCut& cut, const char* caption)
+{
+    if (cut.any()) {
+        MessageBoxA(context.window->getHandle(),
+                    BMLimitText::box(cut, "クリップボードのマップのうち、").c_str(), caption,
+                    MB_OK | MB_ICONEXCLAMATION);
     }
 }
 
@@ -69,8 +84,10 @@ bool append(const Context& context)
 bool insert(const Context& context)
 {
     takeClipboard(context);
-    context.display.show(context.maps.insertMap());
-    report(context, currentArea(context), "を挿入しました。");
+    const BMChange change = context.maps.insertMap();
+    context.display.show(change);
+    report(context, currentArea(context), "を挿入しました。", change.cut);
+    tellCut(context, change.cut, "マップ挿入");
     return true;
 }
 
@@ -126,8 +143,10 @@ bool overwrite(const Context& context)
                     "マップ上書き", MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
-    context.display.show(context.maps.overwriteMap());
-    report(context, currentArea(context), "のマップをコピーしたマップで上書きしました。");
+    const BMChange change = context.maps.overwriteMap();
+    context.display.show(change);
+    report(context, currentArea(context), "のマップをコピーしたマップで上書きしました。", change.cut);
+    tellCut(context, change.cut, "マップ上書き");
     return true;
 }
 

@@ -12,6 +12,7 @@
 #include "editor/shell/BMWindow.h"
 #include "editor/shell/BMZoomer.h"
 #include "editor/view/BMDisplay.h"
+#include "editor/view/BMLimitText.h"
 #include "framework/base/HText.h"
 #include "framework/gui/HClipBoard.h"
 #include "framework/gui/HFileChooser.h"
@@ -394,6 +395,9 @@ bool OP2154(HComponent* window, uint32_t id)
                  "クリップボードの内容はマップとして貼り付けられません。\n" +
                      display->getPasteError(),
                  "貼り付け", kTell);
+        } else if (display->getLastCut().any()) {
+            tell(window, BMLimitText::box(display->getLastCut(), "貼り付けたセルのうち、"), "貼り付け",
+                 kTell);
         }
         break;
     }

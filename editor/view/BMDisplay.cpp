@@ -7,6 +7,7 @@
 #include "editor/model/BMEditor.h"
 #include "editor/model/BMGeometry.h"
 #include "editor/view/BMHotSpots.h"
+#include "editor/view/BMLimitText.h"
 #include "editor/view/BMMiniMap.h"
 #include "editor/view/BMRenderer.h"
 #include "framework/base/HWin32.h"
@@ -242,15 +243,17 @@ void BMDisplay::setCursor(int x, int y)
 
 void BMDisplay::showCursor()
 {
-    if (m_window == nullptr) {
-        return;
-    }
-    HComponent* status = m_window->findById(kStatusBar);
+    const BMPoint cursor = getCursor();
+    char text[64];
+    std::snprintf(text, sizeof text, "カーソル位置：(%2d,%2d)  ブラシ半径：%d", cursor.x, cursor.y,
+                  getBrushRadius());
+    showStatus(text);
+}
+
+void BMDisplay::showStatus(const std::string& text)
+{
+    HComponent* status = m_window != nullptr ? m_window->findById(kStatusBar) : nullptr;
     if (status != nullptr) {
-        const BMPoint cursor = getCursor();
-        char text[64];
-        std::snprintf(text, sizeof text, "カーソル位置：(%2d,%2d)  ブラシ半径：%d", cursor.x,
-                      cursor.y, getBrushRadius());
         status->setWindowText(text);
     }
 }
@@ -282,9 +285,13 @@ void BMDisplay::resetState()
 
 BMUndoList* BMDisplay::getUndoList() const { return &m_editor->getUndoList(); }
 
+// What an edit left out is told at once, in place of the cursor position.
 void BMDisplay::apply(const BMChange& change)
 {
-    if (change.cursor) {
+    m_lastCut = change.cut;
+    if (change.cut.any()) {
+        showStatus(BMLimitText::status(change.cut));
+    } else if (change.cursor) {
         showCursor();
     }
     // The list of areas has its pages from the count and opens on the current map's page.

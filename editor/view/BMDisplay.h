@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editor/model/BMConstants.h"
+#include "editor/model/BMMapLimits.h"
 #include "editor/view/BMHotSpots.h"
 #include "editor/view/BMZoom.h"
 #include "framework/base/HObject.h"
@@ -151,6 +152,9 @@ public:
     // nothing changed then, and getPasteError tells the user why (Shift-JIS).
     bool pasteSelection(const std::string& text);
     std::string getPasteError() const;
+    // What the last change shown left out because the map file could not hold it; the status
+    // bar has told it already.
+    const BMLimitCut& getLastCut() const { return m_lastCut; }
     uint32_t nextOrder(int kind) const;
 
     // Border tracing.
@@ -189,6 +193,7 @@ private:
     void apply(const BMChange& change);
     // Writes the cursor position into the status bar.
     void showCursor();
+    void showStatus(const std::string& text);
     // The hot spot under view pixel (px, py) among the visible panels, 0 for none; a hit in
     // the chooser's lists or grids also sets the chooser index.
     int hitHotSpot(int px, int py);
@@ -226,4 +231,5 @@ private:
     int m_chooserPage = 1;
     int m_chooserPageCount = 1;
     int m_chooserIndex = 0;
+    BMLimitCut m_lastCut;
 };

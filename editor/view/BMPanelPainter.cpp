@@ -1,9 +1,11 @@
 #include "editor/view/BMPanelPainter.h"
 
 #include "editor/model/BMData.h"
+#include "editor/model/BMMapLimits.h"
 #include "editor/view/BMColors.h"
 #include "editor/view/BMDisplay.h"
 #include "editor/view/BMHotSpots.h"
+#include "editor/view/BMLimitText.h"
 #include "editor/view/BMRenderer.h"
 #include "framework/base/HText.h"
 #include "framework/graphics/HImageLoader.h"
@@ -161,7 +163,8 @@ void BMPanelPainter::paintCurrentValues(HImage* panel)
 }
 
 // Group buttons 1..8: olive when the group leads to an area; the number in red while such a
-// group has fewer than 20 cells. Under them the link of the current group.
+// group has fewer than 20 cells. Under them the current group's cells against the 20 the map
+// file holds, in red as on its button, then its link.
 void BMPanelPainter::paintGroupButtons(HImage* panel)
 {
     int current = m_display.getGroupIndex();
@@ -177,8 +180,7 @@ void BMPanelPainter::paintGroupButtons(HImage* panel)
         }
         HColor label = BMColors::LABEL_GREY;
         if (linked) {
-            bool thin = m_data->getWord(BMData::TYPE_CONNECT_COUNT, 0, k, 0) < 20;
-            label = thin ? BMColors::MARK_RED : BMColors::CURSOR_WHITE;
+            label = groupThin(k) ? BMColors::MARK_RED : BMColors::CURSOR_WHITE;
         }
         text(panel, button.x + 6, 68, HText::format("%d", k + 1), label, button.width);
         if (k == current) {
@@ -188,7 +190,18 @@ void BMPanelPainter::paintGroupButtons(HImage* panel)
     }
     fillHovered(panel, 28);
     uint32_t link = m_data->getByte(BMData::TYPE_LINK, 0, current, 0);
-    text(panel, 8, 84, linkText(link), BMColors::CURSOR_WHITE, PALETTE_WIDTH - 12);
+    const std::string count =
+        BMLimitText::groupCount(m_data->getWord(BMData::TYPE_CONNECT_COUNT, 0, current, 0));
+    text(panel, 8, 84, count, link != 0 && groupThin(current) ? BMColors::MARK_RED : BMColors::CURSOR_WHITE,
+         PALETTE_WIDTH - 12);
+    const int linkX = 8 + static_cast<int>(count.size()) * kTextAdvance;
+    text(panel, linkX, 84, linkText(link), BMColors::CURSOR_WHITE, PALETTE_WIDTH - 4 - linkX);
+}
+
+bool BMPanelPainter::groupThin(int group) const
+{
+    return m_data->getWord(BMData::TYPE_CONNECT_COUNT, 0, static_cast<uint32_t>(group), 0)
+           < BMMapLimits::GROUP_CELLS;
 }
 
 // The five shape buttons, four in a row and the fill shape under the first, each labelled in

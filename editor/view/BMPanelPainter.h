@@ -36,6 +36,8 @@ private:
     void paintModeTabs(HImage* panel);
     void paintCurrentValues(HImage* panel);
     void paintGroupButtons(HImage* panel);
+    // Whether placement group index 0..7 holds fewer cells than the map file could.
+    bool groupThin(int group) const;
     void paintShapeButtons(HImage* panel);
     void paintBrush(HImage* panel);
     void paintAreaPage(HImage* panel);

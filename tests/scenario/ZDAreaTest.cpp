@@ -84,6 +84,42 @@ TEST(AreaLineLayout, ALongNamePushesTheRestAndAnEmptyMusicEndsInABlank)
     EXPECT_TRUE(parsed(line).sameFields(area));
 }
 
+// The game's files are laid out in these columns: the name in 18 (a longer one pushes the
+// rest right), the numbers at their widths, negative ones and wide ones included. A reader
+// that splits at blanks reads any of them back, so only the exact lines pin the layout.
+TEST(AreaLineLayout, ATableOfRecordsAndTheirExactLines)
+{
+    struct Case {
+        const char* name;
+        int32_t values[ZDArea::VALUES];
+        int32_t links[ZDArea::LINKS];
+        const char* music;
+        std::string line;
+    } cases[] = {
+        {"砦", {1, 2, 3, 45, 678, 6, -7, 8, 99999}, {0, 1, 2, 3, 4, 5, 6, 100}, "M.mid",
+         std::string("砦") + std::string(16, ' ')
+             + " 01 02  03  45 678   6  -7     8 99999  00 01 02 03 04 05 06 100 M.mid"},
+        {"ABCDEFGHIJKLMNOPQ", {}, {}, "",
+         "ABCDEFGHIJKLMNOPQ  00 00  00  00  00   0   0     0    0  00 00 00 00 00 00 00 00 "},
+        {"ABCDEFGHIJKLMNOPQR", {-1, -12, -3, 1000, 5, -45, 123, -678, 12345}, {8, 7, 6, 5, 4, 3, 2, 1}, "x",
+         "ABCDEFGHIJKLMNOPQR -1 -12  -3 1000  05 -45 123  -678 12345  08 07 06 05 04 03 02 01 x"},
+        {"ABCDEFGHIJKLMNOPQRS", {10, 20, 30, 40, 50, 60, 70, 80, 90}, {11, 12, 13, 14, 15, 16, 17, 18}, "BGM.mid",
+         "ABCDEFGHIJKLMNOPQRS 10 20  30  40  50  60  70    80   90  11 12 13 14 15 16 17 18 BGM.mid"},
+    };
+    for (const Case& c : cases) {
+        ZDArea area;
+        area.setName(c.name);
+        for (int value = 1; value <= ZDArea::VALUES; ++value) {
+            area.setValue(value, c.values[value - 1]);
+        }
+        for (int link = 0; link < ZDArea::LINKS; ++link) {
+            area.setLink(link, c.links[link]);
+        }
+        area.setMusic(c.music);
+        EXPECT_EQ(format(area), c.line) << c.name;
+    }
+}
+
 TEST(AreaLineParsing, ReadsTheNineteenFieldsInOrder)
 {
     ZDArea area = parsed("砦  1\t2 3 4 5 6 7 8 9 11 12 13 14 15 16 17 18 曲名 extra");

@@ -359,6 +359,31 @@ TEST(BattleMapCorrect, KeepsOrdersAboveTwoFiftyFiveInMemoryButStoresTheLowByte)
     EXPECT_EQ(load(image).getOrder(8, 31), 299 % 256);
 }
 
+// What the editor may hold because the open gives it back: orders of up to 256 cells a
+// category, whatever they were, come back renumbered the same from their low bytes, and the
+// counts (stored or not) are counted again; a 257th order comes back elsewhere.
+TEST(BattleMapCorrect, OrdersOfUpTo256CellsACategoryAndEveryCountComeBackFromTheFile)
+{
+    for (uint32_t cities : {1u, 255u, 256u, 257u}) {
+        ZDBMap map;
+        for (uint32_t i = 0; i < cities; ++i) {
+            map.setObject(i / 32, i % 32, 5);
+            map.setOrder(i / 32, i % 32, static_cast<uint16_t>(1000 - i));  // reading order reversed
+        }
+        for (uint32_t i = 0; i < 20; ++i) {
+            map.setConnect(31, i + 1, 3);
+        }
+        map.correct();
+        map.setCityCount(0);  // stored, and counted again on open
+        ZDBMap again = load(save(map));
+        again.correct();
+        map.correct();
+        EXPECT_EQ(again.getCityCount(), cities);
+        EXPECT_EQ(again.getConnectCount(2), 20);  // not stored at all
+        EXPECT_EQ(again.sameCells(map), cities <= 256) << cities << " cities";
+    }
+}
+
 namespace {
 
 enum Bit { UL = 1, L = 2, DL = 4, DR = 8, R = 16, UR = 32 };

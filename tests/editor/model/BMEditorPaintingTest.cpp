@@ -9,6 +9,7 @@
 #include "editor/model/BMBrush.h"
 #include "editor/model/BMData.h"
 #include "editor/model/BMEditor.h"
+#include "editor/model/BMFloodFill.h"
 #include "tests/editor/EditorScenario.h"
 
 namespace {
@@ -153,31 +154,40 @@ TEST_F(Painting, InDirectModeAFillSetsTheRegionAndSelectsIt)
     EXPECT_EQ(selection(), (std::set<int>{at(5, 4), at(4, 3)}));
 }
 
-// Walls poured over the empty ground: every new wall is fitted to its neighbours and numbered,
+// Walls poured over the empty ground: from the pressed cell outwards, the fill's order, until
+// the map file's 256 walls are there; every new wall is fitted to its neighbours and numbered,
 // so the map is already as a load would correct it, and the counts follow.
-TEST_F(Painting, FilledWallsAreFittedAndNumberedDensely)
+TEST_F(Painting, FilledWallsStopAtTheFilesLimitAndAreFittedAndNumberedDensely)
 {
     editor.setMouseMode(MOUSE_DIRECT);
     editor.setShape(SHAPE_FILL);
     editor.setEditMode(MODE_OBJ);
     editor.setObject(16);
-    editor.pressCell(0, 0);
+    BMLayerValues objects;
+    BMFloodFill::readLayer(data, MODE_OBJ, &objects);
+    const std::vector<uint16_t> region = BMFloodFill::region(objects, at(0, 0), BMFloodFill::CONNECTED);
+    ASSERT_EQ(region.size(), 1021u);
+    const BMChange change = editor.pressCell(0, 0);
+    EXPECT_EQ(change.cut.categories[BMMapLimits::WALL], 1021u - 256u);
     ZDBMap settled = *data.getBMap(0);
     settled.correct();
     EXPECT_EQ(mapImage(*data.getBMap(0)), mapImage(settled));
-    EXPECT_EQ(data.getWord(BMData::TYPE_WALL_COUNT, 0, 0, 0), 1021u);
-    EXPECT_EQ(data.getArea(0)->getWallCount(), 1021);
+    EXPECT_EQ(data.getWord(BMData::TYPE_WALL_COUNT, 0, 0, 0), 256u);
+    EXPECT_EQ(data.getArea(0)->getWallCount(), 256);
     std::set<int> orders;
+    std::set<int> walls;
     int fitted = 0;
     for (int index = 0; index < 1024; ++index) {
         const int object = data.getByte(BMData::TYPE_OBJECT, 0, index % 32, index / 32);
         if (object >= 16 && object <= 24) {
             orders.insert(static_cast<int>(data.getWord(BMData::TYPE_ORDER, 0, index % 32, index / 32)));
+            walls.insert(index);
             fitted += object != 16;
         }
     }
-    EXPECT_EQ(orders.size(), 1021u);
-    EXPECT_EQ(*orders.rbegin(), 1020);
+    EXPECT_EQ(walls, std::set<int>(region.begin(), region.begin() + 256));
+    EXPECT_EQ(orders.size(), 256u);
+    EXPECT_EQ(*orders.rbegin(), 255);
     EXPECT_GT(fitted, 0);
 }
 
@@ -239,4 +249,64 @@ TEST_F(Painting, ADirectFreeHandStrokePaintsTheBrushAlongItsPath)
     editor.endDrag(12, 9);
     EXPECT_EQ(selection(), (std::set<int>{at(3, 3), at(12, 9)}));
     EXPECT_TRUE(charactersChangedTo(40).empty());
+}
+
+// Where a placement group fills up, the cells painted first win: a brush stroke's in the order
+// the brush went, a line's from its anchor, a selection's in reading order. Cell (0, 0) takes
+// none, and the change tells what was left out.
+TEST_F(Painting, WhereAGroupFillsUpTheCellsPaintedFirstWin)
+{
+    editor.setEditMode(MODE_PLACEMENT);
+    editor.setGroupIndex(1);
+    auto groupTwo = [&] {
+        std::set<int> cells;
+        for (int index = 0; index < 1024; ++index) {
+            if (data.getByte(BMData::TYPE_CONNECT, 0, index % 32, index / 32) == 2) {
+                cells.insert(index);
+            }
+        }
+        return cells;
+    };
+    auto first20 = [](const std::vector<uint16_t>& order) {
+        std::set<int> cells;
+        for (size_t i = 0; i < order.size() && cells.size() < 20; ++i) {
+            cells.insert(order[i]);
+        }
+        return cells;
+    };
+
+    editor.setMouseMode(MOUSE_DIRECT);
+    editor.setBrushRadius(3);
+    editor.startDrag(8, 10);
+    editor.moveDrag(8, 10, 20, 10);
+    BMChange change = editor.endDrag(20, 10);
+    std::vector<uint16_t> stroke = {static_cast<uint16_t>(at(8, 10))};
+    BMBrush::stroke({8, 10}, {20, 10}, 3, &stroke);
+    const std::set<int> brushed(stroke.begin(), stroke.end());
+    EXPECT_EQ(groupTwo(), first20(stroke));
+    EXPECT_EQ(change.cut.groups[1], brushed.size() - 20);
+    editor.undo();
+
+    editor.setShape(SHAPE_LINE);
+    editor.startDrag(25, 5);
+    editor.moveDrag(25, 5, 2, 5);
+    change = editor.endDrag(2, 5);
+    std::set<int> fromAnchor;
+    for (int x = 6; x <= 25; ++x) {
+        fromAnchor.insert(at(x, 5));
+    }
+    EXPECT_EQ(groupTwo(), fromAnchor);
+    EXPECT_EQ(change.cut.groups[1], 4u);
+    editor.undo();
+
+    editor.setMouseMode(MOUSE_SELECT);
+    editor.selectAll();
+    change = editor.execSet(0);
+    std::set<int> firstRow;
+    for (int x = 1; x <= 20; ++x) {
+        firstRow.insert(at(x, 0));
+    }
+    EXPECT_EQ(groupTwo(), firstRow);
+    EXPECT_EQ(change.cut.groups[1], 1024u - 21u);
+    EXPECT_TRUE(change.cut.origin);
 }

@@ -10,6 +10,7 @@
 
 #include "editor/model/BMData.h"
 #include "editor/model/BMEditor.h"
+#include "editor/view/BMLimitText.h"
 #include "editor/view/BMMiniMap.h"
 #include "framework/base/HWin32.h"
 #include "framework/gui/HEventListener.h"
@@ -173,6 +174,41 @@ TEST_F(Display, FillPressesAndBrushStrokesGoThroughTheCellsUnderThePointer)
     for (int x = 1; x <= 11; ++x) {  // row 14 from 3 to 9, and one cell more each side
         EXPECT_EQ(data->getByte(BMData::TYPE_CHARACTER, 0, x, 14), x == 1 || x == 11 ? 0 : 40) << x;
     }
+}
+
+// What an edit leaves out because the map file cannot hold it is said in the status bar at
+// once, naming the limit; the next move of the cursor shows the cursor again.
+TEST_F(Display, TheStatusBarNamesTheLimitAnEditReached)
+{
+    display.setEditMode(MODE_PLACEMENT);
+    display.setGroupIndex(2);
+    EXPECT_TRUE(display.execSet(0));
+    EXPECT_EQ(statusText(), "(0,0) には初期配置を置けません");
+    display.selectAll();
+    EXPECT_TRUE(display.execSet(0));
+    EXPECT_EQ(statusText(), "初期配置グループ3は20マスまでです（1003マスは置けませんでした）　(0,0) には初期配置を置けません");
+    EXPECT_TRUE(display.getLastCut().any());
+    display.setCursor(4, 4);
+    EXPECT_EQ(statusText(), "カーソル位置：( 4, 4)  ブラシ半径：0");
+
+    // The objects by the guide's names, and the box of a cut paste or map.
+    BMLimitCut cut;
+    cut.categories[BMMapLimits::CITY] = 1;
+    cut.categories[BMMapLimits::WALL] = 2;
+    cut.categories[BMMapLimits::ROAD] = 300;
+    cut.groups[7] = 5;
+    EXPECT_EQ(BMLimitText::status(cut), "初期配置グループ8は20マスまでです（5マスは置けませんでした）"
+                                        "　都市は256マスまでです（1マスは置けませんでした）"
+                                        "　城壁は256マスまでです（2マスは置けませんでした）"
+                                        "　道路は256マスまでです（300マスは置けませんでした）");
+    cut = BMLimitCut();
+    cut.groups[0] = 20;
+    cut.origin = true;
+    EXPECT_EQ(BMLimitText::box(cut, "貼り付けたセルのうち、"),
+              "貼り付けたセルのうち、マップのファイルに収まらないマスは置きませんでした。\n"
+              "初期配置グループ1は20マスまでです（20マスは置けませんでした）。\n"
+              "(0,0) には初期配置を置けません。");
+    EXPECT_EQ(BMLimitText::status(BMLimitCut()), "");
 }
 
 // The palette's object tab, fill button and brush arrows, and a chooser entry: each is marked

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "editor/view/BMColors.h"
 #include "editor/view/BMMiniMap.h"
+#include "scenario/ZDEditArea.h"
 #include "framework/graphics/HFont.h"
 #include "framework/graphics/HImageLoader.h"
 #include "tests/editor/view/RenderFixture.h"
@@ -252,6 +255,43 @@ TEST_F(BMRendererLayers, TheFillButtonAndTheBrushLabelShowWhatIsChosen)
     display.setBrushRadius(3);
     radius3.resetImageBuffer();
     EXPECT_FALSE(sameBlock(palette, 48, 122, radius3.getImage(BMRenderer::IMAGE_PALETTE), 48, 122, 72, 16));
+}
+
+// Under the group buttons the palette counts the current group's cells against the 20 the map
+// file holds: in red, like the group's button, while a group that leads to an area has fewer.
+TEST_F(BMRendererLayers, TheGroupLabelCountsTheCurrentGroupsCellsAgainstTwenty)
+{
+    HMemoryImage* palette = image(BMRenderer::IMAGE_PALETTE);
+    ZDEditArea* area = data()->getArea(0);
+    const int32_t link = area->getLink(2);
+    const HColor red(255, 0, 0);
+    const HColor white(255, 255, 255);
+    struct Case {
+        int cells;
+        bool linked;
+        const char* label;
+        HColor colour;
+    } cases[] = {{12, true, "12/20", red}, {20, true, "20/20", white}, {0, false, "0/20", white},
+                 {7, false, "7/20", white}};
+    display.setEditMode(MODE_PLACEMENT);
+    display.setGroupIndex(2);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        area->setLink(2, c.linked ? 1 : 0);
+        for (int index = 0; index < 1024; ++index) {
+            const bool inGroup = index >= 40 && index < 40 + c.cells;
+            if (inGroup || data()->getByte(BMData::TYPE_CONNECT, 0, index % 32, index / 32) == 3) {
+                data()->setByte(BMData::TYPE_CONNECT, inGroup ? 3 : 0, 0, index % 32, index / 32);
+            }
+        }
+        data()->correct(0);
+        renderer.drawPalette();
+        HMemoryImage expected(PALETTE_WIDTH, PALETTE_HEIGHT);
+        HImageLoader::fillRect(&expected, 0, 0, PALETTE_WIDTH, PALETTE_HEIGHT, BMColors::SHADE_OLIVE);
+        HImageLoader::drawString(&expected, 8, 84, renderer.getPanelFont(), c.label, c.colour);
+        EXPECT_TRUE(sameBlock(palette, 8, 84, &expected, 8, 84, static_cast<int>(std::strlen(c.label)) * 6, 14));
+    }
+    area->setLink(2, link);
 }
 
 // The average of a chip's pixels as a map layer shows it (its transparent colour skipped),
