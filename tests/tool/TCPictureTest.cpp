@@ -14,9 +14,9 @@
 #include "framework/graphics/HImageLoader.h"
 #include "framework/graphics/HWindowsGraphics.h"
 #include "tests/support/DrawingWindow.h"
+#include "tests/support/PngDecoder.h"
 #include "tests/support/GameDirectory.h"
 #include "tests/support/TestFolder.h"
-#include "tests/tool/PngDecoder.h"
 #include "tool/TCCommand.h"
 
 namespace {
