@@ -86,18 +86,13 @@ void moveSlot(const std::string& file, int group, int from, int to)
 void rewriteLine(int number, const std::function<std::string(const std::string&)>& rewrite)
 {
     std::string text = TestFolder::read("S\\Data\\AreaData");
-    std::vector<std::string> lines;
     size_t start = 0;
-    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        lines.push_back(text.substr(start, end - start));
+    for (int line = 1; line < number; ++line) {
+        start = text.find("\r\n", start) + 2;
     }
-    std::string rest = text.substr(start);
-    lines.at(number - 1) = rewrite(lines.at(number - 1));
-    std::string result;
-    for (const std::string& l : lines) {
-        result += l + "\r\n";
-    }
-    TestFolder::write("S\\Data\\AreaData", result + rest);
+    size_t length = text.find("\r\n", start) - start;
+    text.replace(start, length, rewrite(text.substr(start, length)));
+    TestFolder::write("S\\Data\\AreaData", text);
 }
 
 // Rewrites one line of the area list, as the editor writes lines.
