@@ -4,16 +4,19 @@
 // the release test passes an unpacked zip).
 #include <cctype>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "editor/model/BMConstants.h"
 #include "framework/base/HWin32.h"
-
 
 namespace {
 
@@ -37,18 +40,9 @@ std::string pathOf(const Program& program)
 // The version's numbers, as the title's text names them ("0.60" is 0, 60, 0, 0).
 std::vector<uint16_t> versionNumbers(const std::string& text)
 {
-    std::vector<uint16_t> numbers;
-    size_t start = 0;
-    while (start <= text.size() && numbers.size() < 4) {
-        size_t dot = text.find('.', start);
-        numbers.push_back(static_cast<uint16_t>(std::atoi(text.substr(start, dot - start).c_str())));
-        if (dot == std::string::npos) {
-            break;
-        }
-        start = dot + 1;
-    }
-    numbers.resize(4, 0);
-    return numbers;
+    unsigned numbers[4] = {};
+    std::sscanf(text.c_str(), "%u.%u.%u.%u", &numbers[0], &numbers[1], &numbers[2], &numbers[3]);
+    return std::vector<uint16_t>(numbers, numbers + 4);
 }
 
 class VersionInfo {
@@ -78,9 +72,7 @@ public:
     std::string text(const char* name)
     {
         std::wstring key = L"\\StringFileInfo\\041104b0\\";
-        for (const char* c = name; *c != '\0'; ++c) {
-            key += static_cast<wchar_t>(*c);
-        }
+        key.append(name, name + std::strlen(name));
         void* value = nullptr;
         UINT length = 0;
         if (empty() || !VerQueryValueW(m_data.data(), key.c_str(), &value, &length)) {
@@ -98,26 +90,13 @@ private:
 };
 
 // The program loaded as resources only, freed at the end.
-class Resources {
-public:
-    explicit Resources(const std::string& path)
-        : m_module(LoadLibraryExA(path.c_str(), nullptr,
-                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE))
-    {
-    }
-    ~Resources()
-    {
-        if (m_module != nullptr) {
-            FreeLibrary(m_module);
-        }
-    }
-    Resources(const Resources&) = delete;
-    Resources& operator=(const Resources&) = delete;
-    HMODULE get() const { return m_module; }
+using Resources = std::unique_ptr<std::remove_pointer<HMODULE>::type, decltype(&FreeLibrary)>;
 
-private:
-    HMODULE m_module;
-};
+Resources resourcesOf(const std::string& path)
+{
+    return Resources(LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE),
+                     &FreeLibrary);
+}
 
 #pragma pack(push, 2)
 struct GroupEntry {
@@ -162,7 +141,7 @@ TEST(ReleasePrograms, TheIconHasItsOwnPictureAtEachSizeWindowsAsksFor)
 {
     for (const Program& program : kPrograms) {
         SCOPED_TRACE(program.file);
-        Resources module(pathOf(program));
+        Resources module = resourcesOf(pathOf(program));
         ASSERT_NE(module.get(), nullptr);
         HRSRC group = FindResourceA(module.get(), MAKEINTRESOURCEA(1), RT_GROUP_ICON);
         ASSERT_NE(group, nullptr);

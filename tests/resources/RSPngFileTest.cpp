@@ -7,45 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/base/HComPtr.h"
-#include "framework/base/HWin32.h"
 #include "resources/RSIconPainter.h"
-
-#include <wincodec.h>
+#include "tests/support/PngDecoder.h"
 
 namespace {
-
-// The platform's PNG decoder: pixels as 0xAARRGGBB, top row first; empty when it refuses.
-std::vector<uint32_t> decode(const std::string& png, UINT* width, UINT* height)
-{
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    HComPtr<IWICImagingFactory> factory;
-    HComPtr<IWICStream> stream;
-    HComPtr<IWICBitmapDecoder> decoder;
-    HComPtr<IWICBitmapFrameDecode> frame;
-    HComPtr<IWICFormatConverter> converter;
-    std::vector<uint32_t> pixels;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IWICImagingFactory, reinterpret_cast<void**>(factory.receive())))
-        || FAILED(factory->CreateStream(stream.receive()))
-        || FAILED(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(png.data())),
-                                               static_cast<DWORD>(png.size())))
-        || FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr,
-                                                   WICDecodeMetadataCacheOnDemand, decoder.receive()))
-        || FAILED(decoder->GetFrame(0, frame.receive())) || FAILED(frame->GetSize(width, height))
-        || FAILED(factory->CreateFormatConverter(converter.receive()))
-        || FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppBGRA,
-                                        WICBitmapDitherTypeNone, nullptr, 0.0,
-                                        WICBitmapPaletteTypeCustom))) {
-        return pixels;
-    }
-    pixels.resize(static_cast<size_t>(*width) * *height);
-    if (FAILED(converter->CopyPixels(nullptr, *width * 4, static_cast<UINT>(pixels.size() * 4),
-                                     reinterpret_cast<BYTE*>(pixels.data())))) {
-        pixels.clear();
-    }
-    return pixels;
-}
 
 using Pixels = std::vector<uint32_t>;
 
@@ -122,7 +87,7 @@ TEST(PngFile, EveryKindOfPictureDecodesBackPixelForPixelAndCompressesWhereItCan)
         std::string png = RSPngFile::encode(pixels, c.width, c.height);
         UINT width = 0;
         UINT height = 0;
-        std::vector<uint32_t> back = decode(png, &width, &height);
+        std::vector<uint32_t> back = decodePng(png, &width, &height, true);
         EXPECT_EQ(width, static_cast<UINT>(c.width));
         EXPECT_EQ(height, static_cast<UINT>(c.height));
         EXPECT_TRUE(back == pixels);
@@ -137,7 +102,7 @@ TEST(PngFile, TheIconsLargestPictureIsSmallAndExact)
     std::string png = RSPngFile::encode(pixels, size, size);
     UINT width = 0;
     UINT height = 0;
-    EXPECT_TRUE(decode(png, &width, &height) == pixels);
+    EXPECT_TRUE(decodePng(png, &width, &height, true) == pixels);
     EXPECT_LT(png.size(), 64u * 1024);
 }
 

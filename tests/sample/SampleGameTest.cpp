@@ -235,6 +235,7 @@ TEST(SampleGame, HoldsScenariosOfNamedAreasAndMapsThatLoadAsStoredAndLookLikePla
             loaded.writeToBytes(before.data());
             repaired.writeToBytes(after.data());
             EXPECT_TRUE(before == after) << "the repair changes the map";
+            EXPECT_TRUE(std::string(before.begin(), before.end()) == bytes) << "a save changes the map";
             EXPECT_EQ(area->getCityCount(), static_cast<int32_t>(loaded.getCityCount()));
             EXPECT_EQ(area->getWallCount(), static_cast<int32_t>(loaded.getWallCount()));
             EXPECT_EQ(area->getRoadCount(), static_cast<int32_t>(loaded.getRoadCount()));
@@ -263,6 +264,11 @@ TEST(SampleGame, HoldsScenariosOfNamedAreasAndMapsThatLoadAsStoredAndLookLikePla
             }
         }
         EXPECT_GE(terrains.size(), 12u) << scenario;
+        std::vector<const ZDArea*> records;
+        for (const auto& area : areas) {
+            records.push_back(area.get());
+        }
+        EXPECT_EQ(ZDArea::formatList(records, ""), text) << "a save changes the area list of " << scenario;
     }
     EXPECT_GE(fullGroupMaps, 3);
     EXPECT_GE(walledMaps, 3);

@@ -12,20 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The system's backslashes as the native separator.
-fs::path native(const std::string& path)
-{
-    std::string copy = path;
-#ifndef _WIN32
-    for (char& c : copy) {
-        if (c == '\\') {
-            c = '/';
-        }
-    }
-#endif
-    return fs::path(copy);
-}
-
 // The generated scenario, kept beside the test folders for the program's length.
 const fs::path& generated()
 {
@@ -35,15 +21,8 @@ const fs::path& generated()
         fs::create_directories(base);
         std::string characters = SGChipPainter::characterSheet().toBmp();
         std::string objects = SGChipPainter::objectSheet().toBmp();
-        std::string path = base.string();
-#ifndef _WIN32
-        for (char& c : path) {
-            if (c == '/') {
-                c = '\\';
-            }
-        }
-#endif
-        SGScenario::write(SGScenario::sampleGame()[1], path, characters, objects);
+        SGScenario::write(SGScenario::sampleGame()[1], TestFolder::systemForm(base.string()), characters,
+                          objects);
         return base;
     }();
     return root;
@@ -65,13 +44,13 @@ void make(const std::string& name)
 {
     const fs::path& root = generated();
     static Cleanup cleanup;  // made after the root, so gone before it
-    fs::copy(root / "Islands", native(name), fs::copy_options::recursive);
+    fs::copy(root / "Islands", TestFolder::native(name), fs::copy_options::recursive);
 }
 
 Files files(const std::string& folder)
 {
     Files all;
-    for (const auto& entry : fs::directory_iterator(native(folder))) {
+    for (const auto& entry : fs::directory_iterator(TestFolder::native(folder))) {
         if (entry.is_regular_file()) {
             std::string name = entry.path().filename().string();
             all[name] = TestFolder::read(folder + "\\" + name);
@@ -96,7 +75,7 @@ void put(const std::string& folder, const Files& files)
     for (const auto& entry : files) {
         TestFolder::write(folder + "\\" + entry.first, entry.second);
     }
-    for (const auto& entry : fs::directory_iterator(native(folder))) {
+    for (const auto& entry : fs::directory_iterator(TestFolder::native(folder))) {
         if (entry.is_regular_file() && files.count(entry.path().filename().string()) == 0) {
             fs::remove(entry.path());
         }

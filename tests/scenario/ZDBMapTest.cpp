@@ -8,23 +8,16 @@
 
 #include "scenario/ZDEditBMap.h"
 #include "tests/support/LogCapture.h"
+#include "tests/support/MapImage.h"
 #include "tests/support/TestFolder.h"
 
 namespace {
 
-using Image = std::vector<uint8_t>;
-
-const size_t kPlacement = 4096;
-const size_t kCounts = 4416;
+using namespace MapImage;
 
 Image emptyImage()
 {
     return Image(ZDBMap::IMAGE_SIZE, 0);
-}
-
-size_t cell(uint32_t x, uint32_t y)
-{
-    return x * 32 + y;
 }
 
 void putCount(Image& image, size_t offset, uint32_t value)
@@ -32,46 +25,6 @@ void putCount(Image& image, size_t offset, uint32_t value)
     for (int i = 0; i < 4; ++i) {
         image[offset + i] = static_cast<uint8_t>(value >> (8 * i));
     }
-}
-
-// A slot of the placement table: group 1..8, order 0..19.
-void putSlot(Image& image, int group, int order, uint8_t x, uint8_t y)
-{
-    size_t offset = kPlacement + 2 * ((group - 1) * 20 + order);
-    image[offset] = x;
-    image[offset + 1] = y;
-}
-
-ZDBMap load(const Image& image, size_t length = ZDBMap::IMAGE_SIZE, bool* ok = nullptr)
-{
-    ZDBMap map;
-    bool result = map.createFromBytes(image.data(), length, HFile("BMap_No1"), 1);
-    if (ok != nullptr) {
-        *ok = result;
-    }
-    return map;
-}
-
-Image save(const ZDBMap& map)
-{
-    Image image = emptyImage();
-    map.writeToBytes(image.data());
-    return image;
-}
-
-bool sameLayers(const ZDBMap& a, const ZDBMap& b)
-{
-    for (uint32_t x = 0; x < 32; ++x) {
-        for (uint32_t y = 0; y < 32; ++y) {
-            if (a.getCharacter(x, y) != b.getCharacter(x, y) || a.getObject(x, y) != b.getObject(x, y)
-                || a.getOrder(x, y) != b.getOrder(x, y) || a.getHeight(x, y) != b.getHeight(x, y)
-                || a.getConnect(x, y) != b.getConnect(x, y)
-                || a.getConnectOrder(x, y) != b.getConnectOrder(x, y)) {
-                return false;
-            }
-        }
-    }
-    return true;
 }
 
 }  // namespace
@@ -144,9 +97,9 @@ TEST(BattleMapImage, ShortImageReadsLaterSectionsFromEarlierBytesAndIsReported)
         ZDBMap map = load(image, c.length, &ok);
         EXPECT_EQ(ok, c.ok);
         EXPECT_EQ(map.getCharacter(1, 0), c.layers >= 1 ? image[32] : 0);
-        EXPECT_EQ(map.getObject(1, 0), c.layers >= 2 ? image[1024 + 32] : 0);
-        EXPECT_EQ(map.getOrder(1, 0), c.layers >= 3 ? image[2048 + 32] : 0);
-        EXPECT_EQ(map.getHeight(1, 0), c.layers >= 4 ? image[3072 + 32] : 0);
+        EXPECT_EQ(map.getObject(1, 0), c.layers >= 2 ? image[OBJECTS + 32] : 0);
+        EXPECT_EQ(map.getOrder(1, 0), c.layers >= 3 ? image[ORDERS + 32] : 0);
+        EXPECT_EQ(map.getHeight(1, 0), c.layers >= 4 ? image[HEIGHTS + 32] : 0);
         int placed = 0;
         for (uint32_t g = 0; g < 8; ++g) {
             placed += map.getConnectCount(g);
@@ -165,9 +118,7 @@ TEST(BattleMapImage, ShortImageReadsLaterSectionsFromEarlierBytesAndIsReported)
     }
     ZDBMap map;
     EXPECT_FALSE(map.createFromBytes(nullptr, 100, HFile(), 0));
-    std::string text = log.text();
-    EXPECT_NE(text.find("情報：createFromBytes:length error"), std::string::npos);
-    EXPECT_NE(text.find(" DBG len=4427 index=4424"), std::string::npos);
+    EXPECT_EQ(log.missing({"情報：createFromBytes:length error", " DBG len=4427 index=4424"}), "");
 }
 
 TEST(BattleMapPlacement, TheSlotPositionCarriesGroupAndOrderAndTheLowerSlotWins)
@@ -188,7 +139,7 @@ TEST(BattleMapPlacement, TheSlotPositionCarriesGroupAndOrderAndTheLowerSlotWins)
         expected.setConnect(cell[0], cell[1], static_cast<uint8_t>(cell[2]));
         expected.setConnectOrder(cell[0], cell[1], static_cast<uint16_t>(cell[3]));
     }
-    EXPECT_TRUE(sameLayers(map, expected));
+    EXPECT_TRUE(sameCells(map, expected));
     const uint16_t counts[] = {1, 1, 1, 0, 0, 1, 0, 1};
     for (uint32_t k = 0; k < 8; ++k) {
         EXPECT_EQ(map.getConnectCount(k), counts[k]) << k;
@@ -238,20 +189,17 @@ TEST(BattleMapCells, OutOfRangeReadsAnswerZeroAndWritesStoreNothing)
     map.setHeight(UINT32_MAX, 0, 1);
     map.setConnect(0, 1024, 1);
     map.setConnectOrder(32, 31, 1);
-    EXPECT_TRUE(sameLayers(map, ZDBMap()));
+    EXPECT_TRUE(sameCells(map, ZDBMap()));
     EXPECT_EQ(map.getCharacter(0, 32), 0);
     EXPECT_EQ(map.getConnectCount(8), 0);
     map.setHeight(31, 31, 200);  // values are stored unchecked
     EXPECT_EQ(map.getHeight(31, 31), 200);
     EXPECT_EQ(map.getHeight(32, 31), 0);
-    std::string text = log.text();
-    for (const char* writer : {"setCharacter", "setObject", "setOrder", "setHeight", "setConnect",
-                               "setConnectOrder"}) {
-        EXPECT_NE(text.find(std::string("情報：") + writer + ":out of index"), std::string::npos)
-            << writer;
-    }
-    EXPECT_NE(text.find(" DBG x=32, y=0"), std::string::npos);
-    EXPECT_NE(text.find(" DBG x=4294967295, y=0"), std::string::npos);
+    EXPECT_EQ(log.missing({"情報：setCharacter:out of index", "情報：setObject:out of index",
+                           "情報：setOrder:out of index", "情報：setHeight:out of index",
+                           "情報：setConnect:out of index", "情報：setConnectOrder:out of index",
+                           " DBG x=32, y=0", " DBG x=4294967295, y=0"}),
+              "");
 }
 
 TEST(BattleMapCorrect, RepairsValuesOutOfRangeAndFitsTheWallsOfALoadedMap)
@@ -261,13 +209,13 @@ TEST(BattleMapCorrect, RepairsValuesOutOfRangeAndFitsTheWallsOfALoadedMap)
     Image image = emptyImage();
     image[cell(1, 2)] = 240;
     image[cell(2, 2)] = 239;
-    image[1024 + cell(3, 2)] = 45;
-    image[2048 + cell(3, 2)] = 3;
-    image[2048 + cell(4, 2)] = 3;   // an order on an empty object
-    image[3072 + cell(5, 2)] = 16;
-    image[3072 + cell(6, 2)] = 15;
+    image[OBJECTS + cell(3, 2)] = 45;
+    image[ORDERS + cell(3, 2)] = 3;
+    image[ORDERS + cell(4, 2)] = 3;   // an order on an empty object
+    image[HEIGHTS + cell(5, 2)] = 16;
+    image[HEIGHTS + cell(6, 2)] = 15;
     for (uint32_t x = 2; x <= 6; ++x) {
-        image[1024 + cell(x, 4)] = 19;  // a wall line along row 4 stored with wrong chips
+        image[OBJECTS + cell(x, 4)] = 19;  // a wall line along row 4 stored with wrong chips
     }
     ZDBMap map = load(image);
     map.correct();
@@ -282,67 +230,53 @@ TEST(BattleMapCorrect, RepairsValuesOutOfRangeAndFitsTheWallsOfALoadedMap)
         EXPECT_EQ(map.getObject(x, 4), 16) << x;
     }
     EXPECT_EQ(map.getWallCount(), 5u);
-    std::string text = log.text();
-    EXPECT_NE(text.find("情報：warn:character range orver"), std::string::npos);
-    EXPECT_NE(text.find(" DBG char(1.2)=240"), std::string::npos);
-    EXPECT_NE(text.find("情報：warn:object range orver"), std::string::npos);
-    EXPECT_NE(text.find(" DBG char(3.2)=45"), std::string::npos);
-    EXPECT_NE(text.find("情報：warn:order number exists on empty object"), std::string::npos);
-    EXPECT_NE(text.find(" DBG char(4.2)=3"), std::string::npos);
-    EXPECT_NE(text.find("情報：warn:height range orver"), std::string::npos);
-    EXPECT_NE(text.find(" DBG char(5.2)=16"), std::string::npos);
+    EXPECT_EQ(log.missing({"情報：warn:character range orver", " DBG char(1.2)=240", "情報：warn:object range orver",
+                           " DBG char(3.2)=45", "情報：warn:order number exists on empty object",
+                           " DBG char(4.2)=3", "情報：warn:height range orver", " DBG char(5.2)=16"}),
+              "");
 }
 
 TEST(BattleMapCorrect, RenumbersEachCategoryAndPlacementGroupByOrderThenYThenX)
 {
     TestFolder folder;
     LogCapture log({"debug"});
+    struct Cell {
+        uint32_t x, y;
+        uint8_t value;     // the object, or the placement group
+        uint16_t order;
+        uint16_t renumbered;
+    };
+    // Three cities (ties in the order broken by y, then x); a lone wall and a lone road, each
+    // numbered on its own from 0; a placement group; a group number beyond 8, left alone.
+    const Cell objects[] = {{0, 0, 1, 9, 2}, {3, 1, 15, 5, 1}, {2, 1, 7, 5, 0}, {10, 10, 16, 4, 0},
+                            {20, 20, 25, 0, 0}};
+    const Cell placements[] = {{5, 1, 3, 7, 2}, {4, 1, 3, 7, 1}, {9, 9, 3, 2, 0}, {8, 8, 9, 4, 4}};
     ZDBMap map;
-    map.setObject(0, 0, 1);
-    map.setOrder(0, 0, 9);
-    map.setObject(3, 1, 15);
-    map.setOrder(3, 1, 5);
-    map.setObject(2, 1, 7);
-    map.setOrder(2, 1, 5);
-    // A lone wall and a lone road are numbered on their own from 0.
-    map.setObject(10, 10, 16);
-    map.setOrder(10, 10, 4);
-    map.setObject(20, 20, 25);
-    map.setOrder(20, 20, 0);
-    map.setConnect(5, 1, 3);
-    map.setConnectOrder(5, 1, 7);
-    map.setConnect(4, 1, 3);
-    map.setConnectOrder(4, 1, 7);
-    map.setConnect(9, 9, 3);
-    map.setConnectOrder(9, 9, 2);
-    map.setConnect(8, 8, 9);   // not a group: left alone
-    map.setConnectOrder(8, 8, 4);
+    for (const Cell& c : objects) {
+        map.setObject(c.x, c.y, c.value);
+        map.setOrder(c.x, c.y, c.order);
+    }
+    for (const Cell& c : placements) {
+        map.setConnect(c.x, c.y, c.value);
+        map.setConnectOrder(c.x, c.y, c.order);
+    }
     map.correct();
-    EXPECT_EQ(map.getOrder(2, 1), 0);
-    EXPECT_EQ(map.getOrder(3, 1), 1);
-    EXPECT_EQ(map.getOrder(0, 0), 2);
-    EXPECT_EQ(map.getOrder(10, 10), 0);
-    EXPECT_EQ(map.getOrder(20, 20), 0);
+    for (const Cell& c : objects) {
+        EXPECT_EQ(map.getOrder(c.x, c.y), c.renumbered) << c.x << "," << c.y;
+    }
+    for (const Cell& c : placements) {
+        EXPECT_EQ(map.getConnect(c.x, c.y), c.value);
+        EXPECT_EQ(map.getConnectOrder(c.x, c.y), c.renumbered) << c.x << "," << c.y;
+    }
     EXPECT_EQ(map.getCityCount(), 3u);
     EXPECT_EQ(map.getWallCount(), 1u);
     EXPECT_EQ(map.getRoadCount(), 1u);
-    EXPECT_EQ(map.getConnectOrder(9, 9), 0);
-    EXPECT_EQ(map.getConnectOrder(4, 1), 1);
-    EXPECT_EQ(map.getConnectOrder(5, 1), 2);
-    EXPECT_EQ(map.getConnect(8, 8), 9);
-    EXPECT_EQ(map.getConnectOrder(8, 8), 4);
     EXPECT_EQ(map.getConnectCount(2), 3);
-    std::string text = log.text();
-    EXPECT_NE(text.find(" DBG correct cityCount=3"), std::string::npos);
-    EXPECT_NE(text.find(" DBG correct wallCount=1"), std::string::npos);
-    EXPECT_NE(text.find(" DBG correct roadCount=1"), std::string::npos);
-    EXPECT_NE(text.find(" DBG ctyodr( 2, 1)=  5   0"), std::string::npos);
-    EXPECT_NE(text.find(" DBG ctyodr( 0, 0)=  9   2"), std::string::npos);
-    EXPECT_NE(text.find(" DBG wllodr(10,10)=  4   0"), std::string::npos);
-    EXPECT_EQ(text.find("rododr"), std::string::npos);
-    EXPECT_NE(text.find(" DBG correct connCount[2]=3"), std::string::npos);
-    EXPECT_NE(text.find(" DBG con[2]( 9, 9)=  2   0"), std::string::npos);
-    EXPECT_NE(text.find(" DBG con[2]( 5, 1)=  7   2"), std::string::npos);
+    EXPECT_FALSE(log.contains("rododr"));
+    EXPECT_EQ(log.missing({" DBG correct cityCount=3", " DBG correct wallCount=1", " DBG correct roadCount=1",
+                           " DBG ctyodr( 2, 1)=  5   0", " DBG ctyodr( 0, 0)=  9   2", " DBG wllodr(10,10)=  4   0",
+                           " DBG correct connCount[2]=3", " DBG con[2]( 9, 9)=  2   0", " DBG con[2]( 5, 1)=  7   2"}),
+              "");
 }
 
 TEST(BattleMapCorrect, KeepsOrdersAboveTwoFiftyFiveInMemoryButStoresTheLowByte)
@@ -355,7 +289,7 @@ TEST(BattleMapCorrect, KeepsOrdersAboveTwoFiftyFiveInMemoryButStoresTheLowByte)
     // Cities fill columns 0..8 and (9, 0..11): the last in (y, x) order is (8, 31).
     EXPECT_EQ(map.getOrder(8, 31), 299);
     Image image = save(map);
-    EXPECT_EQ(image[2048 + cell(8, 31)], 299 % 256);
+    EXPECT_EQ(image[ORDERS + cell(8, 31)], 299 % 256);
     EXPECT_EQ(load(image).getOrder(8, 31), 299 % 256);
 }
 
@@ -505,8 +439,8 @@ TEST(EditableBattleMap, RevertRestoresCellsAndCountsButNotPlacementCounts)
 {
     Image image = emptyImage();
     putSlot(image, 1, 0, 3, 3);
-    putCount(image, kCounts, 2);
-    putCount(image, kCounts + 8, 4);
+    putCount(image, COUNTS, 2);
+    putCount(image, COUNTS + 8, 4);
     ZDEditBMap map(load(image));
     map.setCharacter(1, 1, 50);
     map.setConnect(3, 3, 0);

@@ -10,39 +10,12 @@
 
 #include "scenario/ZDBMap.h"
 #include "tests/support/LogCapture.h"
+#include "tests/support/MapImage.h"
 #include "tests/support/TestFolder.h"
 
 namespace {
 
-using Image = std::vector<uint8_t>;
-
-const size_t kObjects = 1024;
-const size_t kOrders = 2048;
-const size_t kHeights = 3072;
-const size_t kPlacement = 4096;
-const size_t kCounts = 4416;
-
-ZDBMap load(const Image& image)
-{
-    ZDBMap map;
-    map.createFromBytes(image.data(), image.size(), HFile("BMap_No7"), 7);
-    return map;
-}
-
-bool sameCells(const ZDBMap& a, const ZDBMap& b)
-{
-    for (uint32_t x = 0; x < ZDBMap::SIZE; ++x) {
-        for (uint32_t y = 0; y < ZDBMap::SIZE; ++y) {
-            if (a.getCharacter(x, y) != b.getCharacter(x, y) || a.getObject(x, y) != b.getObject(x, y)
-                || a.getOrder(x, y) != b.getOrder(x, y) || a.getHeight(x, y) != b.getHeight(x, y)
-                || a.getConnect(x, y) != b.getConnect(x, y)
-                || a.getConnectOrder(x, y) != b.getConnectOrder(x, y)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
+using namespace MapImage;
 
 // A map image with damage of every kind the repair knows: values out of range, orders that are
 // not dense or lack an object, chips that do not fit, stale counts, slots naming one cell twice.
@@ -52,19 +25,19 @@ Image damagedImage(std::mt19937& random)
     for (size_t i = 0; i < ZDBMap::CELLS; ++i) {
         image[i] = static_cast<uint8_t>(random() % 256);
         uint32_t roll = random() % 100;
-        image[kObjects + i] = roll < 5 ? 1 + random() % 15 : roll < 15 ? 16 + random() % 9
+        image[OBJECTS + i] = roll < 5 ? 1 + random() % 15 : roll < 15 ? 16 + random() % 9
                             : roll < 30 ? 25 + random() % 15 : roll < 33 ? 40 + random() % 216 : 0;
-        image[kOrders + i] = random() % 4 == 0 ? static_cast<uint8_t>(random() % 60) : 0;
-        image[kHeights + i] = static_cast<uint8_t>(random() % 20);
+        image[ORDERS + i] = random() % 4 == 0 ? static_cast<uint8_t>(random() % 60) : 0;
+        image[HEIGHTS + i] = static_cast<uint8_t>(random() % 20);
     }
-    for (size_t slot = 0; slot < 160; ++slot) {
+    for (size_t at = PLACEMENT; at < COUNTS; at += 2) {
         if (random() % 3 == 0) {
-            image[kPlacement + 2 * slot] = static_cast<uint8_t>(random() % 8);
-            image[kPlacement + 2 * slot + 1] = static_cast<uint8_t>(random() % 8);
+            image[at] = static_cast<uint8_t>(random() % 8);
+            image[at + 1] = static_cast<uint8_t>(random() % 8);
         }
     }
     for (size_t i = 0; i < 12; ++i) {
-        image[kCounts + i] = static_cast<uint8_t>(random() % 3 == 0 ? random() : 0);
+        image[COUNTS + i] = static_cast<uint8_t>(random() % 3 == 0 ? random() : 0);
     }
     return image;
 }

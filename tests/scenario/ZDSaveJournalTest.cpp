@@ -60,10 +60,7 @@ std::string inF()
     return ScenarioFolder::summary(ScenarioFolder::files("F"));
 }
 
-std::string summary(const Files& files)
-{
-    return ScenarioFolder::summary(files);
-}
+using ScenarioFolder::summary;
 
 void prepare()
 {

@@ -26,19 +26,6 @@ namespace {
 using Files = ScenarioFolder::Files;
 const char kData[] = "Islands\\Data";
 
-fs::path native(const std::string& name)
-{
-#ifdef _WIN32
-    return fs::path(name);
-#else
-    std::string path = name;
-    for (char& c : path) {
-        c = c == '\\' ? '/' : c;
-    }
-    return fs::path(path);
-#endif
-}
-
 std::string inData(const std::string& name)
 {
     return std::string(kData) + "\\" + name;
@@ -73,7 +60,7 @@ enum Outside { REWRITTEN, TOUCHED, REMOVED, WRITTEN_AS_SAVED, OUTSIDE_KINDS };
 
 void touch(const std::string& name)
 {
-    fs::path path = native(name);
+    fs::path path = TestFolder::native(name);
     fs::last_write_time(path, fs::last_write_time(path) + std::chrono::seconds(2));
 }
 
@@ -133,7 +120,7 @@ TEST(ScenarioSave, WritesExactlyWhatDiffersAndAsksOnlyAboutOtherProgramsChanges)
                 touch(path);
                 break;
             case REMOVED:
-                fs::remove(native(path));
+                fs::remove(TestFolder::native(path));
                 changedElsewhere.insert(file->first);
                 break;
             case WRITTEN_AS_SAVED:
@@ -249,7 +236,7 @@ TEST(ScenarioSave, UnderANewNameWritesEveryFileInAnotherFolderAndTheChangesBesid
     data.load(HFile("Islands"), HFile());
     data.getBMap(1)->setCharacter(0, 0, 9);
     Files before = ScenarioFolder::files(kData);
-    fs::remove(native(inData("BMap_No6")));  // another program's removal: not asked elsewhere
+    fs::remove(TestFolder::native(inData("BMap_No6")));  // another program's removal: not asked elsewhere
     Files expected = reference(data);
 
     ZDScenarioSave elsewhere(data, HFile("Copy\\Data\\AreaData"));

@@ -27,11 +27,7 @@ HSystem::Handle FaultySystem::open(const std::string& path, OpenMode mode, bool*
     if (mode != OPEN_CREATE_NEW) {
         return HSystem::open(path, mode, existed);
     }
-    if (dead()) {
-        inject(CREATE_ERROR);
-        return nullptr;
-    }
-    if (hits(++creates, failCreateAt)) {
+    if (dead() || hits(++creates, failCreateAt)) {
         inject(CREATE_ERROR);
         return nullptr;
     }

@@ -26,3 +26,13 @@ bool LogCapture::contains(const std::string& message)
 {
     return text().find(message) != std::string::npos;
 }
+
+std::string LogCapture::missing(std::initializer_list<std::string> messages)
+{
+    std::string log = text();
+    std::string absent;
+    for (const std::string& message : messages) {
+        absent += log.find(message) == std::string::npos ? message + "\n" : "";
+    }
+    return absent;
+}

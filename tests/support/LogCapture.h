@@ -16,4 +16,6 @@ public:
     std::string text();
     // Stops the log and tells whether a line contains the message.
     bool contains(const std::string& message);
+    // Stops the log and returns the messages no line contains, one a line ("" for none).
+    std::string missing(std::initializer_list<std::string> messages);
 };

@@ -14,36 +14,6 @@ namespace {
 
 std::atomic<unsigned> g_counter{0};
 
-// Tests name files as the system does, with backslashes; POSIX wants slashes. Only real
-// separators change: the second byte of a Shift-JIS character may be 0x5C.
-std::string native(const std::string& name)
-{
-    std::string path = name;
-#ifndef _WIN32
-    for (size_t i = 0; i < path.size(); ++i) {
-        if (HText::isDoubleByte(path.data(), path.size(), i)) {
-            ++i;
-        } else if (path[i] == '\\') {
-            path[i] = '/';
-        }
-    }
-#endif
-    return path;
-}
-
-// The other way: a POSIX path as the system writes it.
-std::string systemForm(std::string path)
-{
-#ifndef _WIN32
-    for (char& c : path) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
-#endif
-    return path;
-}
-
 }  // namespace
 
 TestFolder::TestFolder()
@@ -115,4 +85,34 @@ std::string TestFolder::list()
         text += (text.empty() ? "" : " ") + name;
     }
     return text;
+}
+
+// Tests name files as the system does, with backslashes; POSIX wants slashes. Only real
+// separators change: the second byte of a Shift-JIS character may be 0x5C.
+std::string TestFolder::native(const std::string& name)
+{
+    std::string path = name;
+#ifndef _WIN32
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (HText::isDoubleByte(path.data(), path.size(), i)) {
+            ++i;
+        } else if (path[i] == '\\') {
+            path[i] = '/';
+        }
+    }
+#endif
+    return path;
+}
+
+// The other way: a POSIX path as the system writes it.
+std::string TestFolder::systemForm(std::string path)
+{
+#ifndef _WIN32
+    for (char& c : path) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
+#endif
+    return path;
 }

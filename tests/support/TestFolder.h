@@ -23,6 +23,10 @@ public:
     // Names of the entries directly inside the current folder, sorted, leaving out the debug
     // log, its backups and its marker files.
     static std::string list();
+    // A name as the system writes it (backslashes) for this platform's file functions, and
+    // the other way round.
+    static std::string native(const std::string& name);
+    static std::string systemForm(std::string path);
 
 private:
     std::string m_previous;

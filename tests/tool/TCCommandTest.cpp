@@ -11,10 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/base/HSystem.h"
 #include "framework/base/HWin32.h"
 #include "scenario/ZDArea.h"
 #include "tests/support/BitmapFile.h"
 #include "tests/support/GameDirectory.h"
+#include "tests/support/MapImage.h"
 #include "tests/support/TestFolder.h"
 #include "tool/TCFinding.h"
 #include "tool/TCScenario.h"
@@ -23,16 +25,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const size_t kObjects = 1024;
-const size_t kOrders = 2048;
-const size_t kHeights = 3072;
-const size_t kPlacement = 4096;
-const size_t kCounts = 4416;
-
-size_t cell(uint32_t x, uint32_t y)
-{
-    return x * 32 + y;
-}
+using namespace MapImage;
 
 std::string mapFile(int number)
 {
@@ -64,7 +57,7 @@ int findObject(const std::string& file, Test test)
 {
     std::string bytes = TestFolder::read(file);
     for (size_t i = 0; i < 1024; ++i) {
-        if (test(static_cast<uint8_t>(bytes[kObjects + i]))) {
+        if (test(static_cast<uint8_t>(bytes[OBJECTS + i]))) {
             return static_cast<int>(i);
         }
     }
@@ -76,9 +69,8 @@ int usedSlots(const std::string& file, int group)
 {
     std::string bytes = TestFolder::read(file);
     int used = 0;
-    for (int slot = 0; slot < 20; ++slot) {
-        size_t offset = kPlacement + 2 * ((group - 1) * 20 + slot);
-        used += bytes[offset] != 0 || bytes[offset + 1] != 0 ? 1 : 0;
+    for (int order = 0; order < 20; ++order) {
+        used += bytes[slot(group, order)] != 0 || bytes[slot(group, order) + 1] != 0 ? 1 : 0;
     }
     return used;
 }
@@ -86,10 +78,7 @@ int usedSlots(const std::string& file, int group)
 void moveSlot(const std::string& file, int group, int from, int to)
 {
     std::string bytes = TestFolder::read(file);
-    size_t a = kPlacement + 2 * ((group - 1) * 20 + from);
-    size_t b = kPlacement + 2 * ((group - 1) * 20 + to);
-    bytes[b] = bytes[a];
-    bytes[b + 1] = bytes[a + 1];
+    bytes.replace(slot(group, to), 2, bytes.substr(slot(group, from), 2));
     TestFolder::write(file, bytes);
 }
 
@@ -97,18 +86,13 @@ void moveSlot(const std::string& file, int group, int from, int to)
 void rewriteLine(int number, const std::function<std::string(const std::string&)>& rewrite)
 {
     std::string text = TestFolder::read("S\\Data\\AreaData");
-    std::vector<std::string> lines;
     size_t start = 0;
-    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        lines.push_back(text.substr(start, end - start));
+    for (int line = 1; line < number; ++line) {
+        start = text.find("\r\n", start) + 2;
     }
-    std::string rest = text.substr(start);
-    lines.at(number - 1) = rewrite(lines.at(number - 1));
-    std::string result;
-    for (const std::string& l : lines) {
-        result += l + "\r\n";
-    }
-    TestFolder::write("S\\Data\\AreaData", result + rest);
+    size_t length = text.find("\r\n", start) - start;
+    text.replace(start, length, rewrite(text.substr(start, length)));
+    TestFolder::write("S\\Data\\AreaData", text);
 }
 
 // Rewrites one line of the area list, as the editor writes lines.
@@ -175,27 +159,6 @@ std::vector<TCFinding> ofKind(const std::vector<TCFinding>& findings, TCFinding:
     return found;
 }
 
-// Holds a file open without sharing, so that no one else can read it.
-class Locked {
-public:
-    explicit Locked(const std::string& file)
-        : m_handle(CreateFileA(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr))
-    {
-    }
-    ~Locked() { release(); }
-    bool held() const { return m_handle != INVALID_HANDLE_VALUE; }
-    void release()
-    {
-        if (held()) {
-            CloseHandle(m_handle);
-        }
-        m_handle = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE m_handle;
-};
-
 class ToolTest : public ::testing::Test {
 protected:
     TestFolder m_folder;
@@ -223,30 +186,30 @@ TEST_F(ToolTest, EachKindOfDamageIsFoundAndTheRepairMendsItTouchingNothingElse)
 {
     copySample("Default");
     setByte(mapFile(1), cell(3, 4), 245);
-    setByte(mapFile(2), kObjects + cell(5, 1), 45);
+    setByte(mapFile(2), OBJECTS + cell(5, 1), 45);
     int empty = findObject(mapFile(3), [](uint8_t o) { return o == 0; });
-    setByte(mapFile(3), kOrders + empty, 3);
-    setByte(mapFile(4), kHeights + cell(31, 31), 20);
+    setByte(mapFile(3), ORDERS + empty, 3);
+    setByte(mapFile(4), HEIGHTS + cell(31, 31), 20);
     // A wall or road chip swapped for another of its kind no longer fits its neighbours.
     int wall = findObject(mapFile(5), [](uint8_t o) { return o >= 16 && o <= 39; });
     ASSERT_GE(wall, 0);
-    uint8_t chip = byteAt(mapFile(5), kObjects + wall);
-    setByte(mapFile(5), kObjects + wall, chip <= 24 ? (chip == 16 ? 17 : 16) : (chip == 25 ? 26 : 25));
-    setByte(mapFile(6), kCounts, static_cast<uint8_t>(byteAt(mapFile(6), kCounts) + 1));
+    uint8_t chip = byteAt(mapFile(5), OBJECTS + wall);
+    setByte(mapFile(5), OBJECTS + wall, chip <= 24 ? (chip == 16 ? 17 : 16) : (chip == 25 ? 26 : 25));
+    setByte(mapFile(6), COUNTS, static_cast<uint8_t>(byteAt(mapFile(6), COUNTS) + 1));
     int city = findObject(mapFile(7), [](uint8_t o) { return o >= 1 && o <= 15; });
-    setByte(mapFile(7), kOrders + city, 250);
+    setByte(mapFile(7), ORDERS + city, 250);
     int used = usedSlots(mapFile(8), 1);
     ASSERT_GT(used, 0);
     ASSERT_LT(used, 20);
     moveSlot(mapFile(8), 1, 0, 19);  // a copy: two slots name one cell
     used = usedSlots(mapFile(9), 1);
     moveSlot(mapFile(9), 1, used - 1, 19);
-    setByte(mapFile(9), kPlacement + 2 * (used - 1), 0);  // moved: a gap in the orders
-    setByte(mapFile(9), kPlacement + 2 * (used - 1) + 1, 0);
+    setByte(mapFile(9), slot(1, used - 1), 0);  // moved: a gap in the orders
+    setByte(mapFile(9), slot(1, used - 1) + 1, 0);
     TestFolder::write(mapFile(10), TestFolder::read(mapFile(10)) + std::string(100, '\x7f'));
     fs::remove(mapFile(11));
-    setByte(mapFile(12), kPlacement + 2 * 159, 40);  // the last slot names no cell of the map
-    setByte(mapFile(12), kPlacement + 2 * 159 + 1, 3);
+    setByte(mapFile(12), slot(8, 19), 40);  // the last slot names no cell of the map
+    setByte(mapFile(12), slot(8, 19) + 1, 3);
     TestFolder::write(mapFile(13) + ".tmp", "half a map");
     TestFolder::write(mapFile(13) + ".tmp7", "");
     editArea(14, [](ZDArea& area) { area.setCityCount(area.getCityCount() + 3); });
@@ -336,8 +299,8 @@ TEST_F(ToolTest, FindingsTheRepairCannotMendAreLeftWithTheirFilesUntouched)
     editArea(16, [](ZDArea& area) { area.setCityCount(area.getCityCount() + 1); });
     editArea(14, [](ZDArea& area) { area.setRoadCount(area.getRoadCount() + 1); });
     TestFolder::write(mapFile(14), TestFolder::read(mapFile(14)).substr(0, 4000));
-    Locked locked(mapFile(16));
-    ASSERT_TRUE(locked.held());
+    HSystem::Handle locked = HSystem::get().open(mapFile(16), HSystem::OPEN_READ, nullptr);  // not shared
+    ASSERT_NE(locked, nullptr);
 
     std::vector<TCFinding> findings = findingsOf("S");
     const std::set<TCFinding::Kind> expected = {TCFinding::LINK,       TCFinding::LINE,
@@ -374,7 +337,7 @@ TEST_F(ToolTest, FindingsTheRepairCannotMendAreLeftWithTheirFilesUntouched)
         << out;
 
     // Once the map can be read, its area's count is the one thing left to repair.
-    locked.release();
+    HSystem::get().close(locked);
     EXPECT_EQ(kindsOf(ofKind(findingsOf("S"), TCFinding::AREA_COUNT)),
               std::set<TCFinding::Kind>{TCFinding::AREA_COUNT});
 }
@@ -437,8 +400,8 @@ TEST_F(ToolTest, OrdersAboveTwoFiftyFiveAreLeftAfterTheRepair)
     copySample("Islands");
     std::string bytes = TestFolder::read(mapFile(1));
     for (uint32_t i = 0; i < 300; ++i) {
-        bytes[kObjects + i] = 1;
-        bytes[kOrders + i] = static_cast<char>(i % 256);
+        bytes[OBJECTS + i] = 1;
+        bytes[ORDERS + i] = static_cast<char>(i % 256);
     }
     TestFolder::write(mapFile(1), bytes);
     std::string out;
@@ -518,10 +481,10 @@ TEST_F(ToolTest, DiffListsEveryChangedCellAndFieldOfTwoScenarios)
     EXPECT_EQ(TCCommand::diff("Before", "S", false, &out, &err), TCCommand::STATUS_CLEAN);
     EXPECT_EQ(out, "");
 
-    uint8_t height = byteAt(mapFile(3), kHeights + cell(5, 6));
-    uint8_t roads = byteAt(mapFile(3), kCounts + 8);
-    setByte(mapFile(3), kHeights + cell(5, 6), static_cast<uint8_t>(height ^ 1));
-    setByte(mapFile(3), kCounts + 8, static_cast<uint8_t>(roads + 2));
+    uint8_t height = byteAt(mapFile(3), HEIGHTS + cell(5, 6));
+    uint8_t roads = byteAt(mapFile(3), COUNTS + 8);
+    setByte(mapFile(3), HEIGHTS + cell(5, 6), static_cast<uint8_t>(height ^ 1));
+    setByte(mapFile(3), COUNTS + 8, static_cast<uint8_t>(roads + 2));
     editArea(2, [](ZDArea& area) { area.setName("Renamed"); });
     std::vector<std::unique_ptr<ZDArea>> areas;
     ZDArea::parseList(TestFolder::read("Before\\Data\\AreaData"), &areas, HFile());

@@ -5,36 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/MapImage.h"
 #include "tool/TCDiff.h"
 
 namespace {
 
-using Image = std::vector<uint8_t>;
-
-const size_t kObjects = 1024;
-const size_t kOrders = 2048;
-const size_t kHeights = 3072;
-const size_t kPlacement = 4096;
-const size_t kCounts = 4416;
-
-size_t cell(uint32_t x, uint32_t y)
-{
-    return x * 32 + y;
-}
-
-void putSlot(Image& image, int group, int order, uint8_t x, uint8_t y)
-{
-    size_t offset = kPlacement + 2 * ((group - 1) * 20 + order);
-    image[offset] = x;
-    image[offset + 1] = y;
-}
-
-ZDBMap load(const Image& image)
-{
-    ZDBMap map;
-    map.createFromBytes(image.data(), image.size(), HFile("BMap_No7"), 7);
-    return map;
-}
+using namespace MapImage;
 
 std::vector<TCFinding> findingsOf(const ZDBMap& map)
 {
@@ -62,30 +38,30 @@ struct Damage {
 const Damage kDamages[] = {
     {"character out of range", [](Image& i) { i[cell(3, 4)] = 245; },
      TCFinding::CHARACTER_RANGE, 3, 4, -1, 245, 0},
-    {"object out of range", [](Image& i) { i[kObjects + cell(5, 1)] = 45; i[kOrders + cell(5, 1)] = 3; },
+    {"object out of range", [](Image& i) { i[OBJECTS + cell(5, 1)] = 45; i[ORDERS + cell(5, 1)] = 3; },
      TCFinding::OBJECT_RANGE, 5, 1, -1, 45, 0},
-    {"order without object", [](Image& i) { i[kOrders + cell(2, 9)] = 3; },
+    {"order without object", [](Image& i) { i[ORDERS + cell(2, 9)] = 3; },
      TCFinding::ORDER_ON_EMPTY, 2, 9, -1, 3, 0},
-    {"height out of range", [](Image& i) { i[kHeights + cell(31, 31)] = 20; },
+    {"height out of range", [](Image& i) { i[HEIGHTS + cell(31, 31)] = 20; },
      TCFinding::HEIGHT_RANGE, 31, 31, -1, 20, 15},
     {"wall that does not fit", [](Image& i) {
-         i[kObjects + cell(10, 10)] = 17;
-         i[kCounts + 4] = 1;
+         i[OBJECTS + cell(10, 10)] = 17;
+         i[COUNTS + 4] = 1;
      },
      TCFinding::SHAPE, 10, 10, -1, 17, 16},
     {"road that does not fit", [](Image& i) {
-         i[kObjects + cell(10, 10)] = 30;
-         i[kCounts + 8] = 1;
+         i[OBJECTS + cell(10, 10)] = 30;
+         i[COUNTS + 8] = 1;
      },
      TCFinding::SHAPE, 10, 10, -1, 30, 25},
-    {"stale city count", [](Image& i) { i[kCounts] = 5; }, TCFinding::CITY_COUNT, -1, -1, -1, 5, 0},
-    {"stale wall count", [](Image& i) { i[kCounts + 4] = 2; }, TCFinding::WALL_COUNT, -1, -1, -1, 2, 0},
-    {"stale road count", [](Image& i) { i[kCounts + 8] = 9; }, TCFinding::ROAD_COUNT, -1, -1, -1, 9, 0},
+    {"stale city count", [](Image& i) { i[COUNTS] = 5; }, TCFinding::CITY_COUNT, -1, -1, -1, 5, 0},
+    {"stale wall count", [](Image& i) { i[COUNTS + 4] = 2; }, TCFinding::WALL_COUNT, -1, -1, -1, 2, 0},
+    {"stale road count", [](Image& i) { i[COUNTS + 8] = 9; }, TCFinding::ROAD_COUNT, -1, -1, -1, 9, 0},
     {"city orders with a gap", [](Image& i) {
-         i[kObjects + cell(1, 1)] = 3;
-         i[kObjects + cell(2, 1)] = 3;
-         i[kOrders + cell(2, 1)] = 2;
-         i[kCounts] = 2;
+         i[OBJECTS + cell(1, 1)] = 3;
+         i[OBJECTS + cell(2, 1)] = 3;
+         i[ORDERS + cell(2, 1)] = 2;
+         i[COUNTS] = 2;
      },
      TCFinding::CITY_ORDER, 2, 1, -1, 2, 1},
     {"two slots naming one cell", [](Image& i) {
@@ -183,11 +159,11 @@ TEST(MapCheck, FileBytesAreComparedWithWhatASaveWrites)
     EXPECT_TRUE(findings.empty());
 
     // A slot outside the map is never read, and a save leaves it empty.
-    bytes[kPlacement + 7] = 40;
+    bytes[PLACEMENT + 7] = 40;
     TCMapCheck::checkBytes(bytes, written, false, "f", 7, &findings);
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_EQ(findings[0].kind, TCFinding::MAP_BYTES);
-    EXPECT_EQ(findings[0].index, static_cast<int32_t>(kPlacement + 7));
+    EXPECT_EQ(findings[0].index, static_cast<int32_t>(PLACEMENT + 7));
     EXPECT_EQ(findings[0].value, 40);
     EXPECT_EQ(findings[0].result, 0);
 
@@ -213,7 +189,7 @@ TEST(MapCheck, FileBytesAreComparedWithWhatASaveWrites)
 TEST(MapCheck, EveryFindingReadsAsOneLineNamingFileMapAndCell)
 {
     Image image(ZDBMap::IMAGE_SIZE, 0);
-    image[kObjects + cell(5, 1)] = 45;
+    image[OBJECTS + cell(5, 1)] = 45;
     std::vector<TCFinding> findings = findingsOf(image);
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_EQ(findings[0].line(),

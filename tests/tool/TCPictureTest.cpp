@@ -14,9 +14,9 @@
 #include "framework/graphics/HImageLoader.h"
 #include "framework/graphics/HWindowsGraphics.h"
 #include "tests/support/DrawingWindow.h"
+#include "tests/support/PngDecoder.h"
 #include "tests/support/GameDirectory.h"
 #include "tests/support/TestFolder.h"
-#include "tests/tool/PngDecoder.h"
 #include "tool/TCCommand.h"
 
 namespace {
@@ -189,6 +189,7 @@ TEST_F(PictureTest, AllMapsGoIntoAFolderNamedAfterTheirFiles)
     ASSERT_EQ(TCCommand::picture(islands, "4", "four.png", VIEW_CHAR | VIEW_OBJ, &out, &err),
               TCCommand::STATUS_CLEAN);
     EXPECT_EQ(TestFolder::read("maps\\BMap_No4.png"), TestFolder::read("four.png"));
+    EXPECT_EQ(TestFolder::list(), "four.png maps");  // no temporary beside the picture
     for (int map = 1; map <= 6; ++map) {
         UINT width = 0;
         UINT height = 0;

@@ -1,9 +1,12 @@
 #include "framework/base/HDebug.h"
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <set>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -236,4 +239,44 @@ TEST(HObjectName, IsTheClassNameAndTheWholeAddressWithoutLeadingZeros)
     ASSERT_TRUE(std::regex_match(text, std::regex("Sample@[1-9A-F][0-9A-F]*"))) << text;
     EXPECT_EQ(std::stoull(text.substr(7), nullptr, 16), reinterpret_cast<uintptr_t>(&sample));
     EXPECT_EQ(sample.getClassName(), "Sample");
+}
+
+// The MIDI player's timer thread logs while the user-interface thread does. Lines written
+// from several threads at once, the first of them racing to open the file, all reach it whole
+// and once.
+TEST(HDebugThreads, LinesFromSeveralThreadsAllReachTheFileWhole)
+{
+    TestFolder folder;
+    LogCapture log({"info"});
+    const int kRounds = 20;
+    const int kThreads = 4;
+    const int kLines = 100;
+    for (int round = 0; round < kRounds; ++round) {
+        HDebug::start();  // the file is closed: the first line of the round opens it
+        std::atomic<int> ready{0};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < kThreads; ++t) {
+            threads.emplace_back([&ready, round, t] {
+                ++ready;
+                while (ready < kThreads) {
+                }
+                for (int i = 0; i < kLines; ++i) {
+                    HDebug::log(HDebug::LV_INF, "round %d thread %d line %d", round, t, i);
+                }
+            });
+        }
+        for (std::thread& thread : threads) {
+            thread.join();
+        }
+        HDebug::stop();
+    }
+    std::set<std::string> seen;
+    for (const std::string& body : bodiesOf(log.text())) {
+        if (body.rfind(" INF round ", 0) == 0) {
+            EXPECT_TRUE(seen.insert(body).second) << body;
+        } else {
+            EXPECT_EQ(body.find("round"), std::string::npos) << "a damaged line: " << body;
+        }
+    }
+    EXPECT_EQ(seen.size(), static_cast<size_t>(kRounds * kThreads * kLines));
 }

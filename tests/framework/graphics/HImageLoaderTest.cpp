@@ -104,10 +104,9 @@ TEST(HImageLoaderLoad, MissingOrUnreadableFilesAndAMissingImageAreReported)
     EXPECT_EQ(HImageLoader::loadImageFile(HFile("chips.bmp"), nullptr, true), HImageLoader::LOAD_NO_IMAGE);
     TestFolder::makeFolder("folder.bmp");
     EXPECT_EQ(HImageLoader::loadImageFile(HFile("folder.bmp"), &image, true), HImageLoader::LOAD_ERROR);
-    std::string text = log.text();
-    EXPECT_NE(text.find("loadImageFile:file does not exist"), std::string::npos);
-    EXPECT_NE(text.find("loadImageFile:image is null"), std::string::npos);
-    EXPECT_NE(text.find("loadImageFile:read file error"), std::string::npos);
+    EXPECT_EQ(log.missing({"loadImageFile:file does not exist", "loadImageFile:image is null",
+                           "loadImageFile:read file error"}),
+              "");
 }
 
 TEST(HImageLoaderLoad, BadHeadersFailNamingTheFieldAndLeaveTheImageAlone)
@@ -158,9 +157,9 @@ TEST(HImageLoaderLoad, BadHeadersFailNamingTheFieldAndLeaveTheImageAlone)
     for (const Case& c : cases) {
         EXPECT_NE(text.find(c.message), std::string::npos) << c.message;
     }
-    EXPECT_NE(text.find("loadImageFile:header error"), std::string::npos);
-    EXPECT_NE(text.find("loadImageFile:not a bitmap file"), std::string::npos);
-    EXPECT_NE(text.find("loadImageFile:invalid file header"), std::string::npos);
+    EXPECT_EQ(log.missing({"loadImageFile:header error", "loadImageFile:not a bitmap file",
+                           "loadImageFile:invalid file header"}),
+              "");
 }
 
 namespace {

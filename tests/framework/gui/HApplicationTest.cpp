@@ -124,11 +124,8 @@ TEST(HApplicationFlags, ComAloneLeavesDirect3DOffWhichStaysOnWhenItCanBeHad)
     EXPECT_EQ(HApplication::getInstanceHandle(), GetModuleHandleA(nullptr));
     EXPECT_EQ(HApplication::getCommandLine(), "-x");
     HApplication::uninitializeApplication();
-    std::string text = log.text();
-    EXPECT_NE(text.find("initializeApplication"), std::string::npos);
-    EXPECT_NE(text.find("CoInitialize"), std::string::npos);
-    EXPECT_NE(text.find("CoUninitialize"), std::string::npos);
-    EXPECT_EQ(text.find("DirectX::initialize"), std::string::npos);
+    EXPECT_FALSE(log.contains("DirectX::initialize"));
+    EXPECT_EQ(log.missing({"initializeApplication", "CoInitialize", "CoUninitialize"}), "");
 
     LogCapture again({"debug"});
     HApplication::initializeApplication(GetModuleHandleA(nullptr), nullptr, "", SW_SHOW,
@@ -136,8 +133,6 @@ TEST(HApplicationFlags, ComAloneLeavesDirect3DOffWhichStaysOnWhenItCanBeHad)
     EXPECT_TRUE(HApplication::isFlagSet(HApplication::FLAG_DIRECTX));
     EXPECT_FALSE(HApplication::isFlagSet(HApplication::FLAG_IDLE_DRAW));
     HApplication::uninitializeApplication();
-    text = again.text();
-    EXPECT_NE(text.find("DirectX::initialize=1"), std::string::npos);
-    EXPECT_NE(text.find("HDirectX::uninitialize"), std::string::npos);
+    EXPECT_EQ(again.missing({"DirectX::initialize=1", "HDirectX::uninitialize"}), "");
 }
 

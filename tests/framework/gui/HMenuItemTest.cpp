@@ -130,10 +130,9 @@ TEST_F(MenuTest, ItemsAddedLaterAppendAndCreatingTwiceOrEmptyStatesAreReported)
     item(2100)->create();
     EXPECT_FALSE(item(2101)->updateMenuItemState(0, 0));
     EXPECT_FALSE(item(2101)->getMenuItemState(nullptr));
-    std::string text = log.text();
-    EXPECT_NE(text.find("既に生成されている"), std::string::npos);
-    EXPECT_NE(text.find("updateMenuItemState:error(param is null)"), std::string::npos);
-    EXPECT_NE(text.find("getMenuItemState:error(param is null)"), std::string::npos);
+    EXPECT_EQ(log.missing({"既に生成されている", "updateMenuItemState:error(param is null)",
+                           "getMenuItemState:error(param is null)"}),
+              "");
 
     const std::string fileItems = "開く(&O)\tCtrl+O 2101; | 2105; 終了(&X)\tCtrl+Q 2106 grey";
     HMENU fileMenu = item(2100)->getPopupHandle();

@@ -9,8 +9,9 @@
 
 #include <wincodec.h>
 
-// Decodes PNG bytes with the platform's decoder into 0x00RRGGBB pixels, top row first.
-inline std::vector<uint32_t> decodePng(const std::string& png, UINT* width, UINT* height)
+// Decodes PNG bytes with the platform's decoder into 0xAARRGGBB pixels, or 0x00RRGGBB without
+// alpha, top row first; no pixels when it refuses them.
+inline std::vector<uint32_t> decodePng(const std::string& png, UINT* width, UINT* height, bool alpha = false)
 {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     HComPtr<IWICImagingFactory> factory;
@@ -33,10 +34,12 @@ inline std::vector<uint32_t> decodePng(const std::string& png, UINT* width, UINT
         return pixels;
     }
     pixels.resize(static_cast<size_t>(*width) * *height);
-    converter->CopyPixels(nullptr, *width * 4, static_cast<UINT>(pixels.size() * 4),
-                          reinterpret_cast<BYTE*>(pixels.data()));
+    if (FAILED(converter->CopyPixels(nullptr, *width * 4, static_cast<UINT>(pixels.size() * 4),
+                                     reinterpret_cast<BYTE*>(pixels.data())))) {
+        pixels.clear();
+    }
     for (uint32_t& pixel : pixels) {
-        pixel &= 0xFFFFFF;
+        pixel &= alpha ? 0xFFFFFFFFu : 0xFFFFFFu;
     }
     return pixels;
 }
