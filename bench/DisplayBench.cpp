@@ -9,10 +9,11 @@
 
 #include <d3d9.h>
 
-#include "editor/model/BMData.h"
 #include "editor/model/BMBrush.h"
+#include "editor/model/BMData.h"
 #include "editor/model/BMEditor.h"
 #include "editor/view/BMDisplay.h"
+#include "editor/view/BMRedraw.h"
 #include "editor/view/BMRenderer.h"
 #include "framework/base/HWin32.h"
 #include "framework/graphics/HDirectX.h"
@@ -168,7 +169,7 @@ void benchPainting(BMDisplay& display, BMRenderer& renderer, HGraphics* graphics
         editor.setCharacter(round % 2 == 0 ? 8 : 7);
         BMChange change = editor.pressCell(round % MAP_SIZE, (round * 7) % MAP_SIZE);
         filled = change.cells.size();
-        renderer.redrawLayers(change.redraw, &change.cells);
+        renderer.redrawLayers(BMRedraw::of(change.data), &change.cells);
     }).print("fill 1024 cells (set, undo)");
     if (filled != MAP_CELLS) {
         std::printf("display: the fill set %zu cells, not %d\n", filled, MAP_CELLS);
@@ -185,11 +186,11 @@ void benchPainting(BMDisplay& display, BMRenderer& renderer, HGraphics* graphics
         editor.setGroupIndex(round % 8);
         BMChange change = editor.pressCell(round % MAP_SIZE, (round * 7) % MAP_SIZE);
         filled = change.cells.size();
-        renderer.redrawLayers(change.redraw, &change.cells);
+        renderer.redrawLayers(BMRedraw::of(change.data), &change.cells);
     }, [&](int round) {
         if (round > 0) {
             BMChange change = editor.undo();
-            renderer.redrawLayers(change.redraw, &change.cells);
+            renderer.redrawLayers(BMRedraw::of(change.data), &change.cells);
         }
     }).print("placement fill (1024 cells)");
     if (filled != MAP_CELLS) {
@@ -203,7 +204,7 @@ void benchPainting(BMDisplay& display, BMRenderer& renderer, HGraphics* graphics
         int step = round % 14;  // to and fro along a slope
         int k = round / 14 % 2 == 0 ? step : 13 - step;
         BMChange change = editor.moveDrag(2, 2, 2 + 2 * k, 2 + k);
-        renderer.redrawLayers(change.redraw, nullptr);
+        renderer.redrawLayers(BMRedraw::of(change.data), nullptr);
     }).print("brush drag step (radius 3)");
     editor.setCellMark(-1, -1, 0, true);
     editor.setBrushRadius(0);

@@ -151,7 +151,7 @@ std::string FuzzClipboardText::check()
         return "the paste and the reader disagree";
     }
     if (!taken || records.empty()) {
-        if (editor.getUndoList().getCount() != items || change.redraw != 0 || !change.cells.empty()
+        if (editor.getUndoList().getCount() != items || change.data != 0 || !change.cells.empty()
             || !isBlank(data, editor, blankCounts, change.cells)) {
             return "a paste that took nothing changed something";
         }

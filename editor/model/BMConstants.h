@@ -72,19 +72,6 @@ constexpr uint32_t VIEW_PAGE_CONNECTION = 0x8000;
 constexpr uint32_t VIEW_PAGES = 0xF800;
 constexpr uint32_t VIEW_INITIAL = 0x0F3F;
 
-// What an edit asks the display to draw again (BMDisplay::redrawLayers).
-constexpr uint32_t REDRAW_CHAR = 0x001;       // character layer
-constexpr uint32_t REDRAW_OBJ = 0x002;        // object layer
-constexpr uint32_t REDRAW_NUMBER = 0x004;     // number layer
-constexpr uint32_t REDRAW_PLACEMENT = 0x008;  // placement layer
-constexpr uint32_t REDRAW_GRID = 0x010;       // grid layer
-constexpr uint32_t REDRAW_OVERLAY = 0x020;    // mark overlay
-constexpr uint32_t REDRAW_AREA_INFO = 0x040;  // area info panel
-constexpr uint32_t REDRAW_PALETTE = 0x080;    // palette panel
-constexpr uint32_t REDRAW_CHOOSER = 0x100;    // chooser panel
-constexpr uint32_t REDRAW_TITLE = 0x200;      // window title
-constexpr uint32_t REDRAW_ALL = 0x400;        // every image (resetImageBuffer)
-
 // Panels, placed relative to the view size (w, h).
 enum BMPanel { PANEL_AREA_INFO, PANEL_PALETTE, PANEL_CHOOSER };
 constexpr int AREA_INFO_WIDTH = 240;

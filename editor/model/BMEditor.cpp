@@ -18,9 +18,6 @@ namespace {
 const char* const kBorderFile = ".\\border.ini";
 const int32_t kAllData = UNDO_CHAR | UNDO_OBJ | UNDO_ORDER | UNDO_HEIGHT | UNDO_CONNECT
                          | UNDO_CONNECT_ORDER;
-// What shows an area's record: its name and music in the area panel, its links on the
-// palette's group buttons and in the area list of the chooser, and the title's mark of edits.
-const uint32_t kAreaRecordRedraw = REDRAW_AREA_INFO | REDRAW_PALETTE | REDRAW_CHOOSER | REDRAW_TITLE;
 const uint32_t kSelectionMark = 1;  // the mark of selection records
 
 // A value below 0 becomes the maximum and one above it 0.
@@ -43,19 +40,6 @@ const int kRoadFirst = 25;
 const int kObjectLast = 39;
 
 }  // namespace
-
-void BMChange::add(const BMChange& other)
-{
-    redraw |= other.redraw;
-    cells.insert(cells.end(), other.cells.begin(), other.cells.end());
-    cursor = cursor || other.cursor;
-    areas = areas || other.areas;
-    cut.add(other.cut);
-    if (other.scroll) {
-        scroll = true;
-        scrollTo = other.scrollTo;
-    }
-}
 
 BMEditor::BMEditor() : m_mapEditor(new BMMapEditor(*this))
 {
@@ -166,14 +150,14 @@ int32_t BMEditor::kindsOf(const Layers& layers)
     return kinds;
 }
 
-uint32_t BMEditor::redrawOf(const Layers& layers)
+uint32_t BMEditor::dataOf(const Layers& layers)
 {
-    uint32_t redraw = REDRAW_TITLE;
-    redraw |= layers.character ? REDRAW_CHAR : 0;
-    redraw |= layers.object ? REDRAW_OBJ | REDRAW_AREA_INFO : 0;
-    redraw |= layers.character || layers.object || layers.height ? REDRAW_NUMBER : 0;
-    redraw |= layers.placement ? REDRAW_PLACEMENT | REDRAW_PALETTE : 0;
-    return redraw;
+    uint32_t data = 0;
+    data |= layers.character ? DATA_CHARACTER : 0;
+    data |= layers.object ? DATA_OBJECT : 0;
+    data |= layers.height ? DATA_HEIGHT : 0;
+    data |= layers.placement ? DATA_PLACEMENT : 0;
+    return data;
 }
 
 BMUndoItem* BMEditor::open(int32_t kind, int32_t value, int32_t cursor)
@@ -289,7 +273,7 @@ BMChange BMEditor::setSelection(const Layers& layers, const BMCellRecord* values
         const BMPoint cell = BMGeometry::cellOf(index);
         item->addA(cell.x, cell.y, *m_data, 0);
     }
-    change.redraw = redrawOf(layers);
+    change.data = dataOf(layers);
     return change;
 }
 
@@ -380,7 +364,7 @@ BMChange BMEditor::execReset()
         const BMPoint cell = BMGeometry::cellOf(index);
         item->addA(cell.x, cell.y, *m_data, 0);
     }
-    change.redraw = redrawOf(all);
+    change.data = dataOf(all);
     HLOG_END("execReset");
     return change;
 }
@@ -427,7 +411,7 @@ BMChange BMEditor::selectNone()
         }
     }
     std::memset(m_marks, 0, sizeof m_marks);
-    change.redraw = REDRAW_OVERLAY;
+    change.data = DATA_MARKS;
     return change;
 }
 
@@ -446,7 +430,7 @@ BMChange BMEditor::selectAll()
         m_marks[index] = CELL_SELECTED;
         item->addA(cell.x, cell.y, *m_data, kSelectionMark);
     }
-    change.redraw = REDRAW_OVERLAY;
+    change.data = DATA_MARKS;
     return change;
 }
 
@@ -554,7 +538,7 @@ BMChange BMEditor::apply(const BMUndoItem& item, bool redo)
         const uint32_t map = redo ? (value & 0xFFFF) : (value >> 16);
         m_data->setCurrent(map);
         debug("change area:%u", map);
-        change.redraw = REDRAW_ALL;
+        change.data = DATA_MAP;
         return change;
     }
     if ((kind & UNDO_MAPS) != 0) {
@@ -617,8 +601,8 @@ BMChange BMEditor::apply(const BMUndoItem& item, bool redo)
     }
     const bool object = (kind & (UNDO_OBJ | UNDO_ORDER)) != 0;
     const bool placement = (kind & (UNDO_CONNECT | UNDO_CONNECT_ORDER)) != 0;
-    change.redraw = redrawOf({(kind & UNDO_CHAR) != 0, object, (kind & UNDO_HEIGHT) != 0, placement})
-                    | REDRAW_OVERLAY;
+    change.data = dataOf({(kind & UNDO_CHAR) != 0, object, (kind & UNDO_HEIGHT) != 0, placement})
+                  | DATA_MARKS;
     m_cursor = item.getCursor() >= 0 && item.getCursor() < MAP_CELLS ? item.getCursor() : m_cursor;
     change.cursor = true;
     change.scroll = true;
@@ -633,7 +617,7 @@ BMChange BMEditor::applyAreaRecord(const BMUndoItem& item, bool redo)
     ZDEditArea* area = m_data->getArea(static_cast<uint32_t>(item.getValue()) - 1);
     if (record != nullptr && area != nullptr) {
         area->setFields(*record);
-        change.redraw = kAreaRecordRedraw;
+        change.data = DATA_AREA_RECORD;
     }
     return change;
 }
@@ -651,7 +635,7 @@ BMChange BMEditor::editArea(uint32_t number, const ZDArea& record)
     after.setFields(record);
     open(UNDO_AREA_RECORD, static_cast<int32_t>(number))->setAreaRecords(before, after);
     area->setFields(after);
-    change.redraw = kAreaRecordRedraw;
+    change.data = DATA_AREA_RECORD;
     HLOG_END("editArea");
     return change;
 }
@@ -773,7 +757,7 @@ BMChange BMEditor::pasteRegion(const Layers& layers, const std::vector<BMCellRec
         const BMPoint cell = BMGeometry::cellOf(index);
         item->addA(cell.x, cell.y, *m_data, m_marks[index]);
     }
-    change.redraw = redrawOf(layers) | REDRAW_OVERLAY;
+    change.data = dataOf(layers) | DATA_MARKS;
     return change;
 }
 
@@ -828,7 +812,7 @@ BMChange BMEditor::execSetBorder()
         const BMPoint cell = BMGeometry::cellOf(index);
         item->addA(cell.x, cell.y, *m_data, 0);
     }
-    change.redraw = REDRAW_CHAR | REDRAW_NUMBER | REDRAW_TITLE;
+    change.data = DATA_CHARACTER;
     HLOG_END("execSetBorder");
     return change;
 }
@@ -904,9 +888,9 @@ BMChange BMEditor::selectRegion(const std::vector<uint16_t>& cells, bool join, i
     }
     if (set) {
         change.cells = recorded;
-        change.redraw = redrawOf(layers);
+        change.data = dataOf(layers);
     }
-    change.redraw |= REDRAW_OVERLAY;
+    change.data |= DATA_MARKS;
     change.cursor = true;
     HLOG_END("selectRegion");
     return change;
@@ -981,7 +965,7 @@ BMChange BMEditor::pressCell(int x, int y, BMFloodFill::Reach reach)
     }
     m_cursor = index;
     change.cursor = true;
-    change.redraw |= REDRAW_OVERLAY;
+    change.data |= DATA_MARKS;
     return change;
 }
 
@@ -999,7 +983,7 @@ BMChange BMEditor::pressRightCell(int x, int y)
             setCellMark(-1, -1, CELL_SELECTED, false);
         }
     }
-    change.redraw = REDRAW_OVERLAY;
+    change.data = DATA_MARKS;
     return change;
 }
 
@@ -1019,7 +1003,7 @@ BMChange BMEditor::startDrag(int x, int y, BMFloodFill::Reach reach)
         markBrush(x, y);
     }
     change.cursor = true;
-    change.redraw = REDRAW_OVERLAY;
+    change.data = DATA_MARKS;
     return change;
 }
 
@@ -1047,7 +1031,7 @@ BMChange BMEditor::moveDrag(int anchorX, int anchorY, int x, int y, BMFloodFill:
             markHexagon(anchorX, anchorY, x, y, CELL_PENDING);
         }
     }
-    change.redraw = REDRAW_OVERLAY;
+    change.data = DATA_MARKS;
     return change;
 }
 

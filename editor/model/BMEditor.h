@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editor/model/BMBorderTable.h"
+#include "editor/model/BMChange.h"
 #include "editor/model/BMConstants.h"
 #include "editor/model/BMFloodFill.h"
 #include "editor/model/BMMapLimits.h"
@@ -17,19 +18,6 @@ class BMData;
 class BMMapEditor;
 class ZDArea;
 class ZDBMap;
-
-// What an operation changed, for the display to draw again.
-struct BMChange {
-    uint32_t redraw = 0;          // REDRAW_ bits
-    std::vector<uint16_t> cells;  // cells whose map data changed (y * 32 + x); may repeat
-    bool cursor = false;          // the cursor moved (the status text follows it)
-    bool scroll = false;          // undo and redo: scroll the view to scrollTo
-    BMPoint scrollTo = {0, 0};
-    bool areas = false;           // the list of areas changed (count, order, numbers)
-    BMLimitCut cut;               // what the edit left out, the map file being full there
-
-    void add(const BMChange& other);
-};
 
 // The editing engine: every piece of editing state that is not map data (edit mode, shape,
 // mouse mode, cursor, cell marks, current values, the border toggle, the undo list and the
@@ -146,7 +134,7 @@ private:
     };
     static Layers layersOf(int mode);
     static int32_t kindsOf(const Layers& layers);
-    static uint32_t redrawOf(const Layers& layers);
+    static uint32_t dataOf(const Layers& layers);
 
     BMUndoItem* open(int32_t kind, int32_t value, int32_t cursor);
     BMUndoItem* open(int32_t kind, int32_t value) { return open(kind, value, m_cursor); }

@@ -58,7 +58,7 @@ std::string BMMapEditor::proposedName(uint32_t number)
 BMChange BMMapEditor::listChange()
 {
     BMChange change;
-    change.redraw = REDRAW_ALL | REDRAW_TITLE;
+    change.data = DATA_MAP;
     change.areas = true;
     change.cursor = true;
     return change;
@@ -106,7 +106,7 @@ BMChange BMMapEditor::insertMap()
     }
     const uint32_t current = data->getCurrent();
     BMChange change = insertAt(current > 0 ? current - 1 : 0, m_hasCopy ? m_copy : ZDBMap());
-    if (m_hasCopy && change.redraw != 0) {
+    if (m_hasCopy && change.data != 0) {
         change.cut = m_copyCut;
     }
     return change;
@@ -192,8 +192,7 @@ BMChange BMMapEditor::overwriteMap()
         item->addA(cell.x, cell.y, data, 0);
     }
     BMChange change;
-    change.redraw = REDRAW_CHAR | REDRAW_OBJ | REDRAW_NUMBER | REDRAW_PLACEMENT | REDRAW_AREA_INFO
-        | REDRAW_PALETTE | REDRAW_TITLE;
+    change.data = DATA_CHARACTER | DATA_OBJECT | DATA_HEIGHT | DATA_PLACEMENT;
     change.cut = m_copyCut;
     HLOG_END("overwriteMap");
     return change;

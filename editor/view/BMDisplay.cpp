@@ -9,6 +9,7 @@
 #include "editor/view/BMHotSpots.h"
 #include "editor/view/BMLimitText.h"
 #include "editor/view/BMMiniMap.h"
+#include "editor/view/BMRedraw.h"
 #include "editor/view/BMRenderer.h"
 #include "framework/base/HWin32.h"
 #include "framework/gui/HScrollBar.h"
@@ -298,8 +299,9 @@ void BMDisplay::apply(const BMChange& change)
     if (change.areas && isViewFlag(VIEW_PAGE_AREA)) {
         setupChooserPage();
     }
-    if (change.redraw != 0) {
-        redrawLayers(change.redraw, change.cells.empty() ? nullptr : &change.cells);
+    const uint32_t redraw = BMRedraw::of(change.data);
+    if (redraw != 0) {
+        redrawLayers(redraw, change.cells.empty() ? nullptr : &change.cells);
     }
     // Setting the bars costs a great deal under Wine: only when the view really moves.
     const int toX = static_cast<int>(m_zoom.toZoomed(change.scrollTo.x));
@@ -308,7 +310,7 @@ void BMDisplay::apply(const BMChange& change)
     if (scroll) {
         scrollBy(0, toX, toY);
     }
-    if (change.redraw != 0 || scroll) {
+    if (redraw != 0 || scroll) {
         repaint();
     }
 }

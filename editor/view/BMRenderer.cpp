@@ -11,6 +11,7 @@
 #include "editor/view/BMLayerScaler.h"
 #include "editor/view/BMMiniMap.h"
 #include "editor/view/BMPanelPainter.h"
+#include "editor/view/BMRedraw.h"
 #include "editor/view/BMZoom.h"
 #include "framework/graphics/HGraphics.h"
 #include "framework/graphics/HImageLoader.h"

@@ -392,7 +392,7 @@ private:
         BMMapEditor& maps = m_editor.getMapEditor();
         EXPECT_TRUE(maps.takeMapText(BMMapEditor::writeMapText(map)));
         const BMChange change = m_random() % 2 == 0 ? maps.overwriteMap() : maps.insertMap();
-        EXPECT_NE(change.redraw, 0u);
+        EXPECT_NE(change.data, 0u);
         m_cut = change.cut;
         added(1, before);
     }
@@ -552,7 +552,7 @@ TEST_F(EditorModel, After300ActionsExactlyTheLast256Undo)
         states.push_back(mapState(*data.getBMap(0)));
     }
     int undone = 0;
-    while (editor.undo().redraw != 0) {
+    while (editor.undo().data != 0) {
         ++undone;
     }
     EXPECT_EQ(undone, 256);

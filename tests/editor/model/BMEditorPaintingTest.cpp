@@ -115,7 +115,7 @@ TEST_F(Painting, AFillPressSelectsTheRegionOfTheEditModesLayerInPlaceOfTheSelect
         const BMChange change = editor.pressCell(5, 4);
         EXPECT_EQ(selection(), c.region) << "mode " << c.mode;
         EXPECT_EQ(mapImage(*data.getBMap(0)), before) << "select mode changes no data";
-        EXPECT_EQ(change.redraw, REDRAW_OVERLAY);
+        EXPECT_EQ(change.data, DATA_MARKS);
         editor.undo();
         EXPECT_EQ(selection(), std::set<int>{at(1, 1)});
     }
@@ -147,7 +147,7 @@ TEST_F(Painting, InDirectModeAFillSetsTheRegionAndSelectsIt)
     const BMChange change = editor.pressCell(4, 3);
     EXPECT_EQ(charactersChangedTo(33), (std::set<int>{at(5, 4), at(4, 3)}));
     EXPECT_EQ(selection(), (std::set<int>{at(5, 4), at(4, 3)}));
-    EXPECT_EQ(change.redraw & (REDRAW_CHAR | REDRAW_OVERLAY), REDRAW_CHAR | REDRAW_OVERLAY);
+    EXPECT_EQ(change.data, DATA_CHARACTER | DATA_MARKS);
     editor.undo();
     EXPECT_EQ(selection(), std::set<int>{at(1, 1)});
     editor.redo();

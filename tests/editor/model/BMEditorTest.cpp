@@ -86,7 +86,7 @@ TEST_F(Editing, AnExplicitModeWinsOverTheEditModeAndClearingTracesNoBorder)
     editor.setCursor(10, 10);
     const BMChange change = editor.execSet(0x110);
     EXPECT_EQ(character(data, 10, 10), 0);
-    EXPECT_EQ(change.redraw & REDRAW_CHAR, REDRAW_CHAR);
+    EXPECT_EQ(change.data, DATA_CHARACTER);
     EXPECT_TRUE(editor.getBorderToggle());  // no trace ran
 }
 
@@ -108,7 +108,7 @@ TEST_F(Editing, NewObjectsAreNumberedAfterTheirCategoryThenTheWholeMapIsRenumber
     EXPECT_EQ(order(data, 5, 25), 4);
     EXPECT_EQ(data.getWord(BMData::TYPE_CITY_COUNT, 0, 0, 0), 5u);
     EXPECT_EQ(data.getArea(0)->getCityCount(), 5);
-    EXPECT_EQ(change.redraw, REDRAW_OBJ | REDRAW_NUMBER | REDRAW_AREA_INFO | REDRAW_TITLE);
+    EXPECT_EQ(change.data, DATA_OBJECT);
 }
 
 TEST_F(Editing, ResettingEverySelectedCellRevertsTheWholeMap)
@@ -256,12 +256,11 @@ TEST_F(Editing, AnAreaRecordEditUndoesAndRedoesAsOneStepAmongMapEdits)
     record.setNumber(77);  // neither number nor file is the record's to change
     record.setCityCount(99);
 
-    EXPECT_EQ(editor.editArea(3, record).redraw, 0u);  // no such area
-    EXPECT_EQ(editor.editArea(2, original).redraw, 0u);  // nothing changes
+    EXPECT_EQ(editor.editArea(3, record).data, 0u);  // no such area
+    EXPECT_EQ(editor.editArea(2, original).data, 0u);  // nothing changes
     EXPECT_EQ(editor.getUndoList().getCount(), 0u);
     BMChange change = editor.editArea(2, record);
-    EXPECT_NE(change.redraw & REDRAW_AREA_INFO, 0u);
-    EXPECT_NE(change.redraw & REDRAW_TITLE, 0u);
+    EXPECT_EQ(change.data, DATA_AREA_RECORD);
     editor.execSet(MODE_CHAR);  // a map edit after it
     const ZDEditArea& area = *data.getArea(1);
     EXPECT_TRUE(area.sameFields(record));

@@ -12,6 +12,7 @@
 
 #include "editor/view/BMLayerScaler.h"
 #include "editor/view/BMMiniMap.h"
+#include "editor/view/BMRedraw.h"
 #include "framework/graphics/HDirectX.h"
 #include "framework/graphics/HDirectXGraphics.h"
 #include "framework/graphics/HWindowsGraphics.h"
