@@ -16,6 +16,7 @@
 #include "editor/view/BMStartPanel.h"
 #include "framework/graphics/HFont.h"
 #include "framework/graphics/HGraphics.h"
+#include "framework/graphics/HGraphicsFactory.h"
 #include "framework/gui/HEventListener.h"
 #include "framework/gui/HImageView.h"
 #include "framework/gui/HMenuBar.h"
@@ -410,7 +411,7 @@ void BMWindow::draw(HGraphics* graphics)
 
 void BMWindow::paintMapView()
 {
-    HGraphics* gdi = HGraphics::getInstance(m_mapView.get(), HGraphics::TYPE_GDI);
+    HGraphics* gdi = HGraphicsFactory::getInstance(m_mapView.get(), HGraphics::TYPE_GDI);
     if (gdi == nullptr) {
         ValidateRect(m_mapView->getHandle(), nullptr);  // nothing to paint with: no paint again
         return;
