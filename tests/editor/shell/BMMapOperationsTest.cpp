@@ -3,7 +3,7 @@
 // journey of the map commands does not see: the chooser's pages, the move dialog's answers,
 // the clipboard's text and a whole map put there by someone else. (The changes of the list
 // themselves, links and undo included, are the model test's.)
-#include "editor/shell/BMMapOperations.h"
+#include "editor/shell/BMOperations.h"
 
 #include <string>
 #include <vector>

@@ -73,7 +73,7 @@ TEST_F(OperationsTest, UnsavedEditsQuestionSavesOnYesOnly)
     const int results[] = {BMOperations::CANCELLED, BMOperations::NOT_SAVED, BMOperations::SAVED};
     for (int i = 0; i < 3; ++i) {
         BoxAnswers box(answers[i]);
-        EXPECT_EQ(BMOperations::saveHasEdited(&editor.window(), editor.data(), "テスト"),
+        EXPECT_EQ(BMOperations::saveHasEdited(&editor.window(), editor.data(), "テスト", &recovery()),
                   results[i]);
         ASSERT_EQ(box.boxes().size(), 1u);
         EXPECT_EQ(box.boxes()[0].caption, "テスト");
