@@ -27,7 +27,7 @@ BOOL CALLBACK collectLabel(HWND child, LPARAM labels)
 TEST(VersionDialog, TheMenuItemShowsVersionBuildDateLicenceAndWhatItUsesUntilOk)
 {
     EditorSession editor;
-    auto* item = dynamic_cast<HMenuItem*>(editor.window().getMenuItem(2408));
+    auto* item = dynamic_cast<HMenuItem*>(editor.window().getMenuItem(kCommandVersion));
     ASSERT_NE(item, nullptr);
     EXPECT_TRUE(item->isEnabled());
 
@@ -43,7 +43,7 @@ TEST(VersionDialog, TheMenuItemShowsVersionBuildDateLicenceAndWhatItUsesUntilOk)
             DialogAnswerer::press(dialog, IDOK);
             return true;
         });
-        editor.command(2408);
+        editor.command(kCommandVersion);
     }
     // OK closed it at once, not the answerer's cancel after ten seconds.
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
