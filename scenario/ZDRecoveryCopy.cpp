@@ -8,7 +8,6 @@
 #include "framework/base/HSystem.h"
 #include "framework/base/HText.h"
 #include "scenario/ZDFileStamp.h"
-#include "scenario/ZDSaveJournal.h"
 
 const char* const ZDRecoveryCopy::FILE_NAME = "Recovery";
 const char* const ZDRecoveryCopy::ASIDE_NAME = "Recovery.old";
@@ -18,20 +17,6 @@ namespace {
 const char kHeader[] = "TESSEL RECOVERY 1\r\n";
 const char kPath[] = "PATH ";
 const char kTime[] = "TIME ";
-
-// Windows compares paths without regard to the case of ASCII letters.
-std::string upper(const std::string& text)
-{
-    std::string key = text;
-    for (size_t i = 0; i < key.size(); ++i) {
-        if (HText::isDoubleByte(key.data(), key.size(), i)) {
-            ++i;
-        } else if (key[i] >= 'a' && key[i] <= 'z') {
-            key[i] = static_cast<char>(key[i] - 'a' + 'A');
-        }
-    }
-    return key;
-}
 
 // Makes every missing folder of path, from the first that is missing on.
 void makeFolders(const std::string& path)
@@ -69,7 +54,7 @@ ZDRecoveryCopy::ZDRecoveryCopy(const std::string& root, const std::string& scena
     : m_scenario(scenario)
 {
     char name[17];
-    snprintf(name, sizeof(name), "%016llx", static_cast<unsigned long long>(ZDFileStamp::hash(upper(scenario))));
+    snprintf(name, sizeof(name), "%016llx", static_cast<unsigned long long>(ZDFileStamp::hash(HText::asciiUpper(scenario))));
     m_folder = HFile(root, name).getPath();
 }
 
@@ -118,7 +103,8 @@ bool ZDRecoveryCopy::read(Contents* contents) const
         HLOG_INFO("read:error recovery copy damaged");
         return false;
     }
-    if (upper(path.substr(sizeof(kPath) - 1)) != upper(m_scenario)) {
+    // Windows compares paths without regard to the case of ASCII letters.
+    if (HText::asciiUpper(path.substr(sizeof(kPath) - 1)) != HText::asciiUpper(m_scenario)) {
         HLOG_INFO("read:error recovery copy of another scenario");
         return false;
     }
@@ -137,7 +123,7 @@ bool ZDRecoveryCopy::remove() const
     std::vector<std::string> names;
     system.listFiles(m_folder, &names);
     for (const std::string& name : names) {
-        if (ZDSaveJournal::isTemporaryOf(name, FILE_NAME)) {
+        if (HFileWriter::isTemporaryOf(name, FILE_NAME)) {
             system.removeFile(HFile(m_folder, name).getPath());
         }
     }

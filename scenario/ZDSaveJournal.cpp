@@ -53,24 +53,6 @@ bool isFile(const std::string& path)
 
 }  // namespace
 
-bool ZDSaveJournal::isTemporaryOf(const std::string& name, const std::string& base)
-{
-    std::string stem = base + ".tmp";
-    if (name.size() < stem.size() || name.compare(0, stem.size(), stem) != 0) {
-        return false;
-    }
-    std::string rest = name.substr(stem.size());
-    if (rest.size() > 2 || (!rest.empty() && rest[0] == '0')) {
-        return false;
-    }
-    for (char c : rest) {
-        if (c < '0' || c > '9') {
-            return false;
-        }
-    }
-    return true;
-}
-
 bool ZDSaveJournal::commit(const std::string& folder, const ZDFileSet& set)
 {
     std::string journal = pathOf(folder, FILE_NAME);
@@ -207,7 +189,7 @@ void ZDSaveJournal::removeTemporaries(const std::string& folder, const std::vect
             own = own || base == known;
         }
         // A temporary that a running writer holds cannot be removed, and stays.
-        if (own && isTemporaryOf(name, base) && !HSystem::get().removeFile(pathOf(folder, name))) {
+        if (own && HFileWriter::isTemporaryOf(name, base) && !HSystem::get().removeFile(pathOf(folder, name))) {
             HDebug::debug("finish:temporary kept=%s", name.c_str());
         }
     }

@@ -39,10 +39,6 @@ public:
     // scenario's files left behind (of the AreaData file, the maps, the journal).
     static Outcome finish(const std::string& folder, const std::string& areaDataName);
 
-    // Whether name is a temporary the safe writer makes for base: "base.tmp", "base.tmp1" up
-    // to "base.tmp99".
-    static bool isTemporaryOf(const std::string& name, const std::string& base);
-
 private:
     struct Previous {
         std::string name;

@@ -14,15 +14,7 @@ namespace {
 // The folder's full path with ASCII letters in upper case, as Windows compares paths.
 std::string folderKey(const std::string& folder)
 {
-    std::string key = HSystem::get().getFullPath(folder);
-    for (size_t i = 0; i < key.size(); ++i) {
-        if (HText::isDoubleByte(key.data(), key.size(), i)) {
-            ++i;
-        } else if (key[i] >= 'a' && key[i] <= 'z') {
-            key[i] = static_cast<char>(key[i] - 'a' + 'A');
-        }
-    }
-    return key;
+    return HText::asciiUpper(HSystem::get().getFullPath(folder));
 }
 
 bool isFile(const std::string& path)

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "framework/base/HFileWriter.h"
 #include "framework/base/HSystem.h"
 #include "framework/base/HWin32.h"
 #include "framework/graphics/HImage.h"
@@ -33,26 +34,6 @@ std::vector<std::string> filesIn(const std::string& folder)
     } while (FindNextFileA(find, &entry));
     FindClose(find);
     return names;
-}
-
-// True for the names the safe writer gives its temporaries beside target: "target.tmp",
-// "target.tmp1" ... "target.tmp99".
-bool isTemporaryOf(const std::string& name, const std::string& target)
-{
-    std::string base = target + ".tmp";
-    if (name.compare(0, base.size(), base) != 0) {
-        return false;
-    }
-    std::string rest = name.substr(base.size());
-    if (rest.size() > 2 || (!rest.empty() && rest[0] == '0')) {
-        return false;
-    }
-    for (char c : rest) {
-        if (c < '0' || c > '9') {
-            return false;
-        }
-    }
-    return true;
 }
 
 TCFinding fileFinding(TCFinding::Kind kind, const std::string& file, uint32_t map)
@@ -208,7 +189,7 @@ void TCScenario::checkTemporaries(std::vector<TCFinding>* findings)
     m_temporaries.clear();
     for (const std::string& name : filesIn(areaData.getDirectory())) {
         for (const std::string& target : targets) {
-            if (isTemporaryOf(name, target)) {
+            if (HFileWriter::isTemporaryOf(name, target)) {
                 std::string path = HFile(areaData.getDirectory(), name).getPath();
                 m_temporaries.push_back(path);
                 findings->push_back(fileFinding(TCFinding::TEMPORARY, path, 0));

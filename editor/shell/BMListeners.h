@@ -15,10 +15,11 @@ class ZCClose;
 class ZCCommand;
 class ZCDropTarget;
 
-// The editor's input besides the keyboard's accelerators: the command table behind every
-// menu item, accelerator and panel button, the close request, the mouse and its wheel, the
-// two scroll bars and the redraw timer. The window files the listeners this hands out (the mouse listener
-// files itself); they leave the window again when this goes.
+// The editor's input besides the keyboard's accelerators: the command component that runs
+// the operation of every menu item, accelerator and panel button (BMCommandTable), the close
+// request, the mouse and its wheel, the two scroll bars and the redraw timer. The window files
+// the listeners this hands out (the mouse listener files itself); they leave the window again
+// when this goes.
 class BMListeners : public HObject {
 public:
     explicit BMListeners(BMWindow* window);  // not owned
@@ -36,8 +37,6 @@ public:
     void startRedrawTimer();
 
 private:
-    void registerCommands();
-
     BMWindow* m_window;  // not owned
     std::unique_ptr<ZCCommand> m_command;
     std::unique_ptr<ZCClose> m_close;

@@ -3,16 +3,13 @@
 #include <shlobj.h>
 
 #include "editor/model/BMData.h"
-#include "editor/shell/BMListeners.h"
-#include "editor/shell/BMWindow.h"
+#include "editor/shell/BMMessageBox.h"
 #include "framework/base/HSystem.h"
 #include "framework/base/HText.h"
 #include "scenario/ZDRecoveryCopy.h"
 #include "scenario/ZDScenarioSave.h"
 
 namespace {
-
-const UINT kAsk = MB_YESNO | MB_ICONEXCLAMATION;
 
 std::string localTime()
 {
@@ -115,7 +112,8 @@ void BMRecovery::forget(const BMData* data)
     m_schedule.settle(0, true);
 }
 
-bool BMRecovery::offer(HComponent* window, BMData* data, const std::string& caption)
+bool BMRecovery::offer(HComponent* window, BMRecovery* keeper, BMData* data,
+                       const std::string& caption)
 {
     std::string scenario = scenarioOf(data);
     std::string folder = root();
@@ -127,7 +125,6 @@ bool BMRecovery::offer(HComponent* window, BMData* data, const std::string& capt
         return false;
     }
     // Whatever happens to the copy now, the schedule no longer knows what is on disk.
-    BMRecovery* keeper = of(window);
     if (keeper != nullptr) {
         keeper->m_writer.wait();
         keeper->m_schedule.reset();
@@ -138,16 +135,14 @@ bool BMRecovery::offer(HComponent* window, BMData* data, const std::string& capt
         copy.setAside();
         return false;
     }
-    HWND owner = window != nullptr ? window->getHandle() : nullptr;
     std::string question = "前回の編集が保存されていません。復元しますか？\n\n" +
                            data->getScenarioDirectory().getFullPath() + "\n" + contents.time + " までの編集";
-    if (MessageBoxA(owner, question.c_str(), caption.c_str(), kAsk) != IDYES) {
+    if (BMMessageBox::show(window, question, caption, BMMessageBox::YES_NO) != IDYES) {
         copy.setAside();
         return false;
     }
     if (!data->restoreFiles(contents.files)) {
-        MessageBoxA(owner, "前回の編集を復元できませんでした。ファイルの内容を開きます。", caption.c_str(),
-                    MB_OK | MB_ICONEXCLAMATION);
+        BMMessageBox::show(window, "前回の編集を復元できませんでした。ファイルの内容を開きます。", caption);
         copy.setAside();
         return false;
     }
@@ -173,13 +168,4 @@ std::string BMRecovery::scenarioOf(const BMData* data)
         return std::string();
     }
     return data->getAreaDataFile().getFullPath();
-}
-
-BMRecovery* BMRecovery::of(HComponent* window)
-{
-    auto* main = dynamic_cast<BMWindow*>(window);
-    if (main == nullptr || main->getListeners() == nullptr) {
-        return nullptr;
-    }
-    return main->getListeners()->getRecovery();
 }

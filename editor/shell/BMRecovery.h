@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "editor/shell/BMComponentId.h"
 #include "framework/gui/HEventListener.h"
 #include "scenario/ZDRecoverySchedule.h"
 #include "scenario/ZDRecoveryWriter.h"
@@ -19,7 +20,7 @@ class HComponent;
 // files is offered back.
 class BMRecovery : public HEventListener {
 public:
-    static constexpr UINT_PTR ID = 2007;
+    static constexpr UINT_PTR ID = kTimerRecovery;
     static constexpr UINT PERIOD_MS = 1000;
 
     explicit BMRecovery(HWND window);  // the main window; the timer runs while this lives
@@ -36,15 +37,15 @@ public:
     // At open, with the scenario read and not shown yet: a copy newer than its files asks
     // "前回の編集が保存されていません。復元しますか？" with the copy's time. Yes puts the edits into
     // data as unsaved edits and returns true; No keeps the copy aside (renamed, once). A copy
-    // older than the files is set aside without a question.
-    static bool offer(HComponent* window, BMData* data, const std::string& caption);
+    // older than the files is set aside without a question. keeper (nullptr for none) is the
+    // editor's own recovery copy, which learns that the copy on disk changed.
+    static bool offer(HComponent* window, BMRecovery* keeper, BMData* data,
+                      const std::string& caption);
     // The folder of every scenario's copy: "Tessel\Recovery" in the user's local application
     // data (LOCALAPPDATA, else the shell's folder of it).
     static std::string root();
     // The full path of the data's AreaData file, which names its copy; empty without one.
     static std::string scenarioOf(const BMData* data);
-    // The recovery copy forget() removes, of the window's listeners (nullptr without them).
-    static BMRecovery* of(HComponent* window);
 
 private:
     HWND m_window;

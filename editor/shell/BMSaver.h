@@ -5,6 +5,7 @@
 #include "framework/base/HFile.h"
 
 class BMData;
+class BMRecovery;
 class HComponent;
 
 // How the editor saves and what an open does first, with the questions and messages that go
@@ -17,10 +18,18 @@ class BMSaver {
 public:
     enum Result { SAVED, DECLINED, FAILED };
 
-    // Saves data to its AreaData file; the caption names the operation in the questions.
-    static Result save(HComponent* window, BMData* data, const std::string& caption);
+    // recovery: the keeper of the recovery copy that a save makes old; nullptr for none. Not
+    // owned.
+    explicit BMSaver(BMRecovery* recovery) : m_recovery(recovery) {}
+
+    // Saves data to its AreaData file; the caption names the operation in the questions, whose
+    // boxes stand over window.
+    Result save(HComponent* window, BMData* data, const std::string& caption) const;
     // Before the scenario folder is read: completes a save that a kill interrupted, and tells
     // the user so. False when it could not be completed: the scenario must not be read then,
     // since its files may be half old and half new; the user has been told.
     static bool finishInterruptedSave(HComponent* window, const HFile& folder, const std::string& caption);
+
+private:
+    BMRecovery* m_recovery;
 };

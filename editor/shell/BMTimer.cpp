@@ -1,9 +1,9 @@
 #include "editor/shell/BMTimer.h"
 
-#include "editor/shell/BMWindow.h"
-#include "editor/view/BMDisplay.h"
+#include <utility>
 
-BMTimer::BMTimer(HWND window) : HEventListener(HEventType::WM_TIMER_TYPE), m_window(window)
+BMTimer::BMTimer(HWND window, std::function<void()> redraw)
+    : HEventListener(HEventType::WM_TIMER_TYPE), m_window(window), m_redraw(std::move(redraw))
 {
     setClassName("BMTimer");
 }
@@ -36,10 +36,8 @@ bool BMTimer::handleEvent(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     if (wParam != ID) {
         return true;
     }
-    auto* main = dynamic_cast<BMWindow*>(component);
-    if (main != nullptr && main->getDisplay() != nullptr) {
-        main->getDisplay()->resetImageBuffer();
-        main->repaint();
+    if (m_redraw) {
+        m_redraw();
     }
     stop();
     *result = 0;

@@ -1,16 +1,20 @@
 #pragma once
 
+#include <functional>
+
+#include "editor/shell/BMComponentId.h"
 #include "framework/gui/HEventListener.h"
 
 // The one-shot redraw after a resize: start() (re)arms a 500 ms window timer, and its tick
-// rebuilds the display's images once and stops the timer. A burst of resizes therefore
-// rebuilds the map images once, 500 ms after the last one.
+// runs the redraw once and stops the timer. A burst of resizes therefore rebuilds the map
+// images once, 500 ms after the last one.
 class BMTimer : public HEventListener {
 public:
-    static constexpr UINT_PTR ID = 2006;
+    static constexpr UINT_PTR ID = kTimerRedraw;
     static constexpr UINT PERIOD_MS = 500;
 
-    explicit BMTimer(HWND window);  // the main window
+    // window: the main window, whose timer this is; redraw: what a tick does.
+    BMTimer(HWND window, std::function<void()> redraw);
     ~BMTimer() override;
 
     void start();
@@ -21,5 +25,6 @@ public:
 
 private:
     HWND m_window;
+    std::function<void()> m_redraw;
     bool m_active = false;
 };

@@ -4,6 +4,7 @@
 
 #include "editor/model/BMConstants.h"
 #include "editor/model/BMData.h"
+#include "editor/shell/BMCommandTable.h"
 #include "editor/shell/BMListeners.h"
 #include "editor/shell/BMMusicPreview.h"
 #include "editor/shell/BMOperations.h"
@@ -16,6 +17,7 @@
 #include "editor/view/BMStartPanel.h"
 #include "framework/graphics/HFont.h"
 #include "framework/graphics/HGraphics.h"
+#include "framework/graphics/HGraphicsFactory.h"
 #include "framework/gui/HEventListener.h"
 #include "framework/gui/HImageView.h"
 #include "framework/gui/HMenuBar.h"
@@ -28,163 +30,6 @@
 #include "scenario/ZCExMenu.h"
 
 namespace {
-
-// Accelerator flags: every entry is a virtual key that does not flash the menu.
-const uint8_t kKey = FVIRTKEY | FNOINVERT;
-const uint8_t kShift = kKey | FSHIFT;
-const uint8_t kCtrl = kKey | FCONTROL;
-const uint8_t kCtrlShift = kCtrl | FSHIFT;
-const uint8_t kAlt = kKey | FALT;
-const uint8_t kAltShift = kAlt | FSHIFT;
-
-struct MenuRow {
-    uint16_t parent;  // 0: the menu bar
-    uint16_t id;
-    const char* label;
-    const char* keyText;  // shown after a tab; "" for none
-    bool enabled;
-    bool checked;
-    uint8_t flags;  // 0: no accelerator
-    uint16_t key;
-};
-
-// Every menu and item in creation order. The shown key text of each item names the key that
-// is bound to it, and each label says what the item does.
-const MenuRow kMenu[] = {
-    {0, 2100, "ﾌｧｲﾙ(&F)", "", true, false, 0, 0},
-    {2100, 2101, "開く(&O)", "Ctrl+O", true, false, kCtrl, 'O'},
-    {2100, 2102, "再読込(&R)", "F5", true, false, kKey, VK_F5},
-    {2100, 2103, "上書き保存(&S)", "Ctrl+S", true, false, kCtrl, 'S'},
-    {2100, 2104, "名前をつけて保存(&K)", "Shift+Ctrl+S", true, false, kCtrlShift, 'S'},
-    {2100, 2105, "-", "", true, false, 0, 0},
-    {2100, 2106, "終了(&X)", "Ctrl+Q", true, false, kCtrl, 'Q'},
-
-    {0, 2150, "編集(&E)", "", true, false, 0, 0},
-    {2150, 2151, "元に戻す(&U)", "Ctrl+Z", true, false, kCtrl, 'Z'},
-    {2150, 2152, "やり直し(&R)", "Ctrl+Y", true, false, kCtrl, 'Y'},
-    {2150, 2153, "-", "", true, false, 0, 0},
-    {2150, 2154, "セット(&S)", "Space", true, false, kKey, VK_SPACE},
-    {2150, 2155, "キャンセル(&B)", "BackSpace", false, false, kKey, VK_BACK},
-    {2150, 2156, "クリア(&L)", "Delete", true, false, kKey, VK_DELETE},
-    {2150, 2157, "リセット(&R)", "Ctrl+R", true, false, kCtrl, 'R'},
-    {2150, 2158, "コピー(&C)", "Ctrl+C", true, false, kCtrl, 'C'},
-    {2150, 2159, "貼り付け(&P)", "Ctrl+V", true, false, kCtrl, 'V'},
-    {2150, 2160, "-", "", true, false, 0, 0},
-    {2150, 2161, "CHARをセット(&1)", "C", true, false, kKey, 'C'},
-    {2150, 2165, "CHARをクリア(&2)", "Shift+C", true, false, kShift, 'C'},
-    {2150, 2162, "OBJをセット(&3)", "D", true, false, kKey, 'D'},
-    {2150, 2166, "OBJをクリア(&4)", "Shift+D", true, false, kShift, 'D'},
-    {2150, 2163, "高度をセット(&5)", "E", true, false, kKey, 'E'},
-    {2150, 2167, "高度をクリア(&6)", "Shift+E", true, false, kShift, 'E'},
-    {2150, 2164, "初期配置をセット(&7)", "F", true, false, kKey, 'F'},
-    {2150, 2168, "初期配置をクリア(&8)", "Shift+F", true, false, kShift, 'F'},
-    {2150, 2169, "全部クリア(&E)", "Ctrl+D", true, false, kCtrl, 'D'},
-
-    // The zoom keys are the keypad's + and -; kExtraKeys adds the main keyboard's. The
-    // steps' items carry the check mark of the step shown.
-    {0, 2200, "表示(&V)", "", true, false, 0, 0},
-    {2200, 2201, "拡大(&I)", "+", true, false, kKey, VK_ADD},
-    {2200, 2202, "縮小(&U)", "-", true, false, kKey, VK_SUBTRACT},
-    {2200, 2224, "25%(&1)", "", true, false, 0, 0},
-    {2200, 2225, "50%(&2)", "", true, false, 0, 0},
-    {2200, 2226, "100%(&3)", "", true, true, 0, 0},
-    {2200, 2227, "200%(&4)", "", true, false, 0, 0},
-    {2200, 2203, "-", "", true, false, 0, 0},
-    {2200, 2204, "ｴﾘｱ情報(&A)", "Alt+1", true, true, kAlt, '1'},
-    {2200, 2205, "ﾐﾆﾏｯﾌﾟ(&M)", "Alt+2", true, true, kAlt, '2'},
-    {2200, 2206, "ﾊﾟﾚｯﾄ(&P)", "Alt+3", true, true, kAlt, '3'},
-    {2200, 2207, "枠線(&B)", "Alt+4", true, true, kAlt, '4'},
-    {2200, 2208, "CHAR(&B)", "Alt+Shift+5", true, true, kAltShift, '5'},
-    {2200, 2209, "OBJ(&B)", "Alt+Shift+6", true, true, kAltShift, '6'},
-    {2200, 2210, "CHAR番号(&C)", "Alt+5", true, false, kAlt, '5'},
-    {2200, 2211, "OBJ番号(&O)", "Alt+6", true, false, kAlt, '6'},
-    {2200, 2214, "OBJ順序(&I)", "Alt+9", true, true, kAlt, '9'},
-    {2200, 2212, "高度(&H)", "Alt+7", true, true, kAlt, '7'},
-    {2200, 2213, "初期配置(&J)", "Alt+8", true, true, kAlt, '8'},
-
-    // 2253 and 2257 go left, 2254 and 2258 right.
-    {0, 2250, "移動(&M)", "", true, false, 0, 0},
-    {2250, 2251, "カーソル↑(&A)", "↑", true, false, kKey, VK_UP},
-    {2250, 2252, "カーソル↓(&B)", "↓", true, false, kKey, VK_DOWN},
-    {2250, 2253, "カーソル←(&C)", "←", true, false, kKey, VK_LEFT},
-    {2250, 2254, "カーソル→(&D)", "→", true, false, kKey, VK_RIGHT},
-    {2250, 2255, "上端へ移動(&E)", "Ctrl+↑", true, false, kCtrl, VK_UP},
-    {2250, 2256, "下端へ移動(&F)", "Ctrl+↓", true, false, kCtrl, VK_DOWN},
-    {2250, 2257, "左端へ移動(&G)", "Ctrl+←", true, false, kCtrl, VK_LEFT},
-    {2250, 2258, "右端へ移動(&H)", "Ctrl+→", true, false, kCtrl, VK_RIGHT},
-    {2250, 2259, "左上の端へ(&I)", "Home", true, false, kKey, VK_HOME},
-    {2250, 2260, "右下の端へ(&J)", "End", true, false, kKey, VK_END},
-    {2250, 2261, "-", "", true, false, 0, 0},
-    {2250, 2262, "上へｽｸﾛｰﾙ(&1)", "PageUp", true, false, kKey, VK_PRIOR},
-    {2250, 2263, "下へｽｸﾛｰﾙ(&2)", "PageDown", true, false, kKey, VK_NEXT},
-    {2250, 2264, "右へｽｸﾛｰﾙ(&3)", "Shift+PageDown", true, false, kShift, VK_NEXT},
-    {2250, 2265, "左へｽｸﾛｰﾙ(&4)", "Shift+PageUp", true, false, kShift, VK_PRIOR},
-
-    {0, 2300, "選択(&S)", "", true, false, 0, 0},
-    {2300, 2301, "ﾏｳｽ入力ﾓｰﾄﾞ(&J)", "F6", true, false, kKey, VK_F6},
-    {2300, 2302, "選択解除(&E)", "ESC", true, false, kKey, VK_ESCAPE},
-    {2300, 2303, "全て選択(&A)", "Ctrl+A", true, false, kCtrl, 'A'},
-    {2300, 2334, "同じ値を全て選択(&V)", "Shift+Ctrl+A", true, false, kCtrlShift, 'A'},
-    {2300, 2304, "-", "", true, false, 0, 0},
-    {2300, 2305, "ﾌﾘｰﾊﾝﾄﾞ(&F)", "Ctrl+F", true, true, kCtrl, 'F'},
-    {2300, 2306, "直線(&L)", "Ctrl+L", true, false, kCtrl, 'L'},
-    {2300, 2307, "四角形(&S)", "Ctrl+E", true, false, kCtrl, 'E'},
-    {2300, 2308, "六角形(&H)", "Ctrl+H", true, false, kCtrl, 'H'},
-    {2300, 2333, "塗りつぶし(&P)", "Ctrl+B", true, false, kCtrl, 'B'},
-    {2300, 2309, "-", "", true, false, 0, 0},
-    {2300, 2310, "CHARﾓｰﾄﾞ(&C)", "F2", true, true, kKey, VK_F2},
-    {2300, 2311, "OBJﾓｰﾄﾞ(&O)", "F3", true, false, kKey, VK_F3},
-    {2300, 2312, "高度ﾓｰﾄﾞ(&H)", "F4", true, false, kKey, VK_F4},
-    {2300, 2313, "初期配置ﾓｰﾄﾞ(&J)", "F7", true, false, kKey, VK_F7},
-    {2300, 2314, "境界ﾓｰﾄﾞ(&B)", "F8", true, false, kKey, VK_F8},
-    {2300, 2315, "-", "", true, false, 0, 0},
-    {2300, 2316, "次のCHAR(&1)", "U", true, false, kKey, 'U'},
-    {2300, 2317, "前のCHAR(&2)", "Shift+U", true, false, kShift, 'U'},
-    {2300, 2318, "次のOBJ(&3)", "O", true, false, kKey, 'O'},
-    {2300, 2319, "前のOBJ(&4)", "Shift+O", true, false, kShift, 'O'},
-    {2300, 2320, "１つ上の高度(&5)", "H", true, false, kKey, 'H'},
-    {2300, 2321, "１つ下の高度(&6)", "Shift+H", true, false, kShift, 'H'},
-    {2300, 2322, "次の初期配置(&7)", "I", true, false, kKey, 'I'},
-    {2300, 2323, "前の初期配置(&8)", "Shift+I", true, false, kShift, 'I'},
-    {2300, 2337, "-", "", true, false, 0, 0},
-    {2300, 2335, "ブラシを大きく(&9)", "B", true, false, kKey, 'B'},
-    {2300, 2336, "ブラシを小さく(&0)", "Shift+B", true, false, kShift, 'B'},
-
-    {0, 2350, "ﾃﾞｰﾀ(&D)", "", true, false, 0, 0},
-    {2350, 2351, "次のマップ(&N)", "Ctrl+PageDown", true, false, kCtrl, VK_NEXT},
-    {2350, 2352, "前のマップ(&P)", "Ctrl+PageUp", true, false, kCtrl, VK_PRIOR},
-    {2350, 2353, "最初のマップ(&T)", "Ctrl+Home", true, false, kCtrl, VK_HOME},
-    {2350, 2354, "最後のマップ(&E)", "Ctrl+End", true, false, kCtrl, VK_END},
-    {2350, 2355, "-", "", true, false, 0, 0},
-    {2350, 2356, "マップ追加(&A)", "Shift+Ctrl+K", true, false, kCtrlShift, 'K'},
-    {2350, 2357, "マップ削除(&D)", "Shift+Ctrl+D", true, false, kCtrlShift, 'D'},
-    {2350, 2358, "マップ移動(&M)", "Shift+Ctrl+M", true, false, kCtrlShift, 'M'},
-    {2350, 2359, "マップコピー(&C)", "Shift+Ctrl+C", true, false, kCtrlShift, 'C'},
-    {2350, 2360, "マップ上書き(&P)", "Shift+Ctrl+V", true, false, kCtrlShift, 'V'},
-    {2350, 2361, "マップ挿入(&I)", "Shift+Ctrl+I", true, false, kCtrlShift, 'I'},
-
-    {0, 2400, "その他(&O)", "", true, false, 0, 0},
-    {2400, 2401, "AreaData編集(&E)", "", true, false, 0, 0},
-    {2400, 2402, "TikeiType編集(&T)", "", false, false, 0, 0},
-    {2400, 2403, "MoveSkill編集(&M)", "", false, false, 0, 0},
-    {2400, 2404, "-", "", true, false, 0, 0},
-    {2400, 2405, "デリュージ(&D)", "", false, false, 0, 0},
-    {2400, 2406, "ヴォルケーノ(&V)", "", false, false, 0, 0},
-    {2400, 2407, "-", "", true, false, 0, 0},
-    {2400, 2408, "ﾊﾞｰｼﾞｮﾝ情報(&A)", "", true, false, 0, 0},
-};
-
-// Keys bound besides the one of an item's row: the main keyboard's + (shifted, on US and
-// Japanese layouts alike) and -.
-struct ExtraKey {
-    uint8_t flags;
-    uint16_t key;
-    uint16_t id;
-};
-const ExtraKey kExtraKeys[] = {
-    {kShift, VK_OEM_PLUS, 2201},
-    {kKey, VK_OEM_MINUS, 2202},
-};
 
 // The map view's paint, taken before the view's own: the view would otherwise paint its
 // plain picture over the frame the display draws there.
@@ -268,13 +113,15 @@ BMWindow::BMWindow()
     m_player.reset(new HMIDIPlayer(this, ID_PLAYER, ""));
     m_musicPreview.reset(new BMMusicPreview(m_player.get(), m_statusBar.get()));
     m_menuBar.reset(new HMenuBar(this, ID_MENU_BAR, ""));
-    makeMenus();
+    m_commands.reset(new BMCommandTable(m_menuBar.get()));
     m_scenarioMenu.reset(new ZCExMenu());
-    m_scenarioMenu->create(dynamic_cast<HContainer*>(findById(ID_FILE_MENU)), ID_SCENARIO_MENU);
-    addAccelerators();
+    m_scenarioMenu->create(m_commands->getItem(kCommandFileMenu), kCommandScenarioMenu);
+    for (const ACCEL& key : BMCommandTable::accelerators()) {
+        addAccelerator(key.fVirt, key.key, key.cmd);
+    }
     m_startPanel.reset(new BMStartPanel());
     std::vector<BMStartPanel::Row> scenarios;
-    for (uint32_t id = ID_SCENARIO_MENU + 1; !m_scenarioMenu->getPath(id).empty(); ++id) {
+    for (uint32_t id = kCommandScenarioMenu + 1; !m_scenarioMenu->getPath(id).empty(); ++id) {
         scenarios.push_back({HFile(m_scenarioMenu->getPath(id)).getName(), id});
     }
     m_startPanel->setScenarios(scenarios);
@@ -283,37 +130,6 @@ BMWindow::BMWindow()
 // Members go in reverse order: the menu items, the player, the controls, the listeners, the
 // display and the scenario menu, then the window itself.
 BMWindow::~BMWindow() = default;
-
-void BMWindow::makeMenus()
-{
-    for (const MenuRow& row : kMenu) {
-        HContainer* parent = m_menuBar.get();
-        if (row.parent != 0) {
-            parent = dynamic_cast<HContainer*>(m_menuBar->findById(row.parent));
-        }
-        std::string label = row.label;
-        if (row.keyText[0] != '\0') {
-            label += std::string("\t") + row.keyText;
-        }
-        m_menuItems.emplace_back(new HMenuItem(parent, row.id, label, row.enabled, row.checked));
-    }
-}
-
-void BMWindow::addAccelerators()
-{
-    std::vector<ExtraKey> keys;
-    for (const MenuRow& row : kMenu) {
-        if (row.flags != 0) {
-            keys.push_back({row.flags, row.key, row.id});
-        }
-    }
-    keys.insert(keys.end(), std::begin(kExtraKeys), std::end(kExtraKeys));
-    std::stable_sort(keys.begin(), keys.end(),
-                     [](const ExtraKey& a, const ExtraKey& b) { return a.id < b.id; });
-    for (const ExtraKey& key : keys) {
-        addAccelerator(key.flags, key.key, key.id);
-    }
-}
 
 void BMWindow::create()
 {
@@ -410,7 +226,7 @@ void BMWindow::draw(HGraphics* graphics)
 
 void BMWindow::paintMapView()
 {
-    HGraphics* gdi = HGraphics::getInstance(m_mapView.get(), HGraphics::TYPE_GDI);
+    HGraphics* gdi = HGraphicsFactory::getInstance(m_mapView.get(), HGraphics::TYPE_GDI);
     if (gdi == nullptr) {
         ValidateRect(m_mapView->getHandle(), nullptr);  // nothing to paint with: no paint again
         return;

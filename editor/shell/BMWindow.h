@@ -5,10 +5,12 @@
 #include <vector>
 
 #include "editor/model/BMConstants.h"
+#include "editor/shell/BMComponentId.h"
 #include "framework/base/HFile.h"
 #include "framework/gui/HApplication.h"
 #include "framework/gui/HWindow.h"
 
+class BMCommandTable;
 class BMDisplay;
 class BMListeners;
 class BMMusicPreview;
@@ -19,7 +21,6 @@ class HGraphics;
 class HImageView;
 class HMIDIPlayer;
 class HMenuBar;
-class HMenuItem;
 class HScrollBar;
 class HStatusBar;
 class ZCExMenu;
@@ -34,17 +35,17 @@ public:
     // takes half a second or more, most of the time the editor needs to show its first map.
     static constexpr uint32_t APPLICATION_FLAGS = HApplication::FLAG_COM;
 
-    // Ids of the children and of the redraw timer; menus use 2100..2408, the scenario menu
-    // 2500 and up.
-    static constexpr uint32_t ID_MENU_BAR = 2000;
-    static constexpr uint32_t ID_MAP_VIEW = 2001;
-    static constexpr uint32_t ID_VERTICAL_BAR = 2002;
-    static constexpr uint32_t ID_HORIZONTAL_BAR = 2003;
-    static constexpr uint32_t ID_STATUS_BAR = 2004;
-    static constexpr uint32_t ID_PLAYER = 2005;
-    static constexpr uint32_t ID_REDRAW_TIMER = 2006;
-    static constexpr uint32_t ID_FILE_MENU = 2100;
-    static constexpr uint32_t ID_SCENARIO_MENU = 2500;
+    // Ids of the children and of the redraw timer (BMComponentId); the menus' and the
+    // scenario menu's are commands (BMCommandId).
+    static constexpr uint32_t ID_MENU_BAR = kComponentMenuBar;
+    static constexpr uint32_t ID_MAP_VIEW = kComponentMapView;
+    static constexpr uint32_t ID_VERTICAL_BAR = kComponentVerticalBar;
+    static constexpr uint32_t ID_HORIZONTAL_BAR = kComponentHorizontalBar;
+    static constexpr uint32_t ID_STATUS_BAR = kComponentStatusBar;
+    static constexpr uint32_t ID_PLAYER = kComponentPlayer;
+    static constexpr uint32_t ID_REDRAW_TIMER = kTimerRedraw;
+    static constexpr uint32_t ID_FILE_MENU = kCommandFileMenu;
+    static constexpr uint32_t ID_SCENARIO_MENU = kCommandScenarioMenu;
 
     // The whole canvas the scroll bars cover at 100 %, in pixels (at other zoom steps the
     // map's part of it scales), and the fixed sizes of the layout.
@@ -88,6 +89,8 @@ public:
     HStatusBar* getStatusBar() const { return m_statusBar.get(); }
     BMListeners* getListeners() const { return m_listeners.get(); }
     BMMusicPreview& getMusicPreview() const { return *m_musicPreview; }
+    // The menus' items and their enabled and checked state.
+    BMCommandTable& getCommands() const { return *m_commands; }
 
     // A scenario folder to open as soon as the window exists (the program's argument).
     void setStartFolder(const HFile& folder) { m_startFolder = folder; }
@@ -107,9 +110,6 @@ public:
     void paintMapView();
 
 private:
-    void makeMenus();
-    void addAccelerators();
-
     std::unique_ptr<ZCExMenu> m_scenarioMenu;
     std::unique_ptr<BMListeners> m_listeners;
     std::unique_ptr<BMDisplay> m_display;
@@ -121,7 +121,7 @@ private:
     // Created and deleted with the window; the music preview plays through it.
     std::unique_ptr<HMIDIPlayer> m_player;
     std::unique_ptr<HMenuBar> m_menuBar;
-    std::vector<std::unique_ptr<HMenuItem>> m_menuItems;  // in creation order
+    std::unique_ptr<BMCommandTable> m_commands;  // the menu items
     std::unique_ptr<HEventListener> m_mapViewPaint;
     std::unique_ptr<HEventListener> m_startFolderOpener;
     std::unique_ptr<BMMusicPreview> m_musicPreview;

@@ -2,16 +2,14 @@
 
 #include <string>
 
+#include "editor/shell/BMCommandTable.h"
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
-#include "framework/gui/HMenuItem.h"
 #include "framework/gui/HStatusBar.h"
 
 namespace {
 
 const int kPercentWidth = 60;  // the status bar's part of the percentage, in pixels
-const unsigned kZoomIn = 2201;
-const unsigned kZoomOut = 2202;
 
 // Where the cursor cell's centre is in the view, if it is in the view.
 bool cursorInView(const BMDisplay& display, BMPoint* point)
@@ -64,20 +62,12 @@ void BMZoomer::showStep(BMWindow* window)
         return;
     }
     const BMZoom& zoom = display->getZoom();
+    BMCommandTable& commands = window->getCommands();
     for (int step = 0; step < BMZoom::STEP_COUNT; ++step) {
-        auto* item = dynamic_cast<HMenuItem*>(window->getMenuItem(FIRST_STEP_ITEM + step));
-        if (item != nullptr) {
-            item->setChecked(step == zoom.getStep());
-        }
+        commands.setChecked(BMCommandId(kCommandZoom25 + step), step == zoom.getStep());
     }
-    auto* zoomIn = dynamic_cast<HMenuItem*>(window->getMenuItem(kZoomIn));
-    auto* zoomOut = dynamic_cast<HMenuItem*>(window->getMenuItem(kZoomOut));
-    if (zoomIn != nullptr) {
-        zoomIn->setEnabled(zoom.getStep() < BMZoom::STEP_COUNT - 1);
-    }
-    if (zoomOut != nullptr) {
-        zoomOut->setEnabled(zoom.getStep() > 0);
-    }
+    commands.setEnabled(kCommandZoomIn, zoom.getStep() < BMZoom::STEP_COUNT - 1);
+    commands.setEnabled(kCommandZoomOut, zoom.getStep() > 0);
     if (window->getStatusBar() != nullptr) {
         window->getStatusBar()->setRightPart(kPercentWidth, std::to_string(zoom.getPercent()) + "%");
     }

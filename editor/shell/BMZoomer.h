@@ -9,9 +9,6 @@ class BMWindow;
 // menu's check marks and the status bar's percentage).
 class BMZoomer {
 public:
-    // The View menu's items of the four steps, 25 % first.
-    static constexpr unsigned FIRST_STEP_ITEM = 2224;
-
     // Goes to the step (clamped to the steps). With an anchor (view pixels) the map point
     // under it stays under it; without one the cursor cell stays where it is on the screen
     // when it shows (otherwise the view's centre stays) and is then scrolled fully into view.

@@ -78,6 +78,25 @@ bool HFileWriter::openTemporary()
     return false;
 }
 
+bool HFileWriter::isTemporaryOf(const std::string& name, const std::string& target)
+{
+    std::string stem = target + ".tmp";
+    if (name.size() < stem.size() || name.compare(0, stem.size(), stem) != 0) {
+        return false;
+    }
+    // The attempt's number, 1 up to the last attempt's, without a leading zero.
+    std::string rest = name.substr(stem.size());
+    if (rest.size() > 2 || (!rest.empty() && rest[0] == '0')) {
+        return false;
+    }
+    for (char c : rest) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool HFileWriter::write(const void* bytes, uint32_t count)
 {
     if (m_handle == nullptr || m_buffer == nullptr || m_failed) {

@@ -33,6 +33,10 @@ public:
     // a log line and getError(), when any step failed, and then the target is untouched.
     bool close();
 
+    // Whether name is one of the temporaries a writer of target makes beside it: "target.tmp",
+    // "target.tmp1" up to "target.tmp99" (file names, not paths).
+    static bool isTemporaryOf(const std::string& name, const std::string& target);
+
     uint32_t getError() const { return m_error; }
     // The temporary file while the writer is open; empty otherwise.
     const std::string& getTemporaryPath() const { return m_temporary; }

@@ -76,3 +76,16 @@ std::string HText::cut(const std::string& text, size_t limit)
     }
     return text.substr(0, length);
 }
+
+std::string HText::asciiUpper(const std::string& text)
+{
+    std::string upper = text;
+    for (size_t i = 0; i < upper.size(); ++i) {
+        if (isDoubleByte(upper.data(), upper.size(), i)) {
+            ++i;
+        } else if (upper[i] >= 'a' && upper[i] <= 'z') {
+            upper[i] = static_cast<char>(upper[i] - 'a' + 'A');
+        }
+    }
+    return upper;
+}

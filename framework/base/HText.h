@@ -29,6 +29,9 @@ public:
 
     // The text cut to at most limit bytes without splitting a double-byte character.
     static std::string cut(const std::string& text, size_t limit);
+    // The ASCII letters a-z in upper case, as Windows compares names; double-byte characters
+    // (whose trail byte may look like a letter) and half-width katakana stay as they are.
+    static std::string asciiUpper(const std::string& text);
 
     // An address as upper-case hexadecimal without leading zeros, all 64 bits of it.
     static std::string address(const void* pointer);

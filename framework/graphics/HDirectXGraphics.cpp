@@ -1,7 +1,5 @@
 #include "framework/graphics/HDirectXGraphics.h"
 
-#include <algorithm>
-
 #include <d3d9.h>
 
 #include "framework/graphics/HDirectX.h"
@@ -102,28 +100,17 @@ bool HDirectXGraphics::drawImage(HImage* image, int x, int y, int w, int h, int 
     }
     // A locked texture cannot be drawn: whatever was written into it is committed now.
     image->releasePixels();
-    int width = image->getWidth();
-    int height = image->getHeight();
-    // Source positions left of or above the image would wrap around the texture.
-    if (sx < 0) {
-        x -= sx;
-        w += sx;
-        sx = 0;
-    }
-    if (sy < 0) {
-        y -= sy;
-        h += sy;
-        sy = 0;
-    }
-    w = std::max(0, std::min(w, width - sx));
-    h = std::max(0, std::min(h, height - sy));
-    if (w <= 0 || h <= 0) {
+    // Source positions outside the image would wrap around the texture.
+    HImage::CopyArea area;
+    if (!HImage::clipSource(*image, x, y, w, h, sx, sy, &area)) {
         return true;
     }
-    float fw = static_cast<float>(width);
-    float fh = static_cast<float>(height);
-    directX()->setSharedVertex(static_cast<float>(x), static_cast<float>(y), static_cast<float>(w),
-                               static_cast<float>(h), sx / fw, sy / fh, (sx + w) / fw, (sy + h) / fh);
+    float fw = static_cast<float>(image->getWidth());
+    float fh = static_cast<float>(image->getHeight());
+    directX()->setSharedVertex(static_cast<float>(area.x), static_cast<float>(area.y),
+                               static_cast<float>(area.width), static_cast<float>(area.height),
+                               area.sx / fw, area.sy / fh, (area.sx + area.width) / fw,
+                               (area.sy + area.height) / fh);
     directX()->drawTexture(static_cast<HDirectXImage*>(image)->getTexture());
     return true;
 }

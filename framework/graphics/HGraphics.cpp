@@ -1,29 +1,5 @@
 #include "framework/graphics/HGraphics.h"
 
-#include <map>
-#include <memory>
-
-#include "framework/base/HText.h"
-#include "framework/graphics/HDirectXGraphics.h"
-#include "framework/graphics/HWindowsGraphics.h"
-
-namespace {
-
-// Built on first use, so they go before the log's own tables at exit.
-std::map<HWND, std::unique_ptr<HWindowsGraphics>>& windowsDevices()
-{
-    static std::map<HWND, std::unique_ptr<HWindowsGraphics>> devices;
-    return devices;
-}
-
-std::map<const void*, std::unique_ptr<HDirectXGraphics>>& directXDevices()
-{
-    static std::map<const void*, std::unique_ptr<HDirectXGraphics>> devices;
-    return devices;
-}
-
-}  // namespace
-
 HGraphics::HGraphics()
 {
     setClassName("HGraphics");
@@ -49,51 +25,4 @@ void HGraphics::setFont(HFont* font)
 void HGraphics::setLineWidth(int width)
 {
     m_lineWidth = width;
-}
-
-HGraphics* HGraphics::getInstanceFor(const void* component, int type, HWND window, HWND main,
-                                     HWND sub)
-{
-    if (type != TYPE_GDI && type != TYPE_DIRECTX) {
-        HLOG_INFO("getInstance error unknown device type");
-        HDebug::debug("unknown type:%d", type);
-        return nullptr;
-    }
-    if (component == nullptr || window == nullptr) {
-        return nullptr;
-    }
-    if (type == TYPE_GDI) {
-        std::unique_ptr<HWindowsGraphics>& device = windowsDevices()[window];
-        if (device == nullptr) {
-            device.reset(new HWindowsGraphics());
-            device->setMainWindow(window);
-        }
-        return device.get();
-    }
-    std::unique_ptr<HDirectXGraphics>& device = directXDevices()[component];
-    if (device == nullptr) {
-        HDebug::debug("getInstance:main=%s sub=%s", HText::address(main).c_str(),
-                      HText::address(sub).c_str());
-        device.reset(new HDirectXGraphics());
-        device->setMainWindow(main);
-        device->setSubWindow(sub);
-    }
-    return device.get();
-}
-
-void HGraphics::deleteInstanceFor(const void* component, int type, HWND window)
-{
-    size_t removed = 0;
-    if (type == TYPE_GDI) {
-        removed = windowsDevices().erase(window);
-    } else if (type == TYPE_DIRECTX) {
-        removed = directXDevices().erase(component);
-    } else {
-        HLOG_INFO("deleteInstance error unknown device type");
-        HDebug::debug("unknown type:%d", type);
-        return;
-    }
-    if (removed == 0) {
-        HLOG_INFO("deleteInstance error");
-    }
 }

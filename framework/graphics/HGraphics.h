@@ -14,12 +14,7 @@ class HImage;
 // window's device context between begin-paint and end-paint, HDirectXGraphics draws textured
 // quads into a Direct3D 9 back buffer and presents it. Coordinates are pixels of the client
 // area; rectangles exclude their right and bottom edges.
-//
-// The factory keeps one device per window and kind. It takes any component class that offers
-//     HWND getHandle() const;          // the component's window, nullptr before it exists
-//     Parent* getParent() const;       // the containing component or nullptr; Parent offers
-//                                      // the same two operations
-// (the framework's HComponent), so this header does not depend on the windowing classes.
+// HGraphicsFactory makes and keeps the devices.
 class HGraphics : public HObject {
 public:
     enum Type : int32_t { TYPE_NONE = 0, TYPE_GDI = 1, TYPE_DIRECTX = 2 };
@@ -58,22 +53,6 @@ public:
     void setMainWindow(HWND window) { m_mainWindow = window; }
     void setSubWindow(HWND window) { m_subWindow = window; }
 
-    // The component's device of the given type, made on first request: one GDI device per
-    // window handle, one Direct3D device per component. nullptr for an unknown type or a
-    // component without a window.
-    template <class Component>
-    static HGraphics* getInstance(Component* component, int type);
-    // Destroys the component's device of the given type.
-    template <class Component>
-    static void deleteInstance(Component* component, int type);
-
-    // The factory behind the two above, for callers that know the windows themselves: the
-    // component is only a key. A Direct3D device draws into sub (when given) and takes its
-    // focus window from main.
-    static HGraphics* getInstanceFor(const void* component, int type, HWND window, HWND main,
-                                     HWND sub);
-    static void deleteInstanceFor(const void* component, int type, HWND window);
-
 private:
     int32_t m_type = TYPE_NONE;
     void* m_drawingHandle = nullptr;  // not owned
@@ -83,31 +62,3 @@ private:
     HWND m_mainWindow = nullptr;  // not owned
     HWND m_subWindow = nullptr;   // not owned
 };
-
-// A component without a parent draws into its own window; otherwise the topmost ancestor's
-// window is the main window and the component's own the sub window.
-template <class Component>
-HGraphics* HGraphics::getInstance(Component* component, int type)
-{
-    if (component == nullptr) {
-        return getInstanceFor(nullptr, type, nullptr, nullptr, nullptr);
-    }
-    HWND window = component->getHandle();
-    HWND main = window;
-    HWND sub = nullptr;
-    auto* ancestor = component->getParent();
-    if (ancestor != nullptr) {
-        while (ancestor->getParent() != nullptr) {
-            ancestor = ancestor->getParent();
-        }
-        main = ancestor->getHandle();
-        sub = window;
-    }
-    return getInstanceFor(component, type, window, main, sub);
-}
-
-template <class Component>
-void HGraphics::deleteInstance(Component* component, int type)
-{
-    deleteInstanceFor(component, type, component != nullptr ? component->getHandle() : nullptr);
-}

@@ -270,14 +270,23 @@ bool HImage::draw(HImage* target, int x, int y, int w, int h, int sx, int sy)
     return drawToDC(target->getDC(), x, y, w, h, sx, sy);
 }
 
-bool HImage::clipCopy(const HImage& source, const HImage& target, int x, int y, int w, int h,
-                      int sx, int sy, CopyArea* area)
+namespace {
+
+// The destination rectangle [left, right) x [top, bottom) a copy may reach.
+struct Limits {
+    int64_t left, top, right, bottom;
+};
+
+// The copy of w x h pixels from (sx, sy) of a source of sourceWidth x sourceHeight to (x, y),
+// cut to the source and to the limits. 64-bit arithmetic: the inputs are any int the caller
+// passes.
+bool clip(int64_t sourceWidth, int64_t sourceHeight, const Limits& limits, int x, int y, int w,
+          int h, int sx, int sy, HImage::CopyArea* area)
 {
-    // 64-bit arithmetic: the inputs are any int the caller passes.
-    int64_t left = std::max<int64_t>({x, 0, int64_t{x} - sx});
-    int64_t top = std::max<int64_t>({y, 0, int64_t{y} - sy});
-    int64_t right = std::min<int64_t>({int64_t{x} + w, target.m_width, int64_t{source.m_width} - sx + x});
-    int64_t bottom = std::min<int64_t>({int64_t{y} + h, target.m_height, int64_t{source.m_height} - sy + y});
+    int64_t left = std::max<int64_t>({x, limits.left, int64_t{x} - sx});
+    int64_t top = std::max<int64_t>({y, limits.top, int64_t{y} - sy});
+    int64_t right = std::min<int64_t>({int64_t{x} + w, limits.right, sourceWidth - sx + x});
+    int64_t bottom = std::min<int64_t>({int64_t{y} + h, limits.bottom, sourceHeight - sy + y});
     if (left >= right || top >= bottom) {
         return false;
     }
@@ -288,6 +297,22 @@ bool HImage::clipCopy(const HImage& source, const HImage& target, int x, int y, 
     area->width = static_cast<int>(right - left);
     area->height = static_cast<int>(bottom - top);
     return true;
+}
+
+}  // namespace
+
+bool HImage::clipSource(const HImage& source, int x, int y, int w, int h, int sx, int sy,
+                        CopyArea* area)
+{
+    const Limits anywhere = {INT64_MIN, INT64_MIN, INT64_MAX, INT64_MAX};
+    return clip(source.m_width, source.m_height, anywhere, x, y, w, h, sx, sy, area);
+}
+
+bool HImage::clipCopy(const HImage& source, const HImage& target, int x, int y, int w, int h,
+                      int sx, int sy, CopyArea* area)
+{
+    const Limits inside = {0, 0, target.m_width, target.m_height};
+    return clip(source.m_width, source.m_height, inside, x, y, w, h, sx, sy, area);
 }
 
 bool HImage::copyToDirectX(HImage* target, int x, int y, int w, int h, int sx, int sy)

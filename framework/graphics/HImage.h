@@ -71,12 +71,18 @@ public:
     // The platform's DIB-to-bitmap conversion into this image's bitmap; returns the rows set.
     int setDIBits(const BITMAPINFO* info, const void* bits, unsigned rows);
 
-protected:
-    // The part of a pixel copy that lies inside both images: destination (x, y), source
-    // (sx, sy), width x height pixels. False when nothing does.
+    // The part of a copy of w x h pixels from (sx, sy) of the source to (x, y) that lies
+    // inside the source: destination (x, y), source (sx, sy), width x height pixels, the
+    // destination moved along with the source. False when nothing does. Devices that clip
+    // their own destination (a device context, a back buffer) need no more.
     struct CopyArea {
         int x, y, sx, sy, width, height;
     };
+    static bool clipSource(const HImage& source, int x, int y, int w, int h, int sx, int sy,
+                           CopyArea* area);
+
+protected:
+    // The same, inside the target as well, for copies between the pixels of two images.
     static bool clipCopy(const HImage& source, const HImage& target, int x, int y, int w, int h,
                          int sx, int sy, CopyArea* area);
 

@@ -1,6 +1,5 @@
 #include "framework/graphics/HMemoryImage.h"
 
-#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -100,20 +99,8 @@ bool HMemoryImage::drawToDC(HDC dc, int x, int y, int w, int h, int sx, int sy)
     if (dc == nullptr || m_bits == nullptr) {
         return false;
     }
-    // The source rectangle inside the image, the destination moved along with it.
-    if (sx < 0) {
-        x -= sx;
-        w += sx;
-        sx = 0;
-    }
-    if (sy < 0) {
-        y -= sy;
-        h += sy;
-        sy = 0;
-    }
-    w = std::min(w, getWidth() - sx);
-    h = std::min(h, getHeight() - sy);
-    if (w <= 0 || h <= 0) {
+    CopyArea area;
+    if (!clipSource(*this, x, y, w, h, sx, sy, &area)) {
         return true;
     }
     // Only the rows copied make up the bitmap handed over: where a source row is counted from
@@ -122,12 +109,13 @@ bool HMemoryImage::drawToDC(HDC dc, int x, int y, int w, int h, int sx, int sy)
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = getWidth();
-    info.bmiHeader.biHeight = -h;  // top-down rows
+    info.bmiHeader.biHeight = -area.height;  // top-down rows
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    const uint32_t* rows = m_bits.get() + static_cast<size_t>(sy) * getWidth();
-    return StretchDIBits(dc, x, y, w, h, sx, 0, w, h, rows, &info, DIB_RGB_COLORS, SRCCOPY) != 0;
+    const uint32_t* rows = m_bits.get() + static_cast<size_t>(area.sy) * getWidth();
+    return StretchDIBits(dc, area.x, area.y, area.width, area.height, area.sx, 0, area.width,
+                         area.height, rows, &info, DIB_RGB_COLORS, SRCCOPY) != 0;
 }
 
 uint32_t* HMemoryImage::getPixels()

@@ -3,6 +3,7 @@
 #include "framework/base/HText.h"
 #include "framework/graphics/HFont.h"
 #include "framework/graphics/HGraphics.h"
+#include "framework/graphics/HGraphicsFactory.h"
 #include "framework/gui/HApplication.h"
 #include "framework/gui/HContainer.h"
 #include "framework/gui/HDefaultKeyListener.h"
@@ -502,7 +503,7 @@ LRESULT CALLBACK HComponent::windowProcedure(HWND window, UINT message, WPARAM w
 void HComponent::releaseGraphics()
 {
     if (m_graphics != nullptr) {
-        HGraphics::deleteInstance(this, m_graphics->getType());
+        HGraphicsFactory::deleteInstance(this, m_graphics->getType());
         m_graphics = nullptr;
     }
 }

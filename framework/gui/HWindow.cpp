@@ -2,6 +2,7 @@
 
 #include "framework/base/HText.h"
 #include "framework/graphics/HGraphics.h"
+#include "framework/graphics/HGraphicsFactory.h"
 #include "framework/gui/HApplication.h"
 #include "framework/gui/HDefaultCtlColorEListener.h"
 #include "framework/gui/HDefaultCtlColorSListener.h"
@@ -78,7 +79,7 @@ bool HWindow::show(bool visible)
     UpdateWindow(getHandle());
     bool idleDrawing = false;
     if (HApplication::isFlagSet(kFlagDirect3D)) {
-        m_loopGraphics = HGraphics::getInstance(this, kDeviceDirect3D);
+        m_loopGraphics = HGraphicsFactory::getInstance(this, kDeviceDirect3D);
         if (m_loopGraphics != nullptr) {
             m_loopGraphics->initialize();
             idleDrawing = HApplication::isFlagSet(kFlagIdleDrawing);
@@ -305,7 +306,7 @@ void HWindow::noteAltShortcut(const MSG& message)
 void HWindow::releaseLoopGraphics()
 {
     if (m_loopGraphics != nullptr) {
-        HGraphics::deleteInstance(this, kDeviceDirect3D);
+        HGraphicsFactory::deleteInstance(this, kDeviceDirect3D);
         m_loopGraphics = nullptr;
     }
 }

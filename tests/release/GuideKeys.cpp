@@ -1,14 +1,13 @@
-// Prints the keyboard reference of the user guide from the editor's own menu and accelerator
-// table, so that the guide says what the keys do in the program as built: one Markdown table
-// row per key, in menu order, "| menu | item | key |" (Shift-JIS, as the menus hold it).
-// Keys of disabled items are left out: Windows sends no command for them.
+// Prints the keyboard reference of the user guide from the editor's own command table, so that
+// the guide says what the keys do in the program as built: one Markdown table row per key, in
+// menu order, "| menu | item | key |" (Shift-JIS, as the menus hold it). Keys of items that
+// start disabled are left out: Windows sends no command for them.
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
-#include "editor/shell/BMWindow.h"
-#include "framework/gui/HMenuBar.h"
-#include "framework/gui/HMenuItem.h"
+#include "editor/shell/BMCommandTable.h"
 
 namespace {
 
@@ -87,28 +86,21 @@ std::string cell(const std::string& text)
 
 int main()
 {
-    BMWindow window;
-    HMenuBar* bar = window.getMenuBar();
-    if (bar == nullptr) {
-        return 1;
-    }
+    const std::vector<ACCEL> keys = BMCommandTable::accelerators();
     int rows = 0;
-    for (int m = 0; m < bar->getCount(); ++m) {
-        auto* menu = dynamic_cast<HMenuItem*>(bar->getChild(m));
-        if (menu == nullptr) {
+    for (const BMCommandTable::Row& menu : BMCommandTable::rows()) {
+        if (menu.parent != BMCommandTable::MENU_BAR || menu.label == nullptr) {
             continue;
         }
-        for (int i = 0; i < menu->getCount(); ++i) {
-            auto* item = dynamic_cast<HMenuItem*>(menu->getChild(i));
-            if (item == nullptr || item->isSeparator() || !item->isEnabled()) {
+        for (const BMCommandTable::Row& item : BMCommandTable::rows()) {
+            if (item.parent != menu.id || item.label == nullptr || item.label == std::string("-")
+                || item.state == BMCommandTable::DISABLED) {
                 continue;
             }
-            for (int a = 0; a < window.getAcceleratorCount(); ++a) {
-                const ACCEL& entry = window.getAccelerator(a);
-                if (entry.cmd == item->getId()) {
-                    std::printf("| %s | %s | %s |\n", cell(plainLabel(menu->getText())).c_str(),
-                                cell(plainLabel(item->getText())).c_str(),
-                                cell(keyText(entry)).c_str());
+            for (const ACCEL& entry : keys) {
+                if (entry.cmd == item.id) {
+                    std::printf("| %s | %s | %s |\n", cell(plainLabel(menu.label)).c_str(),
+                                cell(plainLabel(item.label)).c_str(), cell(keyText(entry)).c_str());
                     ++rows;
                 }
             }

@@ -1,4 +1,4 @@
-// The area data editor through the main window's command 2401 on a copy of the sample game,
+// The area data editor through the main window's AreaData command on a copy of the sample game,
 // filled in as a user would (texts into its edits, entries chosen in its lists), with the
 // message boxes it shows answered and kept.
 #include "editor/shell/BMAreaDialog.h"
@@ -123,13 +123,13 @@ int value(int index) { return BMAreaDialog::ID_VALUE + index - 1; }
 
 TEST_F(AreaEditorTest, ShowsTheRecordAndCancelChangesNothing)
 {
-    editor.command(2351);  // area 2
+    editor.command(kCommandNextMap);  // area 2
     const ZDArea before = area(2);
     const std::string counts = BMAreaDialog::countsText(before);
     EXPECT_EQ(counts, "街 " + std::to_string(before.getCityCount()) + "・壁 " + std::to_string(before.getWallCount())
                           + "・道 " + std::to_string(before.getRoadCount()) + "（マップから数えます）");
     EditorAnswers answers({}, IDCANCEL, counts);
-    editor.command(2401);
+    editor.command(kCommandEditAreaData);
     EXPECT_EQ(answers.shown[kName], before.getName());
     for (int index : {1, 2, 6, 7, 8, 9}) {
         EXPECT_EQ(answers.shown[value(index)], std::to_string(before.getValue(index))) << index;
@@ -164,7 +164,7 @@ TEST_F(AreaEditorTest, OkAppliesTheRecordAsOneUndoStepAndASaveWritesIt)
     round.choices = {{kLink, 3}, {kGroup, 7}, {kLink, 0}};
     {
         EditorAnswers answers({round}, IDOK);
-        editor.command(2401);
+        editor.command(kCommandEditAreaData);
         EXPECT_TRUE(answers.messages.empty());
     }
     ZDArea expected = before;
@@ -177,13 +177,13 @@ TEST_F(AreaEditorTest, OkAppliesTheRecordAsOneUndoStepAndASaveWritesIt)
     EXPECT_TRUE(area(1).sameFields(expected));
     EXPECT_TRUE(editor.data()->isModified());
 
-    editor.command(2151);  // undo
+    editor.command(kCommandUndo);
     EXPECT_TRUE(area(1).sameFields(before));
     EXPECT_FALSE(editor.data()->isModified());
-    editor.command(2152);  // redo
+    editor.command(kCommandRedo);
     EXPECT_TRUE(area(1).sameFields(expected));
 
-    editor.command(2103);
+    editor.command(kCommandSave);
     std::string list = TestFolder::read("game\\Default\\Data\\AreaData");
     ZDArea saved;
     ASSERT_TRUE(saved.parseLine(list.substr(0, list.find("\r\n")), HFile(), 1));
@@ -203,7 +203,7 @@ TEST_F(AreaEditorTest, RefusedInputNamesItsFieldAndKeepsTheEditorOpen)
         {{{kMusic, ""}}, {}},
     };
     EditorAnswers answers(rounds, IDOK);
-    editor.command(2401);
+    editor.command(kCommandEditAreaData);
     const std::vector<std::string> expected = {
         "名前に空白は使えません。AreaData では空白が欄の区切りです。",
         "値2には -2147483648 から 2147483647 までの整数を入力してください。",
@@ -233,7 +233,7 @@ TEST_F(AreaEditorTest, WhatTheUserLeavesAsShownKeepsItsBytes)
     round.texts = {{value(6), "12"}};
     {
         EditorAnswers answers({round}, IDOK);
-        editor.command(2401);
+        editor.command(kCommandEditAreaData);
         EXPECT_EQ(answers.shown[kName], "砦");
     }
     EXPECT_EQ(area(1).getName(), name);

@@ -80,7 +80,7 @@ TEST(MusicPreview, TheMusicLinePlaysTheAreasMusicAndTheSecondClickStopsIt)
     session.clickMusicLine();
     EXPECT_TRUE(session.stopped());
     EXPECT_EQ(session.status(), "停止: yama.mid");
-    session.editor.command(2005);  // and once more: it plays again from the beginning
+    session.editor.command(kCommandPlayMusic);  // and once more: it plays again from the beginning
     EXPECT_TRUE(session.plays());
     EXPECT_EQ(session.midi.record().opened, 2);
 }
@@ -93,23 +93,23 @@ TEST(MusicPreview, AnotherMapAnotherScenarioAndExitStopTheMusicOtherChangesDoNot
         bool stops;
     };
     const Case cases[] = {
-        {"the next map", [](EditorSession& e) { e.command(2351); }, true},
-        {"the last map", [](EditorSession& e) { e.command(2354); }, true},
+        {"the next map", [](EditorSession& e) { e.command(kCommandNextMap); }, true},
+        {"the last map", [](EditorSession& e) { e.command(kCommandLastMap); }, true},
         {"another scenario", [](EditorSession& e) { e.open("Islands"); }, true},
-        {"exit", [](EditorSession& e) { e.command(2106); }, true},
-        {"the first map, already shown", [](EditorSession& e) { e.command(2353); }, false},
-        {"an edit and its undo", [](EditorSession& e) { e.command(2154); e.command(2151); }, false},
-        {"reading the same scenario again", [](EditorSession& e) { e.command(2102); }, false},
+        {"exit", [](EditorSession& e) { e.command(kCommandExit); }, true},
+        {"the first map, already shown", [](EditorSession& e) { e.command(kCommandFirstMap); }, false},
+        {"an edit and its undo", [](EditorSession& e) { e.command(kCommandSet); e.command(kCommandUndo); }, false},
+        {"reading the same scenario again", [](EditorSession& e) { e.command(kCommandReload); }, false},
         {"exit, cancelled", [](EditorSession& e) {
-             e.command(2154);
+             e.command(kCommandSet);
              BoxAnswers cancel(IDCANCEL);
-             e.command(2106);
+             e.command(kCommandExit);
          }, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         MusicSession session;
-        session.editor.command(2005);
+        session.editor.command(kCommandPlayMusic);
         ASSERT_TRUE(session.plays());
         c.act(session.editor);
         EXPECT_EQ(session.stopped(), c.stops);
@@ -156,7 +156,7 @@ TEST(MusicPreview, TheStatusBarSaysWhatPlaysOrWhyNothingDoes)
         session.midi.openResult = c.openResult;
         {
             BoxAnswers ok(IDOK);
-            session.editor.command(2005);
+            session.editor.command(kCommandPlayMusic);
             std::string shown = ok.boxes().empty() ? "" : ok.boxes()[0].caption + ":" + ok.boxes()[0].text;
             EXPECT_EQ(shown, c.box);
         }

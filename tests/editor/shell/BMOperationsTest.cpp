@@ -20,7 +20,6 @@
 #include "editor/view/BMDisplay.h"
 #include "framework/gui/HClipBoard.h"
 #include "framework/gui/HImageView.h"
-#include "framework/gui/HMenuItem.h"
 #include "framework/gui/HScrollBar.h"
 #include "framework/gui/HStatusBar.h"
 #include "scenario/ZDFileSet.h"
@@ -73,7 +72,7 @@ TEST_F(OperationsTest, UnsavedEditsQuestionSavesOnYesOnly)
     const int results[] = {BMOperations::CANCELLED, BMOperations::NOT_SAVED, BMOperations::SAVED};
     for (int i = 0; i < 3; ++i) {
         BoxAnswers box(answers[i]);
-        EXPECT_EQ(BMOperations::saveHasEdited(&editor.window(), editor.data(), "テスト"),
+        EXPECT_EQ(BMOperations::saveHasEdited(&editor.window(), editor.data(), "テスト", &recovery()),
                   results[i]);
         ASSERT_EQ(box.boxes().size(), 1u);
         EXPECT_EQ(box.boxes()[0].caption, "テスト");
@@ -93,7 +92,7 @@ TEST_F(OperationsTest, ExitAsksAndStaysOnCancelLeavesFilesOnNo)
     auto before = EditorSession::snapshot();
     {
         BoxAnswers cancel(IDCANCEL);
-        editor.command(2106);
+        editor.command(kCommandExit);
         EXPECT_EQ(cancel.boxes().size(), 1u);
     }
     EXPECT_NE(editor.handle(), nullptr);
@@ -118,15 +117,15 @@ TEST_F(OperationsTest, MapNavigationWrapsAround)
     BMData* data = editor.data();
     ASSERT_EQ(data->getAreaCount(), 16u);
     ASSERT_EQ(data->getCurrent(), 1u);
-    editor.command(2352);  // previous on the first
+    editor.command(kCommandPreviousMap);  // previous on the first
     EXPECT_EQ(data->getCurrent(), 16u);
-    editor.command(2351);  // next on the last
+    editor.command(kCommandNextMap);  // next on the last
     EXPECT_EQ(data->getCurrent(), 1u);
-    editor.command(2354);
+    editor.command(kCommandLastMap);
     EXPECT_EQ(data->getCurrent(), 16u);
-    editor.command(2352);
+    editor.command(kCommandPreviousMap);
     EXPECT_EQ(data->getCurrent(), 15u);
-    editor.command(2353);
+    editor.command(kCommandFirstMap);
     EXPECT_EQ(data->getCurrent(), 1u);
 }
 
@@ -138,7 +137,7 @@ TEST_F(OperationsTest, RefusedPasteTellsWhichLineAndChangesNothing)
     const std::string before = editor.display()->copySelection();
     {
         BoxAnswers ok(IDOK);
-        editor.command(2159);
+        editor.command(kCommandPaste);
         ASSERT_EQ(ok.boxes().size(), 1u);
         EXPECT_EQ(ok.boxes()[0].caption, "貼り付け");
         EXPECT_EQ(ok.boxes()[0].text,
@@ -156,7 +155,7 @@ TEST_F(OperationsTest, FailedSaveOfAReadOnlyFileShowsItsBoxAndLosesNothing)
     auto before = EditorSession::snapshot();
     {
         BoxAnswers ok(IDOK);
-        editor.command(2103);
+        editor.command(kCommandSave);
         ASSERT_EQ(ok.boxes().size(), 1u);
         EXPECT_EQ(ok.boxes()[0].caption, "上書き保存");
         EXPECT_EQ(ok.boxes()[0].text, "ファイルの保存に失敗しました。");
@@ -185,7 +184,7 @@ TEST_F(OperationsTest, FailedSaveOfAReadOnlyFileShowsItsBoxAndLosesNothing)
             DialogAnswerer::press(dialog, IDOK);
             return false;
         });
-        editor.command(2104);
+        editor.command(kCommandSaveAs);
     }
     EXPECT_EQ(failure, "名前をつけて保存:ファイルの保存に失敗しました。");
     EXPECT_EQ(editor.data()->getAreaDataFile().getPath(), areaData);
@@ -206,7 +205,7 @@ TEST_F(OperationsTest, UnreadableScenarioKeepsTheOpenOne)
     }
     TestFolder::write("game\\Northland\\Data\\AreaData", lines);
     std::filesystem::remove("game\\Default\\Data\\BMap_No3");
-    editor.command(2351);
+    editor.command(kCommandNextMap);
     edit();
     BMData* data = editor.data();
     auto before = EditorSession::snapshot();
@@ -223,7 +222,7 @@ TEST_F(OperationsTest, UnreadableScenarioKeepsTheOpenOne)
     }
     {
         BoxAnswers ok(IDOK);  // the discard question, then the failure
-        editor.command(2102);
+        editor.command(kCommandReload);
         EXPECT_EQ(ok.boxes().size(), 2u);
     }
     EXPECT_EQ(editor.data(), data);
@@ -232,7 +231,7 @@ TEST_F(OperationsTest, UnreadableScenarioKeepsTheOpenOne)
     {
         // Another program removed a map: it is written again only after the question.
         BoxAnswers yes(IDYES);
-        editor.command(2103);
+        editor.command(kCommandSave);
         ASSERT_EQ(yes.boxes().size(), 1u);
         EXPECT_EQ(yes.boxes()[0].text, editor.scenario("Default") +
                                            "\\Data\\BMap_No3 は開いた後に他のプログラムで変更されています。上書きしますか？");
@@ -255,7 +254,7 @@ TEST_F(OperationsTest, SaveAsksBeforeOverwritingAnotherProgramsChangeAndNoWrites
     auto before = EditorSession::snapshot();
     {
         BoxAnswers no(IDNO);
-        editor.command(2103);
+        editor.command(kCommandSave);
         ASSERT_EQ(no.boxes().size(), 1u);
         EXPECT_EQ(no.boxes()[0].caption, "上書き保存");
         EXPECT_EQ(no.boxes()[0].text, editor.scenario("Default") +
@@ -265,7 +264,7 @@ TEST_F(OperationsTest, SaveAsksBeforeOverwritingAnotherProgramsChangeAndNoWrites
     EXPECT_TRUE(editor.data()->isModified());
     {
         BoxAnswers yes(IDYES);
-        editor.command(2103);
+        editor.command(kCommandSave);
         EXPECT_EQ(yes.boxes().size(), 1u);
     }
     EXPECT_EQ(chipInFile(kMap1), 7);
@@ -308,7 +307,7 @@ TEST_F(OperationsTest, ARecoveryCopyIsOfferedAtOpenYesBringsTheEditsBackNoKeepsI
     EXPECT_EQ(editor.data()->getByte(BMData::TYPE_CHARACTER, 1, 3, 4), 7);
     EXPECT_NE(title().find(" (更新) - Tessel"), std::string::npos) << title();
     EXPECT_EQ(EditorSession::snapshot(), files);
-    editor.command(2103);
+    editor.command(kCommandSave);
     EXPECT_EQ(chipInFile(kMap1), 7);
     EXPECT_FALSE(TestFolder::exists(copy.getPath()));
 }
@@ -402,7 +401,7 @@ TEST_F(OperationsTest, DamagedScenariosNameEveryFailedFileAndBrokenChipsBlockNot
             // Edited and saved: the map file gets the edit, nothing else changes.
             ASSERT_EQ(editor.data()->getScenarioDirectory().getPath(), folder);
             edit();
-            editor.command(2103);
+            editor.command(kCommandSave);
             EXPECT_EQ(chipInFile("game\\Northland\\Data\\BMap_No1"), 7);
             before.erase(std::remove_if(before.begin(), before.end(),
                                         [](const auto& file) { return file.first.find("BMap_No1") != std::string::npos; }),
@@ -444,16 +443,16 @@ TEST_F(OperationsTest, DamagedScenariosNameEveryFailedFileAndBrokenChipsBlockNot
                   "書式に収まらない行は、そのエリアを編集しない限り読んだとおりに保存します。");
     }
     edit();
-    editor.command(2103);
+    editor.command(kCommandSave);
     EXPECT_EQ(TestFolder::read("game\\Northland\\Data\\AreaData"), list);
 }
 
 TEST_F(OperationsTest, ScenarioItemsOpenTheirFolderOtherIdsNothing)
 {
     BMData* data = editor.data();
-    editor.command(2402);  // a menu item without an operation
+    editor.command(kCommandEditTikeiType);  // a menu item without an operation
     EXPECT_EQ(editor.data(), data);
-    editor.command(2503);  // Northland
+    editor.command(kCommandScenarioMenu + 3);  // Northland
     ASSERT_NE(editor.data(), data);
     EXPECT_EQ(editor.data()->getScenarioDirectory().getPath(), editor.scenario("Northland"));
     EXPECT_EQ(editor.data()->getAreaCount(), 5u);
@@ -467,33 +466,29 @@ std::string openFolder(EditorSession& editor)
 
 }  // namespace
 
-// The painting commands from the menu: the fill shape takes the check mark from the other
-// shapes, the brush keys step the radius within 0..3, and the same-value item selects every
-// cell of the cursor cell's terrain.
+// The painting commands from the menu (their check marks: CommandWindowTest): the shapes
+// reach the display, the brush keys step the radius within 0..3, and the same-value item
+// selects every cell of the cursor cell's terrain.
 TEST_F(OperationsTest, PaintingCommandsSetTheShapeTheBrushAndTheSameValueSelection)
 {
-    auto checked = [&](uint32_t id) {
-        return dynamic_cast<HMenuItem*>(editor.window().getMenuItem(id))->isChecked();
-    };
-    editor.command(2333);
+    editor.command(kCommandShapeFill);
     EXPECT_EQ(editor.display()->getShape(), SHAPE_FILL);
-    EXPECT_TRUE(checked(2333));
-    EXPECT_FALSE(checked(2305));
-    editor.command(2306);
+    editor.command(kCommandShapeLine);
     EXPECT_EQ(editor.display()->getShape(), SHAPE_LINE);
-    EXPECT_FALSE(checked(2333));
 
-    const int steps[][2] = {{2335, 1}, {2335, 2}, {2335, 3}, {2335, 3}, {2336, 2}, {2336, 1},
-                            {2336, 0}, {2336, 0}};
+    const BMCommandId larger = kCommandBrushLarger, smaller = kCommandBrushSmaller;
+    const std::pair<BMCommandId, int> steps[] = {{larger, 1},  {larger, 2},  {larger, 3},
+                                                 {larger, 3},  {smaller, 2}, {smaller, 1},
+                                                 {smaller, 0}, {smaller, 0}};
     for (const auto& step : steps) {
-        editor.command(static_cast<uint32_t>(step[0]));
-        EXPECT_EQ(editor.display()->getBrushRadius(), step[1]);
+        editor.command(step.first);
+        EXPECT_EQ(editor.display()->getBrushRadius(), step.second);
     }
 
     BMData* data = editor.data();
     editor.display()->setCursor(3, 4);
     const uint8_t terrain = data->getByte(BMData::TYPE_CHARACTER, 0, 3, 4);
-    editor.command(2334);
+    editor.command(kCommandSelectSameValue);
     int same = 0;
     for (int index = 0; index < 1024; ++index) {
         const bool selected = (editor.display()->getCellMark(index) & CELL_SELECTED) != 0;
@@ -541,7 +536,7 @@ TEST(DroppedFolder, OpensTheScenarioItBelongsToAfterTheUnsavedEditsQuestion)
     // With unsaved edits the drop asks first; cancelling keeps everything.
     EditorSession editor;
     ASSERT_TRUE(editor.open("Default"));
-    editor.command(2154);
+    editor.command(kCommandSet);
     BoxAnswers cancel(IDCANCEL);
     std::vector<std::string> islands = {editor.scenario("Islands")};
     SendMessageA(editor.handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(makeDrop<char>(islands)), 0);
@@ -559,43 +554,29 @@ std::string statusPart(HWND bar, int part)
     return text;
 }
 
-bool checked(BMWindow& window, uint32_t id)
-{
-    auto* item = dynamic_cast<HMenuItem*>(window.getMenuItem(id));
-    return item != nullptr && item->isChecked();
-}
-
 }  // namespace
 
-// The zoom commands step through 25, 50, 100 and 200 %: the View menu checks the step, the
-// status bar shows its percentage, the scroll bars cover the zoomed canvas, and the cursor
-// cell stays in view.
-TEST_F(OperationsTest, ZoomStepsShowInTheMenuTheStatusBarAndTheScrollBars)
+// The zoom commands step through 25, 50, 100 and 200 % (the View menu's marks:
+// CommandWindowTest): the status bar shows the percentage, the scroll bars cover the zoomed
+// canvas, and the cursor cell stays in view.
+TEST_F(OperationsTest, ZoomStepsShowInTheStatusBarAndTheScrollBars)
 {
     BMWindow& window = editor.window();
     HWND status = window.getStatusBar()->getHandle();
     auto* horizontal = dynamic_cast<HScrollBar*>(window.findById(BMWindow::ID_HORIZONTAL_BAR));
-    EXPECT_TRUE(checked(window, 2226));
     EXPECT_EQ(statusPart(status, 1), "100%");
-    editor.command(2260);  // the cursor to (31, 31)
-    const struct {
-        uint32_t command;
-        int percent;
-        uint32_t item;
-    } steps[] = {{2201, 200, 2227}, {2201, 200, 2227}, {2202, 100, 2226}, {2202, 50, 2225},
-                 {2202, 25, 2224}, {2202, 25, 2224}, {2226, 100, 2226}, {2225, 50, 2225}};
+    editor.command(kCommandCursorBottomRight);  // the cursor to (31, 31)
+    const std::pair<BMCommandId, int> steps[] = {
+        {kCommandZoomIn, 200},  {kCommandZoomIn, 200},  {kCommandZoomOut, 100},
+        {kCommandZoomOut, 50},  {kCommandZoomOut, 25},  {kCommandZoomOut, 25},
+        {kCommandZoom100, 100}, {kCommandZoom50, 50}};
     for (const auto& step : steps) {
-        SCOPED_TRACE(step.command);
-        editor.command(step.command);
+        SCOPED_TRACE(step.first);
+        editor.command(step.first);
         const BMZoom& zoom = editor.display()->getZoom();
-        EXPECT_EQ(zoom.getPercent(), step.percent);
-        for (uint32_t item = 2224; item <= 2227; ++item) {
-            EXPECT_EQ(checked(window, item), item == step.item) << item;
-        }
-        EXPECT_EQ(statusPart(status, 1), std::to_string(step.percent) + "%");
-        EXPECT_EQ(window.getMenuItem(2201)->isEnabled(), step.percent < 200);
-        EXPECT_EQ(window.getMenuItem(2202)->isEnabled(), step.percent > 25);
-        EXPECT_EQ(horizontal->getMaximum(), 1040 * step.percent / 100 + 256);
+        EXPECT_EQ(zoom.getPercent(), step.second);
+        EXPECT_EQ(statusPart(status, 1), std::to_string(step.second) + "%");
+        EXPECT_EQ(horizontal->getMaximum(), 1040 * step.second / 100 + 256);
         // The cursor cell, (31, 31), lies wholly in the view.
         int cell = zoom.getCellPixels();
         BMPoint scroll = editor.display()->getScroll();
@@ -641,7 +622,7 @@ TEST_F(OperationsTest, CtrlWheelZoomsAboutThePointer)
     EXPECT_EQ(after.x, before.x);
     EXPECT_EQ(after.y, before.y);
 
-    editor.command(2226);
+    editor.command(kCommandZoom100);
     int top = display->getScroll().y;
     wheel(-120, 0);  // towards the user: down three lines
     EXPECT_EQ(display->getScroll().y, top + 3 * 32);

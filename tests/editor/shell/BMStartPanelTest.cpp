@@ -93,7 +93,7 @@ TEST(StartPanel, ListsTheInstalledScenariosWhereTheViewWasBlackAndOpensTheOneCli
     for (const BMStartPanel::Row& row : scenarios) {
         expected.push_back(row.command);
     }
-    expected.push_back(2101);
+    expected.push_back(kCommandOpen);
     EXPECT_EQ(rowsDownTheMiddle(panel), expected);
 
     BMRect bounds = panel.getBounds();
@@ -143,7 +143,7 @@ TEST(StartPanel, ShowsTheRowsThatFitAndNamesTheRest)
         if (c.viewHeight >= 300) {
             EXPECT_LE(bounds.bottom, c.viewHeight) << "inside the view";
         }
-        EXPECT_EQ(panel.commandAt(bounds.left + 2, rowPoint(panel, 2101).y), 0u) << "margin";
-        EXPECT_EQ(panel.commandAt(bounds.right + 1, rowPoint(panel, 2101).y), 0u);
+        EXPECT_EQ(panel.commandAt(bounds.left + 2, rowPoint(panel, kCommandOpen).y), 0u) << "margin";
+        EXPECT_EQ(panel.commandAt(bounds.right + 1, rowPoint(panel, kCommandOpen).y), 0u);
     }
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/view/BMCommandId.h"
 #include "framework/base/HWin32.h"
 #include "tests/support/GameDirectory.h"
 #include "tests/support/TestFolder.h"

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 
+#include "editor/shell/BMComponentId.h"
 #include "framework/base/HWin32.h"
 
 namespace {
@@ -65,21 +66,21 @@ int main()
         return 1;
     }
     std::printf("title=%s\n", textOf(editor).c_str());
-    HWND view = GetDlgItem(editor, 2001);
+    HWND view = GetDlgItem(editor, kComponentMapView);
     RECT bounds = {};
     if (view != nullptr && GetClientRect(view, &bounds)) {
         POINT origin = {0, 0};
         ClientToScreen(view, &origin);
         std::printf("view=%ld %ld %ld %ld\n", origin.x, origin.y, bounds.right, bounds.bottom);
     }
-    HWND horizontal = GetDlgItem(editor, 2003);
-    HWND vertical = GetDlgItem(editor, 2002);
+    HWND horizontal = GetDlgItem(editor, kComponentHorizontalBar);
+    HWND vertical = GetDlgItem(editor, kComponentVerticalBar);
     std::printf("scroll=%d %d\n", GetScrollPos(horizontal, SB_CTL), GetScrollPos(vertical, SB_CTL));
     int low = 0, across = 0, down = 0;
     GetScrollRange(horizontal, SB_CTL, &low, &across);
     GetScrollRange(vertical, SB_CTL, &low, &down);
     std::printf("range=%d %d\n", across, down);
-    HWND status = GetDlgItem(editor, 2004);
+    HWND status = GetDlgItem(editor, kComponentStatusBar);
     if (status != nullptr) {
         std::printf("status=%s\n", statusOf(status).c_str());
     }

@@ -60,6 +60,19 @@ TEST(ShiftJisScan, CutsAtTheLimitWithoutSplittingACharacter)
     }
 }
 
+// As Windows compares names: a-z only, and never the trail byte of a double-byte character.
+TEST(ShiftJisScan, UpperCasesOnlyAsciiLettersOutsideDoubleByteCharacters)
+{
+    const char* const cases[][2] = {
+        {"c:\\games\\az@[`{", "C:\\GAMES\\AZ@[`{"},
+        {"\x83\x61z\x83\x7A", "\x83\x61Z\x83\x7A"},  // trail bytes 'a' and 'z' stay
+        {"\xB1q", "\xB1Q"},                           // half-width katakana is one byte
+        {"q\x83", "Q\x83"}};                          // a lead byte alone at the end
+    for (const auto& c : cases) {
+        EXPECT_EQ(HText::asciiUpper(c[0]), c[1]) << c[0];
+    }
+}
+
 TEST(TextFormat, FormatsTextsOfAnyLengthAndAddressesWithAllTheirDigits)
 {
     for (size_t length : {1023u, 1024u, 1025u, 3000u}) {

@@ -10,6 +10,7 @@
 
 #include "framework/graphics/HDirectXImage.h"
 #include "framework/graphics/HGraphics.h"
+#include "framework/graphics/HGraphicsFactory.h"
 #include "framework/gui/HApplication.h"
 #include "tests/support/DrawingWindow.h"
 #include "tests/support/LogCapture.h"
@@ -40,7 +41,7 @@ TEST(HDirectXMissing, EveryDirect3DOperationFailsAndTheApplicationFallsBack)
     EXPECT_FALSE(directX->createTexture(8, 8));
 
     DrawingWindow::Component component{window.handle()};
-    HGraphics* graphics = HGraphics::getInstance(&component, HGraphics::TYPE_DIRECTX);
+    HGraphics* graphics = HGraphicsFactory::getInstance(&component, HGraphics::TYPE_DIRECTX);
     ASSERT_NE(graphics, nullptr);
     EXPECT_FALSE(graphics->initialize());
     EXPECT_FALSE(graphics->reset());
@@ -55,7 +56,7 @@ TEST(HDirectXMissing, EveryDirect3DOperationFailsAndTheApplicationFallsBack)
     EXPECT_FALSE(gdi.draw(&image, 0, 0));
     EXPECT_TRUE(graphics->drawImage(&image, 0, 0, 8, 8, 0, 0));
     graphics->end();
-    HGraphics::deleteInstance(&component, HGraphics::TYPE_DIRECTX);
+    HGraphicsFactory::deleteInstance(&component, HGraphics::TYPE_DIRECTX);
     HApplication::uninitializeApplication();
 
     EXPECT_EQ(log.missing({"LoadLibrary error:d3d9.dll", "initialize error. cannot create DirectX object",

@@ -9,6 +9,7 @@
 #include "framework/graphics/HDirectXGraphics.h"
 #include "framework/graphics/HDirectXImage.h"
 #include "framework/graphics/HGraphics.h"
+#include "framework/graphics/HGraphicsFactory.h"
 #include "tests/support/DirectXSession.h"
 #include "tests/support/DrawingWindow.h"
 #include "tests/support/LogCapture.h"
@@ -28,13 +29,13 @@ protected:
         ASSERT_NE(directX, nullptr) << "Direct3D 9 is not available";
         window = DirectXSession::window();
         component.handle = window;
-        graphics = HGraphics::getInstance(&component, HGraphics::TYPE_DIRECTX);
+        graphics = HGraphicsFactory::getInstance(&component, HGraphics::TYPE_DIRECTX);
         ASSERT_NE(graphics, nullptr);
         ASSERT_TRUE(graphics->initialize());
     }
     void TearDown() override
     {
-        HGraphics::deleteInstance(&component, HGraphics::TYPE_DIRECTX);
+        HGraphicsFactory::deleteInstance(&component, HGraphics::TYPE_DIRECTX);
         SetWindowPos(window, nullptr, 0, 0, DirectXSession::WIDTH, DirectXSession::HEIGHT,
                      SWP_NOMOVE | SWP_NOZORDER);
         if (directX != nullptr) {

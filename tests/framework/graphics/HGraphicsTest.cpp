@@ -1,4 +1,5 @@
 #include "framework/graphics/HGraphics.h"
+#include "framework/graphics/HGraphicsFactory.h"
 
 #include <gtest/gtest.h>
 
@@ -40,36 +41,36 @@ TEST(HGraphicsFactory, KeepsOneDevicePerWindowAndKindAndAChildsDirect3DDeviceDra
     DrawingWindow window(40, 30);
     FakeComponent a{window.handle()};
     FakeComponent b{window.handle()};
-    HGraphics* gdi = HGraphics::getInstance(&a, HGraphics::TYPE_GDI);
+    HGraphics* gdi = HGraphicsFactory::getInstance(&a, HGraphics::TYPE_GDI);
     ASSERT_NE(gdi, nullptr);
     EXPECT_EQ(gdi->getType(), HGraphics::TYPE_GDI);
     EXPECT_EQ(gdi->getMainWindow(), window.handle());
-    EXPECT_EQ(HGraphics::getInstance(&a, HGraphics::TYPE_GDI), gdi);
-    EXPECT_EQ(HGraphics::getInstance(&b, HGraphics::TYPE_GDI), gdi);  // same window
+    EXPECT_EQ(HGraphicsFactory::getInstance(&a, HGraphics::TYPE_GDI), gdi);
+    EXPECT_EQ(HGraphicsFactory::getInstance(&b, HGraphics::TYPE_GDI), gdi);  // same window
 
-    HGraphics* d3dA = HGraphics::getInstance(&a, HGraphics::TYPE_DIRECTX);
-    HGraphics* d3dB = HGraphics::getInstance(&b, HGraphics::TYPE_DIRECTX);
+    HGraphics* d3dA = HGraphicsFactory::getInstance(&a, HGraphics::TYPE_DIRECTX);
+    HGraphics* d3dB = HGraphicsFactory::getInstance(&b, HGraphics::TYPE_DIRECTX);
     ASSERT_NE(d3dA, nullptr);
     EXPECT_EQ(d3dA->getType(), HGraphics::TYPE_DIRECTX);
     EXPECT_NE(d3dA, d3dB);  // one per component
-    EXPECT_EQ(HGraphics::getInstance(&a, HGraphics::TYPE_DIRECTX), d3dA);
+    EXPECT_EQ(HGraphicsFactory::getInstance(&a, HGraphics::TYPE_DIRECTX), d3dA);
 
     FakeComponent noWindow;
-    EXPECT_EQ(HGraphics::getInstance(&noWindow, HGraphics::TYPE_GDI), nullptr);
-    EXPECT_EQ(HGraphics::getInstance(&noWindow, HGraphics::TYPE_DIRECTX), nullptr);
-    EXPECT_EQ(HGraphics::getInstance(&a, 3), nullptr);
+    EXPECT_EQ(HGraphicsFactory::getInstance(&noWindow, HGraphics::TYPE_GDI), nullptr);
+    EXPECT_EQ(HGraphicsFactory::getInstance(&noWindow, HGraphics::TYPE_DIRECTX), nullptr);
+    EXPECT_EQ(HGraphicsFactory::getInstance(&a, 3), nullptr);
 
-    HGraphics::deleteInstance(&a, HGraphics::TYPE_GDI);
-    HGraphics::deleteInstance(&a, HGraphics::TYPE_DIRECTX);
-    HGraphics::deleteInstance(&b, HGraphics::TYPE_DIRECTX);
-    EXPECT_NE(HGraphics::getInstance(&b, HGraphics::TYPE_GDI), nullptr);  // made anew
-    HGraphics::deleteInstance(&b, HGraphics::TYPE_GDI);
+    HGraphicsFactory::deleteInstance(&a, HGraphics::TYPE_GDI);
+    HGraphicsFactory::deleteInstance(&a, HGraphics::TYPE_DIRECTX);
+    HGraphicsFactory::deleteInstance(&b, HGraphics::TYPE_DIRECTX);
+    EXPECT_NE(HGraphicsFactory::getInstance(&b, HGraphics::TYPE_GDI), nullptr);  // made anew
+    HGraphicsFactory::deleteInstance(&b, HGraphics::TYPE_GDI);
     std::string before = log.text();
     EXPECT_EQ(before.find("deleteInstance error"), std::string::npos);
 
     LogCapture again({"info", "debug"});
-    HGraphics::deleteInstance(&b, HGraphics::TYPE_GDI);
-    HGraphics::deleteInstance(&b, 7);
+    HGraphicsFactory::deleteInstance(&b, HGraphics::TYPE_GDI);
+    HGraphicsFactory::deleteInstance(&b, 7);
     EXPECT_EQ(again.missing({"getInstance error unknown device type", "unknown type:3", "deleteInstance error\r\n",
                              "deleteInstance error unknown device type", "unknown type:7"}),
               "");
@@ -82,24 +83,24 @@ TEST(HGraphicsFactory, KeepsOneDevicePerWindowAndKindAndAChildsDirect3DDeviceDra
     FakeComponent topComponent{top.handle()};
     FakeComponent middleComponent{middle.handle(), &topComponent};
     FakeComponent childComponent{child.handle(), &middleComponent};
-    HGraphics* childDevice = HGraphics::getInstance(&childComponent, HGraphics::TYPE_DIRECTX);
+    HGraphics* childDevice = HGraphicsFactory::getInstance(&childComponent, HGraphics::TYPE_DIRECTX);
     ASSERT_NE(childDevice, nullptr);
     EXPECT_EQ(childDevice->getMainWindow(), top.handle());
     EXPECT_EQ(childDevice->getSubWindow(), child.handle());
-    HGraphics* own = HGraphics::getInstance(&topComponent, HGraphics::TYPE_DIRECTX);
+    HGraphics* own = HGraphicsFactory::getInstance(&topComponent, HGraphics::TYPE_DIRECTX);
     EXPECT_EQ(own->getMainWindow(), top.handle());
     EXPECT_EQ(own->getSubWindow(), nullptr);
     EXPECT_TRUE(chain.contains("getInstance:main=" + HText::address(top.handle()) + " sub="
                                + HText::address(child.handle())));
-    HGraphics::deleteInstance(&childComponent, HGraphics::TYPE_DIRECTX);
-    HGraphics::deleteInstance(&topComponent, HGraphics::TYPE_DIRECTX);
+    HGraphicsFactory::deleteInstance(&childComponent, HGraphics::TYPE_DIRECTX);
+    HGraphicsFactory::deleteInstance(&topComponent, HGraphics::TYPE_DIRECTX);
 }
 
 TEST(HWindowsGraphics, PaintsShapesAndImagesInTheColourAcrossPaints)
 {
     DrawingWindow window(60, 40);
     FakeComponent component{window.handle()};
-    HGraphics* device = HGraphics::getInstance(&component, HGraphics::TYPE_GDI);
+    HGraphics* device = HGraphicsFactory::getInstance(&component, HGraphics::TYPE_GDI);
     ASSERT_NE(device, nullptr);
     {
         Paint paint(device, window.handle());
@@ -142,14 +143,14 @@ TEST(HWindowsGraphics, PaintsShapesAndImagesInTheColourAcrossPaints)
     device->drawString("text", 0, 0);
     EXPECT_FALSE(image.draw(device, 0, 0, 4, 4, 0, 0));
     EXPECT_EQ(DrawingWindow::readPixels(window.handle(), 1, 1)[0], 0x0000FFu);
-    HGraphics::deleteInstance(&component, HGraphics::TYPE_GDI);
+    HGraphicsFactory::deleteInstance(&component, HGraphics::TYPE_GDI);
 }
 
 TEST(HWindowsGraphics, DrawsTextInTheColourAndFont)
 {
     DrawingWindow window(80, 40);
     FakeComponent component{window.handle()};
-    HGraphics* device = HGraphics::getInstance(&component, HGraphics::TYPE_GDI);
+    HGraphics* device = HGraphicsFactory::getInstance(&component, HGraphics::TYPE_GDI);
     HFont font("ＭＳ ゴシック", HFont::STYLE_BOLD, 16);
     {
         Paint paint(device, window.handle());
@@ -167,5 +168,5 @@ TEST(HWindowsGraphics, DrawsTextInTheColourAndFont)
         farRight = farRight || shown[y * 80 + 35] != 0xFFFFFFu;
     }
     EXPECT_TRUE(farRight);
-    HGraphics::deleteInstance(&component, HGraphics::TYPE_GDI);
+    HGraphicsFactory::deleteInstance(&component, HGraphics::TYPE_GDI);
 }

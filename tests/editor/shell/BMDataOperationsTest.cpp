@@ -3,7 +3,7 @@
 // journey of the map commands does not see: the chooser's pages, the move dialog's answers,
 // the clipboard's text and a whole map put there by someone else. (The changes of the list
 // themselves, links and undo included, are the model test's.)
-#include "editor/shell/BMMapOperations.h"
+#include "editor/shell/BMOperations.h"
 
 #include <string>
 #include <vector>
@@ -47,14 +47,14 @@ protected:
     void go(uint32_t number)
     {
         while (data().getCurrent() != number) {
-            editor.command(2351);
+            editor.command(kCommandNextMap);
         }
     }
     std::string title() { return editor.window().getWindowText(); }
     std::string status()
     {
         char text[256] = {};
-        SendMessageA(editor.window().findById(2004)->getHandle(), SB_GETTEXTA, 0,
+        SendMessageA(editor.window().findById(kComponentStatusBar)->getHandle(), SB_GETTEXTA, 0,
                      reinterpret_cast<LPARAM>(text));
         return text;
     }
@@ -73,7 +73,7 @@ TEST_F(MapOperationsTest, AppendShowsTheNewAreaAndItsRemovalQuestionIsShort)
     {
         // The area editor opens on the new record; Cancel keeps the proposed one.
         BoxAnswers cancel(IDCANCEL);
-        editor.command(2356);
+        editor.command(kCommandAddMap);
         ASSERT_EQ(cancel.boxes().size(), 1u);
         EXPECT_EQ(cancel.boxes()[0].caption, "AreaData編集");
     }
@@ -86,7 +86,7 @@ TEST_F(MapOperationsTest, AppendShowsTheNewAreaAndItsRemovalQuestionIsShort)
     EXPECT_TRUE(modifiedInTitle());
     {
         BoxAnswers yes(IDYES);
-        editor.command(2357);
+        editor.command(kCommandRemoveMap);
         ASSERT_EQ(yes.boxes().size(), 1u);
         EXPECT_EQ(
             yes.boxes()[0].text,
@@ -107,7 +107,7 @@ TEST_F(MapOperationsTest, MoveAsksUntilThePositionIsInRange)
     const std::string third = name(3);
     {
         BoxAnswers cancel(IDCANCEL);
-        editor.command(2358);
+        editor.command(kCommandMoveMap);
         ASSERT_EQ(cancel.boxes().size(), 1u);
         EXPECT_EQ(cancel.boxes()[0].caption, "マップ移動");
     }
@@ -131,7 +131,7 @@ TEST_F(MapOperationsTest, MoveAsksUntilThePositionIsInRange)
             }
             return false;
         });
-        editor.command(2358);
+        editor.command(kCommandMoveMap);
     }
     const std::string range = "1 から 16 までの位置を入力してください。";
     EXPECT_EQ(said, std::vector<std::string>({"3", range, "17", range, ""}));
@@ -146,7 +146,7 @@ TEST_F(MapOperationsTest, CopiedMapsOverwriteAndInsertFromTheBufferOrTheClipboar
 {
     {
         BoxAnswers ok(IDOK);
-        editor.command(2360);
+        editor.command(kCommandOverwriteMap);
         ASSERT_EQ(ok.boxes().size(), 1u);
         EXPECT_EQ(
             ok.boxes()[0].text,
@@ -157,7 +157,7 @@ TEST_F(MapOperationsTest, CopiedMapsOverwriteAndInsertFromTheBufferOrTheClipboar
     const std::string seventh = wholeSelection();
     go(2);
     const std::string second = wholeSelection();
-    editor.command(2359);
+    editor.command(kCommandCopyMap);
     HClipBoard clipboard(editor.handle());
     ASSERT_TRUE(clipboard.read());
     EXPECT_EQ(clipboard.getText(), second);
@@ -165,18 +165,18 @@ TEST_F(MapOperationsTest, CopiedMapsOverwriteAndInsertFromTheBufferOrTheClipboar
 
     go(5);
     const std::string fifth = image(5);
-    editor.command(2360);
+    editor.command(kCommandOverwriteMap);
     EXPECT_EQ(image(5), image(2));
     EXPECT_EQ(data().getArea(4)->getCityCount(), data().getArea(1)->getCityCount());
     EXPECT_TRUE(modifiedInTitle());
-    editor.command(2151);
+    editor.command(kCommandUndo);
     EXPECT_EQ(image(5), fifth);
     EXPECT_FALSE(modifiedInTitle());
 
     // A whole map from elsewhere on the clipboard comes before the buffer.
     clipboard.setText(seventh);
     ASSERT_TRUE(clipboard.write());
-    editor.command(2361);
+    editor.command(kCommandInsertMap);
     ASSERT_EQ(data().getAreaCount(), 17u);
     EXPECT_EQ(data().getCurrent(), 5u);
     EXPECT_EQ(name(5), "新規エリア5");
@@ -186,7 +186,7 @@ TEST_F(MapOperationsTest, CopiedMapsOverwriteAndInsertFromTheBufferOrTheClipboar
     clipboard.setText("0,0,5,0,0,0,0,0,0,0\r\n");
     ASSERT_TRUE(clipboard.write());
     go(1);
-    editor.command(2360);
+    editor.command(kCommandOverwriteMap);
     EXPECT_EQ(image(1), image(8));
 }
 
@@ -194,7 +194,7 @@ TEST(MapOperationsWithoutScenario, CommandsDoNothing)
 {
     EditorSession editor;
     BoxAnswers any(IDNO);
-    for (uint32_t id = 2356; id <= 2361; ++id) {
+    for (uint32_t id = kCommandAddMap; id <= kCommandInsertMap; ++id) {
         editor.command(id);
     }
     EXPECT_TRUE(any.boxes().empty());

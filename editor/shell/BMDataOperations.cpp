@@ -1,25 +1,27 @@
-#include "editor/shell/BMMapOperations.h"
-
+// The Data menu's commands: stepping through the maps, and the changes of the list of areas
+// (add, remove, move, copy, overwrite, insert), each one undo step of the display's history.
 #include "editor/model/BMData.h"
 #include "editor/model/BMEditor.h"
 #include "editor/model/BMMapEditor.h"
+#include "editor/shell/BMMessageBox.h"
 #include "editor/shell/BMMoveDialog.h"
+#include "editor/shell/BMOperationFrame.h"
 #include "editor/shell/BMOperations.h"
 #include "editor/shell/BMWindow.h"
+#include "editor/view/BMCommandId.h"
 #include "editor/view/BMDisplay.h"
 #include "editor/view/BMLimitText.h"
 #include "framework/base/HText.h"
 #include "framework/gui/HClipBoard.h"
+#include "framework/gui/HStatusBar.h"
 
-namespace BMMapOperations {
+namespace BMOperations {
 
 namespace {
 
-const uint32_t kStatusBar = 2004;
-
-// What every command works with.
+// What every change of the list works with.
 struct Context {
-    BMWindow* window;
+    const BMOperationFrame& frame;
     BMData& data;
     BMDisplay& display;
     BMMapEditor& maps;
@@ -37,7 +39,7 @@ std::string areaText(const BMData& data, uint32_t number)
 void report(const Context& context, const std::string& area, const std::string& what,
             const BMLimitCut& cut = BMLimitCut())
 {
-    HComponent* status = context.window->findById(kStatusBar);
+    HStatusBar* status = context.frame.window()->getStatusBar();
     if (status != nullptr) {
         const std::string limits = BMLimitText::status(cut);
         status->setWindowText("エリア " + area + " " + what + (limits.empty() ? "" : "　" + limits));
@@ -49,9 +51,8 @@ void report(const Context& context, const std::string& area, const std::string& 
 void tellCut(const Context& context, const BMLimitCut& cut, const char* caption)
 {
     if (cut.any()) {
-        MessageBoxA(context.window->getHandle(),
-                    BMLimitText::box(cut, "クリップボードのマップのうち、").c_str(), caption,
-                    MB_OK | MB_ICONEXCLAMATION);
+        context.frame.tell(BMLimitText::box(cut, "クリップボードのマップのうち、"), caption,
+                           BMMessageBox::TELL);
     }
 }
 
@@ -64,7 +65,7 @@ std::string currentArea(const Context& context)
 // editor can be written or inserted here; any other text leaves the buffer as it is.
 void takeClipboard(const Context& context)
 {
-    HClipBoard clipboard(context.window->getHandle());
+    HClipBoard clipboard(context.frame.window()->getHandle());
     if (clipboard.read() && context.maps.takeMapText(clipboard.getText())) {
         HDebug::debug("OP2356:map taken from the clipboard");
     }
@@ -77,7 +78,7 @@ bool append(const Context& context)
 {
     context.display.show(context.maps.appendMap());
     report(context, currentArea(context), "を追加しました。");
-    BMOperations::openAreaEditor(context.window, context.data.getCurrent() - 1);
+    openAreaEditor(context.frame.window(), context.data.getCurrent() - 1);
     return true;
 }
 
@@ -97,9 +98,7 @@ bool remove(const Context& context)
     const uint32_t current = context.data.getCurrent();
     const std::string question =
         removeQuestion(context.data, current, context.maps.countLinksToCurrent());
-    if (MessageBoxA(context.window->getHandle(), question.c_str(), "マップ削除",
-                    MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2)
-        != IDYES) {
+    if (context.frame.tell(question, "マップ削除", BMMessageBox::YES_NO | MB_DEFBUTTON2) != IDYES) {
         return false;
     }
     const std::string removed = currentArea(context);
@@ -113,7 +112,8 @@ bool move(const Context& context)
 {
     const uint32_t current = context.data.getCurrent();
     BMMoveDialog dialog(currentArea(context), current, context.data.getAreaCount());
-    if (dialog.showModal(context.window->getHandle()) != IDOK || dialog.getPosition() == current) {
+    if (dialog.showModal(context.frame.window()->getHandle()) != IDOK
+        || dialog.getPosition() == current) {
         return false;
     }
     const std::string moved = currentArea(context);
@@ -124,7 +124,7 @@ bool move(const Context& context)
 
 bool copy(const Context& context)
 {
-    HClipBoard clipboard(context.window->getHandle());
+    HClipBoard clipboard(context.frame.window()->getHandle());
     clipboard.setText(context.maps.copyMap());
     if (!clipboard.write()) {
         HLOG_INFO("OP2356:clipboard write error.");
@@ -138,9 +138,9 @@ bool overwrite(const Context& context)
 {
     takeClipboard(context);
     if (!context.maps.hasCopy()) {
-        MessageBoxA(context.window->getHandle(),
-                    "上書きするマップがありません。先に「マップコピー」でマップをコピーしてください。",
-                    "マップ上書き", MB_OK | MB_ICONEXCLAMATION);
+        context.frame.tell(
+            "上書きするマップがありません。先に「マップコピー」でマップをコピーしてください。",
+            "マップ上書き", BMMessageBox::TELL);
         return false;
     }
     const BMChange change = context.maps.overwriteMap();
@@ -151,6 +151,36 @@ bool overwrite(const Context& context)
 }
 
 }  // namespace
+
+bool OP2351(HComponent* window, uint32_t id)
+{
+    BMOperationFrame frame("OP2351", window, id);
+    if (!frame.ready()) {
+        return true;
+    }
+    frame.result = true;
+    BMData* data = frame.data();
+    uint32_t current = data->getCurrent();
+    uint32_t count = data->getAreaCount();
+    if (count == 0) {
+        return true;
+    }
+    uint32_t next = current;
+    switch (id) {
+    case kCommandNextMap: next = current >= count ? 1 : current + 1; break;
+    case kCommandPreviousMap: next = current > 1 ? current - 1 : count; break;
+    case kCommandFirstMap: next = 1; break;
+    case kCommandLastMap: next = count; break;
+    default: frame.unknownId(); return true;
+    }
+    if (next != current) {
+        data->setCurrent(next);
+        frame.display()->changeAreaSelection(current, next);
+        frame.display()->resetImageBuffer();
+        frame.display()->repaint();
+    }
+    return true;
+}
 
 std::string removeQuestion(const BMData& data, uint32_t number, uint32_t links)
 {
@@ -172,33 +202,26 @@ std::string removeQuestion(const BMData& data, uint32_t number, uint32_t links)
     return text + "削除しますか？";
 }
 
+// Nothing to add to before a scenario is open; the rest needs a current map.
 bool OP2356(HComponent* window, uint32_t id)
 {
-    HLOG_START("OP2356");
-    auto* main = dynamic_cast<BMWindow*>(window);
-    BMData* data = main != nullptr && main->getHandle() != nullptr ? BMData::getInstance(false)
-                                                                   : nullptr;
-    BMDisplay* display = main != nullptr ? main->getDisplay() : nullptr;
-    HDebug::debug("OP2356:%s %u %s", HText::address(window).c_str(), id,
-                  HText::address(data).c_str());
-    bool result = false;
-    // Nothing to add to before a scenario is open; the rest needs a current map.
-    if (data != nullptr && display != nullptr && !data->getScenarioDirectory().isEmpty()) {
-        const Context context = {main, *data, *display, display->getEditor().getMapEditor()};
-        const bool map = display->hasMap();
-        switch (id) {
-        case 2356: result = append(context); break;
-        case 2357: result = map && remove(context); break;
-        case 2358: result = map && move(context); break;
-        case 2359: result = map && copy(context); break;
-        case 2360: result = map && overwrite(context); break;
-        case 2361: result = insert(context); break;
-        default: HLOG_INFO("warning:unknown menuid."); break;
-        }
+    BMOperationFrame frame("OP2356", window, id, BMOperationFrame::EXISTING_DATA);
+    if (!frame.ready() || frame.data()->getScenarioDirectory().isEmpty()) {
+        return true;
     }
-    HDebug::debug("OP2356:result=%d", result ? 1 : 0);
-    HLOG_END("OP2356");
+    BMDisplay* display = frame.display();
+    const Context context = {frame, *frame.data(), *display, display->getEditor().getMapEditor()};
+    const bool map = display->hasMap();
+    switch (id) {
+    case kCommandAddMap: frame.result = append(context); break;
+    case kCommandRemoveMap: frame.result = map && remove(context); break;
+    case kCommandMoveMap: frame.result = map && move(context); break;
+    case kCommandCopyMap: frame.result = map && copy(context); break;
+    case kCommandOverwriteMap: frame.result = map && overwrite(context); break;
+    case kCommandInsertMap: frame.result = insert(context); break;
+    default: frame.unknownId(); break;
+    }
     return true;
 }
 
-}  // namespace BMMapOperations
+}  // namespace BMOperations
