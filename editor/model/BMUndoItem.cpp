@@ -29,7 +29,9 @@ BMChange BMUndoItem::apply(BMEditor& editor, bool redo) const
     }
     const int32_t cellData = UNDO_CHAR | UNDO_OBJ | UNDO_ORDER | UNDO_HEIGHT | UNDO_CONNECT
                              | UNDO_CONNECT_ORDER;
-    for (const BMCellRecord& record : redo ? m_after : m_before) {
+    const size_t count = redo ? countA() : countB();
+    for (size_t i = 0; i < count; ++i) {
+        const BMCellRecord& record = *(redo ? getA(i) : getB(i));
         if (!BMGeometry::inside(record.x, record.y)) {
             continue;
         }
