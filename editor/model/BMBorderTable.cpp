@@ -52,6 +52,19 @@ void BMBorderTable::set(int chip, int group, uint32_t mask)
     m_mask[chip] = mask;
 }
 
+bool BMBorderTable::loadFor(const HProperties& properties, const std::string& name)
+{
+    const size_t count = properties.getCount("names");
+    for (size_t i = 0; i < count; ++i) {
+        if (properties.getString("names", i) == name) {
+            load(properties, name);
+            return true;
+        }
+    }
+    loadDefault();
+    return false;
+}
+
 void BMBorderTable::loadDefault()
 {
     for (int chip = 0; chip < CHIPS; ++chip) {

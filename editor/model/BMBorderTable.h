@@ -29,6 +29,9 @@ public:
     void loadDefault();
     // The keys "<name>.bdr.000" .. "<name>.bdr.239" of the properties: group, then slot names.
     void load(const HProperties& properties, const std::string& name);
+    // The table of scenario folder name: its keys when the properties list the name under
+    // "names" (true), else the built-in one.
+    bool loadFor(const HProperties& properties, const std::string& name);
 
     int getGroup(int chip) const;
     uint32_t getMask(int chip) const;

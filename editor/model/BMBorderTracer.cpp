@@ -22,6 +22,28 @@ BMBorderTracer::BMBorderTracer(BMData& data, uint32_t* marks, const BMBorderTabl
 {
 }
 
+void BMBorderTracer::traceSelection(int cursor, int group)
+{
+    for (int y = 0; y < MAP_SIZE; ++y) {
+        bool run = false;
+        for (int x = 0; x < MAP_SIZE; ++x) {
+            const int index = BMGeometry::index(x, y);
+            if ((m_marks[index] & CELL_SELECTED) == 0 && index != cursor) {
+                run = false;
+                continue;
+            }
+            if (!run && (m_marks[index] & CELL_TRACED) == 0) {
+                trace(x, y, group);
+                m_marks[index] &= ~CELL_RETRACED;
+            }
+            run = true;
+        }
+    }
+    for (int index = 0; index < MAP_CELLS; ++index) {
+        m_marks[index] &= ~(CELL_TRACED | CELL_RETRACED);
+    }
+}
+
 bool BMBorderTracer::visit(BMPoint cell, int direction)
 {
     if (cell.x == m_start.x && cell.y == m_start.y) {

@@ -33,6 +33,10 @@ public:
 
     // Traces from (sx, sy) in the given border group. False only if the step bound ended it.
     bool trace(int sx, int sy, int group);
+    // Traces along the selection (the cells marked CELL_SELECTED and the cursor cell): each
+    // horizontal run starts at most one trace, at its leftmost cell that no earlier trace has
+    // passed. The trace marks go again afterwards.
+    void traceSelection(int cursor, int group);
     // Steps the last trace took.
     int getSteps() const { return m_steps; }
 

@@ -9,7 +9,9 @@
 #include "editor/model/BMChange.h"
 #include "editor/model/BMConstants.h"
 #include "editor/model/BMFloodFill.h"
+#include "editor/model/BMLayers.h"
 #include "editor/model/BMMapLimits.h"
+#include "editor/model/BMMarks.h"
 #include "editor/model/BMUndoList.h"
 #include "framework/base/HObject.h"
 #include "framework/base/HProperties.h"
@@ -17,6 +19,7 @@
 class BMData;
 class BMMapEditor;
 class ZDArea;
+struct BMCellRecord;
 class ZDBMap;
 
 // The editing engine: every piece of editing state that is not map data (edit mode, shape,
@@ -31,7 +34,7 @@ public:
     BMEditor();
     ~BMEditor() override;
 
-    void setData(BMData* data);  // not owned
+    void setData(BMData* data) { m_data = data; }  // not owned
     BMData* getData() const { return m_data; }
     // True while the editor data holds a current map.
     bool hasMap() const;
@@ -57,7 +60,11 @@ public:
     int getBrushRadius() const { return m_brushRadius; }
     void setBrushRadius(int radius);
     // The view position recorded with every undo item and restored by undo and redo.
-    void setScroll(int x, int y);
+    void setScroll(int x, int y)
+    {
+        m_scrollX = x;
+        m_scrollY = y;
+    }
     BMPoint getScroll() const { return {m_scrollX, m_scrollY}; }
 
     // A cell outside the map leaves the cursor where it is.
@@ -65,8 +72,9 @@ public:
     BMPoint getCursor() const;
     int getCursorIndex() const { return m_cursor; }
     // x = -1: every column; y = -1: every row. Mask 0 zeroes the whole mark word.
-    void setCellMark(int x, int y, uint32_t mask, bool on);
+    void setCellMark(int x, int y, uint32_t mask, bool on) { m_marks.set(x, y, mask, on); }
     uint32_t getCellMark(int index) const;
+    const BMMarks& getMarks() const { return m_marks; }
     // Marked CELL_SELECTED or the cursor cell.
     bool inSelection(int index) const;
     // Cursor (0, 0), select mouse mode, no marks, the first value of each layer.
@@ -101,19 +109,24 @@ public:
     uint32_t nextOrder(int kind) const;
 
     // Border tracing.
+    //
+    // The data holds a scenario just opened: the undo history of the one before goes, and
+    // the border table of its folder is loaded.
+    void startScenario();
+    // The border table of the scenario's folder (border.ini names it, else the built-in one).
     void loadBorderTable();
     void reloadBorderFile();
-    int findBorderChip(uint32_t mask, int group, bool exact) const;
+    int findBorderChip(uint32_t mask, int group, bool exact) const
+    {
+        return m_borderTable.find(mask, group, exact);
+    }
     BMChange execSetBorder();
 
-    // The map part of the pointer gestures, on cells the display worked out. reach tells how
-    // far the fill shape reaches (the press and the drag with Shift reach the whole map).
+    // The map part of the pointer gestures, on cells the display worked out, handed to the
+    // tool of the shape and mouse mode (BMTool). reach tells how far the fill shape reaches
+    // (the press and the drag with Shift reach the whole map).
     //
-    // In direct mouse mode a press and a whole drag are each one undo step that selects and
-    // sets together; a free-hand stroke there paints the brush along its path.
-    //
-    // A left press on a map cell: a new cursor (dropping the selection), in direct mode set.
-    // With the fill shape the region around the cell becomes the selection.
+    // A left press on a map cell.
     BMChange pressCell(int x, int y, BMFloodFill::Reach reach = BMFloodFill::CONNECTED);
     // A right press: deselect the cell, or everything when it was not selected.
     BMChange pressRightCell(int x, int y);
@@ -125,64 +138,43 @@ public:
     // The drag ended over cell (x, y), inside the map: the pending cells become the selection.
     BMChange endDrag(int x, int y);
 
-private:
-    struct Layers {
-        bool character;
-        bool object;
-        bool height;
-        bool placement;
-    };
-    static Layers layersOf(int mode);
-    static int32_t kindsOf(const Layers& layers);
-    static uint32_t dataOf(const Layers& layers);
-
-    BMUndoItem* open(int32_t kind, int32_t value, int32_t cursor);
-    BMUndoItem* open(int32_t kind, int32_t value) { return open(kind, value, m_cursor); }
-    bool hasPlacedData(int x, int y, const Layers& layers) const;
-    void write(int x, int y, const Layers& layers, const BMCellRecord& values);
-    // The layers of a cell's write that fit the map file (BMMapLimits::fit).
-    static Layers fitted(const Layers& layers, const BMMapLimits::Write& write);
-    const ZDBMap& currentMap() const;
-    // Sets the selection to values (or, without values, to the current values or 0) as one
-    // undo item.
-    BMChange setSelection(const Layers& layers, const BMCellRecord* values, bool clear);
-    // Writes the values into the selection and renumbers when objects or placements changed;
-    // records nothing. Where the map file is full, the cells of painted come first, in their
-    // order, then the rest of the selection in reading order.
-    BMLimitCut writeSelection(const Layers& layers, const BMCellRecord* values, bool clear,
-                              const std::vector<uint16_t>& painted = std::vector<uint16_t>());
-    // Puts the selection's cells back as they were read, in reading order, as far as the map
-    // file holds them; records nothing.
-    BMLimitCut restoreSelection();
-    // Traces the border along the selection; records nothing.
-    void traceSelection();
+    // What the tools build their gestures from.
+    //
     // One undo step: the cells become the selection (joined to the old one or in its place),
     // the cursor moves to cursor, and with set the edit mode's current value is set on the new
     // selection and the cursor cell, the cells taking it in the order given.
     BMChange selectRegion(const std::vector<uint16_t>& cells, bool join, int cursor, bool set);
+    // The cursor moves to cell index, dropping the selection (one undo step when there was one).
+    BMChange moveCursor(int index);
     // The fill shape's cells around a cell, in the edit mode's layer.
     std::vector<uint16_t> fillRegion(int index, BMFloodFill::Reach reach) const;
-    // Marks the fill region of a cell inside the map, or the brush's cells along the stroke
-    // from the last cell to (x, y), pending.
-    void markFill(int x, int y, BMFloodFill::Reach reach);
-    void markBrush(int x, int y);
-    bool paintsWithBrush() const { return m_mouseMode == MOUSE_DIRECT && m_shape == SHAPE_FREE; }
-    BMChange pasteRegion(const Layers& layers, const std::vector<BMCellRecord>& records);
-    BMChange apply(const BMUndoItem& item, bool redo);
-    BMChange applyAreaRecord(const BMUndoItem& item, bool redo);
-    void markCells(const std::vector<uint16_t>& cells, uint32_t bits);
-    void clearPending();
-    // The pending cells in the order the drag marked them (the shapes of marks, rectangle and
-    // hexagon, in reading order).
-    std::vector<uint16_t> pendingCells() const;
-    bool anySelected() const;
+    // ORs bits into the cells' marks; cells newly pending are remembered in that order.
+    void markCells(const std::vector<uint16_t>& cells, uint32_t bits) { m_marks.add(cells, bits); }
+    void clearPending() { m_marks.clearPending(); }
+    // The pending cells in the order they were marked, or in reading order.
+    std::vector<uint16_t> pendingCells(bool readingOrder) const
+    {
+        return m_marks.pending(readingOrder);
+    }
+    // Where the pointer of a brush stroke was last.
+    BMPoint getStrokeCell() const { return m_strokeCell; }
+    void setStrokeCell(BMPoint cell) { m_strokeCell = cell; }
+    // A new undo item of cell records with the view to go back to.
+    BMUndoItem* openUndo(int32_t kind, int32_t cursor);
+
+private:
+    // Undoes or redoes one item.
+    BMChange step(bool redo);
+    BMChange setSelection(const BMLayers& layers, const BMCellRecord* values, bool clear);
+    // Traces the border along the selection; records nothing.
+    void traceSelection();
 
     BMData* m_data = nullptr;  // not owned
     int m_editMode = MODE_CHAR;
     int m_shape = SHAPE_FREE;
     int m_mouseMode = MOUSE_SELECT;
     int m_cursor = 0;
-    uint32_t m_marks[MAP_CELLS] = {};
+    BMMarks m_marks;
     int m_character = 1;
     int m_object = 1;
     int m_height = 1;
@@ -190,7 +182,6 @@ private:
     bool m_borderToggle = true;
     int m_brushRadius = 0;
     BMPoint m_strokeCell = {0, 0};  // where the pointer of a brush stroke was last
-    std::vector<uint16_t> m_pendingOrder;  // cells as the drag marked them pending
     int m_scrollX = 0;
     int m_scrollY = 0;
     BMUndoList m_undoList;

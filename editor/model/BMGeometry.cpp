@@ -1,5 +1,7 @@
 #include "editor/model/BMGeometry.h"
 
+#include <cstddef>
+
 namespace {
 
 int rowShift(int row, int cellPixels)
@@ -56,4 +58,13 @@ bool BMGeometry::inDeadBand(int mx, int my, int cellPixels, int band)
 BMPoint BMGeometry::clamp(BMPoint cell)
 {
     return {clampCell(cell.x), clampCell(cell.y)};
+}
+
+std::vector<uint16_t> BMGeometry::everyCell()
+{
+    std::vector<uint16_t> cells(MAP_CELLS);
+    for (int index = 0; index < MAP_CELLS; ++index) {
+        cells[static_cast<size_t>(index)] = static_cast<uint16_t>(index);
+    }
+    return cells;
 }

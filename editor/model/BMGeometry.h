@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "editor/model/BMConstants.h"
 
 // Cells on offset rows. Row y covers pixels y * 32 .. y * 32 + 31 of the map picture; odd rows
@@ -19,6 +22,8 @@ public:
     static bool inside(int x, int y) { return x >= 0 && x < MAP_SIZE && y >= 0 && y < MAP_SIZE; }
     static int index(int x, int y) { return y * MAP_SIZE + x; }
     static BMPoint cellOf(int index) { return {index % MAP_SIZE, index / MAP_SIZE}; }
+    // The index of every cell of the map, in reading order.
+    static std::vector<uint16_t> everyCell();
     // The neighbour in direction 0..5; it may lie outside the map.
     static BMPoint neighbour(int x, int y, int direction);
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "editor/model/BMAreaListUndo.h"
 #include "editor/model/BMClipboardText.h"
 #include "editor/model/BMData.h"
 #include "editor/model/BMEditor.h"
@@ -11,9 +12,6 @@
 #include "scenario/ZDEditBMap.h"
 
 namespace {
-
-const int32_t kAllData
-    = UNDO_CHAR | UNDO_OBJ | UNDO_ORDER | UNDO_HEIGHT | UNDO_CONNECT | UNDO_CONNECT_ORDER;
 
 // A map of the list's own: it was read from no file, so its loaded copy has number 0, which
 // no position has; the list gives the working part its number and file.
@@ -71,9 +69,8 @@ BMChange BMMapEditor::record(std::unique_ptr<BMMapEdit> edit)
         return BMChange();
     }
     const BMPoint scroll = m_editor.getScroll();
-    BMUndoItem* item
-        = m_editor.getUndoList().add(UNDO_MAPS, 0, scroll.x, scroll.y, m_editor.getCursorIndex());
-    item->setMapEdit(std::move(edit));
+    m_editor.getUndoList().add(std::unique_ptr<BMUndoItem>(new BMAreaListUndo(std::move(edit))),
+                               scroll.x, scroll.y, m_editor.getCursorIndex());
     return listChange();
 }
 
@@ -169,28 +166,21 @@ BMChange BMMapEditor::overwriteMap()
     }
     HLOG_START("overwriteMap");
     BMData& data = *m_editor.getData();
-    const BMPoint scroll = m_editor.getScroll();
-    BMUndoItem* item
-        = m_editor.getUndoList().add(kAllData, 0, scroll.x, scroll.y, m_editor.getCursorIndex());
-    for (int index = 0; index < MAP_CELLS; ++index) {
-        const BMPoint cell = BMGeometry::cellOf(index);
-        item->addB(cell.x, cell.y, data, 0);
-    }
-    for (int index = 0; index < MAP_CELLS; ++index) {
-        const uint32_t x = ux(BMGeometry::cellOf(index).x);
-        const uint32_t y = ux(BMGeometry::cellOf(index).y);
-        data.setByte(BMData::TYPE_CHARACTER, m_copy.getCharacter(x, y), 0, x, y);
-        data.setByte(BMData::TYPE_OBJECT, m_copy.getObject(x, y), 0, x, y);
-        data.setWord(BMData::TYPE_ORDER, m_copy.getOrder(x, y), 0, x, y);
-        data.setByte(BMData::TYPE_HEIGHT, m_copy.getHeight(x, y), 0, x, y);
-        data.setByte(BMData::TYPE_CONNECT, m_copy.getConnect(x, y), 0, x, y);
-        data.setWord(BMData::TYPE_CONNECT_ORDER, m_copy.getConnectOrder(x, y), 0, x, y);
-    }
-    data.correct(0);
-    for (int index = 0; index < MAP_CELLS; ++index) {
-        const BMPoint cell = BMGeometry::cellOf(index);
-        item->addA(cell.x, cell.y, data, 0);
-    }
+    const std::vector<uint16_t> cells = BMGeometry::everyCell();
+    BMUndoItem* item = m_editor.openUndo(BMLayers::all().kinds(), m_editor.getCursorIndex());
+    item->record(data, cells, nullptr, 0, [&] {
+        for (uint16_t index : cells) {
+            const uint32_t x = ux(BMGeometry::cellOf(index).x);
+            const uint32_t y = ux(BMGeometry::cellOf(index).y);
+            data.setByte(BMData::TYPE_CHARACTER, m_copy.getCharacter(x, y), 0, x, y);
+            data.setByte(BMData::TYPE_OBJECT, m_copy.getObject(x, y), 0, x, y);
+            data.setWord(BMData::TYPE_ORDER, m_copy.getOrder(x, y), 0, x, y);
+            data.setByte(BMData::TYPE_HEIGHT, m_copy.getHeight(x, y), 0, x, y);
+            data.setByte(BMData::TYPE_CONNECT, m_copy.getConnect(x, y), 0, x, y);
+            data.setWord(BMData::TYPE_CONNECT_ORDER, m_copy.getConnectOrder(x, y), 0, x, y);
+        }
+        data.correct(0);
+    });
     BMChange change;
     change.data = DATA_CHARACTER | DATA_OBJECT | DATA_HEIGHT | DATA_PLACEMENT;
     change.cut = m_copyCut;

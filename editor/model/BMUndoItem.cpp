@@ -1,8 +1,8 @@
 #include "editor/model/BMUndoItem.h"
 
 #include "editor/model/BMData.h"
-#include "editor/model/BMMapEdit.h"
-#include "scenario/ZDArea.h"
+#include "editor/model/BMEditor.h"
+#include "editor/model/BMLayers.h"
 
 BMUndoItem::BMUndoItem()
 {
@@ -17,20 +17,68 @@ void BMUndoItem::clear()
     m_value = 0;
     m_before.clear();
     m_after.clear();
-    m_mapEdit.reset();
-    m_areaBefore.reset();
-    m_areaAfter.reset();
 }
 
-void BMUndoItem::setMapEdit(std::unique_ptr<BMMapEdit> edit)
+BMChange BMUndoItem::apply(BMEditor& editor, bool redo) const
 {
-    m_mapEdit = std::move(edit);
-}
-
-void BMUndoItem::setAreaRecords(const ZDArea& before, const ZDArea& after)
-{
-    m_areaBefore.reset(new ZDArea(before));
-    m_areaAfter.reset(new ZDArea(after));
+    BMChange change;
+    BMData& data = *editor.getData();
+    const int32_t kind = m_kind;
+    if ((kind & UNDO_SELECTION) != 0) {
+        editor.setCellMark(-1, -1, 0, false);
+    }
+    const int32_t cellData = UNDO_CHAR | UNDO_OBJ | UNDO_ORDER | UNDO_HEIGHT | UNDO_CONNECT
+                             | UNDO_CONNECT_ORDER;
+    const size_t count = redo ? countA() : countB();
+    for (size_t i = 0; i < count; ++i) {
+        const BMCellRecord& record = *(redo ? getA(i) : getB(i));
+        if (!BMGeometry::inside(record.x, record.y)) {
+            continue;
+        }
+        const uint32_t x = static_cast<uint32_t>(record.x);
+        const uint32_t y = static_cast<uint32_t>(record.y);
+        if ((kind & UNDO_CHAR) != 0) {
+            data.setByte(BMData::TYPE_CHARACTER, record.character, 0, x, y);
+        }
+        if ((kind & UNDO_OBJ) != 0) {
+            data.setByte(BMData::TYPE_OBJECT, record.object, 0, x, y);
+        }
+        if ((kind & UNDO_ORDER) != 0) {
+            data.setWord(BMData::TYPE_ORDER, record.order, 0, x, y);
+        }
+        if ((kind & UNDO_HEIGHT) != 0) {
+            data.setByte(BMData::TYPE_HEIGHT, record.height, 0, x, y);
+        }
+        if ((kind & UNDO_CONNECT) != 0) {
+            data.setByte(BMData::TYPE_CONNECT, static_cast<uint8_t>(record.group), 0, x, y);
+        }
+        if ((kind & UNDO_CONNECT_ORDER) != 0) {
+            data.setWord(BMData::TYPE_CONNECT_ORDER, static_cast<uint16_t>(record.placementOrder),
+                         0, x, y);
+        }
+        if ((kind & UNDO_SELECTION) != 0 && record.mark != 0) {
+            editor.setCellMark(record.x, record.y, record.mark, true);
+        }
+        if ((kind & cellData) != 0) {
+            change.cells.push_back(static_cast<uint16_t>(BMGeometry::index(record.x, record.y)));
+        }
+    }
+    // The category and placement-group counts follow the restored cells (the next save
+    // writes them into the map file and the area list). The records hold a renumbered state,
+    // so renumbering again changes no cell.
+    const BMLayers layers = BMLayers::ofKinds(kind);
+    if (layers.renumbers()) {
+        data.correct(0);
+    }
+    change.data = layers.data() | DATA_MARKS;
+    const BMPoint cursor = BMGeometry::cellOf(m_cursor);
+    if (m_cursor >= 0 && m_cursor < MAP_CELLS) {
+        editor.setCursor(cursor.x, cursor.y);
+    }
+    change.cursor = true;
+    change.scroll = true;
+    change.scrollTo = getScroll();
+    return change;
 }
 
 void BMUndoItem::addB(int x, int y, const BMData& data, uint32_t mark)

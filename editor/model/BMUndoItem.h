@@ -1,16 +1,16 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "editor/model/BMCellRecord.h"
+#include "editor/model/BMChange.h"
 #include "editor/model/BMConstants.h"
+#include "editor/model/BMGeometry.h"
 #include "framework/base/HObject.h"
 
 class BMData;
-class BMMapEdit;
-class ZDArea;
+class BMEditor;
 
 // Kinds of cell data an undo item touched (OR of the bits); each names the layer that undo
 // and redo write from the records.
@@ -22,15 +22,41 @@ constexpr int32_t UNDO_CONNECT = 0x010;
 constexpr int32_t UNDO_CONNECT_ORDER = 0x020;
 constexpr int32_t UNDO_SELECTION = 0x040;  // the cells' mark words
 constexpr int32_t UNDO_AREA = 0x400;       // a change of the current map; no records
-constexpr int32_t UNDO_MAPS = 0x800;       // a change of the list of areas (getMapEdit)
+constexpr int32_t UNDO_MAPS = 0x800;       // a change of the list of areas
 constexpr int32_t UNDO_AREA_RECORD = 0x1000;  // an area's record; value: the area's number
 
 // One user action: what it touched, the view to go back to, and the cells as they were
-// before it (B) and after it (A). The records of each list lie together in one block.
+// before it (B) and after it (A). The records of each list lie together in one block. An item
+// undoes and redoes itself: this one writes its records back (the layers its kind names, and
+// the mark words with UNDO_SELECTION); the items of other actions override apply.
 class BMUndoItem : public HObject {
 public:
     BMUndoItem();
     ~BMUndoItem() override;
+
+    // Takes the action back (redo false) or makes it again, on the editor's current map, and
+    // says what changed.
+    virtual BMChange apply(BMEditor& editor, bool redo) const;
+    // False for an action that can bring a current map where there is none.
+    virtual bool needsMap() const { return true; }
+
+    // Records each cell as it is, makes the change, and records the cells again, so that undo
+    // and redo write back exactly the cells the change may touch. The records keep the bits
+    // keep of each cell's mark word (marks by cell index; none without marks).
+    template <typename Change>
+    void record(const BMData& data, const std::vector<uint16_t>& cells, const uint32_t* marks,
+                uint32_t keep, Change change)
+    {
+        for (uint16_t index : cells) {
+            const BMPoint cell = BMGeometry::cellOf(index);
+            addB(cell.x, cell.y, data, marks != nullptr ? marks[index] & keep : 0);
+        }
+        change();
+        for (uint16_t index : cells) {
+            const BMPoint cell = BMGeometry::cellOf(index);
+            addA(cell.x, cell.y, data, marks != nullptr ? marks[index] & keep : 0);
+        }
+    }
 
     // Kind and value 0, no records.
     virtual void clear();
@@ -53,17 +79,6 @@ public:
     // Bytes held by the records, for the memory figures of the history.
     size_t recordBytes() const;
 
-    // The change of the list of areas an UNDO_MAPS item undoes and redoes; owned. Undo and
-    // redo change what it holds, so it stays changeable through a const item.
-    void setMapEdit(std::unique_ptr<BMMapEdit> edit);
-    BMMapEdit* getMapEdit() const { return m_mapEdit.get(); }
-
-    // For UNDO_AREA_RECORD: the area's record before and after the action (copies).
-    void setAreaRecords(const ZDArea& before, const ZDArea& after);
-    // nullptr when the item holds no area record.
-    const ZDArea* getAreaB() const { return m_areaBefore.get(); }
-    const ZDArea* getAreaA() const { return m_areaAfter.get(); }
-
 private:
     int32_t m_kind = 0;
     int32_t m_value = 0;
@@ -72,7 +87,4 @@ private:
     int32_t m_scrollX = 0;
     int32_t m_scrollY = 0;
     int32_t m_cursor = 0;
-    std::unique_ptr<BMMapEdit> m_mapEdit;
-    std::unique_ptr<ZDArea> m_areaBefore;
-    std::unique_ptr<ZDArea> m_areaAfter;
 };

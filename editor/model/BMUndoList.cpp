@@ -10,9 +10,15 @@ BMUndoList::~BMUndoList() = default;
 BMUndoItem* BMUndoList::add(int32_t kind, int32_t value, int32_t scrollX, int32_t scrollY,
                             int32_t cursor)
 {
-    m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(m_position), m_items.end());
     std::unique_ptr<BMUndoItem> item(new BMUndoItem());
     item->type(kind, value);
+    return add(std::move(item), scrollX, scrollY, cursor);
+}
+
+BMUndoItem* BMUndoList::add(std::unique_ptr<BMUndoItem> item, int32_t scrollX, int32_t scrollY,
+                            int32_t cursor)
+{
+    m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(m_position), m_items.end());
     item->setView(scrollX, scrollY, cursor);
     m_items.push_back(std::move(item));
     if (m_items.size() > MAX_ITEMS) {

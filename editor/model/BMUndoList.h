@@ -17,8 +17,11 @@ public:
     BMUndoList();
     ~BMUndoList() override;
 
-    // The new item, owned by the list; the caller adds its records right after.
+    // A new item of cell records, owned by the list; the caller adds its records right after.
     BMUndoItem* add(int32_t kind, int32_t value, int32_t scrollX, int32_t scrollY,
+                    int32_t cursor);
+    // Files the item of an action with the view to go back to; returns it.
+    BMUndoItem* add(std::unique_ptr<BMUndoItem> item, int32_t scrollX, int32_t scrollY,
                     int32_t cursor);
     // The item to undo (the position moves back onto it), or nullptr at the start.
     BMUndoItem* undo();

@@ -671,7 +671,8 @@ bool BMDisplay::pasteSelection(const std::string& text)
 
 std::string BMDisplay::getPasteError() const { return m_editor->getPasteError(); }
 uint32_t BMDisplay::nextOrder(int kind) const { return m_editor->nextOrder(kind); }
-void BMDisplay::loadBorderTable() { m_editor->loadBorderTable(); }
+// Called on a scenario just opened: its history starts empty.
+void BMDisplay::loadBorderTable() { m_editor->startScenario(); }
 void BMDisplay::reloadBorderFile() { m_editor->reloadBorderFile(); }
 
 int BMDisplay::findBorderChip(uint32_t mask, int group, bool exact) const

@@ -71,7 +71,7 @@ TEST(BorderTable, TheFileAppliesOnlyToTheScenariosItNames)
     BMEditor editor;
     editor.setData(&scenario.data());
     editor.getUndoList().add(UNDO_CHAR, 0, 0, 0, 0);
-    editor.loadBorderTable();
+    editor.startScenario();  // the history of the scenario before goes
     EXPECT_EQ(editor.getUndoList().getCount(), 0u);
     EXPECT_EQ(editor.getBorderTable().getGroup(23), 3);
     EXPECT_EQ(editor.getBorderTable().getMask(23), 0x801u);
@@ -87,8 +87,10 @@ TEST(BorderTable, TheFileAppliesOnlyToTheScenariosItNames)
     TestFolder::write("border.ini", "names=T\r\nS.bdr.023=3,A1\r\n");
     editor.setData(&scenario.data());
     editor.reloadBorderFile();
+    editor.getUndoList().add(UNDO_CHAR, 0, 0, 0, 0);
     editor.loadBorderTable();
     EXPECT_EQ(editor.getBorderTable().getGroup(23), 1);  // the default, despite the S keys
+    EXPECT_EQ(editor.getUndoList().getCount(), 1u);      // a reload of the table keeps the history
 }
 
 TEST_F(Borders, ALoneCellJoinsTheLinesOfItsNeighbours)
