@@ -13,6 +13,7 @@
 #include "editor/shell/BMZoomer.h"
 #include "editor/view/BMDisplay.h"
 #include "editor/view/BMLimitText.h"
+#include "editor/view/BMRedraw.h"
 #include "framework/base/HText.h"
 #include "framework/gui/HClipBoard.h"
 #include "framework/gui/HFileChooser.h"
@@ -113,7 +114,7 @@ BMData* adopt(BMWindow* window, std::unique_ptr<BMData> data, uint32_t current)
 void refresh(BMDisplay* display)
 {
     display->resetImageBuffer();
-    display->updateTitle();
+    display->redrawLayers(REDRAW_TITLE);
     display->repaint();
 }
 

@@ -16,12 +16,10 @@
 #include "framework/graphics/HGraphics.h"
 #include "framework/graphics/HImageLoader.h"
 #include "framework/graphics/HMemoryImage.h"
-#include "framework/gui/HWindow.h"
 
 namespace {
 
 const char* const kFontName = "ＭＳ ゴシック";
-const char* const kModified = " (更新)";
 
 const int kChipsPerRow = 20;  // chips per row of a chip bitmap
 const int kGlyphSheetSize = 256;
@@ -838,28 +836,6 @@ void BMRenderer::presentByGdi(HGraphics* graphics, HImage* picture, const BMRegi
     }
 }
 
-bool BMRenderer::updateTitle()
-{
-    const BMData* data = m_display.getData();
-    HFile folder = data != nullptr ? data->getScenarioDirectory() : HFile();
-    std::string title;
-    if (folder.isEmpty()) {
-        title = std::string(APPLICATION_NAME) + " " + APPLICATION_VERSION;
-    } else {
-        title = folder.getFullPath();
-        if (data->isModified()) {
-            title += kModified;
-        }
-        title += std::string(" - ") + APPLICATION_NAME;
-    }
-    HWindow* window = m_display.getWindow();
-    if (window != nullptr && window->getText() != title) {  // every edit asks
-        window->setText(title);
-        window->setWindowText(title);
-    }
-    return true;
-}
-
 void BMRenderer::redrawLayers(uint32_t redraw, const std::vector<uint16_t>* cells)
 {
     if ((redraw & REDRAW_ALL) != 0) {
@@ -901,8 +877,5 @@ void BMRenderer::redrawLayers(uint32_t redraw, const std::vector<uint16_t>* cell
         if ((redraw & REDRAW_CHOOSER) != 0) {
             drawChooser();
         }
-    }
-    if ((redraw & REDRAW_TITLE) != 0) {
-        updateTitle();
     }
 }

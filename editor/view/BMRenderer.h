@@ -77,7 +77,6 @@ public:
     BMRegion pendingArea() const;
     // The mini-map panel again, wholly (-1, -1) or one cell.
     void drawMiniMap(int x, int y);
-    bool updateTitle();
     void redrawLayers(uint32_t redraw, const std::vector<uint16_t>* cells);
 
     // The pixels of an image as last drawn (top-down A8R8G8B8), nullptr while it is missing.

@@ -1,0 +1,245 @@
+// The view's layout on any platform: what a view pixel points at (cells at every zoom step and
+// scroll position, the dead band of drags, the panels' hot spots and their hover marks), the
+// scroll position that shows a cell, and when a paint covers the whole view.
+
+#include "editor/view/BMViewLayout.h"
+
+#include <utility>
+
+#include <gtest/gtest.h>
+
+#include "editor/view/BMRedraw.h"
+#include "editor/view/BMRegion.h"
+
+namespace {
+
+// A cell as a pair, to compare in one assertion.
+std::pair<int, int> xy(BMPoint cell) { return {cell.x, cell.y}; }
+
+// Where a pointer position lands at one zoom step: the cell of a press (column -1 in the strip
+// before an odd row), of a drag (the strip is column 0), and whether a drag ignores it there.
+struct Landing {
+    int step;
+    BMPoint scroll;
+    int px, py;
+    BMPoint press, drag;
+    bool dead;
+    const char* what;
+};
+
+const Landing kLandings[] = {
+    // 25 %: cells of 8, odd rows shifted 4, a dead band of 2.
+    {0, {0, 0}, 28, 20, {3, 2}, {3, 2}, false, "an even row's cell"},
+    {0, {0, 0}, 3, 12, {-1, 1}, {0, 1}, true, "the strip before odd row 1"},
+    {0, {0, 0}, 4, 12, {0, 1}, {0, 1}, true, "odd row 1's first pixel"},
+    {0, {0, 0}, 6, 10, {0, 1}, {0, 1}, false, "two pixels into it"},
+    {0, {0, 0}, 9, 13, {0, 1}, {0, 1}, false, "five pixels into it"},
+    {0, {0, 0}, 10, 13, {0, 1}, {0, 1}, true, "two pixels before its end"},
+    {0, {40, 16}, 3, 3, {5, 2}, {5, 2}, false, "scrolled"},
+    // 50 %: cells of 16, shift 8, band 4.
+    {1, {0, 0}, 56, 40, {3, 2}, {3, 2}, false, "an even row's cell"},
+    {1, {0, 0}, 7, 24, {-1, 1}, {0, 1}, true, "the strip before odd row 1"},
+    {1, {0, 0}, 11, 24, {0, 1}, {0, 1}, true, "three pixels into odd row 1"},
+    {1, {0, 0}, 12, 24, {0, 1}, {0, 1}, false, "four pixels into it"},
+    {1, {0, 0}, 19, 27, {0, 1}, {0, 1}, false, "eleven pixels into it"},
+    {1, {0, 0}, 20, 24, {0, 1}, {0, 1}, true, "four pixels before its end"},
+    {1, {0, 0}, 24, 24, {1, 1}, {1, 1}, true, "the next cell's first pixel"},
+    {1, {100, 50}, 300, 200, {24, 15}, {24, 15}, false, "scrolled, odd row"},
+    // 100 %: cells of 32, shift 16, band 4.
+    {2, {0, 0}, 112, 80, {3, 2}, {3, 2}, false, "an even row's cell"},
+    {2, {0, 0}, 15, 48, {-1, 1}, {0, 1}, true, "the strip before odd row 1"},
+    {2, {0, 0}, 19, 48, {0, 1}, {0, 1}, true, "three pixels into odd row 1"},
+    {2, {0, 0}, 20, 48, {0, 1}, {0, 1}, false, "four pixels into it"},
+    {2, {0, 0}, 43, 48, {0, 1}, {0, 1}, false, "27 pixels into it"},
+    {2, {0, 0}, 44, 48, {0, 1}, {0, 1}, true, "four pixels before its end"},
+    {2, {0, 0}, 40, 35, {0, 1}, {0, 1}, true, "three pixels below the row's top"},
+    {2, {64, 96}, 100, 100, {5, 6}, {5, 6}, false, "scrolled"},
+    // 200 %: cells of 64, shift 32, band 4.
+    {3, {0, 0}, 224, 160, {3, 2}, {3, 2}, false, "an even row's cell"},
+    {3, {0, 0}, 31, 96, {-1, 1}, {0, 1}, true, "the strip before odd row 1"},
+    {3, {0, 0}, 35, 96, {0, 1}, {0, 1}, true, "three pixels into odd row 1"},
+    {3, {0, 0}, 36, 96, {0, 1}, {0, 1}, false, "four pixels into it"},
+    {3, {0, 0}, 91, 96, {0, 1}, {0, 1}, false, "59 pixels into it"},
+    {3, {0, 0}, 92, 96, {0, 1}, {0, 1}, true, "four pixels before its end"},
+    {3, {1000, 600}, 500, 300, {23, 14}, {23, 14}, false, "scrolled"},
+    // Left of the palette's edge (its left column is at x 632 in this view) the map takes
+    // the press; the cell there depends on the step.
+    {0, {0, 0}, 631, 93, {78, 11}, {78, 11}, false, "beside the palette, 25 %"},
+    {2, {0, 0}, 631, 93, {19, 2}, {19, 2}, true, "beside the palette, 100 %"},
+    {3, {0, 0}, 631, 93, {9, 1}, {9, 1}, false, "beside the palette, 200 %"},
+};
+
+}  // namespace
+
+TEST(ViewLayout, PointerPositionsLandOnTheirCellsAtEveryZoomStep)
+{
+    BMViewLayout layout;
+    layout.setViewSize(800, 600);
+    for (const Landing& landing : kLandings) {
+        SCOPED_TRACE(testing::Message() << landing.what << " at step " << landing.step);
+        layout.setZoomStep(landing.step);
+        layout.setScroll(landing.scroll.x, landing.scroll.y);
+        EXPECT_EQ(xy(layout.cellAt(landing.px, landing.py, BMViewLayout::PICK_PRESS)),
+                  xy(landing.press));
+        EXPECT_EQ(xy(layout.cellAt(landing.px, landing.py, BMViewLayout::PICK_DRAG)),
+                  xy(landing.drag));
+        EXPECT_EQ(layout.inDeadBand(landing.px, landing.py), landing.dead);
+    }
+}
+
+// Every view pixel, at every step and several scroll positions, lands on the cell whose
+// picture covers it: the one cell (x, y) with x * c + (y odd) * c / 2 <= map x < that + c and
+// y * c <= map y < y * c + c, where c is the step's cell size.
+TEST(ViewLayout, EveryPixelLandsOnTheCellDrawnUnderIt)
+{
+    BMViewLayout layout;
+    const BMPoint scrolls[] = {{0, 0}, {5, 3}, {333, 77}};
+    for (int step = 0; step < BMZoom::STEP_COUNT; ++step) {
+        layout.setZoomStep(step);
+        const int c = 8 << step;
+        for (BMPoint scroll : scrolls) {
+            layout.setScroll(scroll.x, scroll.y);
+            for (int py = 0; py < 300; py += 3) {
+                for (int px = 0; px < 400; px += 7) {
+                    int mx = px + scroll.x, my = py + scroll.y;
+                    BMPoint drawn = {-1, -1};
+                    for (int y = my / c - 1; y <= my / c + 1 && drawn.y < 0; ++y) {
+                        for (int x = mx / c - 1; x <= mx / c + 1; ++x) {
+                            int left = x * c + (y % 2) * c / 2;
+                            if (left <= mx && mx < left + c && y * c <= my && my < y * c + c) {
+                                drawn = {x, y};
+                                break;
+                            }
+                        }
+                    }
+                    BMPoint press = layout.cellAt(px, py, BMViewLayout::PICK_PRESS);
+                    // Left of an odd row's first cell: column -1 of that row.
+                    ASSERT_EQ(xy(press), drawn.y >= 0 ? xy(drawn) : std::make_pair(-1, my / c))
+                        << step << " " << px << "," << py;
+                }
+            }
+        }
+    }
+}
+
+// The closest scroll position that shows the whole cell: unchanged while it shows, else the
+// cell just inside the nearer edge; odd rows are half a cell further right.
+TEST(ViewLayout, ScrollShowingMovesOnlyAsFarAsTheCellNeeds)
+{
+    const struct {
+        int step;
+        BMPoint scroll;
+        BMPoint cell;
+        BMPoint expected;
+    } cases[] = {
+        {2, {0, 0}, {3, 2}, {0, 0}},        // shown already
+        {2, {0, 0}, {24, 2}, {0, 0}},       // its right edge on the view's
+        {2, {0, 0}, {25, 2}, {32, 0}},      // one cell further
+        {2, {0, 0}, {24, 3}, {16, 0}},      // an odd row: half a cell further right
+        {2, {0, 0}, {0, 19}, {0, 40}},
+        {2, {200, 200}, {1, 1}, {48, 32}},  // above and left: its top left
+        {2, {200, 200}, {1, 2}, {32, 64}},
+        {0, {0, 0}, {31, 31}, {0, 0}},      // 25 %: the whole map shows
+        {1, {100, 100}, {2, 3}, {40, 48}},  // 50 %: 2 * 16 + 8, 3 * 16
+        {3, {0, 0}, {12, 9}, {64, 40}},     // 200 %: 12 * 64 + 32 + 64 - 800, 9 * 64 + 64 - 600
+        {3, {0, 0}, {12, 10}, {32, 104}},
+    };
+    BMViewLayout layout;
+    layout.setViewSize(800, 600);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.step << " " << c.cell.x << "," << c.cell.y);
+        layout.setZoomStep(c.step);
+        layout.setScroll(c.scroll.x, c.scroll.y);
+        EXPECT_EQ(xy(layout.scrollShowing(c.cell.x, c.cell.y)), xy(c.expected));
+    }
+}
+
+// Every hot spot answers at its centre while its panel (and for the chooser's lists and grids,
+// its page) shows, and gives the chooser entry it stands for; hidden, nothing answers there.
+// Hovering marks exactly that spot and asks for its panel's redraw.
+TEST(ViewLayout, EveryHotSpotAnswersWhereItShows)
+{
+    const uint32_t pages[] = {VIEW_PAGE_AREA, VIEW_PAGE_CHAR, VIEW_PAGE_CONNECTION, VIEW_PAGE_OBJ};
+    for (uint32_t page : pages) {
+        for (uint32_t shown : {VIEW_AREA_INFO | VIEW_PALETTE | page, 0u}) {
+            BMViewLayout layout;
+            layout.setViewSize(900, 700);
+            layout.setViewFlag(0xFFFFFFFF, false);
+            layout.setViewFlag(shown, true);
+            for (int number = 1; number < BMHotSpots::COUNT; ++number) {
+                const BMHotSpot* spot = BMHotSpots::get(number);
+                SCOPED_TRACE(testing::Message() << "spot " << number << " page " << page);
+                const bool list = number >= 36 && number <= 51;
+                const bool grid = number >= 52 && number <= 91;
+                const uint32_t panelFlag = spot->panel == PANEL_AREA_INFO ? VIEW_AREA_INFO
+                                           : spot->panel == PANEL_PALETTE ? VIEW_PALETTE
+                                                                          : VIEW_PAGES;
+                bool shows = (shown & panelFlag) != 0;
+                if (list) {
+                    shows = shows && (page == VIEW_PAGE_AREA || page == VIEW_PAGE_CONNECTION);
+                } else if (grid) {
+                    shows = shows && (page == VIEW_PAGE_CHAR || page == VIEW_PAGE_OBJ);
+                }
+                const BMPoint origin = panelOrigin(spot->panel, 900, 700);
+                const int px = origin.x + spot->x + spot->width / 2;
+                const int py = origin.y + spot->y + spot->height / 2;
+                int index = -7;
+                EXPECT_EQ(layout.hotSpotAt(px, py, &index), shows ? number : 0);
+                EXPECT_EQ(index, shows && list ? number - 35 : shows && grid ? number - 51 : -7);
+
+                const uint32_t redraw = layout.hover(px, py);
+                const uint32_t panelRedraw = spot->panel == PANEL_AREA_INFO ? REDRAW_AREA_INFO
+                                             : spot->panel == PANEL_PALETTE ? REDRAW_PALETTE
+                                                                            : REDRAW_CHOOSER;
+                EXPECT_EQ((redraw & panelRedraw) != 0, shows);
+                EXPECT_EQ(layout.getHoverMark(number), shows ? 1 : 0);
+                EXPECT_EQ(layout.anyHoverMark(), shows);
+                EXPECT_EQ(layout.hover(px, py), 0u) << "nothing changed";
+                layout.hover(-100, -100);
+                EXPECT_FALSE(layout.anyHoverMark());
+            }
+        }
+    }
+}
+
+// The chooser's spots answer only right of and below its top left pixel; a mark set by hand
+// goes when a panel is shown or hidden, not when a layer is.
+TEST(ViewLayout, PanelEdgesAndHoverMarks)
+{
+    BMViewLayout layout;
+    layout.setViewSize(800, 600);
+    const BMPoint chooser = panelOrigin(PANEL_CHOOSER, 800, 600);
+    int index = 0;
+    EXPECT_EQ(layout.hotSpotAt(chooser.x + 4, chooser.y + 6, &index), 92);
+    layout.setViewSize(800 + 4, 600 + 6);  // the same spot now starts on the chooser's corner
+    EXPECT_EQ(layout.hotSpotAt(chooser.x + 4, chooser.y + 6, &index), 0);
+
+    layout.setHoverMark(36, 1);
+    layout.setHoverMark(BMHotSpots::COUNT, 1);  // ignored
+    EXPECT_EQ(layout.getHoverMark(BMHotSpots::COUNT), 0);
+    layout.setViewFlag(VIEW_GRID, false);
+    EXPECT_EQ(layout.getHoverMark(36), 1);
+    for (uint32_t panel : {VIEW_AREA_INFO, VIEW_PALETTE, VIEW_PAGE_CHAR}) {
+        layout.setHoverMark(36, 1);
+        layout.setViewFlag(panel, !layout.isViewFlag(panel));
+        EXPECT_EQ(layout.getHoverMark(36), 0) << panel;
+    }
+}
+
+TEST(ViewLayout, APaintCoversTheViewOnlyWhenOnePartCoversItAll)
+{
+    BMViewLayout layout;
+    layout.setViewSize(800, 600);
+    BMRegion area;
+    EXPECT_FALSE(layout.coversView(area));
+    area.add(0, 0, 800, 599);
+    EXPECT_FALSE(layout.coversView(area));
+    area.add(-5, -5, 900, 700);
+    EXPECT_TRUE(layout.coversView(area));
+    BMRegion two;
+    two.add(0, 0, 400, 600);
+    two.add(400, 0, 400, 600);
+    EXPECT_FALSE(layout.coversView(two)) << "two halves are painted part by part";
+}
+
+}  // namespace
