@@ -166,7 +166,6 @@ void BMDisplay::showStatus(const std::string& text)
 }
 
 BMPoint BMDisplay::getCursor() const { return m_editor->getCursor(); }
-int BMDisplay::getCursorIndex() const { return m_editor->getCursorIndex(); }
 
 void BMDisplay::setCellMark(int x, int y, uint32_t mask, bool on)
 {
@@ -174,7 +173,6 @@ void BMDisplay::setCellMark(int x, int y, uint32_t mask, bool on)
 }
 
 uint32_t BMDisplay::getCellMark(int index) const { return m_editor->getCellMark(index); }
-bool BMDisplay::getBorderToggle() const { return m_editor->getBorderToggle(); }
 int BMDisplay::getBrushRadius() const { return m_editor->getBrushRadius(); }
 
 void BMDisplay::setBrushRadius(int radius)
@@ -190,7 +188,6 @@ void BMDisplay::resetState()
     showCursor();
 }
 
-BMUndoList* BMDisplay::getUndoList() const { return &m_editor->getUndoList(); }
 
 // What an edit left out is told at once, in place of the cursor position.
 void BMDisplay::apply(const BMChange& change)
@@ -427,21 +424,6 @@ void BMDisplay::selectAll() { apply(m_editor->selectAll()); }
 void BMDisplay::selectNone() { apply(m_editor->selectNone()); }
 void BMDisplay::selectSameValue() { apply(m_editor->selectSameValue()); }
 
-void BMDisplay::markLine(int ax, int ay, int bx, int by, uint32_t bits)
-{
-    m_editor->markLine(ax, ay, bx, by, bits);
-}
-
-void BMDisplay::markRect(int ax, int ay, int bx, int by, uint32_t bits)
-{
-    m_editor->markRect(ax, ay, bx, by, bits);
-}
-
-void BMDisplay::markHexagon(int ax, int ay, int bx, int by, uint32_t bits)
-{
-    m_editor->markHexagon(ax, ay, bx, by, bits);
-}
-
 void BMDisplay::show(const BMChange& change) { apply(change); }
 void BMDisplay::undo() { apply(m_editor->undo()); }
 void BMDisplay::redo() { apply(m_editor->redo()); }
@@ -467,14 +449,8 @@ bool BMDisplay::pasteSelection(const std::string& text)
 }
 
 std::string BMDisplay::getPasteError() const { return m_editor->getPasteError(); }
-uint32_t BMDisplay::nextOrder(int kind) const { return m_editor->nextOrder(kind); }
 void BMDisplay::loadBorderTable() { m_editor->loadBorderTable(); }
 void BMDisplay::reloadBorderFile() { m_editor->reloadBorderFile(); }
-
-int BMDisplay::findBorderChip(uint32_t mask, int group, bool exact) const
-{
-    return m_editor->findBorderChip(mask, group, exact);
-}
 
 bool BMDisplay::execSetBorder()
 {
@@ -485,28 +461,12 @@ bool BMDisplay::execSetBorder()
 // Drawing belongs to the renderer.
 void BMDisplay::resetImageBuffer() { m_renderer->resetImageBuffer(); }
 void BMDisplay::releaseImageBuffer() { m_renderer->releaseImageBuffer(); }
-void BMDisplay::drawCharLayer(int x, int y) { m_renderer->drawCharLayer(x, y); }
-void BMDisplay::drawObjLayer(int x, int y) { m_renderer->drawObjLayer(x, y); }
 void BMDisplay::drawNumberLayer(int x, int y) { m_renderer->drawNumberLayer(x, y); }
-void BMDisplay::drawPlacementLayer(int x, int y) { m_renderer->drawPlacementLayer(x, y); }
 void BMDisplay::drawGridLayer() { m_renderer->drawGridLayer(); }
 void BMDisplay::drawMarkOverlay() { m_renderer->drawMarkOverlay(); }
 void BMDisplay::drawAreaInfo() { m_renderer->drawAreaInfo(); }
 void BMDisplay::drawPalette() { m_renderer->drawPalette(); }
 void BMDisplay::drawChooser() { m_renderer->drawChooser(); }
-void BMDisplay::drawGlyphSheet() { m_renderer->drawGlyphSheet(); }
-
-void BMDisplay::drawNumber(HImage* target, int x, int y, uint32_t value, int digits,
-                           uint32_t style)
-{
-    m_renderer->drawNumber(target, x, y, value, digits, style);
-}
-
-void BMDisplay::drawNumber(HGraphics* target, int x, int y, uint32_t value, int digits,
-                           uint32_t style)
-{
-    m_renderer->drawNumber(target, x, y, value, digits, style);
-}
 
 void BMDisplay::drawDisplay(HGraphics* graphics) { m_renderer->drawDisplay(graphics); }
 void BMDisplay::redrawLayers(uint32_t redraw, const std::vector<uint16_t>* cells)

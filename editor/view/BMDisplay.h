@@ -18,10 +18,8 @@ class ZDArea;
 class BMEditor;
 class BMMiniMap;
 class BMRenderer;
-class BMUndoList;
 class BMViewHost;
 class HGraphics;
-class HImage;
 
 // The one object that shows the current battle map and holds every piece of editing state
 // that is not map data. The main window creates it, gives it its host and the editor data,
@@ -83,17 +81,14 @@ public:
     // Also writes the cursor position into the status bar when a host is set.
     void setCursor(int x, int y);
     BMPoint getCursor() const;
-    int getCursorIndex() const;
     // x = -1: every column; y = -1: every row. Mask 0 zeroes the whole mark word.
     void setCellMark(int x, int y, uint32_t mask, bool on);
     uint32_t getCellMark(int index) const;
-    bool getBorderToggle() const;
     // The hex brush of free-hand strokes in direct mouse mode, 0..3 (held in that range); the
     // status bar shows it beside the cursor.
     int getBrushRadius() const;
     void setBrushRadius(int radius);
     void resetState();
-    BMUndoList* getUndoList() const;
     // The windowless engine holding the editing state (for the renderer and the tests).
     BMEditor& getEditor() const { return *m_editor; }
     BMMiniMap& getMiniMap() const { return *m_miniMap; }
@@ -132,9 +127,6 @@ public:
     void selectNone();
     // Every cell of the cursor cell's value in the edit mode's layer, in place of the selection.
     void selectSameValue();
-    void markLine(int ax, int ay, int bx, int by, uint32_t bits);
-    void markRect(int ax, int ay, int bx, int by, uint32_t bits);
-    void markHexagon(int ax, int ay, int bx, int by, uint32_t bits);
     // Draws again what a change made by the engine reports (the list of areas' commands), moves
     // the status text and the view with it, and asks for a paint.
     void show(const BMChange& change);
@@ -151,30 +143,22 @@ public:
     // What the last change shown left out because the map file could not hold it; the status
     // bar has told it already.
     const BMLimitCut& getLastCut() const { return m_lastCut; }
-    uint32_t nextOrder(int kind) const;
 
     // Border tracing.
     void loadBorderTable();
     void reloadBorderFile();
-    int findBorderChip(uint32_t mask, int group, bool exact) const;
     bool execSetBorder();
 
     // Drawing.
     void resetImageBuffer();
     void releaseImageBuffer();
     // (-1, -1) redraws the whole layer; a cell inside the map redraws only that cell.
-    void drawCharLayer(int x, int y);
-    void drawObjLayer(int x, int y);
     void drawNumberLayer(int x, int y);
-    void drawPlacementLayer(int x, int y);
     void drawGridLayer();
     void drawMarkOverlay();
     void drawAreaInfo();
     void drawPalette();
     void drawChooser();
-    void drawGlyphSheet();
-    void drawNumber(HImage* target, int x, int y, uint32_t value, int digits, uint32_t style);
-    void drawNumber(HGraphics* target, int x, int y, uint32_t value, int digits, uint32_t style);
     void drawDisplay(HGraphics* graphics);
     // Draws again what REDRAW_ bits name (REDRAW_TITLE: the host is told that what is shown
     // changed); cells, when given, are the only cells whose data changed (cell indices

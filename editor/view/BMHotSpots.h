@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "editor/model/BMConstants.h"
+#include "editor/view/BMViewFlags.h"
 
 // The 95 clickable rectangles of the three panels (numbers 1..95; 0 names no spot), each with
 // the command that a left press on it sends to the main window. Rectangles are relative to

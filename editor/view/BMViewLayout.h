@@ -4,6 +4,7 @@
 
 #include "editor/model/BMConstants.h"
 #include "editor/view/BMHotSpots.h"
+#include "editor/view/BMViewFlags.h"
 #include "editor/view/BMZoom.h"
 
 class BMRegion;

@@ -11,7 +11,6 @@
 
 #include "editor/model/BMData.h"
 #include "editor/model/BMEditor.h"
-#include "editor/view/BMLimitText.h"
 #include "editor/view/BMMiniMap.h"
 #include "editor/view/BMViewHost.h"
 #include "framework/base/HWin32.h"
@@ -99,10 +98,10 @@ TEST_F(Display, PressesFindCellsOnTheOffsetRows)
     EXPECT_FALSE(selected(7, 7) || selected(9, 7));
 
     display.setCellMark(2, 2, CELL_SELECTED, true);
-    const size_t items = display.getUndoList()->getCount();
+    const size_t items = display.getEditor().getUndoList().getCount();
     EXPECT_TRUE(display.pressLeft(px(0, 0), py(0)));  // a new cursor drops the selection
     EXPECT_FALSE(selected(2, 2));
-    EXPECT_EQ(display.getUndoList()->getCount(), items + 1);
+    EXPECT_EQ(display.getEditor().getUndoList().getCount(), items + 1);
     display.undo();
     EXPECT_TRUE(selected(2, 2));
 }
@@ -145,11 +144,11 @@ TEST_F(Display, FillPressesAndBrushStrokesGoThroughTheCellsUnderThePointer)
     display.setShape(SHAPE_FREE);
     display.setMouseMode(MOUSE_DIRECT);
     display.setCharacter(40);
-    const size_t items = display.getUndoList()->getPosition();
+    const size_t items = display.getEditor().getUndoList().getPosition();
     EXPECT_TRUE(display.startDrag(px(3, 14), py(14)));
     EXPECT_TRUE(display.moveDrag(px(9, 14), py(14)));  // six cells in one move
     EXPECT_TRUE(display.endDrag(px(9, 14), py(14)));
-    EXPECT_EQ(display.getUndoList()->getPosition(), items + 1);
+    EXPECT_EQ(display.getEditor().getUndoList().getPosition(), items + 1);
     for (int x = 1; x <= 11; ++x) {  // row 14 from 3 to 9, and one cell more each side
         EXPECT_EQ(data->getByte(BMData::TYPE_CHARACTER, 0, x, 14), x == 1 || x == 11 ? 0 : 40) << x;
     }
@@ -169,25 +168,6 @@ TEST_F(Display, TheStatusBarNamesTheLimitAnEditReached)
     EXPECT_TRUE(display.getLastCut().any());
     display.setCursor(4, 4);
     EXPECT_EQ(statusText(), "カーソル位置：( 4, 4)  ブラシ半径：0");
-
-    // The objects by the guide's names, and the box of a cut paste or map.
-    BMLimitCut cut;
-    cut.categories[BMMapLimits::CITY] = 1;
-    cut.categories[BMMapLimits::WALL] = 2;
-    cut.categories[BMMapLimits::ROAD] = 300;
-    cut.groups[7] = 5;
-    EXPECT_EQ(BMLimitText::status(cut), "初期配置グループ8は20マスまでです（5マスは置けませんでした）"
-                                        "　都市は256マスまでです（1マスは置けませんでした）"
-                                        "　城壁は256マスまでです（2マスは置けませんでした）"
-                                        "　道路は256マスまでです（300マスは置けませんでした）");
-    cut = BMLimitCut();
-    cut.groups[0] = 20;
-    cut.origin = true;
-    EXPECT_EQ(BMLimitText::box(cut, "貼り付けたセルのうち、"),
-              "貼り付けたセルのうち、マップのファイルに収まらないマスは置きませんでした。\n"
-              "初期配置グループ1は20マスまでです（20マスは置けませんでした）。\n"
-              "(0,0) には初期配置を置けません。");
-    EXPECT_EQ(BMLimitText::status(BMLimitCut()), "");
 }
 
 // The palette's object tab, fill button and brush arrows, and a chooser entry: each is marked
