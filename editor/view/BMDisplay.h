@@ -117,7 +117,8 @@ public:
     bool startPan();
     bool movePan(int dx, int dy);
     bool hover(int px, int py);
-    // Command 0 scrolls both bars to (x, y); 2262..2265 page up, down, right, left.
+    // Command 0 asks the host to scroll to (x, y); kCommandScrollUp, -Down, -Right and -Left
+    // a page.
     bool scrollBy(uint32_t command, int x, int y);
 
     // Editing.

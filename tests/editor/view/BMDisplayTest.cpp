@@ -11,6 +11,7 @@
 
 #include "editor/model/BMData.h"
 #include "editor/model/BMEditor.h"
+#include "editor/view/BMCommandId.h"
 #include "editor/view/BMMiniMap.h"
 #include "editor/view/BMViewHost.h"
 #include "framework/base/HWin32.h"
@@ -178,7 +179,10 @@ TEST_F(Display, HotSpotsSendTheirCommandsAndAPanelPressStartsNoDrag)
     struct Case {
         int x, y, spot;  // no spot: the tab is not marked
         uint32_t command;
-    } cases[] = {{37, 5, -1, 2311}, {5, 125, 93, 2333}, {130, 128, 94, 2336}, {146, 128, 95, 2335}};
+    } cases[] = {{37, 5, -1, kCommandModeObject},
+                 {5, 125, 93, kCommandShapeFill},
+                 {130, 128, 94, kCommandBrushSmaller},
+                 {146, 128, 95, kCommandBrushLarger}};
     for (const Case& c : cases) {
         display.hover(palette.x + c.x, palette.y + c.y);
         if (c.spot >= 0) {
@@ -201,7 +205,7 @@ TEST_F(Display, HotSpotsSendTheirCommandsAndAPanelPressStartsNoDrag)
     const BMPoint chooser = panelOrigin(PANEL_CHOOSER, 800, 600);
     EXPECT_TRUE(display.pressLeft(chooser.x + 6 + 33 * 3 + 1, chooser.y + 24 + 33 * 2 + 1));
     EXPECT_EQ(display.getChooserIndex(), 24);  // spot 52 + 10 * 2 + 3, index spot - 51
-    EXPECT_EQ(host.commands.back(), 2332);
+    EXPECT_EQ(host.commands.back(), kCommandTakeChooserEntry);
 
     display.hover(chooser.x + 10, chooser.y + 30);
     EXPECT_NE(display.getHoverMark(52), 0);
@@ -263,9 +267,9 @@ TEST_F(Display, PansAndPagesGoToTheHost)
     ASSERT_EQ(host.scrolls.size(), 1u);
     EXPECT_EQ(xy(host.scrolls[0]), xy({120, 5030})) << "the host limits it to the bars";
 
-    display.scrollBy(2263, 0, 0);
+    display.scrollBy(kCommandScrollDown, 0, 0);
     EXPECT_EQ(host.pages.back(), std::make_pair(false, true));
-    display.scrollBy(2265, 0, 0);
+    display.scrollBy(kCommandScrollLeft, 0, 0);
     EXPECT_EQ(host.pages.back(), std::make_pair(true, false));
 
     // Undo scrolls back to where the edit was made.
@@ -300,7 +304,7 @@ TEST_F(Display, PressesReachTheCellUnderThePointerAtEveryZoomStep)
         size_t sent = host.commands.size();
         EXPECT_TRUE(display.pressLeft(632, 93));
         ASSERT_EQ(host.commands.size(), sent + 1);
-        EXPECT_EQ(host.commands.back(), 2310);
+        EXPECT_EQ(host.commands.back(), kCommandModeCharacter);
         EXPECT_EQ(display.getCursor().x, 31);
     }
 }
@@ -356,7 +360,7 @@ TEST_F(Display, TheMiniMapScrollsTheViewMovesOnAndCloses)
     size_t sent = host.commands.size();
     EXPECT_TRUE(display.pressLeft(panel.x + 136 - 8, panel.y + 8));
     ASSERT_EQ(host.commands.size(), sent + 1);
-    EXPECT_EQ(host.commands.back(), 2205);
+    EXPECT_EQ(host.commands.back(), kCommandShowMiniMap);
     // Hidden, the same place is map again.
     display.setViewFlag(VIEW_MINIMAP, false);
     point = picture(20, 10);
