@@ -1,9 +1,11 @@
-// The view's layout on any platform: what a view pixel points at (cells at every zoom step and
-// scroll position, the dead band of drags, the panels' hot spots and their hover marks), the
-// scroll position that shows a cell, and when a paint covers the whole view.
+// What the view decides without drawing, on any platform: what a view pixel points at (cells at
+// every zoom step and scroll position, the dead band of drags, the panels' hot spots and their
+// hover marks), the scroll position that shows a cell, when a paint covers the whole view,
+// which redraws a data change asks for, and the texts of the map file's limits.
 
 #include "editor/view/BMViewLayout.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -19,106 +21,40 @@ namespace {
 // A cell as a pair, to compare in one assertion.
 std::pair<int, int> xy(BMPoint cell) { return {cell.x, cell.y}; }
 
-// Where a pointer position lands at one zoom step: the cell of a press (column -1 in the strip
-// before an odd row), of a drag (the strip is column 0), and whether a drag ignores it there.
-struct Landing {
-    int step;
-    BMPoint scroll;
-    int px, py;
-    BMPoint press, drag;
-    bool dead;
-    const char* what;
-};
-
-const Landing kLandings[] = {
-    // 25 %: cells of 8, odd rows shifted 4, a dead band of 2.
-    {0, {0, 0}, 28, 20, {3, 2}, {3, 2}, false, "an even row's cell"},
-    {0, {0, 0}, 3, 12, {-1, 1}, {0, 1}, true, "the strip before odd row 1"},
-    {0, {0, 0}, 4, 12, {0, 1}, {0, 1}, true, "odd row 1's first pixel"},
-    {0, {0, 0}, 6, 10, {0, 1}, {0, 1}, false, "two pixels into it"},
-    {0, {0, 0}, 9, 13, {0, 1}, {0, 1}, false, "five pixels into it"},
-    {0, {0, 0}, 10, 13, {0, 1}, {0, 1}, true, "two pixels before its end"},
-    {0, {40, 16}, 3, 3, {5, 2}, {5, 2}, false, "scrolled"},
-    // 50 %: cells of 16, shift 8, band 4.
-    {1, {0, 0}, 56, 40, {3, 2}, {3, 2}, false, "an even row's cell"},
-    {1, {0, 0}, 7, 24, {-1, 1}, {0, 1}, true, "the strip before odd row 1"},
-    {1, {0, 0}, 11, 24, {0, 1}, {0, 1}, true, "three pixels into odd row 1"},
-    {1, {0, 0}, 12, 24, {0, 1}, {0, 1}, false, "four pixels into it"},
-    {1, {0, 0}, 19, 27, {0, 1}, {0, 1}, false, "eleven pixels into it"},
-    {1, {0, 0}, 20, 24, {0, 1}, {0, 1}, true, "four pixels before its end"},
-    {1, {0, 0}, 24, 24, {1, 1}, {1, 1}, true, "the next cell's first pixel"},
-    {1, {100, 50}, 300, 200, {24, 15}, {24, 15}, false, "scrolled, odd row"},
-    // 100 %: cells of 32, shift 16, band 4.
-    {2, {0, 0}, 112, 80, {3, 2}, {3, 2}, false, "an even row's cell"},
-    {2, {0, 0}, 15, 48, {-1, 1}, {0, 1}, true, "the strip before odd row 1"},
-    {2, {0, 0}, 19, 48, {0, 1}, {0, 1}, true, "three pixels into odd row 1"},
-    {2, {0, 0}, 20, 48, {0, 1}, {0, 1}, false, "four pixels into it"},
-    {2, {0, 0}, 43, 48, {0, 1}, {0, 1}, false, "27 pixels into it"},
-    {2, {0, 0}, 44, 48, {0, 1}, {0, 1}, true, "four pixels before its end"},
-    {2, {0, 0}, 40, 35, {0, 1}, {0, 1}, true, "three pixels below the row's top"},
-    {2, {64, 96}, 100, 100, {5, 6}, {5, 6}, false, "scrolled"},
-    // 200 %: cells of 64, shift 32, band 4.
-    {3, {0, 0}, 224, 160, {3, 2}, {3, 2}, false, "an even row's cell"},
-    {3, {0, 0}, 31, 96, {-1, 1}, {0, 1}, true, "the strip before odd row 1"},
-    {3, {0, 0}, 35, 96, {0, 1}, {0, 1}, true, "three pixels into odd row 1"},
-    {3, {0, 0}, 36, 96, {0, 1}, {0, 1}, false, "four pixels into it"},
-    {3, {0, 0}, 91, 96, {0, 1}, {0, 1}, false, "59 pixels into it"},
-    {3, {0, 0}, 92, 96, {0, 1}, {0, 1}, true, "four pixels before its end"},
-    {3, {1000, 600}, 500, 300, {23, 14}, {23, 14}, false, "scrolled"},
-    // Left of the palette's edge (its left column is at x 632 in this view) the map takes
-    // the press; the cell there depends on the step.
-    {0, {0, 0}, 631, 93, {78, 11}, {78, 11}, false, "beside the palette, 25 %"},
-    {2, {0, 0}, 631, 93, {19, 2}, {19, 2}, true, "beside the palette, 100 %"},
-    {3, {0, 0}, 631, 93, {9, 1}, {9, 1}, false, "beside the palette, 200 %"},
-};
-
 }  // namespace
 
-TEST(ViewLayout, PointerPositionsLandOnTheirCellsAtEveryZoomStep)
-{
-    BMViewLayout layout;
-    layout.setViewSize(800, 600);
-    for (const Landing& landing : kLandings) {
-        SCOPED_TRACE(testing::Message() << landing.what << " at step " << landing.step);
-        layout.setZoomStep(landing.step);
-        layout.setScroll(landing.scroll.x, landing.scroll.y);
-        EXPECT_EQ(xy(layout.cellAt(landing.px, landing.py, BMViewLayout::PICK_PRESS)),
-                  xy(landing.press));
-        EXPECT_EQ(xy(layout.cellAt(landing.px, landing.py, BMViewLayout::PICK_DRAG)),
-                  xy(landing.drag));
-        EXPECT_EQ(layout.inDeadBand(landing.px, landing.py), landing.dead);
-    }
-}
-
-// Every view pixel, at every step and several scroll positions, lands on the cell whose
-// picture covers it: the one cell (x, y) with x * c + (y odd) * c / 2 <= map x < that + c and
-// y * c <= map y < y * c + c, where c is the step's cell size.
+// Every view pixel, at every step and several scroll positions (odd ones included), lands on
+// the cell whose picture covers it: the one cell (x, y) with x * c + (y odd) * c / 2 <= map x
+// < that + c and y * c <= map y < y * c + c, where c is the step's cell size. Left of an odd
+// row's first cell a press finds column -1 and a drag column 0. A drag ignores the pixels
+// within the step's dead band (2 at 25 %, else 4) of its cell's edges, and the strip.
 TEST(ViewLayout, EveryPixelLandsOnTheCellDrawnUnderIt)
 {
     BMViewLayout layout;
-    const BMPoint scrolls[] = {{0, 0}, {5, 3}, {333, 77}};
+    layout.setViewSize(800, 600);
+    const BMPoint scrolls[] = {{0, 0}, {5, 3}, {333, 77}, {1000, 600}};
     for (int step = 0; step < BMZoom::STEP_COUNT; ++step) {
         layout.setZoomStep(step);
         const int c = 8 << step;
+        const int band = step == 0 ? 2 : 4;
         for (BMPoint scroll : scrolls) {
             layout.setScroll(scroll.x, scroll.y);
             for (int py = 0; py < 300; py += 3) {
-                for (int px = 0; px < 400; px += 7) {
-                    int mx = px + scroll.x, my = py + scroll.y;
-                    BMPoint drawn = {-1, -1};
-                    for (int y = my / c - 1; y <= my / c + 1 && drawn.y < 0; ++y) {
-                        for (int x = mx / c - 1; x <= mx / c + 1; ++x) {
-                            int left = x * c + (y % 2) * c / 2;
-                            if (left <= mx && mx < left + c && y * c <= my && my < y * c + c) {
-                                drawn = {x, y};
-                                break;
-                            }
-                        }
-                    }
-                    BMPoint press = layout.cellAt(px, py, BMViewLayout::PICK_PRESS);
-                    // Left of an odd row's first cell: column -1 of that row.
-                    ASSERT_EQ(xy(press), drawn.y >= 0 ? xy(drawn) : std::make_pair(-1, my / c))
-                        << step << " " << px << "," << py;
+                for (int px = 0; px < 400; px += 5) {
+                    const int mx = px + scroll.x, my = py + scroll.y;
+                    const int y = my / c;
+                    const int left = (y % 2) * c / 2;
+                    const BMPoint drawn = {mx < left ? -1 : (mx - left) / c, y};
+                    SCOPED_TRACE(testing::Message() << step << " " << px << "," << py << " scroll "
+                                                    << scroll.x << "," << scroll.y);
+                    ASSERT_EQ(xy(layout.cellAt(px, py, BMViewLayout::PICK_PRESS)), xy(drawn));
+                    ASSERT_EQ(xy(layout.cellAt(px, py, BMViewLayout::PICK_DRAG)),
+                              xy({std::max(drawn.x, 0), y}));
+                    const int u = mx - left - drawn.x * c;
+                    const int v = my - y * c;
+                    const bool dead = drawn.x < 0 || u < band || c - 1 - u < band || v < band
+                                      || c - 1 - v < band;
+                    ASSERT_EQ(layout.inDeadBand(px, py), dead);
                 }
             }
         }
