@@ -105,6 +105,7 @@ TEST(ViewLayout, EveryHotSpotAnswersWhereItShows)
             layout.setViewSize(900, 700);
             layout.setViewFlag(0xFFFFFFFF, false);
             layout.setViewFlag(shown, true);
+            int previous = 0;  // the spot hovered last
             for (int number = 1; number < BMHotSpots::COUNT; ++number) {
                 const BMHotSpot* spot = BMHotSpots::get(number);
                 SCOPED_TRACE(testing::Message() << "spot " << number << " page " << page);
@@ -142,24 +143,37 @@ TEST(ViewLayout, EveryHotSpotAnswersWhereItShows)
                     EXPECT_NE(redraw & panelRedraw, 0u);
                 }
                 EXPECT_EQ(layout.hover(px, py), 0u) << "nothing changed";
-                layout.hover(-100, -100);
-                EXPECT_FALSE(layout.anyHoverMark());
+                // Straight from the spot before: its mark goes, whatever panel it was on.
+                if (shows && previous != 0 && previous != number) {
+                    EXPECT_EQ(layout.getHoverMark(previous), 0) << previous;
+                }
+                previous = shows ? number : previous;
             }
+            layout.hover(-100, -100);
+            EXPECT_FALSE(layout.anyHoverMark());
         }
     }
 }
 
-// The chooser's spots answer only right of and below its top left pixel; a mark set by hand
-// goes when a panel is shown or hidden, not when a layer is.
+// The chooser's spots answer only right of its left column and below its top row (the close
+// box reaches up to that row); a mark set by hand goes when a panel is shown or hidden, not
+// when a layer is.
 TEST(ViewLayout, PanelEdgesAndHoverMarks)
 {
     BMViewLayout layout;
     layout.setViewSize(800, 600);
     const BMPoint chooser = panelOrigin(PANEL_CHOOSER, 800, 600);
     int index = 0;
-    EXPECT_EQ(layout.hotSpotAt(chooser.x + 4, chooser.y + 6, &index), 92);
-    layout.setViewSize(800 + 4, 600 + 6);  // the same spot now starts on the chooser's corner
-    EXPECT_EQ(layout.hotSpotAt(chooser.x + 4, chooser.y + 6, &index), 0);
+    EXPECT_EQ(layout.hotSpotAt(chooser.x + 330, chooser.y + 1, &index), 35);  // the close box
+    EXPECT_EQ(layout.hotSpotAt(chooser.x + 330, chooser.y, &index), 0);
+
+    // From a palette tab straight onto the fill button: both marks follow.
+    const BMPoint palette = panelOrigin(PANEL_PALETTE, 800, 600);
+    layout.hover(palette.x + 5, palette.y + 5);
+    EXPECT_EQ(layout.getHoverMark(6), 1);
+    EXPECT_EQ(layout.hover(palette.x + 5, palette.y + 125), REDRAW_PALETTE);
+    EXPECT_EQ(layout.getHoverMark(6), 0);
+    EXPECT_EQ(layout.getHoverMark(BMHotSpots::FILL_BUTTON), 1);
 
     layout.setHoverMark(36, 1);
     layout.setHoverMark(BMHotSpots::COUNT, 1);  // ignored
