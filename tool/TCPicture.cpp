@@ -3,8 +3,9 @@
 #include "editor/model/BMConstants.h"
 #include "editor/model/BMData.h"
 #include "editor/view/BMDisplay.h"
+#include "editor/view/BMFrameComposer.h"
 #include "editor/view/BMRenderer.h"
-#include "framework/graphics/HImageLoader.h"
+#include "editor/view/BMZoom.h"
 #include "framework/graphics/HMemoryImage.h"
 
 namespace {
@@ -23,21 +24,6 @@ const Layer kLayers[] = {
 
 const uint32_t kAllLayers = VIEW_CHAR | VIEW_OBJ | VIEW_PLACEMENT | VIEW_GRID | VIEW_CHAR_NUMBER
                             | VIEW_OBJ_NUMBER | VIEW_OBJ_ORDER | VIEW_HEIGHT;
-
-// The map layers in the order a frame of the display blends them, each with the view flags
-// that show it and the renderer's drawing of it.
-const struct {
-    BMRenderer::Image image;
-    uint32_t flags;
-    void (*draw)(BMRenderer& renderer);
-} kBlendOrder[] = {
-    {BMRenderer::IMAGE_CHAR, VIEW_CHAR, [](BMRenderer& r) { r.drawCharLayer(-1, -1); }},
-    {BMRenderer::IMAGE_OBJ, VIEW_OBJ, [](BMRenderer& r) { r.drawObjLayer(-1, -1); }},
-    {BMRenderer::IMAGE_PLACEMENT, VIEW_PLACEMENT, [](BMRenderer& r) { r.drawPlacementLayer(-1, -1); }},
-    {BMRenderer::IMAGE_NUMBER, VIEW_CHAR_NUMBER | VIEW_OBJ_NUMBER | VIEW_HEIGHT | VIEW_OBJ_ORDER,
-     [](BMRenderer& r) { r.drawNumberLayer(-1, -1); }},
-    {BMRenderer::IMAGE_GRID, VIEW_GRID, [](BMRenderer& r) { r.drawGridLayer(); }},
-};
 
 }  // namespace
 
@@ -82,26 +68,39 @@ bool TCPicture::draw(uint32_t map, uint32_t layers, std::vector<uint32_t>* pixel
     display.setViewSize(WIDTH, HEIGHT);
     // The layers shown, as the display's full redraw draws them; digits come from the glyph
     // sheet. The panels and the overlay are not part of the picture.
+    const uint32_t shown = BMFrameComposer::mapLayersShown(display.getViewFlags(), BMZoom())
+                           & ~(1u << BMRenderer::IMAGE_OVERLAY);
+    auto shows = [shown](BMRenderer::Image image) { return (shown & 1u << image) != 0; };
     BMRenderer renderer(display);
     renderer.drawGlyphSheet();
-    for (const auto& layer : kBlendOrder) {
-        if (display.isViewFlag(layer.flags)) {
-            layer.draw(renderer);
-        }
+    if (shows(BMRenderer::IMAGE_CHAR)) {
+        renderer.drawCharLayer(-1, -1);
+    }
+    if (shows(BMRenderer::IMAGE_OBJ)) {
+        renderer.drawObjLayer(-1, -1);
+    }
+    if (shows(BMRenderer::IMAGE_PLACEMENT)) {
+        renderer.drawPlacementLayer(-1, -1);
+    }
+    if (shows(BMRenderer::IMAGE_NUMBER)) {
+        renderer.drawNumberLayer(-1, -1);
+    }
+    if (shows(BMRenderer::IMAGE_GRID)) {
+        renderer.drawGridLayer();
     }
 
-    // A frame starts black; the layers shown are blended over it.
+    // Composed as a frame of the display composes the map at 100 %.
     HMemoryImage picture(WIDTH, HEIGHT);
     if (picture.getPixels() == nullptr) {
         return false;
     }
-    HImageLoader::fillRect(&picture, 0, 0, WIDTH, HEIGHT, HColor::BLACK);
-    for (const auto& layer : kBlendOrder) {
-        HMemoryImage* image = renderer.getImage(layer.image);
-        if (display.isViewFlag(layer.flags) && image != nullptr) {
-            image->blend(&picture, 0, 0, WIDTH, HEIGHT, 0, 0);
-        }
+    HMemoryImage* images[BMRenderer::IMAGE_COUNT];
+    for (int image = 0; image < BMRenderer::IMAGE_COUNT; ++image) {
+        images[image] = renderer.getImage(static_cast<BMRenderer::Image>(image));
     }
+    BMRect whole;
+    whole.add(0, 0, WIDTH, HEIGHT);
+    BMFrameComposer::composeMap(images, shown, &picture, whole, {0, 0}, BMZoom());
     const uint32_t* argb = picture.getPixels();
     int stride = picture.getStride() / 4;
     pixels->resize(static_cast<size_t>(WIDTH) * HEIGHT);

@@ -16,7 +16,7 @@ framework/gui       framework/base framework/graphics framework/gui
 framework/midi      framework/base framework/graphics framework/gui framework/midi
 scenario            framework scenario
 editor/model        framework/base scenario editor/model
-editor/view         framework scenario editor/model editor/view
+editor/view         framework/base framework/graphics scenario editor/model editor/view
 editor/shell        framework scenario editor
 tool                framework scenario editor/model editor/view tool
 sample              framework scenario sample

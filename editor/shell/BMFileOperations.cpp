@@ -11,6 +11,7 @@
 #include "editor/shell/BMSaver.h"
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
+#include "editor/view/BMRedraw.h"
 #include "framework/base/HText.h"
 #include "framework/gui/HFileChooser.h"
 #include "framework/gui/HFolderChooser.h"
@@ -54,7 +55,7 @@ BMData* adopt(BMWindow* window, std::unique_ptr<BMData> data, uint32_t current)
 void refresh(BMDisplay* display)
 {
     display->resetImageBuffer();
-    display->updateTitle();
+    display->redrawLayers(REDRAW_TITLE);
     display->repaint();
 }
 
@@ -160,7 +161,7 @@ bool openScenario(BMWindow* window, const HFile& folder, const char* operation,
     adopt(window, std::move(loaded), 1);
     BMDisplay* display = window != nullptr ? window->getDisplay() : nullptr;
     if (display != nullptr) {
-        display->loadBorderTable();
+        display->startScenario();
         display->resetState();
         display->setupChooserPage();
         refresh(display);
@@ -215,7 +216,7 @@ bool OP2102(HComponent* window, uint32_t id)
     adopt(frame.window(), std::move(loaded), current);  // frame.data() is gone from here on
     if (frame.display() != nullptr) {
         frame.display()->reloadBorderFile();
-        frame.display()->loadBorderTable();
+        frame.display()->startScenario();
         frame.display()->setupChooserPage();
         refresh(frame.display());
     }

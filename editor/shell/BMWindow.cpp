@@ -14,6 +14,7 @@
 #include "editor/shell/BMWheel.h"
 #include "editor/shell/BMZoomer.h"
 #include "editor/view/BMDisplay.h"
+#include "editor/view/BMCanvas.h"
 #include "editor/view/BMStartPanel.h"
 #include "framework/graphics/HFont.h"
 #include "framework/graphics/HGraphics.h"
@@ -55,6 +56,8 @@ public:
 private:
     BMWindow* m_window;  // not owned
 };
+
+const char* const kModified = " (更新)";
 
 // Opens the start folder once the message loop runs: the window is on screen by then, so a
 // message box about a folder that cannot be read has a window to stand on.
@@ -141,7 +144,7 @@ void BMWindow::create()
         return;
     }
     m_display.reset(new BMDisplay());
-    m_display->setWindow(this);
+    m_display->setHost(this);
     m_display->setData(getHandle() != nullptr);
     setUserData(reinterpret_cast<intptr_t>(m_display.get()));
 
@@ -322,4 +325,88 @@ bool BMWindow::arrange()
     }
     m_startPanel->setViewSize(viewWidth, viewHeight);
     return true;
+}
+
+void BMWindow::showStatus(const std::string& text)
+{
+    m_statusBar->setWindowText(text);
+}
+
+void BMWindow::shownChanged()
+{
+    const BMData* data = getDisplay() != nullptr ? getDisplay()->getData() : nullptr;
+    HFile folder = data != nullptr ? data->getScenarioDirectory() : HFile();
+    std::string title;
+    if (folder.isEmpty()) {
+        title = std::string(APPLICATION_NAME) + " " + APPLICATION_VERSION;
+    } else {
+        title = folder.getFullPath();
+        if (data->isModified()) {
+            title += kModified;
+        }
+        title += std::string(" - ") + APPLICATION_NAME;
+    }
+    if (getText() != title) {  // every edit asks
+        setText(title);
+        setWindowText(title);
+    }
+}
+
+void BMWindow::invalidate(const BMRegion& area)
+{
+    if (m_mapView->getHandle() == nullptr) {
+        repaint();
+        return;
+    }
+    for (int i = 0; i < area.size(); ++i) {
+        const RECT rect = {area[i].left, area[i].top, area[i].right, area[i].bottom};
+        InvalidateRect(m_mapView->getHandle(), &rect, FALSE);
+    }
+}
+
+BMPoint BMWindow::getScrollBars() const
+{
+    return {m_horizontalBar->getPosition(), m_verticalBar->getPosition()};
+}
+
+void BMWindow::scrollTo(int x, int y)
+{
+    scrollBarTo(m_horizontalBar.get(), x);
+    scrollBarTo(m_verticalBar.get(), y);
+}
+
+void BMWindow::scrollPage(bool horizontal, bool forward)
+{
+    sendScroll(horizontal ? m_horizontalBar.get() : m_verticalBar.get(),
+               forward ? SB_PAGEDOWN : SB_PAGEUP, 0);
+}
+
+void BMWindow::runCommand(uint32_t command)
+{
+    if (getHandle() != nullptr) {
+        SendMessageA(getHandle(), WM_COMMAND, command, 0);
+    }
+}
+
+void BMWindow::scrollBarTo(HScrollBar* bar, int position)
+{
+    const int highest = bar->getMaximum() - bar->getPage();
+    if (position > highest) {
+        position = highest;
+    }
+    if (position < bar->getMinimum()) {
+        position = bar->getMinimum();
+    }
+    sendScroll(bar, SB_THUMBPOSITION, position);
+}
+
+void BMWindow::sendScroll(HScrollBar* bar, int code, int position)
+{
+    if (!bar->isVisible() || getHandle() == nullptr) {
+        return;
+    }
+    const UINT message = bar == m_horizontalBar.get() ? WM_HSCROLL : WM_VSCROLL;
+    SendMessageA(getHandle(), message,
+                 MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(position)),
+                 reinterpret_cast<LPARAM>(bar->getHandle()));
 }

@@ -6,6 +6,7 @@
 
 #include "editor/model/BMConstants.h"
 #include "editor/shell/BMComponentId.h"
+#include "editor/view/BMViewHost.h"
 #include "framework/base/HFile.h"
 #include "framework/gui/HApplication.h"
 #include "framework/gui/HWindow.h"
@@ -27,8 +28,9 @@ class ZCExMenu;
 
 // The editor's one top-level window: the map view with its two scroll bars, the status bar,
 // a MIDI player, the menu bar with every menu item and its accelerator, the menu of the installed game's
-// scenarios, the input listeners and the display that draws and edits the map.
-class BMWindow : public HWindow {
+// scenarios, the input listeners and the display that draws and edits the map. It is the
+// display's host: the display tells it what to show through BMViewHost.
+class BMWindow : public HWindow, public BMViewHost {
 public:
     // What the editor starts the application services with: COM (the folder dialog) but not
     // Direct3D. Frames go through GDI (see paintMapView), and starting Direct3D under Wine
@@ -82,6 +84,19 @@ public:
     // a map came or went.
     void repaint() override;
 
+    // The display's host: the status bar, the title, the map view's paints, the scroll bars
+    // and the commands.
+    void showStatus(const std::string& text) override;
+    // The title names the scenario folder and says whether it was modified.
+    void shownChanged() override;
+    // Without the map view's window the whole window paints (repaint).
+    void invalidate(const BMRegion& area) override;
+    void repaintAll() override { repaint(); }
+    BMPoint getScrollBars() const override;
+    void scrollTo(int x, int y) override;
+    void scrollPage(bool horizontal, bool forward) override;
+    void runCommand(uint32_t command) override;
+
     // The display, or nullptr before the native window exists.
     BMDisplay* getDisplay() const;
     const ZCExMenu& getScenarioMenu() const { return *m_scenarioMenu; }
@@ -110,6 +125,12 @@ public:
     void paintMapView();
 
 private:
+    // Sends a scroll request (the scroll-bar code and, for a thumb request, the position) for
+    // a shown bar, as the bar itself would: the bar's listener moves the view.
+    void sendScroll(HScrollBar* bar, int code, int position);
+    // A thumb request for the bar, limited to its range.
+    void scrollBarTo(HScrollBar* bar, int position);
+
     std::unique_ptr<ZCExMenu> m_scenarioMenu;
     std::unique_ptr<BMListeners> m_listeners;
     std::unique_ptr<BMDisplay> m_display;

@@ -8,6 +8,7 @@
 #include "editor/model/BMConstants.h"
 #include "editor/model/BMMapLimits.h"
 #include "editor/view/BMHotSpots.h"
+#include "editor/view/BMViewLayout.h"
 #include "editor/view/BMZoom.h"
 #include "framework/base/HObject.h"
 
@@ -17,14 +18,11 @@ class ZDArea;
 class BMEditor;
 class BMMiniMap;
 class BMRenderer;
-class BMUndoList;
+class BMViewHost;
 class HGraphics;
-class HImage;
-class HScrollBar;
-class HWindow;
 
 // The one object that shows the current battle map and holds every piece of editing state
-// that is not map data. The main window creates it, gives it the window and the editor data,
+// that is not map data. The main window creates it, gives it its host and the editor data,
 // tells it the view size and scroll position, and asks it to draw on every paint; the command
 // operations and the input listeners call the rest.
 //
@@ -39,14 +37,17 @@ public:
     ~BMDisplay() override;
 
     // Set-up and layout (the main window).
-    void setWindow(HWindow* window);  // not owned; also finds the scroll bars 2002 and 2003
+    // What the display tells of what it shows (status, paints, scrolling, commands); not owned.
+    // Without a host nothing is told.
+    void setHost(BMViewHost* host);
     void setData(bool create);        // BMData::getInstance(create); not owned
     BMData* getData() const;
-    HWindow* getWindow() const { return m_window; }
     void setViewSize(int width, int height);
-    BMPoint getViewSize() const;
+    BMPoint getViewSize() const { return m_layout.getViewSize(); }
     void setScroll(int x, int y);
-    BMPoint getScroll() const;
+    BMPoint getScroll() const { return m_layout.getScroll(); }
+    // Where things are in the view and what a view pixel points at.
+    const BMViewLayout& getLayout() const { return m_layout; }
     // True while the editor data holds a current map.
     bool hasMap() const;
 
@@ -55,9 +56,9 @@ public:
     void setEditMode(int mode);
     int getShape() const;
     void setShape(int shape);
-    bool isViewFlag(uint32_t mask) const;  // any bit of the mask
-    void setViewFlag(uint32_t mask, bool on);
-    uint32_t getViewFlags() const;
+    bool isViewFlag(uint32_t mask) const { return m_layout.isViewFlag(mask); }  // any bit
+    void setViewFlag(uint32_t mask, bool on) { m_layout.setViewFlag(mask, on); }
+    uint32_t getViewFlags() const { return m_layout.getViewFlags(); }
     int getMouseMode() const;
     void setMouseMode(int mode);
     // Current values; the setters wrap: below 0 gives the maximum, above it 0.
@@ -75,43 +76,33 @@ public:
     void setChooserPage(int page);
     void setupChooserPage();
     // 0 zeroes every mark; 1..95 sets that spot's mark; anything larger is ignored.
-    void setHoverMark(int spot, uint8_t value);
-    uint8_t getHoverMark(int spot) const;
-    // Also writes the cursor position into the status bar when a window is set.
+    void setHoverMark(int spot, uint8_t value) { m_layout.setHoverMark(spot, value); }
+    uint8_t getHoverMark(int spot) const { return m_layout.getHoverMark(spot); }
+    // Also writes the cursor position into the status bar when a host is set.
     void setCursor(int x, int y);
     BMPoint getCursor() const;
-    int getCursorIndex() const;
     // x = -1: every column; y = -1: every row. Mask 0 zeroes the whole mark word.
     void setCellMark(int x, int y, uint32_t mask, bool on);
     uint32_t getCellMark(int index) const;
-    bool getBorderToggle() const;
     // The hex brush of free-hand strokes in direct mouse mode, 0..3 (held in that range); the
     // status bar shows it beside the cursor.
     int getBrushRadius() const;
     void setBrushRadius(int radius);
     void resetState();
-    BMUndoList* getUndoList() const;
     // The windowless engine holding the editing state (for the renderer and the tests).
     BMEditor& getEditor() const { return *m_editor; }
     BMMiniMap& getMiniMap() const { return *m_miniMap; }
 
     // Zoom. The scroll position stays as it is: the caller moves it (see BMZoom).
-    const BMZoom& getZoom() const { return m_zoom; }
+    const BMZoom& getZoom() const { return m_layout.getZoom(); }
     // False when the step stays as it was (already there, or beyond the last step).
     bool setZoomStep(int step);
-    // How a pointer position picks a cell (cellAt).
-    enum CellPick {
-        PICK_PRESS,  // column -1 in the strip before an odd row's first cell
-        PICK_DRAG,   // columns and rows truncate toward zero: the strip is column 0
-    };
-    // The cell under view pixel (px, py) at the current zoom and scroll position; not
-    // clamped to the map. Every gesture on the map finds its cell here.
-    BMPoint cellAt(int px, int py, CellPick pick) const;
-    // True where a drag ignores the pointer: along the edges of the cell under view pixel
-    // (px, py), as wide as the zoom's dead band in view pixels.
-    bool inDeadBand(int px, int py) const;
-    // The scroll position closest to the current one that shows the whole of cell (x, y).
-    BMPoint scrollShowing(int x, int y) const;
+    // How a pointer position picks a cell (see BMViewLayout).
+    using CellPick = BMViewLayout::CellPick;
+    static constexpr CellPick PICK_PRESS = BMViewLayout::PICK_PRESS;
+    static constexpr CellPick PICK_DRAG = BMViewLayout::PICK_DRAG;
+    BMPoint cellAt(int px, int py, CellPick pick) const { return m_layout.cellAt(px, py, pick); }
+    BMPoint scrollShowing(int x, int y) const { return m_layout.scrollShowing(x, y); }
 
     // Pointer input, in view pixels; each returns whether the event was used. keys are the
     // mouse message's MK_ flags: with MK_SHIFT the fill shape takes every cell of the value,
@@ -126,7 +117,8 @@ public:
     bool startPan();
     bool movePan(int dx, int dy);
     bool hover(int px, int py);
-    // Command 0 scrolls both bars to (x, y); 2262..2265 page up, down, right, left.
+    // Command 0 asks the host to scroll to (x, y); kCommandScrollUp, -Down, -Right and -Left
+    // a page.
     bool scrollBy(uint32_t command, int x, int y);
 
     // Editing.
@@ -136,9 +128,6 @@ public:
     void selectNone();
     // Every cell of the cursor cell's value in the edit mode's layer, in place of the selection.
     void selectSameValue();
-    void markLine(int ax, int ay, int bx, int by, uint32_t bits);
-    void markRect(int ax, int ay, int bx, int by, uint32_t bits);
-    void markHexagon(int ax, int ay, int bx, int by, uint32_t bits);
     // Draws again what a change made by the engine reports (the list of areas' commands), moves
     // the status text and the view with it, and asks for a paint.
     void show(const BMChange& change);
@@ -155,36 +144,29 @@ public:
     // What the last change shown left out because the map file could not hold it; the status
     // bar has told it already.
     const BMLimitCut& getLastCut() const { return m_lastCut; }
-    uint32_t nextOrder(int kind) const;
 
+    // A scenario just opened: an empty history and the border table the scenario names.
+    void startScenario();
     // Border tracing.
-    void loadBorderTable();
     void reloadBorderFile();
-    int findBorderChip(uint32_t mask, int group, bool exact) const;
     bool execSetBorder();
 
     // Drawing.
     void resetImageBuffer();
     void releaseImageBuffer();
     // (-1, -1) redraws the whole layer; a cell inside the map redraws only that cell.
-    void drawCharLayer(int x, int y);
-    void drawObjLayer(int x, int y);
     void drawNumberLayer(int x, int y);
-    void drawPlacementLayer(int x, int y);
     void drawGridLayer();
     void drawMarkOverlay();
     void drawAreaInfo();
     void drawPalette();
     void drawChooser();
-    void drawGlyphSheet();
-    void drawNumber(HImage* target, int x, int y, uint32_t value, int digits, uint32_t style);
-    void drawNumber(HGraphics* target, int x, int y, uint32_t value, int digits, uint32_t style);
     void drawDisplay(HGraphics* graphics);
-    bool updateTitle();
-    // Draws again what REDRAW_ bits name; cells, when given, are the only cells whose data
-    // changed (cell indices y * 32 + x), so the map layers may redraw just those.
+    // Draws again what REDRAW_ bits name (REDRAW_TITLE: the host is told that what is shown
+    // changed); cells, when given, are the only cells whose data changed (cell indices
+    // y * 32 + x), so the map layers may redraw just those.
     void redrawLayers(uint32_t redraw, const std::vector<uint16_t>* cells = nullptr);
-    // Asks the main window for a paint.
+    // Asks the host to paint what the next frame changes.
     void repaint();
 
 private:
@@ -194,16 +176,6 @@ private:
     // Writes the cursor position into the status bar.
     void showCursor();
     void showStatus(const std::string& text);
-    // The hot spot under view pixel (px, py) among the visible panels, 0 for none; a hit in
-    // the chooser's lists or grids also sets the chooser index.
-    int hitHotSpot(int px, int py);
-    // Sets each given spot's hover mark from whether (p, q) lies in it; true if one changed.
-    bool hoverSpots(int first, int last, int p, int q);
-    // Sends a scroll request (the scroll-bar code and, for code 4, the position) to the main
-    // window for a shown bar.
-    void sendScroll(HScrollBar* bar, int code, int position);
-    // A thumb position request for the bar, limited to its range.
-    void scrollBarTo(HScrollBar* bar, int position);
     // The mini-map's part under view pixel (px, py) while it is shown; its top left in at.
     int miniMapPart(int px, int py, BMPoint* at) const;
     // A press on the mini-map: its buttons, or the view centred on the map point pressed.
@@ -211,23 +183,15 @@ private:
     // Centres the view on the map point under panel pixel (p, q) of the mini-map.
     void scrollToMiniMapPoint(int p, int q);
 
-    HWindow* m_window = nullptr;            // not owned
-    HScrollBar* m_verticalBar = nullptr;    // not owned
-    HScrollBar* m_horizontalBar = nullptr;  // not owned
+    BMViewHost* m_host = nullptr;  // not owned
     BMData* m_data = nullptr;               // not owned
     std::unique_ptr<BMEditor> m_editor;
     std::unique_ptr<BMRenderer> m_renderer;
     std::unique_ptr<BMMiniMap> m_miniMap;
-    BMZoom m_zoom;
+    BMViewLayout m_layout;
     bool m_miniMapDrag = false;  // a left drag that began on the mini-map's picture
-    int m_scrollX = 0;
-    int m_scrollY = 0;
-    int m_viewWidth = 0;
-    int m_viewHeight = 0;
     BMPoint m_anchor = {-1, -1};  // the drag's anchor cell; x = -1 while no drag runs
     BMPoint m_panOrigin = {0, 0};  // the scroll bars' positions when a pan began
-    uint32_t m_viewFlags = VIEW_INITIAL;
-    uint8_t m_hoverMarks[BMHotSpots::COUNT] = {};
     int m_chooserPage = 1;
     int m_chooserPageCount = 1;
     int m_chooserIndex = 0;

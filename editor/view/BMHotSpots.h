@@ -3,10 +3,11 @@
 #include <cstdint>
 
 #include "editor/model/BMConstants.h"
+#include "editor/view/BMViewFlags.h"
 
 // The 95 clickable rectangles of the three panels (numbers 1..95; 0 names no spot), each with
-// the command that a left press on it sends to the main window. Rectangles are relative to
-// their panel's top left.
+// the command that a left press on it runs through the display's host. Rectangles are
+// relative to their panel's top left.
 struct BMHotSpot {
     BMPanel panel;
     int x;

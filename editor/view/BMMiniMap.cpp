@@ -5,6 +5,7 @@
 
 #include "editor/model/BMData.h"
 #include "editor/view/BMColors.h"
+#include "editor/view/BMViewFlags.h"
 #include "editor/view/BMZoom.h"
 #include "framework/graphics/HImage.h"
 #include "framework/graphics/HImageLoader.h"

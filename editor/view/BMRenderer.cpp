@@ -1,14 +1,16 @@
 #include "editor/view/BMRenderer.h"
 
 #include <algorithm>
-#include <cstdint>
 
 #include "editor/model/BMData.h"
-#include "editor/view/BMCanvas.h"
+#include "editor/model/BMEditor.h"
 #include "editor/view/BMChipStandIn.h"
 #include "editor/view/BMColors.h"
 #include "editor/view/BMDisplay.h"
-#include "editor/view/BMLayerScaler.h"
+#include "editor/view/BMFrameComposer.h"
+#include "editor/view/BMGdiPresenter.h"
+#include "editor/view/BMGlyphSheet.h"
+#include "editor/view/BMLayerPainter.h"
 #include "editor/view/BMMiniMap.h"
 #include "editor/view/BMPanelPainter.h"
 #include "editor/view/BMRedraw.h"
@@ -16,28 +18,10 @@
 #include "framework/graphics/HGraphics.h"
 #include "framework/graphics/HImageLoader.h"
 #include "framework/graphics/HMemoryImage.h"
-#include "framework/gui/HWindow.h"
 
 namespace {
 
 const char* const kFontName = "ＭＳ ゴシック";
-const char* const kModified = " (更新)";
-
-const int kChipsPerRow = 20;  // chips per row of a chip bitmap
-const int kGlyphSheetSize = 256;
-
-// The glyph sheet: seven strips of the digits 0..9, each in a cell of its own, and below
-// them the arrow buttons of the palette.
-struct Strip {
-    int y;
-    bool large;
-};
-const Strip kStrips[] = {{0, false}, {10, true}, {30, false}, {40, true},
-                         {60, false}, {70, true}, {90, false}};
-const int kSmallCell[2] = {6, 9};   // width, height of a small digit's cell
-const int kLargeCell[2] = {10, 17};
-const int kSmallAdvance = 5;  // the cells overlap by their blank last column
-const int kLargeAdvance = 9;
 
 struct Size {
     int width;
@@ -48,24 +32,8 @@ const Size kImageSizes[BMRenderer::IMAGE_COUNT] = {
     {LAYER_WIDTH, LAYER_HEIGHT},       {LAYER_WIDTH, LAYER_HEIGHT},
     {LAYER_WIDTH, LAYER_HEIGHT},       {AREA_INFO_WIDTH, AREA_INFO_HEIGHT},
     {PALETTE_WIDTH, PALETTE_HEIGHT},   {CHOOSER_WIDTH, CHOOSER_HEIGHT},
-    {LAYER_WIDTH, LAYER_HEIGHT},       {kGlyphSheetSize, kGlyphSheetSize},
+    {LAYER_WIDTH, LAYER_HEIGHT},       {BMGlyphSheet::SIZE, BMGlyphSheet::SIZE},
 };
-
-// The top left pixel of a cell in a map layer: odd rows are shifted half a cell right.
-int cellLeft(int x, int y)
-{
-    return x * CELL_PIXELS + (y % 2 != 0 ? ROW_SHIFT : 0);
-}
-
-int cellTop(int y)
-{
-    return y * CELL_PIXELS;
-}
-
-bool insideMap(int x, int y)
-{
-    return x >= 0 && x < MAP_SIZE && y >= 0 && y < MAP_SIZE;
-}
 
 }  // namespace
 
@@ -104,7 +72,8 @@ void BMRenderer::touchImage(Image image, int x, int y, int width, int height)
     if (image == IMAGE_GLYPHS) {  // the frame rate
         BMPoint view = m_display.getViewSize();
         m_stale.add(0, 0, view.x, view.y);
-    } else if (panelPlace(image, &place)) {
+    } else if (BMFrameComposer::panelPlace(image, m_display.getViewFlags(), m_display.getViewSize(),
+                                           &place)) {
         m_stale.add(place.left + x, place.top + y, width, height);
     } else if (image != IMAGE_AREA_INFO && image != IMAGE_PALETTE && image != IMAGE_CHOOSER) {
         // Map pixels, zoomed, in the view; a scroll position far off the map shows none of
@@ -168,23 +137,18 @@ void BMRenderer::redrawLayer(Image image, int x, int y, DrawCell drawCell)
         layer->fill(BMColors::CLEAR);
         for (int row = 0; row < MAP_SIZE; ++row) {
             for (int column = 0; column < MAP_SIZE; ++column) {
-                drawCell(layer, column, row, cellLeft(column, row), cellTop(row));
+                drawCell(layer, column, row, BMLayerPainter::cellLeft(column, row),
+                         BMLayerPainter::cellTop(row));
             }
         }
         touchImage(image, 0, 0, LAYER_WIDTH, LAYER_HEIGHT);
-    } else if (insideMap(x, y)) {
-        int px = cellLeft(x, y);
-        int py = cellTop(y);
+    } else if (x < MAP_SIZE && y < MAP_SIZE) {
+        int px = BMLayerPainter::cellLeft(x, y);
+        int py = BMLayerPainter::cellTop(y);
         HImageLoader::fillRect(layer, px, py, CELL_PIXELS, CELL_PIXELS, BMColors::CLEAR);
         drawCell(layer, x, y, px, py);
         touchImage(image, px, py, CELL_PIXELS, CELL_PIXELS);
     }
-}
-
-void BMRenderer::drawChip(HImage* chips, HMemoryImage* layer, int chip, int px, int py)
-{
-    chips->draw(layer, px, py, CELL_PIXELS, CELL_PIXELS, chip % kChipsPerRow * CELL_PIXELS,
-                chip / kChipsPerRow * CELL_PIXELS);
 }
 
 HImage* BMRenderer::chipSheet(bool objects)
@@ -212,7 +176,7 @@ void BMRenderer::drawCharLayer(int x, int y)
         return;
     }
     redrawLayer(IMAGE_CHAR, x, y, [&](HMemoryImage* layer, int cx, int cy, int px, int py) {
-        drawChip(chips, layer, data->getByte(BMData::TYPE_CHARACTER, 0, cx, cy), px, py);
+        BMLayerPainter::chip(chips, layer, data->getByte(BMData::TYPE_CHARACTER, 0, cx, cy), px, py);
     });
     drawMiniMap(x, y);
 }
@@ -227,7 +191,7 @@ void BMRenderer::drawObjLayer(int x, int y)
     redrawLayer(IMAGE_OBJ, x, y, [&](HMemoryImage* layer, int cx, int cy, int px, int py) {
         int object = data->getByte(BMData::TYPE_OBJECT, 0, cx, cy);
         if (object != 0) {
-            drawChip(chips, layer, object, px, py);
+            BMLayerPainter::chip(chips, layer, object, px, py);
         }
     });
     drawMiniMap(x, y);
@@ -250,49 +214,18 @@ void BMRenderer::drawMiniMap(int x, int y)
     m_stale.add(at.x + cell.left, at.y + cell.top, cell.width(), cell.height());
 }
 
-void BMRenderer::drawCellNumbers(HMemoryImage* layer, int x, int y, int px, int py)
-{
-    const BMData* data = m_display.getData();
-    int object = data->getByte(BMData::TYPE_OBJECT, 0, x, y);
-    if (object != 0) {
-        if (m_display.isViewFlag(VIEW_OBJ_NUMBER)) {
-            drawNumber(layer, px + 2, py, object, 2, 0x82);
-        }
-        if (m_display.isViewFlag(VIEW_OBJ_ORDER)) {
-            drawNumber(layer, px + 14, py, data->getWord(BMData::TYPE_ORDER, 0, x, y), 3, 0x80);
-        }
-    }
-    if (m_display.isViewFlag(VIEW_CHAR_NUMBER)) {
-        drawNumber(layer, px + 2, py + 23, data->getByte(BMData::TYPE_CHARACTER, 0, x, y), 3, 0x01);
-    }
-    if (m_display.isViewFlag(VIEW_HEIGHT)) {
-        drawNumber(layer, px + 19, py + 23, data->getByte(BMData::TYPE_HEIGHT, 0, x, y), 2, 0x20);
-    }
-}
-
 void BMRenderer::drawNumberLayer(int x, int y)
 {
     redrawLayer(IMAGE_NUMBER, x, y, [this](HMemoryImage* layer, int cx, int cy, int px, int py) {
-        drawCellNumbers(layer, cx, cy, px, py);
+        BMLayerPainter::numbers(*this, *m_display.getData(), m_display.getViewFlags(), layer, cx,
+                                cy, px, py);
     });
-}
-
-void BMRenderer::drawCellPlacement(HMemoryImage* layer, int x, int y, int px, int py)
-{
-    const BMData* data = m_display.getData();
-    int group = data->getByte(BMData::TYPE_CONNECT, 0, x, y);
-    if (group == 0) {
-        return;
-    }
-    HImageLoader::fillRect(layer, px, py, CELL_PIXELS, CELL_PIXELS, BMColors::SHADE_OLIVE);
-    drawNumber(layer, px + 4, py + 8, group, 1, 0x04);
-    drawNumber(layer, px + 16, py + 14, data->getWord(BMData::TYPE_CONNECT_ORDER, 0, x, y), 2, 0x09);
 }
 
 void BMRenderer::drawPlacementLayer(int x, int y)
 {
     redrawLayer(IMAGE_PLACEMENT, x, y, [this](HMemoryImage* layer, int cx, int cy, int px, int py) {
-        drawCellPlacement(layer, cx, cy, px, py);
+        BMLayerPainter::placement(*this, *m_display.getData(), layer, cx, cy, px, py);
     });
 }
 
@@ -302,58 +235,6 @@ void BMRenderer::drawGridLayer()
     redrawLayer(IMAGE_GRID, -1, -1, [&color](HMemoryImage* layer, int, int, int px, int py) {
         HImageLoader::drawFrame(layer, px, py, CELL_PIXELS, CELL_PIXELS, color);
     });
-}
-
-namespace {
-
-// What a cell of the mark overlay shows: a mark in the low bits, the cursor in the high ones.
-enum OverlayLook : uint8_t {
-    LOOK_PENDING_SELECT = 1,
-    LOOK_PENDING_DIRECT = 2,
-    LOOK_SELECTED = 3,
-    LOOK_MARKS = 0x0F,
-    LOOK_CURSOR_SELECT = 0x10,
-    LOOK_CURSOR_DIRECT = 0x20,
-};
-
-void drawOverlayCell(HMemoryImage* layer, int px, int py, uint8_t look)
-{
-    HImageLoader::fillRect(layer, px, py, CELL_PIXELS, CELL_PIXELS, BMColors::CLEAR);
-    switch (look & LOOK_MARKS) {
-    case LOOK_PENDING_SELECT:
-        HImageLoader::fillRect(layer, px, py, CELL_PIXELS, CELL_PIXELS, BMColors::PENDING_OLIVE);
-        break;
-    case LOOK_PENDING_DIRECT:
-        HImageLoader::fillRect(layer, px, py, CELL_PIXELS, CELL_PIXELS, BMColors::PENDING_GREY);
-        break;
-    case LOOK_SELECTED:
-        HImageLoader::drawFrame(layer, px, py, CELL_PIXELS, CELL_PIXELS, BMColors::MARK_RED);
-        break;
-    }
-    if ((look & LOOK_CURSOR_SELECT) != 0) {
-        HImageLoader::drawFrame(layer, px, py, CELL_PIXELS, CELL_PIXELS, BMColors::CURSOR_YELLOW);
-    } else if ((look & LOOK_CURSOR_DIRECT) != 0) {
-        HImageLoader::drawFrame(layer, px, py, CELL_PIXELS, CELL_PIXELS, BMColors::CURSOR_WHITE);
-    }
-}
-
-}  // namespace
-
-// Pending cells are filled (olive in select mode, grey in direct mode), selected cells framed
-// in red, the cursor framed over either (yellow in select mode, white in direct mode).
-uint8_t BMRenderer::overlayLook(int index, bool select) const
-{
-    uint32_t mark = m_display.getCellMark(index);
-    uint8_t look = 0;
-    if ((mark & CELL_PENDING) != 0) {
-        look = select ? LOOK_PENDING_SELECT : LOOK_PENDING_DIRECT;
-    } else if ((mark & CELL_SELECTED) != 0) {
-        look = LOOK_SELECTED;
-    }
-    if (index == m_display.getCursorIndex()) {
-        look |= select ? LOOK_CURSOR_SELECT : LOOK_CURSOR_DIRECT;
-    }
-    return look;
 }
 
 // Only the cells whose look changed since the last redraw are drawn again: a drag step
@@ -366,14 +247,15 @@ void BMRenderer::drawMarkOverlay()
     }
     bool select = m_display.getMouseMode() != MOUSE_DIRECT;
     for (int index = 0; index < MAP_CELLS; ++index) {
-        uint8_t look = overlayLook(index, select);
+        uint8_t look = BMLayerPainter::overlayLook(
+            m_display.getCellMark(index), index == m_display.getEditor().getCursorIndex(), select);
         if (m_overlayDrawn && look == m_overlayLooks[index]) {
             continue;
         }
         m_overlayLooks[index] = look;
-        int px = cellLeft(index % MAP_SIZE, index / MAP_SIZE);
-        int py = cellTop(index / MAP_SIZE);
-        drawOverlayCell(layer, px, py, look);
+        int px = BMLayerPainter::cellLeft(index % MAP_SIZE, index / MAP_SIZE);
+        int py = BMLayerPainter::cellTop(index / MAP_SIZE);
+        BMLayerPainter::overlayCell(layer, px, py, look);
         touchImage(IMAGE_OVERLAY, px, py, CELL_PIXELS, CELL_PIXELS);
     }
     m_overlayDrawn = true;
@@ -417,76 +299,14 @@ void BMRenderer::drawChooser()
     }
 }
 
-// Each digit is drawn at the left of its own cell, so the cells hold their digits whatever
-// advances the font gives.
 void BMRenderer::drawGlyphSheet()
 {
     HMemoryImage* sheet = makeImage(IMAGE_GLYPHS);
     if (sheet == nullptr) {
         return;
     }
-    sheet->fill(BMColors::SHADE_GREY);
-    HImageLoader::fillRect(sheet, 0, 10, 100, 30, BMColors::SHADE_OLIVE);
-    HImageLoader::fillRect(sheet, 0, 40, 100, 30, BMColors::SHADE_RED);
-    HImageLoader::fillRect(sheet, 0, 70, 100, 30, BMColors::SHADE_BLUE);
-    for (const Strip& strip : kStrips) {
-        HFont* font = strip.large ? &m_largeDigitFont : &m_smallDigitFont;
-        int cell = strip.large ? kLargeCell[0] : kSmallCell[0];
-        for (int digit = 0; digit < 10; ++digit) {
-            HImageLoader::drawString(sheet, 1 + cell * digit, strip.y, font,
-                                     std::string(1, static_cast<char>('0' + digit)),
-                                     BMColors::VEIL_WHITE);
-        }
-    }
-    // The arrow buttons: the hovered forms, then the normal ones.
-    const std::string up = "▲";
-    const std::string down = "▼";
-    HImageLoader::fillRect(sheet, 0, 100, 30, 15, BMColors::VEIL_WHITE);
-    HImageLoader::drawString(sheet, 2, 102, &m_panelFont, up, BMColors::SHADE_GREY);
-    HImageLoader::drawString(sheet, 17, 102, &m_panelFont, down, BMColors::SHADE_GREY);
-    HImageLoader::drawFrame(sheet, 30, 100, 15, 15, BMColors::VEIL_WHITE);
-    HImageLoader::drawFrame(sheet, 45, 100, 15, 15, BMColors::VEIL_WHITE);
-    HImageLoader::drawString(sheet, 32, 102, &m_panelFont, up, BMColors::VEIL_WHITE);
-    HImageLoader::drawString(sheet, 47, 102, &m_panelFont, down, BMColors::VEIL_WHITE);
-    touchImage(IMAGE_GLYPHS, 0, 0, kGlyphSheetSize, kGlyphSheetSize);
-}
-
-// The strip is chosen by the style bits 0x04..0x80, later bits winning; 0x01 draws leading
-// zeros; 0x02 lets leading zeros take no room, so the number starts at x. The value is shown
-// modulo 10 to the number of digits (at most 16).
-int BMRenderer::layoutNumber(int x, uint32_t value, int digits, uint32_t style, Glyph* glyphs)
-{
-    if (x < INT32_MIN / 2 || x > INT32_MAX / 2) {
-        return 0;  // nowhere near any image; the advances must not overflow
-    }
-    // Strip k (1..6) goes with style bit 1 << (k + 1); none of them gives strip 0.
-    const Strip* strip = &kStrips[0];
-    for (int k = 1; k < 7; ++k) {
-        if ((style & 1u << (k + 1)) != 0) {
-            strip = &kStrips[k];
-        }
-    }
-    int advance = strip->large ? kLargeAdvance : kSmallAdvance;
-    const int* cell = strip->large ? kLargeCell : kSmallCell;
-    int count = std::min(digits, 16);
-    int values[16] = {};
-    for (int i = 0; i < count && value != 0; ++i) {
-        values[i] = static_cast<int>(value % 10);
-        value /= 10;
-    }
-    int placed = 0;
-    for (int i = count - 1; i >= 0; --i) {
-        bool leadingZero = values[i] == 0 && i != 0 && placed == 0 && (style & 0x01) == 0;
-        if (leadingZero) {
-            if ((style & 0x02) == 0) {
-                x += advance;
-            }
-            continue;
-        }
-        glyphs[placed++] = {x, values[i] * cell[0], strip->y, cell[0], cell[1]};
-        x += advance;
-    }
-    return placed;
+    BMGlyphSheet::paint(sheet, &m_smallDigitFont, &m_largeDigitFont, &m_panelFont);
+    touchImage(IMAGE_GLYPHS, 0, 0, BMGlyphSheet::SIZE, BMGlyphSheet::SIZE);
 }
 
 void BMRenderer::drawNumber(HImage* target, int x, int y, uint32_t value, int digits,
@@ -499,10 +319,10 @@ void BMRenderer::drawNumber(HImage* target, int x, int y, uint32_t value, int di
     if (sheet == nullptr || target == nullptr) {
         return;
     }
-    Glyph glyphs[16];
-    int count = layoutNumber(x, value, digits, style, glyphs);
+    BMGlyphSheet::Glyph glyphs[16];
+    int count = BMGlyphSheet::layoutNumber(x, value, digits, style, glyphs);
     for (int i = 0; i < count; ++i) {
-        const Glyph& glyph = glyphs[i];
+        const BMGlyphSheet::Glyph& glyph = glyphs[i];
         sheet->draw(target, glyph.x, y, glyph.width, glyph.height, glyph.sx, glyph.sy);
     }
 }
@@ -517,188 +337,57 @@ void BMRenderer::drawNumber(HGraphics* target, int x, int y, uint32_t value, int
     if (picture == nullptr) {
         return;
     }
-    Glyph glyphs[16];
-    int count = layoutNumber(x, value, digits, style, glyphs);
+    BMGlyphSheet::Glyph glyphs[16];
+    int count = BMGlyphSheet::layoutNumber(x, value, digits, style, glyphs);
     for (int i = 0; i < count; ++i) {
-        const Glyph& glyph = glyphs[i];
+        const BMGlyphSheet::Glyph& glyph = glyphs[i];
         target->drawImage(picture, glyph.x, y, glyph.width, glyph.height, glyph.sx, glyph.sy);
     }
 }
 
-bool BMRenderer::panelPlace(Image image, BMRect* place) const
-{
-    const struct {
-        Image image;
-        BMPanel panel;
-        uint32_t flags;
-        int width;
-        int height;
-    } panels[] = {
-        {IMAGE_AREA_INFO, PANEL_AREA_INFO, VIEW_AREA_INFO, AREA_INFO_WIDTH, AREA_INFO_HEIGHT},
-        {IMAGE_PALETTE, PANEL_PALETTE, VIEW_PALETTE, PALETTE_WIDTH, PALETTE_HEIGHT},
-        {IMAGE_CHOOSER, PANEL_CHOOSER, VIEW_PAGES, CHOOSER_WIDTH, CHOOSER_HEIGHT},
-    };
-    for (const auto& panel : panels) {
-        if (panel.image == image && m_display.isViewFlag(panel.flags)) {
-            BMPoint view = m_display.getViewSize();
-            BMPoint at = panelOrigin(panel.panel, view.x, view.y);
-            place->clear();
-            place->add(at.x, at.y, panel.width, panel.height);
-            return true;
-        }
-    }
-    return false;
-}
-
 BMRenderer::FrameState BMRenderer::frameState() const
 {
-    const struct {
-        Image image;
-        uint32_t flags;
-    } layers[] = {
-        {IMAGE_CHAR, VIEW_CHAR},
-        {IMAGE_OBJ, VIEW_OBJ},
-        {IMAGE_PLACEMENT, VIEW_PLACEMENT},
-        {IMAGE_NUMBER, VIEW_CHAR_NUMBER | VIEW_OBJ_NUMBER | VIEW_HEIGHT | VIEW_OBJ_ORDER},
-        {IMAGE_GRID, VIEW_GRID},
-        {IMAGE_AREA_INFO, VIEW_AREA_INFO},
-        {IMAGE_PALETTE, VIEW_PALETTE},
-        {IMAGE_CHOOSER, VIEW_PAGES},
-    };
     FrameState state;
     state.map = m_display.hasMap();
     state.scroll = m_display.getScroll();
     state.zoomStep = m_display.getZoom().getStep();
     state.miniMapCorner = m_display.getMiniMap().getCorner();
-    state.layers = 1u << IMAGE_OVERLAY;
-    for (const auto& layer : layers) {
-        if (m_display.isViewFlag(layer.flags)) {
-            state.layers |= 1u << layer.image;
-        }
-    }
-    if (!m_display.getZoom().showsNumbers()) {
-        state.layers &= ~(1u << IMAGE_NUMBER);
-    }
+    const uint32_t flags = m_display.getViewFlags();
+    state.layers = BMFrameComposer::mapLayersShown(flags, m_display.getZoom())
+                   | BMFrameComposer::panelsShown(flags);
     if (m_display.isViewFlag(VIEW_MINIMAP)) {
         state.layers |= MINI_MAP_SHOWN;
     }
     return state;
 }
 
-namespace {
-
-// Blends w x h pixels of the source from (sx, sy) at (x, y) of the frame, as far as they lie
-// inside the area.
-void blendInside(HMemoryImage* source, HMemoryImage* frame, const BMRect& area, int x, int y,
-                 int w, int h, int sx, int sy)
-{
-    if (source == nullptr) {
-        return;
-    }
-    int left = std::max(x, area.left);
-    int top = std::max(y, area.top);
-    int right = std::min(x + w, area.right);
-    int bottom = std::min(y + h, area.bottom);
-    int64_t fromX = int64_t{sx} + left - x;
-    int64_t fromY = int64_t{sy} + top - y;
-    if (left < right && top < bottom && fromX > INT32_MIN && fromX < INT32_MAX && fromY > INT32_MIN
-        && fromY < INT32_MAX) {
-        source->blend(frame, left, top, right - left, bottom - top, static_cast<int>(fromX),
-                      static_cast<int>(fromY));
-    }
-}
-
-}  // namespace
-
-// The order of the frame: the map layers as the scroll position and the zoom show them, at
-// most the zoomed picture's size from the top left; the panels at their places, the mini-map
-// last of them; the frame rate at the top right.
+// The frame of the display: the composer's map layers, panels and mini-map, and the frame
+// rate at the top right.
 void BMRenderer::compose(const BMRect& area)
 {
     HMemoryImage* frame = m_frame->getPixels();
-    HImageLoader::fillRect(frame, area.left, area.top, area.width(), area.height(), HColor::BLACK);
-    BMPoint view = m_display.getViewSize();
-    if (m_shown.map) {
-        struct {
-            Image image;
-            BMLayerScaler::Filter filter;
-        } layers[] = {
-            {IMAGE_CHAR, BMLayerScaler::FILTER_AVERAGE},
-            {IMAGE_OBJ, BMLayerScaler::FILTER_AVERAGE},
-            {IMAGE_PLACEMENT, BMLayerScaler::FILTER_AVERAGE},
-            {IMAGE_NUMBER, BMLayerScaler::FILTER_AVERAGE},
-            {IMAGE_GRID, BMLayerScaler::FILTER_STRONGEST},
-            {IMAGE_OVERLAY, BMLayerScaler::FILTER_STRONGEST},
-        };
-        const BMZoom& zoom = m_display.getZoom();
-        // Below 100 % placement cells show their fill without the digits.
-        if (!zoom.showsNumbers()) {
-            layers[2].filter = BMLayerScaler::FILTER_CELL_FILL;
-        }
-        BMRect mapArea;
-        mapArea.add(0, 0, std::min(view.x, zoom.getPictureWidth()),
-                    std::min(view.y, zoom.getPictureHeight()));
-        mapArea.left = std::max(mapArea.left, area.left);
-        mapArea.top = std::max(mapArea.top, area.top);
-        mapArea.right = std::min(mapArea.right, area.right);
-        mapArea.bottom = std::min(mapArea.bottom, area.bottom);
-        for (const auto& layer : layers) {
-            if ((m_shown.layers & 1u << layer.image) != 0 && !mapArea.isEmpty()) {
-                BMLayerScaler::blend(getImage(layer.image), frame, mapArea, m_shown.scroll, zoom,
-                                     layer.filter);
-            }
-        }
-        for (Image panel : {IMAGE_AREA_INFO, IMAGE_PALETTE, IMAGE_CHOOSER}) {
-            BMRect place;
-            if (panelPlace(panel, &place)) {
-                blendInside(getImage(panel), frame, area, place.left, place.top, place.width(),
-                            place.height(), 0, 0);
-            }
-        }
-        if ((m_shown.layers & MINI_MAP_SHOWN) != 0) {
-            composeMiniMap(frame, area);
-        }
-    }
-    Glyph glyphs[16];
-    int count = layoutNumber(view.x - 18, static_cast<uint32_t>(m_shownRate), 3, 0, glyphs);
-    for (int i = 0; i < count; ++i) {
-        const Glyph& glyph = glyphs[i];
-        blendInside(getImage(IMAGE_GLYPHS), frame, area, glyph.x, 0, glyph.width, glyph.height,
-                    glyph.sx, glyph.sy);
-    }
-}
-
-void BMRenderer::composeMiniMap(HMemoryImage* frame, const BMRect& area)
-{
-    const BMMiniMap& miniMap = m_display.getMiniMap();
-    if (miniMap.getPixels() == nullptr) {
-        return;  // released with the other images
-    }
     const BMPoint view = m_display.getViewSize();
-    const BMPoint at = miniMap.place(view.x, view.y);
-    blendInside(miniMap.getPixels(), frame, area, at.x, at.y, BMMiniMap::WIDTH, BMMiniMap::HEIGHT,
-                0, 0);
-    BMRect outline = BMMiniMap::outline(m_shown.scroll, view, m_display.getZoom());
-    if (outline.isEmpty()) {
-        return;
+    HMemoryImage* images[IMAGE_COUNT];
+    for (int image = 0; image < IMAGE_COUNT; ++image) {
+        images[image] = getImage(static_cast<Image>(image));
     }
-    // A frame a pixel wide, drawn only inside the area.
-    const int left = at.x + outline.left;
-    const int top = at.y + outline.top;
-    const int edges[4][4] = {
-        {left, top, outline.width(), 1},
-        {left, top + outline.height() - 1, outline.width(), 1},
-        {left, top, 1, outline.height()},
-        {left + outline.width() - 1, top, 1, outline.height()},
-    };
-    for (const auto& edge : edges) {
-        int x0 = std::max(edge[0], area.left);
-        int y0 = std::max(edge[1], area.top);
-        int x1 = std::min(edge[0] + edge[2], area.right);
-        int y1 = std::min(edge[1] + edge[3], area.bottom);
-        if (x0 < x1 && y0 < y1) {
-            HImageLoader::fillRect(frame, x0, y0, x1 - x0, y1 - y0, BMColors::CURSOR_WHITE);
+    const BMZoom& zoom = m_display.getZoom();
+    BMFrameComposer::composeMap(images, m_shown.map ? m_shown.layers : 0, frame, area,
+                                m_shown.scroll, zoom);
+    if (m_shown.map) {
+        BMFrameComposer::composePanels(images, m_display.getViewFlags(), view, frame, area);
+        if ((m_shown.layers & MINI_MAP_SHOWN) != 0) {
+            BMFrameComposer::composeMiniMap(m_display.getMiniMap(), m_shown.scroll, view, zoom,
+                                            frame, area);
         }
+    }
+    BMGlyphSheet::Glyph glyphs[16];
+    const uint32_t rate = static_cast<uint32_t>(m_shownRate);
+    int count = BMGlyphSheet::layoutNumber(view.x - 18, rate, 3, 0, glyphs);
+    for (int i = 0; i < count; ++i) {
+        const BMGlyphSheet::Glyph& glyph = glyphs[i];
+        BMFrameComposer::blendInside(getImage(IMAGE_GLYPHS), frame, area, glyph.x, 0,
+                                     glyph.width, glyph.height, glyph.sx, glyph.sy);
     }
 }
 
@@ -737,7 +426,7 @@ bool BMRenderer::composeFrame()
     m_frameRate.tick();
     if (m_frameRate.getFPS() != m_shownRate) {
         m_shownRate = m_frameRate.getFPS();
-        m_stale.add(view.x - 18, 0, 16, kSmallCell[1]);
+        m_stale.add(view.x - 18, 0, 16, BMGlyphSheet::SMALL_DIGIT_HEIGHT);
     }
     m_composed = m_stale.clippedTo(view.x, view.y);
     for (int i = 0; i < m_composed.size(); ++i) {
@@ -759,105 +448,10 @@ void BMRenderer::drawDisplay(HGraphics* graphics)
         return;
     }
     if (graphics->getType() == HGraphics::TYPE_GDI) {
-        presentByGdi(graphics, picture, m_composed);
+        BMGdiPresenter::present(graphics, picture, m_composed);
     } else {
         graphics->drawImage(picture, 0, 0, picture->getWidth(), picture->getHeight(), 0, 0);
     }
-}
-
-namespace {
-
-// The rectangles of the paint's own region (what the window asked for, where it shows) in
-// the window's pixels, at most a few: a one-cell edit asks for its cell and perhaps a panel
-// far away, and the box around both would be copied as a whole. The box around them in box;
-// false when the region cannot be had.
-bool paintedParts(HDC dc, std::vector<RECT>* parts, RECT* box)
-{
-    const size_t kMostParts = 16;
-    if (dc == nullptr) {
-        return false;
-    }
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    if (region == nullptr) {
-        return false;
-    }
-    bool known = false;
-    POINT origin = {0, 0};
-    // The system region is in screen coordinates.
-    if (GetRandomRgn(dc, region, SYSRGN) == 1 && GetDCOrgEx(dc, &origin)) {
-        OffsetRgn(region, -origin.x, -origin.y);
-        const DWORD size = GetRegionData(region, 0, nullptr);
-        std::vector<uint8_t> bytes(size);
-        auto* data = reinterpret_cast<RGNDATA*>(bytes.data());
-        if (size >= sizeof(RGNDATAHEADER) && GetRegionData(region, size, data) == size) {
-            const RECT* rects = reinterpret_cast<const RECT*>(data->Buffer);
-            *box = data->rdh.rcBound;
-            if (data->rdh.nCount <= kMostParts) {
-                parts->assign(rects, rects + data->rdh.nCount);
-            } else {
-                parts->assign(1, *box);
-            }
-            known = true;
-        }
-    }
-    DeleteObject(region);
-    return known;
-}
-
-}  // namespace
-
-// Copying the whole frame costs milliseconds; the part a one-cell edit changes, microseconds.
-void BMRenderer::presentByGdi(HGraphics* graphics, HImage* picture, const BMRegion& composed)
-{
-    HDC dc = static_cast<HDC>(graphics->getDrawingHandle());
-    const RECT whole = {0, 0, picture->getWidth(), picture->getHeight()};
-    std::vector<RECT> parts;
-    RECT clip = whole;
-    if (!paintedParts(dc, &parts, &clip)) {
-        RECT box;
-        const int kind = dc != nullptr ? GetClipBox(dc, &box) : ERROR;
-        clip = kind == NULLREGION ? RECT{0, 0, 0, 0} : (kind == ERROR ? whole : box);
-        parts.assign(1, clip);
-    }
-    for (const RECT& part : parts) {
-        RECT shown;
-        if (IntersectRect(&shown, &part, &whole)) {
-            graphics->drawImage(picture, shown.left, shown.top, shown.right - shown.left,
-                                shown.bottom - shown.top, shown.left, shown.top);
-        }
-    }
-    // Parts just composed that this paint did not ask for get a paint of their own.
-    HWND window = graphics->getMainWindow();
-    for (int i = 0; i < composed.size() && window != nullptr; ++i) {
-        const BMRect& part = composed[i];
-        if (part.left < clip.left || part.top < clip.top || part.right > clip.right
-            || part.bottom > clip.bottom) {
-            RECT rect = {part.left, part.top, part.right, part.bottom};
-            InvalidateRect(window, &rect, FALSE);
-        }
-    }
-}
-
-bool BMRenderer::updateTitle()
-{
-    const BMData* data = m_display.getData();
-    HFile folder = data != nullptr ? data->getScenarioDirectory() : HFile();
-    std::string title;
-    if (folder.isEmpty()) {
-        title = std::string(APPLICATION_NAME) + " " + APPLICATION_VERSION;
-    } else {
-        title = folder.getFullPath();
-        if (data->isModified()) {
-            title += kModified;
-        }
-        title += std::string(" - ") + APPLICATION_NAME;
-    }
-    HWindow* window = m_display.getWindow();
-    if (window != nullptr && window->getText() != title) {  // every edit asks
-        window->setText(title);
-        window->setWindowText(title);
-    }
-    return true;
 }
 
 void BMRenderer::redrawLayers(uint32_t redraw, const std::vector<uint16_t>* cells)
@@ -901,8 +495,5 @@ void BMRenderer::redrawLayers(uint32_t redraw, const std::vector<uint16_t>* cell
         if ((redraw & REDRAW_CHOOSER) != 0) {
             drawChooser();
         }
-    }
-    if ((redraw & REDRAW_TITLE) != 0) {
-        updateTitle();
     }
 }

@@ -7,6 +7,7 @@
 
 #include "editor/model/BMConstants.h"
 #include "editor/view/BMCanvas.h"
+#include "editor/view/BMViewFlags.h"
 #include "framework/base/HObject.h"
 #include "framework/graphics/HFPSCounter.h"
 #include "framework/graphics/HFont.h"
@@ -77,7 +78,6 @@ public:
     BMRegion pendingArea() const;
     // The mini-map panel again, wholly (-1, -1) or one cell.
     void drawMiniMap(int x, int y);
-    bool updateTitle();
     void redrawLayers(uint32_t redraw, const std::vector<uint16_t>* cells);
 
     // The pixels of an image as last drawn (top-down A8R8G8B8), nullptr while it is missing.
@@ -89,13 +89,6 @@ public:
     HImage* chipSheet(bool objects);
 
 private:
-    // One digit of a number: where it goes and which block of the glyph sheet it copies.
-    struct Glyph {
-        int x;
-        int sx, sy, width, height;
-    };
-    static int layoutNumber(int x, uint32_t value, int digits, uint32_t style, Glyph* glyphs);
-
     // The image's pixels, made first if missing; nullptr when it cannot be made.
     HMemoryImage* makeImage(Image image);
     BMCanvas* canvas(Image image) const { return m_images[image].get(); }
@@ -106,11 +99,6 @@ private:
     // py) for every cell drawn. Nothing while no map is loaded.
     template <class DrawCell>
     void redrawLayer(Image image, int x, int y, DrawCell drawCell);
-    void drawChip(HImage* chips, HMemoryImage* layer, int chip, int px, int py);
-    void drawCellNumbers(HMemoryImage* layer, int x, int y, int px, int py);
-    void drawCellPlacement(HMemoryImage* layer, int x, int y, int px, int py);
-    // The look of a cell in the mark overlay: what its marks and the cursor draw there.
-    uint8_t overlayLook(int index, bool select) const;
 
     // What a frame shows besides the images' pixels; when it changes, the whole frame is
     // composed anew.
@@ -129,16 +117,9 @@ private:
     };
     static constexpr uint32_t MINI_MAP_SHOWN = 1u << IMAGE_COUNT;
     FrameState frameState() const;
-    // Where a panel image shows in the view; false when it is not shown.
-    bool panelPlace(Image image, BMRect* place) const;
     // Composes the frame inside the area of the view, from black up: the layers, the panels,
     // the frame rate.
     void compose(const BMRect& area);
-    // The mini-map and the outline of the part of the map the view shows, inside the area.
-    void composeMiniMap(HMemoryImage* frame, const BMRect& area);
-    // Hands the frame to a GDI device: only the part the paint asks for (the window asks for
-    // what changed). Parts just composed outside it are asked for in a paint of their own.
-    void presentByGdi(HGraphics* graphics, HImage* picture, const BMRegion& composed);
 
     BMDisplay& m_display;
     std::unique_ptr<BMCanvas> m_images[IMAGE_COUNT];

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editor/view/BMCanvas.h"
+#include "editor/view/BMCommandId.h"
 #include "framework/graphics/HFont.h"
 
 class HGraphics;
@@ -24,7 +25,7 @@ public:
     // Pixel sizes of the layout.
     static constexpr int WIDTH = 372;
     static constexpr int ROW_HEIGHT = 18;
-    static constexpr int OPEN_COMMAND = 2101;
+    static constexpr int OPEN_COMMAND = kCommandOpen;
 
     BMStartPanel();
     ~BMStartPanel();
