@@ -65,10 +65,14 @@ uint32_t reversed(uint32_t code, int length)
     return result;
 }
 
-// The fixed literal/length code of RFC 1951 3.2.6, reversed for the bit sink.
+// The fixed codes of RFC 1951 3.2.6, reversed for the bit sink, and which length and distance
+// code each length and distance takes.
 struct FixedCodes {
     uint16_t code[288];
     uint8_t length[288];
+    uint8_t lengthCode[kMaxMatch + 1];
+    uint8_t distanceCode[kWindow + 1];
+    uint8_t reversedDistance[30];
     FixedCodes()
     {
         for (int symbol = 0; symbol < 288; ++symbol) {
@@ -81,6 +85,17 @@ struct FixedCodes {
             } else {
                 set(symbol, 0xC0 + symbol - 280, 8);
             }
+        }
+        for (int code = 0; code < 29; ++code) {
+            for (int value = kLengthBase[code]; value <= kMaxMatch && value < kLengthBase[code] + (1 << kLengthExtra[code]); ++value) {
+                lengthCode[value] = static_cast<uint8_t>(code);
+            }
+        }
+        for (int code = 0; code < 30; ++code) {
+            for (int value = kDistanceBase[code]; value <= kWindow && value < kDistanceBase[code] + (1 << kDistanceExtra[code]); ++value) {
+                distanceCode[value] = static_cast<uint8_t>(code);
+            }
+            reversedDistance[code] = static_cast<uint8_t>(reversed(code, 5));
         }
     }
     void set(int symbol, uint32_t value, int bits)
@@ -184,17 +199,11 @@ private:
 
     void putMatch(int length, int distance)
     {
-        int lengthCode = 28;
-        while (kLengthBase[lengthCode] > length) {
-            --lengthCode;
-        }
+        const int lengthCode = s_codes.lengthCode[length];
         putSymbol(257 + lengthCode);
         m_sink->put(length - kLengthBase[lengthCode], kLengthExtra[lengthCode]);
-        int distanceCode = 29;
-        while (kDistanceBase[distanceCode] > distance) {
-            --distanceCode;
-        }
-        m_sink->put(reversed(distanceCode, 5), 5);
+        const int distanceCode = s_codes.distanceCode[distance];
+        m_sink->put(s_codes.reversedDistance[distanceCode], 5);
         m_sink->put(distance - kDistanceBase[distanceCode], kDistanceExtra[distanceCode]);
     }
 
@@ -210,20 +219,25 @@ const FixedCodes Encoder::s_codes;
 
 uint32_t adler32(const uint8_t* bytes, size_t size)
 {
-    uint32_t a = 1;
-    uint32_t b = 0;
+    uint64_t a = 1;
+    uint64_t b = 0;
     while (size > 0) {
-        // 5552 bytes is the most that cannot overflow b before the modulo (RFC 1950).
-        size_t run = std::min<size_t>(size, 5552);
-        size -= run;
-        while (run-- > 0) {
-            a += *bytes++;
-            b += a;
+        // A run adds a once per byte to b and each byte as often as bytes are left: summed
+        // that way the loop has no chain from one byte to the next. 5552 bytes keep the
+        // weighted sum within 32 bits (RFC 1950's bound).
+        const uint32_t run = static_cast<uint32_t>(std::min<size_t>(size, 5552));
+        uint32_t sum = 0;
+        uint32_t weighted = 0;
+        for (uint32_t i = 0; i < run; ++i) {
+            sum += bytes[i];
+            weighted += (run - i) * bytes[i];
         }
-        a %= 65521;
-        b %= 65521;
+        b = (b + run * a + weighted) % 65521;
+        a = (a + sum) % 65521;
+        bytes += run;
+        size -= run;
     }
-    return b << 16 | a;
+    return static_cast<uint32_t>(b << 16 | a);
 }
 
 }  // namespace
