@@ -5,7 +5,7 @@
 
 #include "framework/base/HFile.h"
 
-// Encodes a picture as a PNG file of 24-bit pixels.
+// Encodes a picture as a PNG file with the platform's own image codec (WIC).
 class TCPngFile {
 public:
     // width x height pixels, top row first, each 0x00RRGGBB (the top byte is ignored). The PNG
