@@ -129,7 +129,7 @@ int main()
                 [&] { SendMessageA(overview.getHandle(), WM_MOUSEWHEEL, MAKEWPARAM(0, (page++ % 8 < 4) ? -120 : 120), 0); },
                 [&] { UpdateWindow(overview.getHandle()); }, [] {});
             const double pageDown = measure(
-                "overview scrolled a page", [&] { SendMessageA(overview.getHandle(), WM_KEYDOWN, VK_NEXT, 0); },
+                "overview scrolled a page", [&] { SendMessageA(overview.getHandle(), WM_VSCROLL, SB_PAGEDOWN, 0); },
                 [&] { UpdateWindow(overview.getHandle()); }, [] {});
             std::printf("thumbnails drawn so far: %u of %d\n", overview.getPicture().getThumbnailsDrawn(), kAreas);
             HWND view = window.getMapView()->getHandle();

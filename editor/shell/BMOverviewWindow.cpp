@@ -47,9 +47,9 @@ void BMOverviewWindow::show(HWND owner)
         RegisterClassExA(&type);  // fails harmlessly when the class is there already
         HMENU bar = CreateMenu();
         HMENU file = CreatePopupMenu();
-        AppendMenuA(file, MF_STRING, kMenuSave, "画像として保存(&S)...\tCtrl+S");
+        AppendMenuA(file, MF_STRING, kMenuSave, "画像として保存(&S)...");
         AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
-        AppendMenuA(file, MF_STRING, kMenuClose, "閉じる(&C)\tEsc");
+        AppendMenuA(file, MF_STRING, kMenuClose, "閉じる(&C)");
         AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "ﾌｧｲﾙ(&F)");
         m_window = CreateWindowExA(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW | WS_VSCROLL, CW_USEDEFAULT,
                                    CW_USEDEFAULT, 960, 720, owner, bar, GetModuleHandleA(nullptr), this);
@@ -222,23 +222,6 @@ LRESULT BMOverviewWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     }
-    case WM_KEYDOWN:
-        if (wParam == VK_ESCAPE) {
-            ShowWindow(m_window, SW_HIDE);
-        } else if (wParam == 'S' && (GetKeyState(VK_CONTROL) & 0x8000) != 0) {
-            m_save();
-        } else if (wParam == VK_NEXT || wParam == VK_PRIOR || wParam == VK_HOME || wParam == VK_END) {
-            const int codes[] = {SB_PAGEDOWN, SB_PAGEUP, SB_TOP, SB_BOTTOM};
-            const WPARAM keys[] = {VK_NEXT, VK_PRIOR, VK_HOME, VK_END};
-            for (int i = 0; i < 4; ++i) {
-                if (keys[i] == wParam) {
-                    handle(WM_VSCROLL, static_cast<WPARAM>(codes[i]), 0);
-                }
-            }
-        } else if (wParam == VK_DOWN || wParam == VK_UP) {
-            scrollTo(m_scroll + (wParam == VK_DOWN ? kWheelStep : -kWheelStep));
-        }
-        return 0;
     case WM_COMMAND:
         if (LOWORD(wParam) == kMenuSave) {
             m_save();

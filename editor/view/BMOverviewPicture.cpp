@@ -147,9 +147,10 @@ void BMOverviewPicture::drawLinks(const BMData& data, HMemoryImage* image, BMPoi
             // The number a few pixels along the line from its start, off the thumbnail's edge.
             const int length = std::max(std::abs(b.x - a.x), std::abs(b.y - a.y));
             const int along = std::min(length / 2, 10 + 9 * (group % 4));
-            if (length > 0) {
-                const int x = a.x + (b.x - a.x) * along / length;
-                const int y = a.y + (b.y - a.y) * along / length;
+            const int x = length > 0 ? a.x + (b.x - a.x) * along / length : a.x;
+            const int y = length > 0 ? a.y + (b.y - a.y) * along / length : a.y;
+            // Text costs a device context a string: only where it shows.
+            if (length > 0 && x > -8 && y > -8 && x < image->getWidth() + 8 && y < image->getHeight() + 8) {
                 HImageLoader::fillRect(image, x - 5, y - 7, 11, 13, kBackground);
                 HImageLoader::drawString(image, x - 3, y - 6, &m_font, std::to_string(group + 1),
                                          kGroupColours[group]);
