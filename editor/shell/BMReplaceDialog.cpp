@@ -51,6 +51,10 @@ void BMReplaceDialog::updatePreview()
         setText(ID_PREVIEW, HText::format("値は 0 から %u までです。", m_maximum));
         return;
     }
+    if (from == to) {
+        setText(ID_PREVIEW, "A と B が同じ値です。");
+        return;
+    }
     bool any = false;
     setText(ID_PREVIEW, m_preview(static_cast<uint32_t>(from), static_cast<uint32_t>(to), getSelection(ID_SCOPE), &any));
 }
