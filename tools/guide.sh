@@ -186,6 +186,9 @@ sleep 0.5
 # The replace across maps asks for the values and the scope, and says how many cells it finds.
 key shift+ctrl+h
 wait_until 10 has_box || fail "no replace dialog"
+key Tab
+xdotool type --delay 80 30
+key Tab End
 shot replace-dialog
 key Escape
 wait_until 10 no_box || fail "the replace dialog stayed"
