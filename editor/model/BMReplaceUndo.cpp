@@ -89,5 +89,6 @@ BMChange BMReplaceUndo::apply(BMEditor& editor, bool redo) const
         }
     }
     change.data = m_layers.data();
+    change.cursor = true;  // the status bar goes back to the cursor from what the replace said
     return change;
 }
