@@ -103,15 +103,22 @@ HMemoryImage* BMOverviewPicture::thumbnail(const BMData& data, uint32_t number)
 
 void BMOverviewPicture::drawTile(const BMData& data, uint32_t number, HMemoryImage* image, BMPoint origin)
 {
-    const BMRect tile = m_layout.tileOf(number);
     const BMRect thumb = m_layout.thumbnailOf(number);
-    const ZDEditArea* area = data.getArea(number - 1);
-    const std::string label = HText::format("%u %s", number, area != nullptr ? area->getName().c_str() : "");
-    HImageLoader::drawString(image, tile.left - origin.x, tile.top - origin.y + 1, &m_font, label, kLabel);
     HMemoryImage* picture = thumbnail(data, number);
     if (picture != nullptr) {
         picture->draw(image, thumb.left - origin.x, thumb.top - origin.y, thumb.width(), thumb.height(), 0, 0);
     }
+}
+
+// Over the lines, so that a link passing by never hides a number or name.
+void BMOverviewPicture::drawLabel(const BMData& data, uint32_t number, HMemoryImage* image, BMPoint origin)
+{
+    const BMRect tile = m_layout.tileOf(number);
+    const ZDEditArea* area = data.getArea(number - 1);
+    const std::string label = HText::format("%u %s", number, area != nullptr ? area->getName().c_str() : "");
+    HImageLoader::fillRect(image, tile.left - origin.x, tile.top - origin.y, tile.width(),
+                           BMOverviewLayout::LABEL_HEIGHT, kBackground);
+    HImageLoader::drawString(image, tile.left - origin.x, tile.top - origin.y + 1, &m_font, label, kLabel);
     if (number == data.getCurrent()) {
         for (int inset = 1; inset <= 3; ++inset) {
             HImageLoader::drawFrame(image, tile.left - origin.x - inset, tile.top - origin.y - inset,
@@ -173,6 +180,9 @@ void BMOverviewPicture::draw(const BMData& data, HMemoryImage* image, BMPoint or
         drawTile(data, number, image, origin);
     }
     drawLinks(data, image, origin);
+    for (uint32_t number = first; number <= last; ++number) {
+        drawLabel(data, number, image, origin);
+    }
 }
 
 bool BMOverviewPicture::drawWhole(const BMData& data, std::vector<uint32_t>* pixels, BMPoint* size)

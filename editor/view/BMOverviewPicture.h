@@ -47,6 +47,7 @@ private:
     // The thumbnail of area number, drawn again when its map changed.
     HMemoryImage* thumbnail(const BMData& data, uint32_t number);
     void drawTile(const BMData& data, uint32_t number, HMemoryImage* image, BMPoint origin);
+    void drawLabel(const BMData& data, uint32_t number, HMemoryImage* image, BMPoint origin);
     void drawLinks(const BMData& data, HMemoryImage* image, BMPoint origin);
 
     BMOverviewLayout m_layout;
