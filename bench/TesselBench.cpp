@@ -31,7 +31,7 @@
 #include "scenario/ZDAreaMapData.h"
 #include "tool/TCCommand.h"
 #include "tool/TCPicture.h"
-#include "tool/TCPngFile.h"
+#include "framework/graphics/HPngFile.h"
 #endif
 
 namespace {
@@ -198,7 +198,7 @@ void benchPictures(const std::string& folder)
         TCPicture::draw(map, TCPicture::DEFAULT_LAYERS, &pixels);
         drawing += secondsSince(start);
         start = Clock::now();
-        TCPngFile::encode(pixels.data(), TCPicture::WIDTH, TCPicture::HEIGHT, &png, &error);
+        HPngFile::encode(pixels.data(), TCPicture::WIDTH, TCPicture::HEIGHT, &png, &error);
         encoding += secondsSince(start);
         bytes += png.size();
     }

@@ -2,14 +2,15 @@
 
 #include <algorithm>
 
+#include "editor/view/BMOverviewPicture.h"
 #include "framework/base/HFileReader.h"
 #include "framework/base/HText.h"
+#include "framework/graphics/HPngFile.h"
 #include "scenario/ZDBMap.h"
 #include "scenario/ZDLoadFault.h"
 #include "tool/TCDiff.h"
 #include "tool/TCJson.h"
 #include "tool/TCPicture.h"
-#include "tool/TCPngFile.h"
 #include "tool/TCScenario.h"
 
 namespace {
@@ -469,12 +470,41 @@ int TCCommand::picture(const std::string& folder, const std::string& area, const
             *err += HText::format("cannot draw map %u of %s\n", map, folder.c_str());
             return STATUS_ERROR;
         }
-        if (!TCPngFile::write(HFile(path), pixels.data(), TCPicture::WIDTH, TCPicture::HEIGHT, &error)) {
+        if (!HPngFile::write(HFile(path), pixels.data(), TCPicture::WIDTH, TCPicture::HEIGHT, &error)) {
             *err += error + "\n";
             return STATUS_ERROR;
         }
         *out += HText::format("wrote %s: map %u of %s, %d x %d pixels\n", path.c_str(), map,
                               folder.c_str(), TCPicture::WIDTH, TCPicture::HEIGHT);
     }
+    return STATUS_CLEAN;
+}
+
+int TCCommand::overview(const std::string& folder, const std::string& file, std::string* out,
+                        std::string* err)
+{
+    EditorData data;
+    TCScenario scenario(folder, data.get());
+    TCJson ignored;
+    if (!load(&scenario, folder, &ignored, err)) {
+        return STATUS_ERROR;
+    }
+    // No map is the current one outside the editor: no tile is framed.
+    data.get()->setCurrent(0);
+    BMOverviewPicture picture;
+    picture.layout().setup(data.get()->getAreaCount(), 0, OVERVIEW_COLUMNS);
+    std::vector<uint32_t> pixels;
+    BMPoint size{};
+    std::string error;
+    if (!picture.drawWhole(*data.get(), &pixels, &size)) {
+        *err += HText::format("cannot draw the overview of %s\n", folder.c_str());
+        return STATUS_ERROR;
+    }
+    if (!HPngFile::write(HFile(file), pixels.data(), size.x, size.y, &error)) {
+        *err += error + "\n";
+        return STATUS_ERROR;
+    }
+    *out += HText::format("wrote %s: overview of %u areas of %s, %d x %d pixels\n", file.c_str(),
+                          data.get()->getAreaCount(), folder.c_str(), size.x, size.y);
     return STATUS_CLEAN;
 }

@@ -29,4 +29,10 @@ public:
     // BMap_No<n>.png. CLEAN when the files are written, ERROR otherwise.
     static int picture(const std::string& folder, const std::string& area, const std::string& file,
                        uint32_t layers, std::string* out, std::string* err);
+    // Draws the overview of a scenario folder (every area's thumbnail with its number and name,
+    // and the group links between them, OVERVIEW_COLUMNS tiles a row) into a PNG file, as the
+    // editor's overview saves it. CLEAN when the file is written, ERROR otherwise.
+    static constexpr int OVERVIEW_COLUMNS = 10;
+    static int overview(const std::string& folder, const std::string& file, std::string* out,
+                        std::string* err);
 };

@@ -5,6 +5,7 @@
 //   tessel_tool repair [--json] <scenario folder>...
 //   tessel_tool picture [--show <layers>] <scenario folder> <area> <picture.png>
 //   tessel_tool picture [--show <layers>] <scenario folder> all <folder>
+//   tessel_tool overview <scenario folder> <picture.png>
 //   tessel_tool diff [--json] <old> <new>          two map files or two scenario folders
 //
 // Exit status: 0 clean or equal, 1 something found or different, 2 an error.
@@ -28,6 +29,7 @@ const char* const kUsage =
     "                                         draw a map (or all) as the editor does; layers:\n"
     "                                         chips, objects, placement, grid, chip-numbers,\n"
     "                                         object-numbers, orders, heights or all\n"
+    "  overview <scenario folder> <file.png>  draw every area's map and the group links\n"
     "exit status: 0 clean or equal, 1 findings or differences, 2 error\n";
 
 // A path as the system takes it: backslashes, and no separator at the end except a drive's
@@ -119,6 +121,11 @@ int main(int argc, char** argv)
             return fail("picture: a scenario folder, an area number (or all) and a PNG file (or folder)");
         }
         status = TCCommand::picture(arguments[0], arguments[1], arguments[2], layers, &out, &err);
+    } else if (command == "overview") {
+        if (arguments.size() != 2) {
+            return fail("overview: a scenario folder and a PNG file");
+        }
+        status = TCCommand::overview(arguments[0], arguments[1], &out, &err);
     } else if (command == "help" || command == "--help" || command == "-h") {
         fputs(kUsage, stdout);
         return TCCommand::STATUS_CLEAN;

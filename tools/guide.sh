@@ -176,6 +176,23 @@ shot map-delete-question
 key n
 wait_until 10 no_box || fail "the delete question stayed"
 
+# The overview of every area beside the editor; Alt+F4 puts it away.
+key ctrl+g
+sleep 2
+shot overview
+key alt+F4
+sleep 0.5
+
+# The replace across maps asks for the values and the scope, and says how many cells it finds.
+key shift+ctrl+h
+wait_until 10 has_box || fail "no replace dialog"
+key Tab
+xdotool type --delay 80 30
+key Tab End
+shot replace-dialog
+key Escape
+wait_until 10 no_box || fail "the replace dialog stayed"
+
 # The version dialog from the last menu; Return presses its OK.
 key alt+o a
 wait_until 10 has_box || fail "no version dialog"

@@ -6,6 +6,7 @@ void BMChange::add(const BMChange& other)
     cells.insert(cells.end(), other.cells.begin(), other.cells.end());
     cursor = cursor || other.cursor;
     areas = areas || other.areas;
+    otherMaps = otherMaps || other.otherMaps;
     cut.add(other.cut);
     if (other.scroll) {
         scroll = true;

@@ -26,6 +26,7 @@ struct BMChange {
     bool scroll = false;          // undo and redo: scroll the view to scrollTo
     BMPoint scrollTo = {0, 0};
     bool areas = false;           // the list of areas changed (count, order, numbers)
+    bool otherMaps = false;       // cells of maps other than the current one changed too
     BMLimitCut cut;               // what the edit left out, the map file being full there
 
     void add(const BMChange& other);

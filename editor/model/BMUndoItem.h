@@ -24,6 +24,7 @@ constexpr int32_t UNDO_SELECTION = 0x040;  // the cells' mark words
 constexpr int32_t UNDO_AREA = 0x400;       // a change of the current map; no records
 constexpr int32_t UNDO_MAPS = 0x800;       // a change of the list of areas
 constexpr int32_t UNDO_AREA_RECORD = 0x1000;  // an area's record; value: the area's number
+constexpr int32_t UNDO_REPLACE = 0x2000;      // cells of several maps; value: 0
 
 // One user action: what it touched, the view to go back to, and the cells as they were
 // before it (B) and after it (A). The records of each list lie together in one block. An item

@@ -57,6 +57,8 @@ const std::vector<BMCommandTable::Row> kRows = {
     {kCommandEditMenu, kCommandSetPlacement, "初期配置をセット(&7)", "F", ENABLED, kKey, 'F', OP2154},
     {kCommandEditMenu, kCommandClearPlacement, "初期配置をクリア(&8)", "Shift+F", ENABLED, kShift, 'F', OP2154},
     {kCommandEditMenu, kCommandClearAll, "全部クリア(&E)", "Ctrl+D", ENABLED, kCtrl, 'D', OP2154},
+    {kCommandEditMenu, kCommandReplaceSeparator, "-", "", ENABLED, 0, 0, nullptr},
+    {kCommandEditMenu, kCommandReplace, "置換...(&H)", "Shift+Ctrl+H", ENABLED, kCtrlShift, 'H', OP2641},
 
     // The zoom keys are the keypad's + and -; kExtraKeys adds the main keyboard's. The
     // steps' items carry the check mark of the step shown.
@@ -79,6 +81,8 @@ const std::vector<BMCommandTable::Row> kRows = {
     {kCommandViewMenu, kCommandShowObjectOrder, "OBJ順序(&I)", "Alt+9", CHECKED, kAlt, '9', OP2204},
     {kCommandViewMenu, kCommandShowHeights, "高度(&H)", "Alt+7", CHECKED, kAlt, '7', OP2204},
     {kCommandViewMenu, kCommandShowPlacements, "初期配置(&J)", "Alt+8", CHECKED, kAlt, '8', OP2204},
+    {kCommandViewMenu, kCommandOverviewSeparator, "-", "", ENABLED, 0, 0, nullptr},
+    {kCommandViewMenu, kCommandOverview, "全体図(&W)", "Ctrl+G", ENABLED, kCtrl, 'G', OP2640},
 
     // The labels' arrows and the keys agree: left is left, right is right.
     {MENU_BAR, kCommandMoveMenu, "移動(&M)", "", ENABLED, 0, 0, nullptr},

@@ -60,6 +60,14 @@ bool OP2316(HComponent* window, uint32_t id);  // step the current values
 bool OP2332(HComponent* window, uint32_t id);  // take the highlighted chooser entry
 bool OP2335(HComponent* window, uint32_t id);  // brush radius larger or smaller
 
+// The whole scenario (BMScenarioOperations.cpp).
+bool OP2640(HComponent* window, uint32_t id);  // show the overview
+bool OP2641(HComponent* window, uint32_t id);  // replace a value across maps
+// Opens area number's map, as the Data menu's steps do (the overview's click).
+void openMap(BMWindow* window, uint32_t number);
+// Asks for a PNG file and writes the whole overview into it.
+void saveOverview(BMWindow* window);
+
 // Data menu (BMDataOperations.cpp).
 bool OP2351(HComponent* window, uint32_t id);  // map navigation
 // The commands on the list of areas (add, remove, move, copy, overwrite, insert), each one

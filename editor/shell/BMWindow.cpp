@@ -7,6 +7,7 @@
 #include "editor/shell/BMCommandTable.h"
 #include "editor/shell/BMListeners.h"
 #include "editor/shell/BMMusicPreview.h"
+#include "editor/shell/BMOverviewWindow.h"
 #include "editor/shell/BMOperations.h"
 #include "editor/shell/BMRecovery.h"
 #include "editor/shell/BMScroll.h"
@@ -134,6 +135,15 @@ BMWindow::BMWindow()
 // display and the scenario menu, then the window itself.
 BMWindow::~BMWindow() = default;
 
+BMOverviewWindow& BMWindow::getOverview()
+{
+    if (m_overview == nullptr) {
+        m_overview.reset(new BMOverviewWindow([this](uint32_t number) { BMOperations::openMap(this, number); },
+                                              [this] { BMOperations::saveOverview(this); }));
+    }
+    return *m_overview;
+}
+
 void BMWindow::create()
 {
     HWindow::create();
@@ -253,6 +263,9 @@ void BMWindow::repaint()
     if (m_mapView->getHandle() != nullptr) {
         InvalidateRect(m_mapView->getHandle(), nullptr, FALSE);
     }
+    if (m_overview != nullptr) {
+        m_overview->follow();
+    }
 }
 
 void BMWindow::layout()
@@ -361,6 +374,9 @@ void BMWindow::invalidate(const BMRegion& area)
     for (int i = 0; i < area.size(); ++i) {
         const RECT rect = {area[i].left, area[i].top, area[i].right, area[i].bottom};
         InvalidateRect(m_mapView->getHandle(), &rect, FALSE);
+    }
+    if (m_overview != nullptr) {
+        m_overview->follow();
     }
 }
 

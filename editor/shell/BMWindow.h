@@ -15,6 +15,7 @@ class BMCommandTable;
 class BMDisplay;
 class BMListeners;
 class BMMusicPreview;
+class BMOverviewWindow;
 class BMStartPanel;
 class HEventListener;
 class HFont;
@@ -104,6 +105,8 @@ public:
     HStatusBar* getStatusBar() const { return m_statusBar.get(); }
     BMListeners* getListeners() const { return m_listeners.get(); }
     BMMusicPreview& getMusicPreview() const { return *m_musicPreview; }
+    // The overview window, made on first use (not shown until asked).
+    BMOverviewWindow& getOverview();
     // The menus' items and their enabled and checked state.
     BMCommandTable& getCommands() const { return *m_commands; }
 
@@ -146,6 +149,7 @@ private:
     std::unique_ptr<HEventListener> m_mapViewPaint;
     std::unique_ptr<HEventListener> m_startFolderOpener;
     std::unique_ptr<BMMusicPreview> m_musicPreview;
+    std::unique_ptr<BMOverviewWindow> m_overview;  // made on first use
     std::unique_ptr<BMStartPanel> m_startPanel;
     bool m_startFolderPending = false;
     BMPoint m_arrangedCanvas = {-1, -1};  // the canvas the bars were last fitted to

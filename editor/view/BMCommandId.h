@@ -152,6 +152,12 @@ enum BMCommandId : uint16_t {
     kCommandOtherSeparator2 = 2407,
     kCommandVersion = 2408,
 
+    // The whole scenario: the overview and the replace across maps.
+    kCommandOverview = 2640,
+    kCommandReplace = 2641,
+    kCommandOverviewSeparator = 2642,
+    kCommandReplaceSeparator = 2643,
+
     // The installed game's scenario items: a separator with this id, then one item a scenario
     // from the next id on.
     kCommandScenarioMenu = 2500,

@@ -191,30 +191,52 @@ BMRect BMMiniMap::paintCell(const BMData* data, int x, int y)
 {
     BMRect touched;
     HMemoryImage* panel = getPixels();
-    if (panel == nullptr || data == nullptr || x < 0 || x >= MAP_SIZE || y < 0 || y >= MAP_SIZE) {
+    if (panel == nullptr || data == nullptr || data->getCurrent() == 0 || x < 0 || x >= MAP_SIZE
+        || y < 0 || y >= MAP_SIZE) {
         return touched;
     }
-    const int left = PICTURE_X + x * CELL + (y % 2 != 0 ? CELL / 2 : 0);
-    const int top = PICTURE_Y + y * CELL;
-    int terrain = data->getByte(BMData::TYPE_CHARACTER, 0, x, y);
-    uint32_t colour = terrain < kTerrainChips
-                          ? chipColour(data->getCharacterImage(), terrain, m_terrain, m_terrainKnown)
-                          : 0;
-    HImageLoader::fillRect(panel, left, top, CELL, CELL,
-                           colour != 0 ? colourOf(colour) : kBackground);
-    // A city fills its cell; walls and roads, thin on their chips, are a mark at the centre,
-    // so that a run of them reads as a dotted line.
-    int object = data->getByte(BMData::TYPE_OBJECT, 0, x, y);
-    if (object != 0 && object < kObjectChips) {
-        uint32_t mark = chipColour(data->getObjectImage(), object, m_objects, m_objectKnown);
-        int inset = object <= kLastCity ? 0 : 1;
-        if (mark != 0) {
-            HImageLoader::fillRect(panel, left + inset, top + inset, CELL - 2 * inset,
-                                   CELL - 2 * inset, colourOf(mark));
+    drawCell(*data, *data->getBMap(data->getCurrent() - 1), panel, PICTURE_X, PICTURE_Y, x, y);
+    touched.add(PICTURE_X + x * CELL + (y % 2 != 0 ? CELL / 2 : 0), PICTURE_Y + y * CELL, CELL, CELL);
+    return touched;
+}
+
+void BMMiniMap::drawMap(const BMData& data, uint32_t number, HMemoryImage* image, int left, int top)
+{
+    const ZDBMap* map = data.getBMap(number - 1);
+    if (map == nullptr || image == nullptr || image->getPixels() == nullptr) {
+        return;
+    }
+    HImageLoader::fillRect(image, left, top, PICTURE_WIDTH, PICTURE_HEIGHT, kBackground);
+    for (int y = 0; y < MAP_SIZE; ++y) {
+        for (int x = 0; x < MAP_SIZE; ++x) {
+            drawCell(data, *map, image, left, top, x, y);
         }
     }
-    touched.add(left, top, CELL, CELL);
-    return touched;
+}
+
+void BMMiniMap::drawCell(const BMData& data, const ZDBMap& map, HMemoryImage* image, int pictureX,
+                         int pictureY, int x, int y)
+{
+    const int left = pictureX + x * CELL + (y % 2 != 0 ? CELL / 2 : 0);
+    const int top = pictureY + y * CELL;
+    const uint32_t ux = static_cast<uint32_t>(x);
+    const uint32_t uy = static_cast<uint32_t>(y);
+    int terrain = map.getCharacter(ux, uy);
+    uint32_t colour = terrain < kTerrainChips
+                          ? chipColour(data.getCharacterImage(), terrain, m_terrain, m_terrainKnown)
+                          : 0;
+    HImageLoader::fillRect(image, left, top, CELL, CELL, colour != 0 ? colourOf(colour) : kBackground);
+    // A city fills its cell; walls and roads, thin on their chips, are a mark at the centre,
+    // so that a run of them reads as a dotted line.
+    int object = map.getObject(ux, uy);
+    if (object != 0 && object < kObjectChips) {
+        uint32_t mark = chipColour(data.getObjectImage(), object, m_objects, m_objectKnown);
+        int inset = object <= kLastCity ? 0 : 1;
+        if (mark != 0) {
+            HImageLoader::fillRect(image, left + inset, top + inset, CELL - 2 * inset, CELL - 2 * inset,
+                                   colourOf(mark));
+        }
+    }
 }
 
 BMRect BMMiniMap::outline(BMPoint scroll, BMPoint view, const BMZoom& zoom)

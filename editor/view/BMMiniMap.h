@@ -11,6 +11,7 @@ class BMZoom;
 class HFont;
 class HImage;
 class HMemoryImage;
+class ZDBMap;
 
 // The mini-map panel: the whole current map at 4 x 4 pixels a cell (odd rows shifted by 2),
 // each cell in the average colour of its terrain chip, a city's cell in that of its city chip,
@@ -64,6 +65,9 @@ public:
     // Draws cell (x, y) again; the rectangle it touched in panel pixels (empty outside the
     // map or before the first paint).
     BMRect paintCell(const BMData* data, int x, int y);
+    // Draws the picture of map number (1-based) as the panel shows the current map, with its
+    // top left at (left, top) of image: the overview's thumbnails.
+    void drawMap(const BMData& data, uint32_t number, HMemoryImage* image, int left, int top);
     // Lets the pixels go (they are made again by the next paint).
     void release() { m_canvas.reset(); }
     // Forgets the chip colours, so that the next paint takes them from the chip images anew
@@ -77,6 +81,8 @@ private:
     // The average colour of a chip's opaque pixels, or clear for a chip without any.
     uint32_t chipColour(HImage* chips, int chip, uint32_t* cache, bool* known);
     void paintTitle(HFont* font);
+    void drawCell(const BMData& data, const ZDBMap& map, HMemoryImage* image, int pictureX,
+                  int pictureY, int x, int y);
 
     std::unique_ptr<BMCanvas> m_canvas;
     Corner m_corner = CORNER_BOTTOM_LEFT;

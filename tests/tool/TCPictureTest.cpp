@@ -9,6 +9,7 @@
 #include "editor/model/BMConstants.h"
 #include "editor/model/BMData.h"
 #include "editor/view/BMDisplay.h"
+#include "editor/view/BMOverviewLayout.h"
 #include "editor/view/BMRenderer.h"
 #include "framework/graphics/HWindowsGraphics.h"
 #include "tests/support/DrawingWindow.h"
@@ -186,4 +187,46 @@ TEST_F(PictureTest, LayerNamesAndAreasOutsideTheListAreRefused)
               TCCommand::STATUS_ERROR);
     EXPECT_EQ(err.substr(0, 29), "cannot create Missing\\map.png");
     EXPECT_EQ(TestFolder::list(), "");
+}
+
+// The overview of Default: as large as its grid of 16 tiles ten a row; every tile's thumbnail
+// and label drawn (not the bare background), links drawn in the gaps between tiles; a folder
+// that is not there is an error.
+TEST_F(PictureTest, TheOverviewDrawsEveryAreasTileAndTheLinks)
+{
+    std::string out;
+    std::string err;
+    ASSERT_EQ(TCCommand::overview(GameDirectory::sampleGame() + "\\Default", "overview.png", &out, &err),
+              TCCommand::STATUS_CLEAN)
+        << err;
+    Picture picture;
+    picture.pixels = decodePng(TestFolder::read("overview.png"), &picture.width, &picture.height);
+    BMOverviewLayout layout;
+    layout.setup(16, 0, TCCommand::OVERVIEW_COLUMNS);
+    ASSERT_EQ(static_cast<int>(picture.width), layout.getSize().x);
+    ASSERT_EQ(static_cast<int>(picture.height), layout.getSize().y);
+    const uint32_t background = picture.at(0, 0);
+    auto drawn = [&](const BMRect& rect) {
+        int count = 0;
+        for (int y = rect.top; y < rect.bottom; ++y) {
+            for (int x = rect.left; x < rect.right; ++x) {
+                count += picture.at(x, y) != background ? 1 : 0;
+            }
+        }
+        return count;
+    };
+    int gaps = 0;
+    for (uint32_t n = 1; n <= 16; ++n) {
+        const BMRect thumb = layout.thumbnailOf(n);
+        EXPECT_GT(drawn(thumb), thumb.width() * thumb.height() * 9 / 10) << n;
+        BMRect label = layout.tileOf(n);
+        label.bottom = thumb.top;
+        EXPECT_GT(drawn(label), 20) << n;
+        BMRect gap;  // between this tile and the next in its row
+        gap.add(thumb.right + 8, thumb.top, BMOverviewLayout::GAP_X - 16, thumb.height());
+        gaps += drawn(gap);
+    }
+    EXPECT_GT(gaps, 0);
+    EXPECT_EQ(TCCommand::overview("no such folder", "none.png", &out, &err), TCCommand::STATUS_ERROR);
+    EXPECT_FALSE(std::filesystem::exists("none.png"));
 }

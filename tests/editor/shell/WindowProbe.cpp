@@ -3,8 +3,9 @@
 // status bar's text, whether its menus take the keys and the message box that is open, if
 // any. Prints lines "title=...", "view=x y width height", "scroll=horizontal vertical",
 // "range=horizontal vertical" (the maxima), "status=...", "menu=on|off" (on while a menu
-// takes the keys) and "box=caption|text" (Shift-JIS text as the windows hold it); exits with
-// 1 when there is no editor window.
+// takes the keys), "overview=x y width height" (the overview's client area on the screen, while
+// it shows) and "box=caption|text" (Shift-JIS text as the windows hold it); exits with 1 when
+// there is no editor window.
 
 #include <cstdio>
 #include <string>
@@ -88,6 +89,12 @@ int main()
     gui.cbSize = sizeof(gui);
     if (GetGUIThreadInfo(GetWindowThreadProcessId(editor, nullptr), &gui)) {
         std::printf("menu=%s\n", (gui.flags & GUI_INMENUMODE) != 0 ? "on" : "off");
+    }
+    HWND overview = FindWindowA("TesselOverview", nullptr);
+    if (overview != nullptr && IsWindowVisible(overview) && GetClientRect(overview, &bounds)) {
+        POINT origin = {0, 0};
+        ClientToScreen(overview, &origin);
+        std::printf("overview=%ld %ld %ld %ld\n", origin.x, origin.y, bounds.right, bounds.bottom);
     }
     HWND box = nullptr;
     EnumWindows(findBox, reinterpret_cast<LPARAM>(&box));

@@ -6,7 +6,7 @@
 #include "framework/base/HFile.h"
 
 // Encodes a picture as a PNG file with the platform's own image codec (WIC).
-class TCPngFile {
+class HPngFile {
 public:
     // width x height pixels, top row first, each 0x00RRGGBB (the top byte is ignored). The PNG
     // file's bytes, or false with the reason in error.

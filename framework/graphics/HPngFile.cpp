@@ -1,4 +1,4 @@
-#include "tool/TCPngFile.h"
+#include "framework/graphics/HPngFile.h"
 
 #include <vector>
 
@@ -74,7 +74,7 @@ IPropertyBag2* withoutFilter(IPropertyBag2* options)
 
 }  // namespace
 
-bool TCPngFile::encode(const uint32_t* pixels, int width, int height, std::string* png,
+bool HPngFile::encode(const uint32_t* pixels, int width, int height, std::string* png,
                        std::string* error)
 {
     if (pixels == nullptr || width <= 0 || height <= 0) {
@@ -133,7 +133,7 @@ bool TCPngFile::encode(const uint32_t* pixels, int width, int height, std::strin
     return true;
 }
 
-bool TCPngFile::write(const HFile& file, const uint32_t* pixels, int width, int height,
+bool HPngFile::write(const HFile& file, const uint32_t* pixels, int width, int height,
                       std::string* error)
 {
     std::string png;

@@ -1,4 +1,4 @@
-#include "tool/TCPngFile.h"
+#include "framework/graphics/HPngFile.h"
 
 #include <string>
 #include <vector>
@@ -17,7 +17,7 @@ TEST(PngFile, APictureEncodesAndDecodesBackPixelForPixel)
     }
     std::string png;
     std::string error;
-    ASSERT_TRUE(TCPngFile::encode(picture.data(), width, height, &png, &error)) << error;
+    ASSERT_TRUE(HPngFile::encode(picture.data(), width, height, &png, &error)) << error;
     UINT w = 0;
     UINT h = 0;
     std::vector<uint32_t> back = decodePng(png, &w, &h);
@@ -28,6 +28,6 @@ TEST(PngFile, APictureEncodesAndDecodesBackPixelForPixel)
     }
     EXPECT_EQ(back, picture);
 
-    EXPECT_FALSE(TCPngFile::encode(picture.data(), 0, height, &png, &error));
-    EXPECT_FALSE(TCPngFile::encode(nullptr, width, height, &png, &error));
+    EXPECT_FALSE(HPngFile::encode(picture.data(), 0, height, &png, &error));
+    EXPECT_FALSE(HPngFile::encode(nullptr, width, height, &png, &error));
 }
