@@ -63,8 +63,9 @@ IPropertyBag2* withoutFilter(IPropertyBag2* options)
     if (options != nullptr) {
         PROPBAG2 option = {};
         option.pstrName = const_cast<LPOLESTR>(L"FilterOption");
-        VARIANT value;
-        VariantInit(&value);
+        // Zeroed rather than through VariantInit: the editor links this too, and its start
+        // should not load the automation library for one field.
+        VARIANT value = {};
         value.vt = VT_UI1;
         value.bVal = WICPngFilterNone;
         options->Write(1, &option, &value);
