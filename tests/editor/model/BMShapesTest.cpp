@@ -30,31 +30,10 @@ std::set<std::string> row(int y, int first, int last)
 
 }  // namespace
 
-TEST(CellGeometry, NeighboursFollowTheRowParity)
-{
-    struct Case {
-        int x, y, direction, nx, ny;
-    };
-    const Case cases[] = {
-        {5, 4, 0, 4, 3}, {5, 4, 1, 4, 4}, {5, 4, 2, 4, 5},
-        {5, 4, 3, 5, 5}, {5, 4, 4, 6, 4}, {5, 4, 5, 5, 3},
-        {5, 3, 0, 5, 2}, {5, 3, 1, 4, 3}, {5, 3, 2, 5, 4},
-        {5, 3, 3, 6, 4}, {5, 3, 4, 6, 3}, {5, 3, 5, 6, 2},
-    };
-    for (const Case& c : cases) {
-        const BMPoint n = BMGeometry::neighbour(c.x, c.y, c.direction);
-        EXPECT_EQ(n.x, c.nx) << c.x << "," << c.y << " direction " << c.direction;
-        EXPECT_EQ(n.y, c.ny) << c.x << "," << c.y << " direction " << c.direction;
-        // Every neighbour sees the cell back across the opposite edge.
-        const BMPoint back = BMGeometry::neighbour(n.x, n.y, (c.direction + 3) % 6);
-        EXPECT_EQ(back.x, c.x);
-        EXPECT_EQ(back.y, c.y);
-    }
-}
-
 // Where pixels fall (the offset rows, the strip, the dead band) is ViewLayout's
-// EveryPixelLandsOnTheCellDrawnUnderIt at every zoom step; cells past the map, on either
-// side, clamp onto its edge cells.
+// EveryPixelLandsOnTheCellDrawnUnderIt at every zoom step, and the six neighbours of both row
+// parities are FloodFill's RegionsOnRandomMapsAreTheSearchOverTheSixNeighbours, against a
+// table of its own; cells past the map, on either side, clamp onto its edge cells.
 TEST(CellGeometry, CellsPastTheMapClampOntoItsEdge)
 {
     for (int outside : {32, 40}) {
