@@ -118,9 +118,26 @@ TEST_F(Borders, ConsecutiveTracesAlternateTheSlotLetters)
     EXPECT_EQ(character(data, 5, 10), 23);
 }
 
+// The reported case: an unselected cursor cell below two selected cells started a walk that
+// could never come back to it.
+TEST_F(Borders, ATraceFromAnUnselectedCursorBesideTheSelectionEnds)
+{
+    setCharacter(data, 9, 1, 23);
+    setCharacter(data, 12, 1, 23);
+    editor.setCellMark(10, 1, CELL_SELECTED, true);
+    editor.setCellMark(11, 1, CELL_SELECTED, true);
+    editor.setCursor(11, 2);
+    LogCapture log({"info"});
+    editor.execSet(0);
+    EXPECT_NE(character(data, 10, 1), 0);
+    EXPECT_NE(character(data, 11, 1), 0);
+    EXPECT_NE(character(data, 11, 2), 0);
+    EXPECT_EQ(character(data, 10, 2), 0);
+    EXPECT_FALSE(log.contains("traceBorder:error step limit"));
+}
+
 // Every selection of a 4 x 4 window, traced from each of its cells (a selected one, or an
-// unselected cursor cell, as in the reported case of a cursor below two selected cells whose
-// walk never came back to it), ends by coming back to its start, well inside the step bound, and
+// unselected cursor cell), ends by coming back to its start, well inside the step bound, and
 // changes only the selection and the start cell.
 TEST_F(Borders, EveryTraceEndsAndChangesOnlyTheSelection)
 {
