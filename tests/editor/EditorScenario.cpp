@@ -42,3 +42,26 @@ ZDBMap EditorScenario::randomMap(std::mt19937& random, int objectPercent)
     }
     return map;
 }
+
+std::string EditorScenario::mapState(const ZDBMap& map)
+{
+    std::string state;
+    for (uint32_t x = 0; x < ZDBMap::SIZE; ++x) {
+        for (uint32_t y = 0; y < ZDBMap::SIZE; ++y) {
+            const uint16_t order = map.getOrder(x, y);
+            const uint16_t placementOrder = map.getConnectOrder(x, y);
+            const char cell[] = {static_cast<char>(map.getCharacter(x, y)), static_cast<char>(map.getObject(x, y)),
+                                 static_cast<char>(order & 0xFF), static_cast<char>(order >> 8),
+                                 static_cast<char>(map.getHeight(x, y)), static_cast<char>(map.getConnect(x, y)),
+                                 static_cast<char>(placementOrder & 0xFF), static_cast<char>(placementOrder >> 8)};
+            state.append(cell, sizeof cell);
+        }
+    }
+    for (uint32_t count : {map.getCityCount(), map.getWallCount(), map.getRoadCount()}) {
+        state += std::to_string(count) + ",";
+    }
+    for (uint32_t group = 0; group < ZDBMap::GROUPS; ++group) {
+        state += std::to_string(map.getConnectCount(group)) + ",";
+    }
+    return state;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <random>
+#include <string>
 #include <vector>
 
 #include "editor/model/BMData.h"
@@ -19,6 +20,11 @@ public:
     // Terrain everywhere and about the given share (percent) of cells holding cities, walls
     // or roads, some of them in placement groups, with heights.
     static ZDBMap randomMap(std::mt19937& random, int objectPercent);
+
+    // Every layer of every cell (8 bytes a cell, column by column: character, object, order
+    // low and high, height, group, placement order low and high), then every count as text:
+    // equal maps, equal states.
+    static std::string mapState(const ZDBMap& map);
 
 private:
     TestFolder m_folder;

@@ -45,26 +45,6 @@ ZDArea sample()
 
 }  // namespace
 
-TEST(AreaLineLayout, PutsEveryFieldInItsColumns)
-{
-    std::string line = format(sample());
-    // Column by column: name in 18 columns, the counts as two digits right-aligned in three,
-    // two blanks before value 8 and before the first link.
-    std::string expected = std::string("王都") + std::string(14, ' ')  // 4 bytes + 14 = 18
-        + " 03"        // value 1
-        + " 12"        // value 2
-        + "  05"       // city count 5
-        + "  00"       // wall count 0
-        + " 123"       // road count 123
-        + "   7"       // value 6
-        + " 100"       // value 7
-        + "  " + "5000" // value 8
-        + "   -3"      // value 9
-        + "  00 02 04 06 08 10 12 14"
-        + " BGM_03.mid";
-    EXPECT_EQ(line, expected);
-}
-
 TEST(AreaLineLayout, ALongNamePushesTheRestAndAnEmptyMusicEndsInABlank)
 {
     ZDArea area = sample();
@@ -85,8 +65,10 @@ TEST(AreaLineLayout, ALongNamePushesTheRestAndAnEmptyMusicEndsInABlank)
 }
 
 // The game's files are laid out in these columns: the name in 18 (a longer one pushes the
-// rest right), the numbers at their widths, negative ones and wide ones included. A reader
-// that splits at blanks reads any of them back, so only the exact lines pin the layout.
+// rest right), values 1 and 2 in three, the counts as two digits right-aligned in four (the
+// road count in four), values 6 and 7 in four, two blanks before value 8 and before the first
+// link; negative and wide numbers included. A reader that splits at blanks reads any of them
+// back, so only the exact lines pin the layout.
 TEST(AreaLineLayout, ATableOfRecordsAndTheirExactLines)
 {
     struct Case {
@@ -96,6 +78,9 @@ TEST(AreaLineLayout, ATableOfRecordsAndTheirExactLines)
         const char* music;
         std::string line;
     } cases[] = {
+        {"王都", {3, 12, 5, 0, 123, 7, 100, 5000, -3}, {0, 2, 4, 6, 8, 10, 12, 14}, "BGM_03.mid",
+         std::string("王都") + std::string(14, ' ')
+             + " 03 12  05  00 123   7 100  5000   -3  00 02 04 06 08 10 12 14 BGM_03.mid"},
         {"砦", {1, 2, 3, 45, 678, 6, -7, 8, 99999}, {0, 1, 2, 3, 4, 5, 6, 100}, "M.mid",
          std::string("砦") + std::string(16, ' ')
              + " 01 02  03  45 678   6  -7     8 99999  00 01 02 03 04 05 06 100 M.mid"},

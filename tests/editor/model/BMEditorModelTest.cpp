@@ -31,34 +31,6 @@ const int kSequences = 6000;
 const int kSampleSequences = 2000;
 const uint32_t kMaps = 3;
 
-// Every layer of every cell and every count of a map.
-std::string mapState(const ZDBMap& map)
-{
-    const size_t kCellBytes = 8;
-    std::string state(ZDBMap::CELLS * kCellBytes, '\0');
-    char* cell = &state[0];
-    for (uint32_t x = 0; x < ZDBMap::SIZE; ++x) {
-        for (uint32_t y = 0; y < ZDBMap::SIZE; ++y, cell += kCellBytes) {
-            const uint16_t order = map.getOrder(x, y);
-            const uint16_t placementOrder = map.getConnectOrder(x, y);
-            cell[0] = static_cast<char>(map.getCharacter(x, y));
-            cell[1] = static_cast<char>(map.getObject(x, y));
-            cell[2] = static_cast<char>(order & 0xFF);
-            cell[3] = static_cast<char>(order >> 8);
-            cell[4] = static_cast<char>(map.getHeight(x, y));
-            cell[5] = static_cast<char>(map.getConnect(x, y));
-            cell[6] = static_cast<char>(placementOrder & 0xFF);
-            cell[7] = static_cast<char>(placementOrder >> 8);
-        }
-    }
-    state += std::to_string(map.getCityCount()) + "," + std::to_string(map.getWallCount()) + ","
-             + std::to_string(map.getRoadCount());
-    for (uint32_t group = 0; group < ZDBMap::GROUPS; ++group) {
-        state += "," + std::to_string(map.getConnectCount(group));
-    }
-    return state;
-}
-
 // The map as a save writes it (into zeros) and the next open reads and repairs it.
 ZDBMap reopened(const ZDBMap& map)
 {
@@ -114,7 +86,7 @@ public:
 
     Snapshot snapshot() const
     {
-        return {m_data.getCurrent(), mapState(*m_data.getBMap(m_data.getCurrent() - 1))};
+        return {m_data.getCurrent(), EditorScenario::mapState(*m_data.getBMap(m_data.getCurrent() - 1))};
     }
 
     // The action added this many undo items; only the last changed the maps.
@@ -174,7 +146,7 @@ public:
             return ::testing::AssertionFailure() << "map " << expected.current << " differs";
         }
         const ZDBMap& map = *m_data.getBMap(m_data.getCurrent() - 1);
-        const std::string saved = mapState(reopened(map));
+        const std::string saved = EditorScenario::mapState(reopened(map));
         if (saved != m_seen.map) {
             return ::testing::AssertionFailure() << "map " << expected.current << " saved and opened: "
                                                  << firstDifference(m_seen.map, saved);
@@ -510,7 +482,7 @@ protected:
     {
         std::vector<std::string> states;
         for (uint32_t i = 0; i < kMaps; ++i) {
-            states.push_back(image(*data.getBMap(i)) + mapState(*data.getBMap(i)));
+            states.push_back(image(*data.getBMap(i)) + EditorScenario::mapState(*data.getBMap(i)));
         }
         return states;
     }
@@ -549,12 +521,12 @@ TEST_F(EditorModel, After300ActionsExactlyTheLast256Undo)
         editor.setEditMode(MODE_HEIGHT);
         editor.execSet(0);
         ASSERT_LE(editor.getUndoList().getCount(), BMUndoList::MAX_ITEMS);
-        states.push_back(mapState(*data.getBMap(0)));
+        states.push_back(EditorScenario::mapState(*data.getBMap(0)));
     }
     int undone = 0;
     while (editor.undo().data != 0) {
         ++undone;
     }
     EXPECT_EQ(undone, 256);
-    EXPECT_EQ(mapState(*data.getBMap(0)), states[300 - 256 - 1]);
+    EXPECT_EQ(EditorScenario::mapState(*data.getBMap(0)), states[300 - 256 - 1]);
 }

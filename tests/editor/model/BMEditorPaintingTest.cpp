@@ -46,14 +46,6 @@ ZDBMap patchMap()
     return map;
 }
 
-// Every layer and count of a map.
-std::string mapImage(const ZDBMap& map)
-{
-    std::string bytes(ZDBMap::IMAGE_SIZE, '\0');
-    map.writeToBytes(reinterpret_cast<uint8_t*>(&bytes[0]));
-    return bytes;
-}
-
 class Painting : public ::testing::Test {
 protected:
     Painting() : scenario({patchMap()}), data(scenario.data())
@@ -111,10 +103,10 @@ TEST_F(Painting, AFillPressSelectsTheRegionOfTheEditModesLayerInPlaceOfTheSelect
         editor.setCursor(5, 4);  // a press on the cursor cell fills too
         editor.setCellMark(-1, -1, 0, true);
         editor.setCellMark(1, 1, CELL_SELECTED, true);
-        const std::string before = mapImage(*data.getBMap(0));
+        const std::string before = EditorScenario::mapState(*data.getBMap(0));
         const BMChange change = editor.pressCell(5, 4);
         EXPECT_EQ(selection(), c.region) << "mode " << c.mode;
-        EXPECT_EQ(mapImage(*data.getBMap(0)), before) << "select mode changes no data";
+        EXPECT_EQ(EditorScenario::mapState(*data.getBMap(0)), before) << "select mode changes no data";
         EXPECT_EQ(change.data, DATA_MARKS);
         editor.undo();
         EXPECT_EQ(selection(), std::set<int>{at(1, 1)});
@@ -171,7 +163,7 @@ TEST_F(Painting, FilledWallsStopAtTheFilesLimitAndAreFittedAndNumberedDensely)
     EXPECT_EQ(change.cut.categories[BMMapLimits::WALL], 1021u - 256u);
     ZDBMap settled = *data.getBMap(0);
     settled.correct();
-    EXPECT_EQ(mapImage(*data.getBMap(0)), mapImage(settled));
+    EXPECT_EQ(EditorScenario::mapState(*data.getBMap(0)), EditorScenario::mapState(settled));
     EXPECT_EQ(data.getWord(BMData::TYPE_WALL_COUNT, 0, 0, 0), 256u);
     EXPECT_EQ(data.getArea(0)->getWallCount(), 256);
     std::set<int> orders;

@@ -27,27 +27,7 @@ ZDBMap sampleMap()
 }
 
 // All six layers and the counts of the current map, for comparing whole states.
-std::string state(BMData& data)
-{
-    std::string text;
-    for (uint32_t y = 0; y < 32; ++y) {
-        for (uint32_t x = 0; x < 32; ++x) {
-            for (int type : {3, 4, 6, 13}) {
-                text += static_cast<char>(data.getByte(type, 0, x, y));
-            }
-            for (int type : {5, 14}) {
-                text += std::to_string(data.getWord(type, 0, x, y)) + ",";
-            }
-        }
-    }
-    for (int type : {8, 9, 10}) {
-        text += std::to_string(data.getWord(type, 0, 0, 0)) + ",";
-    }
-    for (uint32_t g = 0; g < 8; ++g) {
-        text += std::to_string(data.getWord(BMData::TYPE_CONNECT_COUNT, 0, g, 0)) + ",";
-    }
-    return text;
-}
+std::string state(BMData& data) { return EditorScenario::mapState(*data.getBMap(data.getCurrent() - 1)); }
 
 class Editing : public ::testing::Test {
 protected:

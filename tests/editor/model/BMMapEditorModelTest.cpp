@@ -34,23 +34,7 @@ const uint32_t kAreas = 5;
 // Every layer of every cell and the counts of a map, hashed: equal maps, equal text.
 std::string cells(const ZDBMap& map)
 {
-    std::vector<uint16_t> values;
-    values.reserve(ZDBMap::CELLS * 6 + 11);
-    for (uint32_t x = 0; x < ZDBMap::SIZE; ++x) {
-        for (uint32_t y = 0; y < ZDBMap::SIZE; ++y) {
-            values.insert(values.end(),
-                          {map.getCharacter(x, y), map.getObject(x, y), map.getOrder(x, y),
-                           map.getHeight(x, y), map.getConnect(x, y), map.getConnectOrder(x, y)});
-        }
-    }
-    for (uint32_t count : {map.getCityCount(), map.getWallCount(), map.getRoadCount()}) {
-        values.push_back(static_cast<uint16_t>(count));
-    }
-    for (uint32_t group = 0; group < ZDBMap::GROUPS; ++group) {
-        values.push_back(map.getConnectCount(group));
-    }
-    const std::string bytes(reinterpret_cast<const char*>(values.data()), values.size() * 2);
-    return std::to_string(std::hash<std::string>()(bytes));
+    return std::to_string(std::hash<std::string>()(EditorScenario::mapState(map)));
 }
 
 // A link names an area by who it is while it names one; otherwise it is a bare number.

@@ -30,60 +30,12 @@ std::set<std::string> row(int y, int first, int last)
 
 }  // namespace
 
-TEST(CellGeometry, NeighboursFollowTheRowParity)
+// Where pixels fall (the offset rows, the strip, the dead band) is ViewLayout's
+// EveryPixelLandsOnTheCellDrawnUnderIt at every zoom step, and the six neighbours of both row
+// parities are FloodFill's RegionsOnRandomMapsAreTheSearchOverTheSixNeighbours, against a
+// table of its own; cells past the map, on either side, clamp onto its edge cells.
+TEST(CellGeometry, CellsPastTheMapClampOntoItsEdge)
 {
-    struct Case {
-        int x, y, direction, nx, ny;
-    };
-    const Case cases[] = {
-        {5, 4, 0, 4, 3}, {5, 4, 1, 4, 4}, {5, 4, 2, 4, 5},
-        {5, 4, 3, 5, 5}, {5, 4, 4, 6, 4}, {5, 4, 5, 5, 3},
-        {5, 3, 0, 5, 2}, {5, 3, 1, 4, 3}, {5, 3, 2, 5, 4},
-        {5, 3, 3, 6, 4}, {5, 3, 4, 6, 3}, {5, 3, 5, 6, 2},
-    };
-    for (const Case& c : cases) {
-        const BMPoint n = BMGeometry::neighbour(c.x, c.y, c.direction);
-        EXPECT_EQ(n.x, c.nx) << c.x << "," << c.y << " direction " << c.direction;
-        EXPECT_EQ(n.y, c.ny) << c.x << "," << c.y << " direction " << c.direction;
-        // Every neighbour sees the cell back across the opposite edge.
-        const BMPoint back = BMGeometry::neighbour(n.x, n.y, (c.direction + 3) % 6);
-        EXPECT_EQ(back.x, c.x);
-        EXPECT_EQ(back.y, c.y);
-    }
-}
-
-TEST(CellGeometry, PixelsFallOnTheOffsetRowsAndTheDeadBandHugsEveryEdge)
-{
-    // Row 1 is odd: its cells start 16 pixels to the right.
-    struct Case {
-        int mx, my;
-        BMPoint press, drag;
-        bool deadBand;
-    };
-    const Case cases[] = {
-        {0, 0, {0, 0}, {0, 0}, true},
-        {16, 16, {0, 0}, {0, 0}, false},
-        {16, 27, {0, 0}, {0, 0}, false},  // the last row of pixels outside the band
-        {16, 28, {0, 0}, {0, 0}, true},
-        {27, 4, {0, 0}, {0, 0}, false},
-        {28, 4, {0, 0}, {0, 0}, true},
-        {63, 16, {1, 0}, {1, 0}, true},
-        {5, 40, {-1, 1}, {0, 1}, true},  // the strip before the odd row's first cell
-        {15, 40, {-1, 1}, {0, 1}, true},
-        {36, 40, {0, 1}, {0, 1}, false},
-        {48, 40, {1, 1}, {1, 1}, true},
-        {1023, 1023, {31, 31}, {31, 31}, true},
-    };
-    for (const Case& c : cases) {
-        const BMPoint press = BMGeometry::pressCell(c.mx, c.my);
-        const BMPoint drag = BMGeometry::dragCell(c.mx, c.my);
-        EXPECT_EQ(press.x, c.press.x) << c.mx << "," << c.my;
-        EXPECT_EQ(press.y, c.press.y) << c.mx << "," << c.my;
-        EXPECT_EQ(drag.x, c.drag.x) << c.mx << "," << c.my;
-        EXPECT_EQ(drag.y, c.drag.y) << c.mx << "," << c.my;
-        EXPECT_EQ(BMGeometry::inDeadBand(c.mx, c.my), c.deadBand) << c.mx << "," << c.my;
-    }
-    // Cells past the map, on either side, clamp onto its edge cells.
     for (int outside : {32, 40}) {
         const BMPoint clamped = BMGeometry::clamp({outside, -outside});
         EXPECT_EQ(clamped.x, 31);

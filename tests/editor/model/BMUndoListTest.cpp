@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/model/BMCellRecord.h"
-
 TEST(UndoList, ANewActionDropsTheRedoBranch)
 {
     BMUndoList list;
@@ -24,17 +22,4 @@ TEST(UndoList, ANewActionDropsTheRedoBranch)
     list.clear();
     EXPECT_EQ(list.undo(), nullptr);
     EXPECT_EQ(list.getPosition(), 0u);
-}
-
-TEST(UndoList, ARecordsTextFormListsItsTenFieldsInOrder)
-{
-    BMCellRecord record;
-    record.x = -1;
-    record.y = 2;
-    record.character = 12;
-    record.height = 3;
-    record.group = 1;
-    record.placementOrder = 4;
-    record.originRow = 5;
-    EXPECT_EQ(record.toText(), "-1,2,12,0,0,3,1,4,5,0");
 }

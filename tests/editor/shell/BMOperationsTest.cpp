@@ -114,19 +114,14 @@ TEST_F(OperationsTest, ExitAsksAndStaysOnCancelLeavesFilesOnNo)
 
 TEST_F(OperationsTest, MapNavigationWrapsAround)
 {
-    BMData* data = editor.data();
-    ASSERT_EQ(data->getAreaCount(), 16u);
-    ASSERT_EQ(data->getCurrent(), 1u);
-    editor.command(kCommandPreviousMap);  // previous on the first
-    EXPECT_EQ(data->getCurrent(), 16u);
-    editor.command(kCommandNextMap);  // next on the last
-    EXPECT_EQ(data->getCurrent(), 1u);
-    editor.command(kCommandLastMap);
-    EXPECT_EQ(data->getCurrent(), 16u);
-    editor.command(kCommandPreviousMap);
-    EXPECT_EQ(data->getCurrent(), 15u);
-    editor.command(kCommandFirstMap);
-    EXPECT_EQ(data->getCurrent(), 1u);
+    ASSERT_EQ(editor.data()->getAreaCount(), 16u);
+    const std::pair<BMCommandId, uint32_t> steps[] = {{kCommandPreviousMap, 16}, {kCommandNextMap, 1},
+                                                      {kCommandLastMap, 16}, {kCommandPreviousMap, 15},
+                                                      {kCommandFirstMap, 1}};
+    for (const auto& step : steps) {
+        editor.command(step.first);
+        EXPECT_EQ(editor.data()->getCurrent(), step.second) << step.first;
+    }
 }
 
 TEST_F(OperationsTest, RefusedPasteTellsWhichLineAndChangesNothing)
