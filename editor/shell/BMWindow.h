@@ -15,6 +15,7 @@ class BMCommandTable;
 class BMDisplay;
 class BMListeners;
 class BMMusicPreview;
+class BMProblemsWindow;
 class BMStartPanel;
 class HEventListener;
 class HFont;
@@ -96,6 +97,8 @@ public:
     void scrollTo(int x, int y) override;
     void scrollPage(bool horizontal, bool forward) override;
     void runCommand(uint32_t command) override;
+    // The problems list follows every change of the data.
+    void dataChanged(const BMChange& change) override;
 
     // The display, or nullptr before the native window exists.
     BMDisplay* getDisplay() const;
@@ -104,6 +107,7 @@ public:
     HStatusBar* getStatusBar() const { return m_statusBar.get(); }
     BMListeners* getListeners() const { return m_listeners.get(); }
     BMMusicPreview& getMusicPreview() const { return *m_musicPreview; }
+    BMProblemsWindow& getProblemsWindow() const { return *m_problemsWindow; }
     // The menus' items and their enabled and checked state.
     BMCommandTable& getCommands() const { return *m_commands; }
 
@@ -147,6 +151,7 @@ private:
     std::unique_ptr<HEventListener> m_startFolderOpener;
     std::unique_ptr<BMMusicPreview> m_musicPreview;
     std::unique_ptr<BMStartPanel> m_startPanel;
+    std::unique_ptr<BMProblemsWindow> m_problemsWindow;
     bool m_startFolderPending = false;
     BMPoint m_arrangedCanvas = {-1, -1};  // the canvas the bars were last fitted to
     HFile m_startFolder;

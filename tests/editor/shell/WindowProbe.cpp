@@ -3,8 +3,9 @@
 // status bar's text, whether its menus take the keys and the message box that is open, if
 // any. Prints lines "title=...", "view=x y width height", "scroll=horizontal vertical",
 // "range=horizontal vertical" (the maxima), "status=...", "menu=on|off" (on while a menu
-// takes the keys) and "box=caption|text" (Shift-JIS text as the windows hold it); exits with
-// 1 when there is no editor window.
+// takes the keys), "problems=x y width height lines" (the problems list's list, while shown)
+// and "box=caption|text" (Shift-JIS text as the windows hold it); exits with 1 when there is
+// no editor window.
 
 #include <cstdio>
 #include <string>
@@ -88,6 +89,13 @@ int main()
     gui.cbSize = sizeof(gui);
     if (GetGUIThreadInfo(GetWindowThreadProcessId(editor, nullptr), &gui)) {
         std::printf("menu=%s\n", (gui.flags & GUI_INMENUMODE) != 0 ? "on" : "off");
+    }
+    // The problems list, while shown: where its list is and how many lines it holds.
+    HWND problems = FindWindowA("TesselProblemsWindow", nullptr);
+    HWND list = problems != nullptr && IsWindowVisible(problems) ? GetWindow(problems, GW_CHILD) : nullptr;
+    if (list != nullptr && GetWindowRect(list, &bounds)) {
+        std::printf("problems=%ld %ld %ld %ld %ld\n", bounds.left, bounds.top, bounds.right - bounds.left,
+                    bounds.bottom - bounds.top, static_cast<long>(SendMessageA(list, LB_GETCOUNT, 0, 0)));
     }
     HWND box = nullptr;
     EnumWindows(findBox, reinterpret_cast<LPARAM>(&box));
