@@ -127,7 +127,7 @@ const std::vector<BMCommandTable::Row> kRows = {
     {kCommandSelectMenu, kCommandSelectSeparator4, "-", "", ENABLED, 0, 0, nullptr},
     {kCommandSelectMenu, kCommandBrushLarger, "ブラシを大きく(&9)", "B", ENABLED, kKey, 'B', OP2335},
     {kCommandSelectMenu, kCommandBrushSmaller, "ブラシを小さく(&0)", "Shift+B", ENABLED, kShift, 'B', OP2335},
-    {kCommandSelectMenu, kCommandEyedropper, "スポイト(&K)", "K", ENABLED, kKey, 'K', OP2620},
+    {kCommandSelectMenu, kCommandEyedropper, "ｽﾎﾟｲﾄ(&K)", "K", ENABLED, kKey, 'K', OP2620},
 
     {MENU_BAR, kCommandDataMenu, "ﾃﾞｰﾀ(&D)", "", ENABLED, 0, 0, nullptr},
     {kCommandDataMenu, kCommandNextMap, "次のマップ(&N)", "Ctrl+PageDown", ENABLED, kCtrl, VK_NEXT, OP2351},
