@@ -8,6 +8,8 @@
 #include <string>
 
 #include "framework/base/HFile.h"
+#include "framework/base/HFileWriter.h"
+#include "sample/SGBorderFile.h"
 #include "sample/SGChipPainter.h"
 #include "sample/SGMusic.h"
 #include "sample/SGScenario.h"
@@ -37,6 +39,15 @@ int main(int argc, char** argv)
         }
     }
     if (!SGMusic::write(root, std::vector<std::string>(music.begin(), music.end()))) {
+        return 1;
+    }
+    // The editor reads the border file from its working folder: started in the game's folder it
+    // takes this one.
+    const std::string border = SGBorderFile::sample();
+    HFileWriter writer{HFile(root + "\\border.ini")};
+    if (!writer.open() || !writer.write(border.data(), static_cast<uint32_t>(border.size()))
+        || !writer.close()) {
+        printf("error: cannot write %s\\border.ini\n", root.c_str());
         return 1;
     }
     printf("sample game written to %s\n", folder.getFullPath().c_str());

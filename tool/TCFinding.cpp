@@ -1,6 +1,7 @@
 #include "tool/TCFinding.h"
 
 #include "framework/base/HText.h"
+#include "scenario/ZDScenarioCheck.h"
 
 namespace {
 
@@ -48,6 +49,9 @@ const KindInfo kKinds[] = {
     {"chips-missing", false},
     {"chips-unreadable", false},
     {"chips-size", false},
+    {"link-short", false},
+    {"placement-origin", false},
+    {"chip-outside", false},
 };
 static_assert(sizeof kKinds / sizeof kKinds[0] == TCFinding::KINDS, "one entry per kind");
 
@@ -61,19 +65,24 @@ const char* TCFinding::categoryName(int32_t category)
 
 std::string TCFinding::fieldName(int field)
 {
-    if (field == 1) {
-        return "name";
-    }
-    if (field >= 4 && field <= 6) {
-        return std::string(categoryName(field - 4)) + " count";
-    }
-    if (field >= 2 && field <= 10) {
-        return HText::format("value %d", field - 1);
-    }
-    if (field >= 11 && field <= 18) {
-        return HText::format("link of group %d", field - 10);
-    }
-    return field == 19 ? "music" : "field";
+    return ZDScenarioCheck::fieldName(field);
+}
+
+TCFinding TCFinding::fromProblem(const ZDProblem& problem, const std::string& file)
+{
+    static const Kind kOf[] = {LINE, LINK, AREA_COUNT, LINK_SHORT, ORIGIN, CHIP_OUTSIDE,
+                               MAP_UNREFERENCED};
+    TCFinding finding;
+    finding.kind = kOf[problem.kind];
+    finding.file = file;
+    finding.map = problem.area;
+    finding.x = problem.x;
+    finding.y = problem.y;
+    finding.index = problem.kind == ZDProblem::MAP_UNUSED ? -1 : problem.index;
+    finding.value = problem.value;
+    finding.result = problem.result;
+    finding.text = problem.kind == ZDProblem::LINE ? problem.text : std::string();
+    return finding;
 }
 
 TCFinding TCFinding::fromCorrection(const ZDCorrectionListener::Correction& correction)
@@ -193,6 +202,15 @@ std::string TCFinding::describe() const
         return text + " is missing in the scenario and in the default scenario";
     case CHIPS_UNREADABLE:
         return "chip bitmap cannot be read as a bitmap";
+    case LINK_SHORT:
+        return HText::format("placement group %d leads to area %lld but has %lld of its 20 cells",
+                             index, v, r);
+    case ORIGIN:
+        return HText::format("placement group %d on cell (0,0), which the map file cannot store",
+                             index);
+    case CHIP_OUTSIDE:
+        return HText::format("%lld cells of %s chip %lld, which the chip bitmap does not hold",
+                             r, index == 0 ? "character" : "object", v);
     case CHIPS_SIZE:
         return HText::format("chip bitmap is %lld x %lld pixels; %d chips need 640 x %d", v, r,
                              index, index / 20 * 32);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "scenario/ZDCorrectionListener.h"
+#include "scenario/ZDProblem.h"
 
 // One thing the check found in a scenario: what, in which file, map and cell, the value found
 // and the value the repair (or a save) makes of it.
@@ -45,6 +46,10 @@ struct TCFinding {
         CHIPS_MISSING,
         CHIPS_UNREADABLE,
         CHIPS_SIZE,
+        // The map's placement groups and chips.
+        LINK_SHORT,       // a linked placement group has fewer than its 20 cells
+        ORIGIN,           // a placement cell on (0,0), which the map file cannot store
+        CHIP_OUTSIDE,     // cells of a chip the chip bitmap does not hold
         KINDS
     };
 
@@ -71,9 +76,11 @@ struct TCFinding {
 
     // The finding for one repair of ZDBMap::correct.
     static TCFinding fromCorrection(const ZDCorrectionListener::Correction& correction);
+    // The finding for a problem of the checks the editor shares, about file.
+    static TCFinding fromProblem(const ZDProblem& problem, const std::string& file);
 
     // "name", "value 1", "city count", "link of group 2", "music" for the area-list fields
-    // 1..19.
+    // 1..19 (ZDScenarioCheck::fieldName).
     static std::string fieldName(int field);
     // "city", "wall", "road" for the categories 0..2.
     static const char* categoryName(int32_t category);

@@ -7,6 +7,7 @@
 #include "framework/base/HWin32.h"
 #include "framework/graphics/HImage.h"
 #include "framework/graphics/HImageLoader.h"
+#include "scenario/ZDScenarioCheck.h"
 #include "tool/TCAreaCheck.h"
 #include "tool/TCMapCheck.h"
 #include "tool/TCReadRecorder.h"
@@ -101,16 +102,22 @@ void TCScenario::checkAreas(std::vector<TCFinding>* findings)
     std::string path = m_data->getAreaDataFile().getPath();
     uint32_t count = m_data->getAreaCount();
     TCAreaCheck::checkList(m_read[path], count, m_data->getAreaListEnd(), path, findings);
+    const HImage* characters = m_data->getCharacterImage();
+    const HImage* objects = m_data->getObjectImage();
+    const ZDScenarioCheck::Options sheets = ZDScenarioCheck::sheetsOf(
+        characters != nullptr ? characters->getWidth() : 0,
+        characters != nullptr ? characters->getHeight() : 0,
+        objects != nullptr ? objects->getWidth() : 0, objects != nullptr ? objects->getHeight() : 0);
     for (uint32_t index = 0; index < count; ++index) {
         ZDEditArea* area = m_data->getArea(index);
-        TCAreaCheck::checkLine(area->getLoaded(), path, findings);
-        TCAreaCheck::checkLinks(area->getLoaded(), count, path, findings);
+        ZDEditBMap* map = m_data->getBMap(index);
         // A map that could not be read whole says nothing about the counts its line should hold.
-        if (m_mapFiles[index] == MAP_KEPT) {
-            continue;
+        const bool known = m_mapFiles[index] != MAP_KEPT;
+        TCAreaCheck::checkArea(static_cast<uint32_t>(area->getNumber()), area->getLoaded(), *map,
+                               count, sheets, path, map->getFile().getPath(), known, findings);
+        if (known) {
+            m_data->correct(index + 1);
         }
-        m_data->correct(index + 1);
-        TCAreaCheck::checkCounts(area->getLoaded(), *area, path, findings);
     }
 }
 
@@ -153,29 +160,12 @@ void TCScenario::checkMap(uint32_t index, std::vector<TCFinding>* findings)
 void TCScenario::checkUnreferencedMaps(std::vector<TCFinding>* findings)
 {
     HFile areaData = m_data->getAreaDataFile();
-    const std::string prefix = "bmap_no";
-    for (const std::string& name : filesIn(areaData.getDirectory())) {
-        if (name.size() <= prefix.size() || name.size() > prefix.size() + 9) {
-            continue;
-        }
-        bool matches = true;
-        for (size_t i = 0; i < name.size(); ++i) {
-            char c = name[i];
-            char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-            matches = matches && (i < prefix.size() ? lower == prefix[i] : c >= '0' && c <= '9');
-        }
-        if (!matches) {
-            continue;
-        }
-        std::string digits = name.substr(prefix.size());
-        uint32_t number = static_cast<uint32_t>(std::stoul(digits));
-        if (digits[0] == '0' || number == 0 || number > m_data->getAreaCount()) {
-            TCFinding finding = fileFinding(TCFinding::MAP_UNREFERENCED,
-                                            HFile(areaData.getDirectory(), name).getPath(), 0);
-            finding.value = number;
-            finding.result = m_data->getAreaCount();
-            findings->push_back(finding);
-        }
+    std::vector<ZDProblem> problems;
+    ZDScenarioCheck::checkMapFiles(filesIn(areaData.getDirectory()), m_data->getAreaCount(),
+                                   &problems);
+    for (const ZDProblem& problem : problems) {
+        findings->push_back(TCFinding::fromProblem(
+            problem, HFile(areaData.getDirectory(), problem.text).getPath()));
     }
 }
 

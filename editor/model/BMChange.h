@@ -15,6 +15,7 @@ constexpr uint32_t DATA_PLACEMENT = 0x08;    // placement groups and orders (and
 constexpr uint32_t DATA_MARKS = 0x10;        // cell marks: the selection and pending cells
 constexpr uint32_t DATA_AREA_RECORD = 0x20;  // an area's record: name, values, links, music
 constexpr uint32_t DATA_MAP = 0x40;          // the current map or the list of areas: everything
+constexpr uint32_t DATA_CURRENT = 0x80;      // the current value of a layer (no map data)
 // The bits that change what a save writes.
 constexpr uint32_t DATA_SAVED = DATA_CHARACTER | DATA_OBJECT | DATA_HEIGHT | DATA_PLACEMENT
                                 | DATA_AREA_RECORD | DATA_MAP;

@@ -323,7 +323,9 @@ void BMEditor::loadBorderTable()
     const std::string name =
         m_data != nullptr ? m_data->getScenarioDirectory().getName() : std::string();
     if (!name.empty()) {
-        debug(m_borderTable.loadFor(m_borderProperties, name) ? "bdr:use properties" : "bdr:use default");
+        const bool found = m_borderTable.loadFor(m_borderProperties, name);
+        debug(found ? "bdr:use properties" : "bdr:use default");
+        m_borderTableName = found ? name : std::string();
     }
 }
 

@@ -84,6 +84,8 @@ public:
     // The commands on the list of areas, with the map buffer.
     BMMapEditor& getMapEditor() { return *m_mapEditor; }
     const BMBorderTable& getBorderTable() const { return m_borderTable; }
+    // The scenario whose keys of the border file the table holds; empty for the built-in table.
+    const std::string& getBorderTableName() const { return m_borderTableName; }
 
     // Editing (set, clear, reset, selection, shapes, undo, clipboard).
     BMChange execSet(int mode);
@@ -187,6 +189,7 @@ private:
     BMUndoList m_undoList;
     HProperties m_borderProperties;
     BMBorderTable m_borderTable;
+    std::string m_borderTableName;
     std::string m_pasteError;
     std::unique_ptr<BMMapEditor> m_mapEditor;
 };

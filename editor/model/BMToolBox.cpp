@@ -2,6 +2,7 @@
 
 #include "editor/model/BMBrushTool.h"
 #include "editor/model/BMConstants.h"
+#include "editor/model/BMEyedropperTool.h"
 #include "editor/model/BMFillTool.h"
 #include "editor/model/BMFreeTool.h"
 #include "editor/model/BMHexagonTool.h"
@@ -23,4 +24,10 @@ const BMTool& BMToolBox::of(int shape, int mouseMode)
     case SHAPE_FILL: return fill;
     default: return mouseMode == MOUSE_DIRECT ? static_cast<const BMTool&>(brush) : free;
     }
+}
+
+const BMTool& BMToolBox::eyedropper()
+{
+    static const BMEyedropperTool eyedropper;
+    return eyedropper;
 }

@@ -131,6 +131,7 @@ const std::vector<BMCommandTable::Row> kRows = {
     {kCommandSelectMenu, kCommandSelectSeparator4, "-", "", ENABLED, 0, 0, nullptr},
     {kCommandSelectMenu, kCommandBrushLarger, "ブラシを大きく(&9)", "B", ENABLED, kKey, 'B', OP2335},
     {kCommandSelectMenu, kCommandBrushSmaller, "ブラシを小さく(&0)", "Shift+B", ENABLED, kShift, 'B', OP2335},
+    {kCommandSelectMenu, kCommandEyedropper, "ｽﾎﾟｲﾄ(&K)", "K", ENABLED, kKey, 'K', OP2620},
 
     {MENU_BAR, kCommandDataMenu, "ﾃﾞｰﾀ(&D)", "", ENABLED, 0, 0, nullptr},
     {kCommandDataMenu, kCommandNextMap, "次のマップ(&N)", "Ctrl+PageDown", ENABLED, kCtrl, VK_NEXT, OP2351},
@@ -152,6 +153,7 @@ const std::vector<BMCommandTable::Row> kRows = {
     {kCommandOtherMenu, kCommandOtherSeparator1, "-", "", ENABLED, 0, 0, nullptr},
     {kCommandOtherMenu, kCommandDeluge, "デリュージ(&D)", "", DISABLED, 0, 0, nullptr},
     {kCommandOtherMenu, kCommandVolcano, "ヴォルケーノ(&V)", "", DISABLED, 0, 0, nullptr},
+    {kCommandOtherMenu, kCommandProblems, "問題一覧(&P)", "Shift+Ctrl+P", ENABLED, kCtrlShift, 'P', OP2621},
     {kCommandOtherMenu, kCommandOtherSeparator2, "-", "", ENABLED, 0, 0, nullptr},
     {kCommandOtherMenu, kCommandVersion, "ﾊﾞｰｼﾞｮﾝ情報(&A)", "", ENABLED, 0, 0, OP2408},
 

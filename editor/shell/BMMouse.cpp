@@ -26,6 +26,22 @@ void BMMouse::setEnabled(bool enabled)
     }
 }
 
+// The mouse message's key flags do not tell Alt: its key state does.
+uint32_t BMMouse::keys() const
+{
+    return getKeyState() | (GetKeyState(VK_MENU) < 0 ? BMDisplay::KEY_ALT : 0);
+}
+
+// Alt let go after the eyedropper's press would open the menu bar (the default window procedure
+// saw Alt go down and nothing else). It is told of the press as of a key taken with Alt, so that
+// the menus stay closed; Alt alone and Alt with a letter still open them.
+void BMMouse::noteAltPress() const
+{
+    if ((keys() & BMDisplay::KEY_ALT) != 0 && m_window->getHandle() != nullptr) {
+        DefWindowProcA(m_window->getHandle(), WM_SYSKEYDOWN, VK_LBUTTON, KF_ALTDOWN << 16);
+    }
+}
+
 bool BMMouse::onClick()
 {
     if (getPressedButton() == BUTTON_LEFT && m_window->pressStartPanel(getPressX(), getPressY())) {
@@ -33,7 +49,8 @@ bool BMMouse::onClick()
     }
     bool used = false;
     if (getPressedButton() == BUTTON_LEFT) {
-        used = m_display->pressLeft(getPressX(), getPressY(), getKeyState());
+        used = m_display->pressLeft(getPressX(), getPressY(), keys());
+        noteAltPress();
     } else if (getPressedButton() == BUTTON_RIGHT) {
         used = m_display->pressRight(getPressX(), getPressY());
     }
@@ -80,7 +97,7 @@ bool BMMouse::onBeginDrag()
 {
     switch (getPressedButton()) {
     case BUTTON_LEFT:
-        return m_display->startDrag(getPressX(), getPressY(), getKeyState());
+        return m_display->startDrag(getPressX(), getPressY(), keys());
     case BUTTON_RIGHT:
     case BUTTON_MIDDLE:
         return m_display->startPan();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "framework/gui/HMouseListener.h"
 
 class BMDisplay;
@@ -24,6 +26,10 @@ public:
     bool onEndDrag() override;
 
 private:
+    // The message's MK_ flags, with BMDisplay::KEY_ALT while Alt is held.
+    uint32_t keys() const;
+    void noteAltPress() const;
+
     BMWindow* m_window;    // not owned
     BMDisplay* m_display;  // not owned
 };

@@ -59,6 +59,7 @@ bool OP2310(HComponent* window, uint32_t id);  // edit mode
 bool OP2316(HComponent* window, uint32_t id);  // step the current values
 bool OP2332(HComponent* window, uint32_t id);  // take the highlighted chooser entry
 bool OP2335(HComponent* window, uint32_t id);  // brush radius larger or smaller
+bool OP2620(HComponent* window, uint32_t id);  // eyedropper on the cursor cell
 
 // The whole scenario (BMScenarioOperations.cpp).
 bool OP2640(HComponent* window, uint32_t id);  // show the overview
@@ -82,6 +83,9 @@ std::string removeQuestion(const BMData& data, uint32_t number, uint32_t links);
 bool OP2401(HComponent* window, uint32_t id);  // area data editor of the current map's area
 bool OP2408(HComponent* window, uint32_t id);  // the version dialog
 bool OP2005(HComponent* window, uint32_t id);  // play or stop the current area's music
+
+// The problems list (BMProblemsOperations.cpp).
+bool OP2621(HComponent* window, uint32_t id);  // show the problems list
 // Opens the area data editor on the area at index (0-based, so area number index + 1) of the
 // open scenario; OK applies the record as one undo step. False when there is no such area or
 // the user cancelled or changed nothing.

@@ -201,4 +201,16 @@ bool OP2332(HComponent* window, uint32_t id)
     return true;
 }
 
+// The keyboard's eyedropper: the pointer's is Alt with a left press on the map (BMMouse).
+bool OP2620(HComponent* window, uint32_t id)
+{
+    BMOperationFrame frame("OP2620", window, id);
+    if (!frame.ready()) {
+        return true;
+    }
+    const BMPoint cursor = frame.display()->getCursor();
+    frame.result = frame.display()->pickCell(cursor.x, cursor.y);
+    return true;
+}
+
 }  // namespace BMOperations

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/model/BMChange.h"
 #include "editor/model/BMConstants.h"
 #include "editor/model/BMData.h"
 #include "editor/shell/BMCommandTable.h"
@@ -9,6 +10,7 @@
 #include "editor/shell/BMMusicPreview.h"
 #include "editor/shell/BMOverviewWindow.h"
 #include "editor/shell/BMOperations.h"
+#include "editor/shell/BMProblemsWindow.h"
 #include "editor/shell/BMRecovery.h"
 #include "editor/shell/BMScroll.h"
 #include "editor/shell/BMTimer.h"
@@ -124,6 +126,7 @@ BMWindow::BMWindow()
         addAccelerator(key.fVirt, key.key, key.cmd);
     }
     m_startPanel.reset(new BMStartPanel());
+    m_problemsWindow.reset(new BMProblemsWindow(this));
     std::vector<BMStartPanel::Row> scenarios;
     for (uint32_t id = kCommandScenarioMenu + 1; !m_scenarioMenu->getPath(id).empty(); ++id) {
         scenarios.push_back({HFile(m_scenarioMenu->getPath(id)).getName(), id});
@@ -347,6 +350,7 @@ void BMWindow::showStatus(const std::string& text)
 
 void BMWindow::shownChanged()
 {
+    m_problemsWindow->follow(BMChange());  // another scenario is checked whole
     const BMData* data = getDisplay() != nullptr ? getDisplay()->getData() : nullptr;
     HFile folder = data != nullptr ? data->getScenarioDirectory() : HFile();
     std::string title;
@@ -395,6 +399,11 @@ void BMWindow::scrollPage(bool horizontal, bool forward)
 {
     sendScroll(horizontal ? m_horizontalBar.get() : m_verticalBar.get(),
                forward ? SB_PAGEDOWN : SB_PAGEUP, 0);
+}
+
+void BMWindow::dataChanged(const BMChange& change)
+{
+    m_problemsWindow->follow(change);
 }
 
 void BMWindow::runCommand(uint32_t command)

@@ -16,6 +16,7 @@ class BMDisplay;
 class BMListeners;
 class BMMusicPreview;
 class BMOverviewWindow;
+class BMProblemsWindow;
 class BMStartPanel;
 class HEventListener;
 class HFont;
@@ -97,6 +98,8 @@ public:
     void scrollTo(int x, int y) override;
     void scrollPage(bool horizontal, bool forward) override;
     void runCommand(uint32_t command) override;
+    // The problems list follows every change of the data.
+    void dataChanged(const BMChange& change) override;
 
     // The display, or nullptr before the native window exists.
     BMDisplay* getDisplay() const;
@@ -107,6 +110,7 @@ public:
     BMMusicPreview& getMusicPreview() const { return *m_musicPreview; }
     // The overview window, made on first use (not shown until asked).
     BMOverviewWindow& getOverview();
+    BMProblemsWindow& getProblemsWindow() const { return *m_problemsWindow; }
     // The menus' items and their enabled and checked state.
     BMCommandTable& getCommands() const { return *m_commands; }
 
@@ -151,6 +155,7 @@ private:
     std::unique_ptr<BMMusicPreview> m_musicPreview;
     std::unique_ptr<BMOverviewWindow> m_overview;  // made on first use
     std::unique_ptr<BMStartPanel> m_startPanel;
+    std::unique_ptr<BMProblemsWindow> m_problemsWindow;
     bool m_startFolderPending = false;
     BMPoint m_arrangedCanvas = {-1, -1};  // the canvas the bars were last fitted to
     HFile m_startFolder;

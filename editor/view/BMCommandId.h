@@ -128,6 +128,8 @@ enum BMCommandId : uint16_t {
     kCommandBrushLarger = 2335,
     kCommandBrushSmaller = 2336,
     kCommandSelectSeparator4 = 2337,
+    kCommandEyedropper = 2620,  // the value of the cursor cell becomes the current value
+    kCommandProblems = 2621,    // the problems list of the open scenario
 
     kCommandDataMenu = 2350,
     kCommandNextMap = 2351,

@@ -5,7 +5,9 @@
 
 #include "editor/model/BMData.h"
 #include "editor/model/BMEditor.h"
+#include "editor/model/BMEyedropperTool.h"
 #include "editor/model/BMGeometry.h"
+#include "editor/model/BMToolBox.h"
 #include "editor/view/BMCommandId.h"
 #include "editor/view/BMHotSpots.h"
 #include "editor/view/BMLimitText.h"
@@ -82,7 +84,15 @@ bool BMDisplay::hasMap() const
 }
 
 int BMDisplay::getEditMode() const { return m_editor->getEditMode(); }
-void BMDisplay::setEditMode(int mode) { m_editor->setEditMode(mode); }
+// The status line names the border table while the border mode is on.
+void BMDisplay::setEditMode(int mode)
+{
+    const bool border = mode == MODE_BORDER || getEditMode() == MODE_BORDER;
+    m_editor->setEditMode(mode);
+    if (border) {
+        showCursor();
+    }
+}
 int BMDisplay::getShape() const { return m_editor->getShape(); }
 void BMDisplay::setShape(int shape) { m_editor->setShape(shape); }
 
@@ -155,6 +165,12 @@ void BMDisplay::showCursor()
     char text[64];
     std::snprintf(text, sizeof text, "カーソル位置：(%2d,%2d)  ブラシ半径：%d", cursor.x, cursor.y,
                   getBrushRadius());
+    if (getEditMode() == MODE_BORDER) {
+        const std::string& table = m_editor->getBorderTableName();
+        showStatus(std::string(text) + "  "
+                   + (table.empty() ? std::string("境界表: 既定") : "境界表: border.ini の " + table));
+        return;
+    }
     showStatus(text);
 }
 
@@ -202,6 +218,10 @@ void BMDisplay::apply(const BMChange& change)
     if (change.areas && isViewFlag(VIEW_PAGE_AREA)) {
         setupChooserPage();
     }
+    // A value taken by the eyedropper shows on the chooser's page that holds it.
+    if ((change.data & DATA_CURRENT) != 0 && !isViewFlag(VIEW_PAGE_AREA)) {
+        setupChooserPage();
+    }
     const uint32_t redraw = BMRedraw::of(change.data);
     if (redraw != 0) {
         redrawLayers(redraw, change.cells.empty() ? nullptr : &change.cells);
@@ -216,6 +236,9 @@ void BMDisplay::apply(const BMChange& change)
     }
     if (redraw != 0 || scroll) {
         repaint();
+    }
+    if (m_host != nullptr && (change.data & DATA_SAVED) != 0) {
+        m_host->dataChanged(change);
     }
 }
 
@@ -288,7 +311,20 @@ bool BMDisplay::pressLeft(int px, int py, uint32_t keys)
     if (!BMGeometry::inside(cell.x, cell.y)) {
         return false;
     }
+    if ((keys & KEY_ALT) != 0) {
+        return pickCell(cell.x, cell.y);
+    }
     apply(m_editor->pressCell(cell.x, cell.y, reachOf(keys)));
+    return true;
+}
+
+bool BMDisplay::pickCell(int x, int y)
+{
+    if (!hasMap() || !BMGeometry::inside(x, y)) {
+        return false;
+    }
+    apply(BMToolBox::eyedropper().press(*m_editor, x, y, BMFloodFill::CONNECTED));
+    showStatus(BMEyedropperTool::status(*m_editor, x, y));
     return true;
 }
 
@@ -324,6 +360,9 @@ bool BMDisplay::startDrag(int px, int py, uint32_t keys)
             scrollToMiniMapPoint(px - at.x, py - at.y);
         }
         return true;
+    }
+    if ((keys & KEY_ALT) != 0) {
+        return true;  // the press took its value; the drag takes nothing more
     }
     m_anchor = BMGeometry::clamp(cellAt(px, py, PICK_DRAG));
     apply(m_editor->startDrag(m_anchor.x, m_anchor.y, reachOf(keys)));
@@ -450,7 +489,13 @@ bool BMDisplay::pasteSelection(const std::string& text)
 
 std::string BMDisplay::getPasteError() const { return m_editor->getPasteError(); }
 // Called on a scenario just opened: its history starts empty.
-void BMDisplay::startScenario() { m_editor->startScenario(); }
+void BMDisplay::startScenario()
+{
+    m_editor->startScenario();
+    if (getEditMode() == MODE_BORDER) {
+        showCursor();  // the table may be another one now
+    }
+}
 void BMDisplay::reloadBorderFile() { m_editor->reloadBorderFile(); }
 
 bool BMDisplay::execSetBorder()

@@ -106,8 +106,14 @@ public:
 
     // Pointer input, in view pixels; each returns whether the event was used. keys are the
     // mouse message's MK_ flags: with MK_SHIFT the fill shape takes every cell of the value,
-    // map-wide.
+    // map-wide; with KEY_ALT (Alt held, which the flags do not carry) a press on the map is
+    // the eyedropper's and a drag does nothing.
+    static constexpr uint32_t KEY_ALT = 0x10000;
     bool pressLeft(int px, int py, uint32_t keys = 0);
+    // The eyedropper on map cell (x, y): its value in the edit mode's layer becomes the
+    // current value, the palette and chooser show it and the status bar tells it. No undo
+    // step; false outside the map or without one.
+    bool pickCell(int x, int y);
     // Only the hot-spot step of pressLeft (a double click repeats a panel command).
     bool pressHotSpot(int px, int py);
     bool pressRight(int px, int py);

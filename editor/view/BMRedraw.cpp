@@ -16,6 +16,7 @@ uint32_t of(uint32_t data)
     redraw |= (data & DATA_HEIGHT) != 0 ? REDRAW_NUMBER : 0;
     redraw |= (data & DATA_PLACEMENT) != 0 ? REDRAW_PLACEMENT | REDRAW_PALETTE : 0;
     redraw |= (data & DATA_MARKS) != 0 ? REDRAW_OVERLAY : 0;
+    redraw |= (data & DATA_CURRENT) != 0 ? REDRAW_PALETTE | REDRAW_CHOOSER : 0;
     redraw |= (data & DATA_AREA_RECORD) != 0 ? REDRAW_AREA_INFO | REDRAW_PALETTE | REDRAW_CHOOSER : 0;
     return redraw;
 }

@@ -5,6 +5,7 @@
 
 #include "editor/model/BMConstants.h"
 
+struct BMChange;
 class BMRegion;
 
 // What the display needs of the window that shows it, and nothing more: the display calls
@@ -32,4 +33,7 @@ public:
     virtual void scrollPage(bool horizontal, bool forward) = 0;
     // Runs a command as if its menu item had been chosen.
     virtual void runCommand(uint32_t command) = 0;
+    // The editor changed its data or state as the change tells (after the display drew it),
+    // for what follows the data besides the view.
+    virtual void dataChanged(const BMChange& /*change*/) {}
 };

@@ -18,6 +18,21 @@ ZDArea parse(const std::string& line, int number = 4)
     return area;
 }
 
+// The findings of kind the shared checks make of the record, with an empty map.
+std::vector<TCFinding> findingsOf(const ZDArea& area, TCFinding::Kind kind, uint32_t areas = 16)
+{
+    std::vector<TCFinding> all;
+    TCAreaCheck::checkArea(4, area, ZDBMap(), areas, ZDScenarioCheck::Options(), "Data\\AreaData",
+                           "Data\\BMap_No4", false, &all);
+    std::vector<TCFinding> findings;
+    for (const TCFinding& finding : all) {
+        if (finding.kind == kind) {
+            findings.push_back(finding);
+        }
+    }
+    return findings;
+}
+
 const char* const kLine =
     "Harbor             03 01  05  02  00   0   1     7   -2  00 02 00 00 00 00 00 16 BGM03";
 
@@ -27,13 +42,11 @@ const char* const kLine =
 // that names every reason.
 TEST(AreaCheck, ALineTheColumnsCannotCarryIsOneFindingWithEveryReason)
 {
-    std::vector<TCFinding> findings;
-    TCAreaCheck::checkLine(parse(std::string(kLine) + std::string(1100, 'm')), "Data\\AreaData", &findings);
-    EXPECT_TRUE(findings.empty());
+    EXPECT_TRUE(findingsOf(parse(std::string(kLine) + std::string(1100, 'm')), TCFinding::LINE).empty());
 
     const std::string odd = "Harbor 03 1a2 05 02 00 0 1 7 -2 00 02 00 00 00 00 00 +16 "
                             + std::string("BGM\0", 4) + " extra";
-    TCAreaCheck::checkLine(parse(odd), "Data\\AreaData", &findings);
+    std::vector<TCFinding> findings = findingsOf(parse(odd), TCFinding::LINE);
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_EQ(findings[0].kind, TCFinding::LINE);
     EXPECT_FALSE(TCFinding::isRepairable(findings[0].kind));
@@ -43,8 +56,7 @@ TEST(AreaCheck, ALineTheColumnsCannotCarryIsOneFindingWithEveryReason)
               "\"+16\" is not a plain number (reads as 16)); a save writes it as read until the area "
               "is edited");
 
-    findings.clear();
-    TCAreaCheck::checkLine(parse("Harbor\t"), "Data\\AreaData", &findings);
+    findings = findingsOf(parse("Harbor\t"), TCFinding::LINE);
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_EQ(findings[0].text, "name \"Harbor\\x09\" would read back as \"Harbor\" from the columns");
 }
@@ -90,8 +102,7 @@ TEST(AreaCheck, LinksOutsideTheAreaListAreFound)
     area.setLink(0, 17);
     area.setLink(4, -3);
     area.setLink(7, 16);
-    std::vector<TCFinding> findings;
-    TCAreaCheck::checkLinks(area, 16, "Data\\AreaData", &findings);
+    const std::vector<TCFinding> findings = findingsOf(area, TCFinding::LINK);
     ASSERT_EQ(findings.size(), 2u);
     EXPECT_EQ(findings[0].index, 1);
     EXPECT_EQ(findings[0].value, 17);

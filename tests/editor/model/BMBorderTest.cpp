@@ -78,6 +78,7 @@ TEST(BorderTable, TheFileAppliesOnlyToTheScenariosItNames)
     EXPECT_EQ(editor.getBorderTable().getGroup(24), 0);
     EXPECT_EQ(editor.getBorderTable().getGroup(200), 0);  // "x" reads as 0
     EXPECT_EQ(editor.findBorderChip(0x001, 3, false), 23);
+    EXPECT_EQ(editor.getBorderTableName(), "S");
 
     // Without a scenario name the table stays as it was.
     editor.setData(nullptr);
@@ -90,6 +91,7 @@ TEST(BorderTable, TheFileAppliesOnlyToTheScenariosItNames)
     editor.getUndoList().add(UNDO_CHAR, 0, 0, 0, 0);
     editor.loadBorderTable();
     EXPECT_EQ(editor.getBorderTable().getGroup(23), 1);  // the default, despite the S keys
+    EXPECT_EQ(editor.getBorderTableName(), "");
     EXPECT_EQ(editor.getUndoList().getCount(), 1u);      // a reload of the table keeps the history
 }
 

@@ -4,8 +4,9 @@
 // any. Prints lines "title=...", "view=x y width height", "scroll=horizontal vertical",
 // "range=horizontal vertical" (the maxima), "status=...", "menu=on|off" (on while a menu
 // takes the keys), "overview=x y width height" (the overview's client area on the screen, while
-// it shows) and "box=caption|text" (Shift-JIS text as the windows hold it); exits with 1 when
-// there is no editor window.
+// it shows), "problems=x y width height lines" (the problems list's list, while shown) and
+// "box=caption|text" (Shift-JIS text as the windows hold it); exits with 1 when there is no
+// editor window.
 
 #include <cstdio>
 #include <string>
@@ -95,6 +96,13 @@ int main()
         POINT origin = {0, 0};
         ClientToScreen(overview, &origin);
         std::printf("overview=%ld %ld %ld %ld\n", origin.x, origin.y, bounds.right, bounds.bottom);
+    }
+    // The problems list, while shown: where its list is and how many lines it holds.
+    HWND problems = FindWindowA("TesselProblemsWindow", nullptr);
+    HWND list = problems != nullptr && IsWindowVisible(problems) ? GetWindow(problems, GW_CHILD) : nullptr;
+    if (list != nullptr && GetWindowRect(list, &bounds)) {
+        std::printf("problems=%ld %ld %ld %ld %ld\n", bounds.left, bounds.top, bounds.right - bounds.left,
+                    bounds.bottom - bounds.top, static_cast<long>(SendMessageA(list, LB_GETCOUNT, 0, 0)));
     }
     HWND box = nullptr;
     EnumWindows(findBox, reinterpret_cast<LPARAM>(&box));

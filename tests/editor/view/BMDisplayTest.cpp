@@ -252,6 +252,37 @@ TEST_F(Display, TheChooserOpensOnThePageOfTheCurrentValue)
     EXPECT_EQ(display.getObject(), 0);
 }
 
+// Alt with a press takes the chip under the pointer: the chooser turns to its page and the
+// status bar tells it; the cursor, the selection and the history stay, and a drag does nothing.
+// The border mode names its table in the status line.
+TEST_F(Display, AnAltPressTakesTheValueAndTheBorderModeNamesItsTable)
+{
+    display.getData()->setByte(BMData::TYPE_CHARACTER, 97, 0, 9, 6);
+    display.setViewFlag(VIEW_PAGES, false);
+    display.setViewFlag(VIEW_PAGE_CHAR, true);
+    display.setupChooserPage();
+    display.setCursor(2, 3);
+    display.setCellMark(4, 4, CELL_SELECTED, true);
+    const size_t history = display.getEditor().getUndoList().getCount();
+    EXPECT_TRUE(display.pressLeft(px(9, 6), py(6), BMDisplay::KEY_ALT));
+    EXPECT_TRUE(display.startDrag(px(9, 6), py(6), BMDisplay::KEY_ALT));
+    EXPECT_TRUE(display.moveDrag(px(12, 6), py(6), BMDisplay::KEY_ALT));
+    EXPECT_TRUE(display.endDrag(px(12, 6), py(6)));
+    EXPECT_EQ(display.getCharacter(), 97);
+    EXPECT_EQ(display.getChooserPage(), 3);
+    EXPECT_EQ(display.getChooserIndex(), 18);
+    EXPECT_EQ(statusText(), "スポイト：(9,6) のCHAR 97 を現在の値にしました");
+    EXPECT_EQ(xy(display.getCursor()), std::make_pair(2, 3));
+    EXPECT_TRUE(selected(4, 4));
+    EXPECT_FALSE(selected(9, 6));
+    EXPECT_EQ(display.getEditor().getUndoList().getCount(), history);
+
+    display.setEditMode(MODE_BORDER);
+    EXPECT_EQ(statusText(), "カーソル位置：( 2, 3)  ブラシ半径：0  境界表: 既定");
+    display.setEditMode(MODE_CHAR);
+    EXPECT_EQ(statusText(), "カーソル位置：( 2, 3)  ブラシ半径：0");
+}
+
 TEST_F(Display, PansAndPagesGoToTheHost)
 {
     host.bars = {20, 30};  // a pan starts where the bars are
