@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "editor/model/BMData.h"
+#include "editor/shell/BMCommandTable.h"
 #include "editor/shell/BMLoadReport.h"
 #include "editor/shell/BMMessageBox.h"
 #include "editor/shell/BMOperationFrame.h"
@@ -176,6 +177,9 @@ bool openScenario(BMWindow* window, const HFile& folder, const char* operation,
         display->startScenario();
         display->resetState();
         display->setCursor(place.cursorX, place.cursorY);
+        // The reset takes the mouse back to selecting: the menu's mark follows.
+        window->getCommands().setChecked(kCommandMouseMode,
+                                         display->getMouseMode() == MOUSE_DIRECT);
         display->setupChooserPage();
         refresh(display);
     }
