@@ -11,14 +11,19 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "editor/model/BMData.h"
+#include "editor/model/BMSettings.h"
 #include "editor/shell/BMListeners.h"
 #include "editor/shell/BMRecovery.h"
+#include "editor/shell/BMSession.h"
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
+#include "editor/view/BMViewFlags.h"
+#include "editor/view/BMZoom.h"
 #include "framework/base/HText.h"
 #include "framework/base/HWin32.h"
 #include "framework/gui/HApplication.h"
@@ -232,6 +237,26 @@ void benchSaves(BMWindow& window)
     recovery->forget(BMData::getInstance(false));
 }
 
+// A settings file as a user's after a while: every value set and eight recent scenarios.
+void writeSettings(const fs::path& file, const fs::path& game)
+{
+    BMSettings settings;
+    settings.hasWindow = true;
+    // The window's own first place, so that both runs draw frames of one size.
+    settings.window = {(GetSystemMetrics(SM_CXSCREEN) - 640) / 2,
+                       (GetSystemMetrics(SM_CYSCREEN) - 480) / 2, 640, 480, false};
+    // The view as it starts, so that both runs draw the same first frame.
+    settings.zoomStep = BMZoom::START_STEP;
+    settings.viewFlags = VIEW_INITIAL;
+    settings.editMode = MODE_OBJ;
+    settings.brushRadius = 2;
+    for (int i = 8; i >= 1; --i) {
+        const std::string folder = (game / ("Scenario " + std::to_string(i))).string();
+        settings.recent.open({folder, "2026/12/08 00:30", 16, 2, 5, 6});
+    }
+    settings.save(HFile(file.string()));
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -248,6 +273,10 @@ int main(int argc, char** argv)
     // middle would otherwise ask its question at the next start.
     fs::create_directories(game / "appdata");
     SetEnvironmentVariableA("LOCALAPPDATA", (game / "appdata").string().c_str());
+    const fs::path settingsFile = game / "appdata" / BMSession::FILE_NAME;
+    if (argc > 2 && std::string(argv[2]) == "settings") {
+        writeSettings(settingsFile, game);
+    }
     double copying = msSince(start);
 
     start = Clock::now();
@@ -256,7 +285,11 @@ int main(int argc, char** argv)
     HApplication::initializeApplication(GetModuleHandleA(nullptr), nullptr, "", SW_SHOWNORMAL,
                                         BMWindow::APPLICATION_FLAGS);
     phases.end("application services");
+    // The settings the editor reads at start: a missing file, or with "settings" one that
+    // holds every value and eight recent scenarios.
+    std::unique_ptr<BMSession> session(new BMSession(HFile(settingsFile.string()), false));
     BMWindow window;
+    window.setSession(std::move(session));
     window.setStartFolder(HFile((game / "Default").string()));
     phases.end("window built");
     window.create();

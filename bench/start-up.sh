@@ -4,11 +4,14 @@
 # several times (default 10) with Wine's server already running and prints each run's figures,
 # then the median of each and the load average. Needs the Windows build, a display, and
 # WINEPREFIX pointing at a prepared prefix (the test command's, or the start command's).
-#   bench/start-up.sh [runs]
+# With "settings" the editor starts with a settings file of eight recent scenarios, without
+# it with none.
+#   bench/start-up.sh [runs] [settings]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bench="$root/build/windows/bench/tessel_shell_bench.exe"
 runs=${1:-10}
+settings=${2:-}
 export WINEDEBUG=-all
 wineserver -p 2>/dev/null || true
 wine cmd.exe /c exit >/dev/null 2>&1 || true  # the prefix's system processes, once
@@ -16,7 +19,7 @@ out=$(mktemp)
 trap 'rm -f "$out"' EXIT
 echo "load before: $(uptime)"
 for _ in $(seq 1 "$runs"); do
-    wine "$bench" start 2>/dev/null | tr -d '\r' | tee -a "$out"
+    wine "$bench" start $settings 2>/dev/null | tr -d '\r' | tee -a "$out"
 done
 echo "load after: $(uptime)"
 # The median of each figure of the runs' first lines.

@@ -10,6 +10,8 @@
 #include "scenario/ZDFileSet.h"
 
 const char* const ZDAreaMapData::REGISTRY_PATH = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Kest\\Molva\\Directory";
+const char* const ZDAreaMapData::USER_REGISTRY_PATH =
+    "HKEY_CURRENT_USER\\SOFTWARE\\Kest\\Molva\\Directory";
 
 namespace {
 
@@ -68,9 +70,39 @@ ZDAreaMapData::~ZDAreaMapData()
     clear();
 }
 
+namespace {
+
+std::string& chosenGameDirectory()
+{
+    static std::string folder;
+    return folder;
+}
+
+}  // namespace
+
+void ZDAreaMapData::setChosenGameDirectory(const std::string& folder)
+{
+    chosenGameDirectory() = folder;
+}
+
+std::string ZDAreaMapData::getChosenGameDirectory()
+{
+    return chosenGameDirectory();
+}
+
+ZDGameFinder ZDAreaMapData::findGame()
+{
+    return ZDGameFinder(
+        [](ZDGameFinder::Place place) {
+            return place == ZDGameFinder::PLACE_CHOSEN ? chosenGameDirectory()
+                                                       : readRegistryPlace(place);
+        },
+        [](const std::string& folder) { return isDirectory(HFile(folder)); });
+}
+
 HFile ZDAreaMapData::getGameDirectory()
 {
-    std::string text = readInstallDirectory();
+    std::string text = findGame().getFolder();
     // "C:\Game\" would leave the path without a name; a drive's root keeps its separator.
     while (text.size() > 3 && endsWithSeparator(text)) {
         text.pop_back();

@@ -11,6 +11,8 @@
 #include "scenario/ZDEditArea.h"
 #include "scenario/ZDEditBMap.h"
 #include "scenario/ZDFileStamp.h"
+#include "scenario/ZDGameFinder.h"
+#include "scenario/ZDGameFinder.h"
 #include "scenario/ZDLoadFault.h"
 
 class HFileReader;
@@ -36,6 +38,8 @@ class ZDAreaMapData : public HObject {
 public:
     // The game's install directory in the registry.
     static const char* const REGISTRY_PATH;
+    // The same key of an installation for one user.
+    static const char* const USER_REGISTRY_PATH;
 
     ZDAreaMapData();
     ~ZDAreaMapData() override;
@@ -124,8 +128,15 @@ public:
     HImage* getCharacterImage() const { return m_images[PICTURE_CHARACTER].get(); }
     HImage* getObjectImage() const { return m_images[PICTURE_OBJECT].get(); }
 
-    // The install directory from the registry; empty when it cannot be read.
+    // The install directory (findGame's folder); empty when none is found.
     static HFile getGameDirectory();
+    // Looks for the install directory in the registry's 64-bit view, its 32-bit view, the
+    // user's key, then the folder the user chose; the first existing folder wins.
+    static ZDGameFinder findGame();
+    // The folder the user chose for the game (the editor keeps it in its settings); one for
+    // the process, as the registry's value is.
+    static void setChosenGameDirectory(const std::string& folder);
+    static std::string getChosenGameDirectory();
     // "Default" in the install directory; empty without an install directory.
     static HFile getDefaultScenario();
 
@@ -149,8 +160,8 @@ private:
     HFile ownPicture(Picture picture) const;
     void addFault(const HFile& file, ZDLoadFault::Part part, ZDLoadFault::Reason reason,
                   int64_t detail = 0);
-    // The registry's install directory text; empty when it cannot be read.
-    static std::string readInstallDirectory();
+    // The text one registry place holds; empty when it cannot be read (always off Windows).
+    static std::string readRegistryPlace(ZDGameFinder::Place place);
 
     // Images are deleted where the platform's image class is known.
     struct ImageDeleter {

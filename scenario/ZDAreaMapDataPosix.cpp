@@ -4,7 +4,7 @@
 // no install directory is known and the pictures' paths are resolved but never loaded. The
 // areas and maps load and save as on Windows.
 
-std::string ZDAreaMapData::readInstallDirectory()
+std::string ZDAreaMapData::readRegistryPlace(ZDGameFinder::Place)
 {
     return std::string();
 }

@@ -30,9 +30,18 @@ ZDLoadFault::Reason reasonOf(const HFile& file, int64_t* detail)
 
 }  // namespace
 
-std::string ZDAreaMapData::readInstallDirectory()
+std::string ZDAreaMapData::readRegistryPlace(ZDGameFinder::Place place)
 {
-    return HApplication::getRegistryString(REGISTRY_PATH);
+    switch (place) {
+    case ZDGameFinder::PLACE_MACHINE_64:
+        return HApplication::getRegistryString(REGISTRY_PATH, HApplication::REGISTRY_64);
+    case ZDGameFinder::PLACE_MACHINE_32:
+        return HApplication::getRegistryString(REGISTRY_PATH, HApplication::REGISTRY_32);
+    case ZDGameFinder::PLACE_USER:
+        return HApplication::getRegistryString(USER_REGISTRY_PATH, HApplication::REGISTRY_64);
+    default:
+        return std::string();
+    }
 }
 
 void ZDAreaMapData::ImageDeleter::operator()(HImage* image) const

@@ -85,8 +85,9 @@ shot() {
         "$WORK/shots/$1.png"
 }
 
-(cd "$WORK" && exec wine explorer /desktop=$DESKTOP,${WIDTH}x${HEIGHT} \
-    "$BUILD/editor/shell/Tessel.exe" >"$WORK/wine.log" 2>&1) &
+# A first start: settings of its own, none remembered from an earlier run.
+(cd "$WORK" && TESSEL_SETTINGS="Z:${WORK//\//\\}\\settings" exec wine explorer \
+    /desktop=$DESKTOP,${WIDTH}x${HEIGHT} "$BUILD/editor/shell/Tessel.exe" >"$WORK/wine.log" 2>&1) &
 # The probe runs in the editor's desktop: it may look only once the editor made that desktop,
 # or it would make one of its own.
 desktop() { xdotool search --name "^$DESKTOP - Wine desktop\$" 2>/dev/null | head -1; }

@@ -178,6 +178,16 @@ const std::vector<BMCommandTable::Row> kRows = {
     {MENU_BAR, kCommandGroup8, nullptr, "", ENABLED, 0, 0, OP2316},
     {MENU_BAR, kCommandTakeChooserEntry, nullptr, "", ENABLED, 0, 0, OP2332},
     {MENU_BAR, kCommandPlayMusic, nullptr, "", ENABLED, 0, 0, OP2005},
+    // The File menu's items that come and go (BMRecentMenu).
+    {MENU_BAR, BMCommandId(kCommandRecentScenario + 0), nullptr, "", ENABLED, 0, 0, OP2601},
+    {MENU_BAR, BMCommandId(kCommandRecentScenario + 1), nullptr, "", ENABLED, 0, 0, OP2601},
+    {MENU_BAR, BMCommandId(kCommandRecentScenario + 2), nullptr, "", ENABLED, 0, 0, OP2601},
+    {MENU_BAR, BMCommandId(kCommandRecentScenario + 3), nullptr, "", ENABLED, 0, 0, OP2601},
+    {MENU_BAR, BMCommandId(kCommandRecentScenario + 4), nullptr, "", ENABLED, 0, 0, OP2601},
+    {MENU_BAR, BMCommandId(kCommandRecentScenario + 5), nullptr, "", ENABLED, 0, 0, OP2601},
+    {MENU_BAR, BMCommandId(kCommandRecentScenario + 6), nullptr, "", ENABLED, 0, 0, OP2601},
+    {MENU_BAR, BMCommandId(kCommandRecentScenario + 7), nullptr, "", ENABLED, 0, 0, OP2601},
+    {MENU_BAR, kCommandChooseGame, nullptr, "", ENABLED, 0, 0, OP2610},
 };
 
 // Keys bound besides the one of an item's row: the main keyboard's + (shifted, on US and

@@ -3,12 +3,14 @@
 #include <memory>
 
 #include "editor/model/BMData.h"
+#include "editor/shell/BMCommandTable.h"
 #include "editor/shell/BMLoadReport.h"
 #include "editor/shell/BMMessageBox.h"
 #include "editor/shell/BMOperationFrame.h"
 #include "editor/shell/BMOperations.h"
 #include "editor/shell/BMRecovery.h"
 #include "editor/shell/BMSaver.h"
+#include "editor/shell/BMSession.h"
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
 #include "editor/view/BMRedraw.h"
@@ -158,13 +160,32 @@ bool openScenario(BMWindow* window, const HFile& folder, const char* operation,
         return false;
     }
     BMRecovery::offer(window, BMOperationFrame::recoveryOf(window), loaded.get(), caption);
-    adopt(window, std::move(loaded), 1);
+    // The scenario comes back where it was last left; it goes on top of the recent list.
+    const std::string opened = loaded->getScenarioDirectory().getFullPath();
+    const int maps = static_cast<int>(loaded->getAreaCount());
+    BMRecentScenario place;
+    if (window != nullptr) {
+        window->getSession().leave(window);
+        place = window->getSession().placeOf(opened);
+    }
+    if (place.map > maps) {
+        place = BMRecentScenario();
+    }
+    adopt(window, std::move(loaded), static_cast<uint32_t>(place.map));
     BMDisplay* display = window != nullptr ? window->getDisplay() : nullptr;
     if (display != nullptr) {
         display->startScenario();
         display->resetState();
+        display->setCursor(place.cursorX, place.cursorY);
+        // The reset takes the mouse back to selecting: the menu's mark follows.
+        window->getCommands().setChecked(kCommandMouseMode,
+                                         display->getMouseMode() == MOUSE_DIRECT);
         display->setupChooserPage();
         refresh(display);
+    }
+    if (window != nullptr) {
+        window->getSession().opened(opened, maps, place.map, place.cursorX, place.cursorY);
+        window->sessionChanged();
     }
     warn(window, caption);
     return true;

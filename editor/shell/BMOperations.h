@@ -43,6 +43,10 @@ int saveHasEdited(HComponent* window, BMData* data, const std::string& caption,
 bool openScenario(BMWindow* window, const HFile& folder, const char* operation,
                   const char* caption);
 
+// The File menu's recent scenarios and game folder (BMSessionOperations.cpp).
+bool OP2601(HComponent* window, uint32_t id);  // open a recent scenario
+bool OP2610(HComponent* window, uint32_t id);  // choose the game's folder
+
 // Edit menu (BMEditOperations.cpp).
 bool OP2154(HComponent* window, uint32_t id);  // edit commands
 

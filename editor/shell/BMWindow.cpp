@@ -11,7 +11,9 @@
 #include "editor/shell/BMOverviewWindow.h"
 #include "editor/shell/BMOperations.h"
 #include "editor/shell/BMProblemsWindow.h"
+#include "editor/shell/BMRecentMenu.h"
 #include "editor/shell/BMRecovery.h"
+#include "editor/shell/BMSession.h"
 #include "editor/shell/BMScroll.h"
 #include "editor/shell/BMTimer.h"
 #include "editor/shell/BMWheel.h"
@@ -32,6 +34,7 @@
 #include "scenario/ZCClose.h"
 #include "scenario/ZCCommand.h"
 #include "scenario/ZCExMenu.h"
+#include "scenario/ZDAreaMapData.h"
 
 namespace {
 
@@ -86,6 +89,49 @@ private:
     BMWindow* m_window;  // not owned
 };
 
+// Keeps what the editor remembers as the window goes, while its place can still be read.
+class SessionKeeper : public HEventListener {
+public:
+    explicit SessionKeeper(BMWindow* window)
+        : HEventListener(HEventType::WM_DESTROY_TYPE), m_window(window)
+    {
+        setClassName("SessionKeeper");
+    }
+    bool handleEvent(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                     HComponent* component, LRESULT* result) override
+    {
+        HEventListener::handleEvent(window, message, wParam, lParam, component, result);
+        m_window->getSession().keep(m_window);
+        return true;  // the quit that follows is the next listener's
+    }
+
+private:
+    BMWindow* m_window;  // not owned
+};
+
+// A recent scenario's item, highlighted, shows its whole folder in the status bar.
+class MenuHighlight : public HEventListener {
+public:
+    explicit MenuHighlight(BMWindow* window)
+        : HEventListener(HEventType::WM_MENUSELECT_TYPE), m_window(window)
+    {
+        setClassName("MenuHighlight");
+    }
+    bool handleEvent(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                     HComponent* component, LRESULT* result) override
+    {
+        HEventListener::handleEvent(window, message, wParam, lParam, component, result);
+        const std::string folder = m_window->getRecentMenu().folderOf(LOWORD(wParam));
+        if (!folder.empty() && (HIWORD(wParam) & MF_POPUP) == 0) {
+            m_window->showStatus(folder);
+        }
+        return true;
+    }
+
+private:
+    BMWindow* m_window;  // not owned
+};
+
 }  // namespace
 
 BMWindow::BMWindow()
@@ -127,11 +173,58 @@ BMWindow::BMWindow()
     }
     m_startPanel.reset(new BMStartPanel());
     m_problemsWindow.reset(new BMProblemsWindow(this));
+    listInstalledScenarios();
+    m_session.reset(new BMSession(HFile(), false));
+    m_sessionKeeper.reset(new SessionKeeper(this));
+    m_menuHighlight.reset(new MenuHighlight(this));
+    addEventListener(m_menuHighlight.get());
+}
+
+void BMWindow::listInstalledScenarios()
+{
     std::vector<BMStartPanel::Row> scenarios;
     for (uint32_t id = kCommandScenarioMenu + 1; !m_scenarioMenu->getPath(id).empty(); ++id) {
         scenarios.push_back({HFile(m_scenarioMenu->getPath(id)).getName(), id});
     }
     m_startPanel->setScenarios(scenarios);
+    if (scenarios.empty()) {
+        m_startPanel->setSearchNotes(ZDAreaMapData::findGame().describe());
+    }
+}
+
+void BMWindow::setSession(std::unique_ptr<BMSession> session)
+{
+    m_session = std::move(session);
+}
+
+void BMWindow::sessionChanged()
+{
+    if (m_recentMenu == nullptr) {
+        return;
+    }
+    const BMRecentList& recent = m_session->settings().recent;
+    m_recentMenu->offerGameChoice(ZDAreaMapData::getGameDirectory().isEmpty());
+    m_recentMenu->show(recent);
+    std::vector<BMStartPanel::Row> rows;
+    for (size_t i = 0; i < recent.entries().size(); ++i) {
+        const BMRecentScenario& entry = recent.entries()[i];
+        rows.push_back({HFile(entry.folder).getName(),
+                        static_cast<uint32_t>(kCommandRecentScenario + i),
+                        std::to_string(entry.maps) + "マップ  " + entry.opened});
+    }
+    m_startPanel->setRecent(rows);
+    repaint();
+}
+
+void BMWindow::gameFolderChanged()
+{
+    m_scenarioMenu.reset(new ZCExMenu());
+    m_scenarioMenu->create(m_commands->getItem(kCommandFileMenu), kCommandScenarioMenu);
+    for (uint32_t id = kCommandScenarioMenu; m_scenarioMenu->getItem(id) != nullptr; ++id) {
+        m_scenarioMenu->getItem(id)->create();
+    }
+    listInstalledScenarios();
+    sessionChanged();
 }
 
 // Members go in reverse order: the menu items, the player, the controls, the listeners, the
@@ -169,9 +262,16 @@ void BMWindow::create()
     addEventListener(m_listeners->getHorizontalScroll());
     addEventListener(m_listeners->getWheel());
     addEventListener(m_listeners->getRecovery());
+    // Keeps the settings as the window goes; the loop ends only after that message.
+    removeEventListener(m_sessionKeeper.get());
+    addEventListener(m_sessionKeeper.get());
     // Last, and once, also when the window is made again.
     removeEventListener(getDefaultPaintListener());
     addEventListener(getDefaultPaintListener());
+    HMenuItem* fileMenu = m_commands->getItem(kCommandFileMenu);
+    m_recentMenu.reset(new BMRecentMenu(fileMenu != nullptr ? fileMenu->getPopupHandle() : nullptr));
+    m_session->restore(this);
+    sessionChanged();
 
     // The display takes its view size from here; the window was laid out before it existed.
     layout();

@@ -17,6 +17,8 @@ class BMListeners;
 class BMMusicPreview;
 class BMOverviewWindow;
 class BMProblemsWindow;
+class BMRecentMenu;
+class BMSession;
 class BMStartPanel;
 class HEventListener;
 class HFont;
@@ -114,6 +116,17 @@ public:
     // The menus' items and their enabled and checked state.
     BMCommandTable& getCommands() const { return *m_commands; }
 
+    // What the editor remembers between runs; by default nothing (a session without a
+    // file). Set before the window is made.
+    void setSession(std::unique_ptr<BMSession> session);
+    BMSession& getSession() const { return *m_session; }
+    // The File menu's recent items; they exist with the native window.
+    BMRecentMenu& getRecentMenu() const { return *m_recentMenu; }
+    // The recent list changed: the File menu and the start panel follow.
+    void sessionChanged();
+    // The game's folder was chosen: the scenario menu and the start panel list its scenarios.
+    void gameFolderChanged();
+
     // A scenario folder to open as soon as the window exists (the program's argument).
     void setStartFolder(const HFile& folder) { m_startFolder = folder; }
     // Opens the start folder; the message loop's first work.
@@ -137,6 +150,8 @@ private:
     void sendScroll(HScrollBar* bar, int code, int position);
     // A thumb request for the bar, limited to its range.
     void scrollBarTo(HScrollBar* bar, int position);
+    // The start panel's rows of the installed scenarios, from the scenario menu.
+    void listInstalledScenarios();
 
     std::unique_ptr<ZCExMenu> m_scenarioMenu;
     std::unique_ptr<BMListeners> m_listeners;
@@ -156,6 +171,10 @@ private:
     std::unique_ptr<BMOverviewWindow> m_overview;  // made on first use
     std::unique_ptr<BMStartPanel> m_startPanel;
     std::unique_ptr<BMProblemsWindow> m_problemsWindow;
+    std::unique_ptr<BMSession> m_session;
+    std::unique_ptr<BMRecentMenu> m_recentMenu;
+    std::unique_ptr<HEventListener> m_sessionKeeper;
+    std::unique_ptr<HEventListener> m_menuHighlight;
     bool m_startFolderPending = false;
     BMPoint m_arrangedCanvas = {-1, -1};  // the canvas the bars were last fitted to
     HFile m_startFolder;

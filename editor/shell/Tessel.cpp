@@ -1,19 +1,32 @@
 // The editor's entry point: log, application services, the main window and its message loop.
-// An optional argument names a scenario folder to open at start.
+// An optional argument names a scenario folder to open at start; "/defaults" before it starts
+// with the editor's own settings in place of the remembered ones.
 
 #include <memory>
 #include <string>
 
+#include "editor/shell/BMSession.h"
 #include "editor/shell/BMWindow.h"
 #include "framework/base/HDebug.h"
+#include "framework/base/HText.h"
 #include "framework/gui/HApplication.h"
 
 namespace {
 
-// The command line's first argument, without the quotes a path with blanks comes in.
-std::string firstArgument(const char* commandLine)
+const char* const kDefaultsSwitch = "/defaults";
+
+// The command line's first argument, without the quotes a path with blanks comes in; rest,
+// when given, receives what follows it.
+std::string firstArgument(const char* commandLine, std::string* rest = nullptr)
 {
     std::string text = commandLine != nullptr ? commandLine : "";
+    if (rest != nullptr) {
+        size_t first = text.find_first_not_of(" \t");
+        size_t end = first == std::string::npos ? std::string::npos
+                     : text[first] == '"'       ? text.find('"', first + 1)
+                                                : text.find_first_of(" \t", first);
+        *rest = end == std::string::npos ? std::string() : text.substr(end + 1);
+    }
     size_t start = text.find_first_not_of(" \t");
     if (start == std::string::npos) {
         return std::string();
@@ -37,8 +50,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     HApplication::initializeApplication(instance, previous, commandLine != nullptr ? commandLine : "",
                                         showCommand, BMWindow::APPLICATION_FLAGS);
     {
+        std::string rest;
+        std::string folder = firstArgument(commandLine, &rest);
+        const bool defaults = HText::asciiUpper(folder) == HText::asciiUpper(kDefaultsSwitch);
+        if (defaults) {
+            folder = firstArgument(rest.c_str());
+        }
+        // The settings name the game's folder the scenario menu lists: read before the window.
+        std::unique_ptr<BMSession> session(new BMSession(BMSession::defaultFile(), defaults));
         std::unique_ptr<BMWindow> window(new BMWindow());
-        std::string folder = firstArgument(commandLine);
+        window->setSession(std::move(session));
         if (!folder.empty()) {
             window->setStartFolder(HFile(folder));
         }

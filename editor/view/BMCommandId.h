@@ -163,4 +163,11 @@ enum BMCommandId : uint16_t {
     // The installed game's scenario items: a separator with this id, then one item a scenario
     // from the next id on.
     kCommandScenarioMenu = 2500,
+
+    // The File menu's recent scenarios, newest first (eight ids), the separator before them,
+    // and the item that names the game's folder when it was not found, with its separator.
+    kCommandRecentScenario = 2601,
+    kCommandRecentSeparator = 2609,
+    kCommandChooseGame = 2610,
+    kCommandChooseGameSeparator = 2611,
 };

@@ -26,6 +26,7 @@ const HColor kFrame{173, 173, 173, 255};
 
 const char* const kTitle = "シナリオを開く";
 const char* const kInstalled = "インストールされたゲームのシナリオ:";
+const char* const kRecent = "最近開いたシナリオ:";
 const char* const kNoScenario = "  (見つかりませんでした)";
 const char* const kOpenRow = "ほかのフォルダを開く...   Ctrl+O";
 const char* const kDropNote = "フォルダをこのウィンドウにドロップしても開けます。";
@@ -42,8 +43,39 @@ BMStartPanel::~BMStartPanel() = default;
 void BMStartPanel::setScenarios(const std::vector<Row>& scenarios)
 {
     m_scenarios = scenarios;
+    changed();
+}
+
+void BMStartPanel::setRecent(const std::vector<Row>& recent)
+{
+    m_recent = recent;
+    changed();
+}
+
+void BMStartPanel::setSearchNotes(const std::vector<std::string>& notes)
+{
+    m_notes = notes;
+    changed();
+}
+
+void BMStartPanel::changed()
+{
     m_hovered = -1;
     m_painted = false;
+}
+
+int BMStartPanel::listTop() const
+{
+    return m_recent.empty() ? kListTop
+                            : kListTop + static_cast<int>(m_recent.size() + 1) * ROW_HEIGHT + kGap;
+}
+
+int BMStartPanel::linesBelow(int shown) const
+{
+    if (m_scenarios.empty()) {
+        return 1 + static_cast<int>(m_notes.size());
+    }
+    return shown < static_cast<int>(m_scenarios.size()) ? 1 : 0;
 }
 
 void BMStartPanel::setViewSize(int width, int height)
@@ -60,33 +92,37 @@ int BMStartPanel::shownScenarios() const
 {
     int count = static_cast<int>(m_scenarios.size());
     // Everything but the scenario rows, and one row for "and N more" when some are left out.
-    int fixed = kListTop + kGap + (1 + kNoteLines) * ROW_HEIGHT + kMargin + 2 * kMinimumTop;
+    int fixed = listTop() + kGap + (1 + kNoteLines) * ROW_HEIGHT + kMargin + 2 * kMinimumTop;
     int room = std::max(1, (m_viewHeight - fixed) / ROW_HEIGHT);
     return count <= room ? count : std::max(0, room - 1);
 }
 
 std::vector<BMStartPanel::Row> BMStartPanel::clickableRows() const
 {
-    std::vector<Row> rows(m_scenarios.begin(), m_scenarios.begin() + shownScenarios());
+    std::vector<Row> rows(m_recent);
+    rows.insert(rows.end(), m_scenarios.begin(), m_scenarios.begin() + shownScenarios());
     rows.push_back({kOpenRow, OPEN_COMMAND});
     return rows;
 }
 
 int BMStartPanel::rowTop(int i) const
 {
-    int shown = shownScenarios();
-    if (i < shown) {
+    const int recent = static_cast<int>(m_recent.size());
+    if (i < recent) {
         return kListTop + i * ROW_HEIGHT;
     }
-    // Below the list: one line for "none found" or "and N more" when there is one.
-    bool lineBelow = shown < static_cast<int>(m_scenarios.size()) || m_scenarios.empty();
-    int listed = shown + (lineBelow ? 1 : 0);
-    return kListTop + listed * ROW_HEIGHT + kGap;
+    i -= recent;
+    int shown = shownScenarios();
+    if (i < shown) {
+        return listTop() + i * ROW_HEIGHT;
+    }
+    return listTop() + (shown + linesBelow(shown)) * ROW_HEIGHT + kGap;
 }
 
 int BMStartPanel::height() const
 {
-    return rowTop(shownScenarios()) + (1 + kNoteLines) * ROW_HEIGHT + kMargin;
+    return rowTop(static_cast<int>(m_recent.size()) + shownScenarios()) +
+           (1 + kNoteLines) * ROW_HEIGHT + kMargin;
 }
 
 BMRect BMStartPanel::getBounds() const
@@ -155,27 +191,44 @@ void BMStartPanel::paint()
     HImageLoader::drawFrame(panel, 0, 0, WIDTH, h, kFrame);
     text(kMargin, kTitleTop, kTitle, BMColors::CURSOR_WHITE);
     HImageLoader::fillRect(panel, kMargin, kTitleTop + ROW_HEIGHT + 2, textWidth, 1, kFrame);
-    text(kMargin, kListTop - ROW_HEIGHT, kInstalled, BMColors::LABEL_GREY);
+    if (!m_recent.empty()) {
+        text(kMargin, kListTop - ROW_HEIGHT, kRecent, BMColors::LABEL_GREY);
+    }
+    text(kMargin, listTop() - ROW_HEIGHT, kInstalled, BMColors::LABEL_GREY);
 
     std::vector<Row> rows = clickableRows();
-    int shown = shownScenarios();
+    const int listed = static_cast<int>(m_recent.size()) + shownScenarios();
     for (size_t i = 0; i < rows.size(); ++i) {
         int top = rowTop(static_cast<int>(i));
         if (static_cast<int>(i) == m_hovered) {
             HImageLoader::fillRect(panel, kMargin / 2, top, WIDTH - kMargin, ROW_HEIGHT,
                                    BMColors::HOVER_BLUE);
         }
-        text(kMargin + (static_cast<int>(i) < shown ? 2 * kTextAdvance : 0), top,
-             rows[i].label, BMColors::CURSOR_WHITE);
+        const int indent = static_cast<int>(i) < listed ? 2 * kTextAdvance : 0;
+        // The detail goes right-aligned when the label leaves room for it.
+        const int detailX = WIDTH - kMargin - static_cast<int>(rows[i].detail.size()) * kTextAdvance;
+        const bool detail = !rows[i].detail.empty() &&
+            kMargin + indent + static_cast<int>(rows[i].label.size() + 2) * kTextAdvance <= detailX;
+        text(kMargin + indent, top,
+             detail ? rows[i].label : rows[i].label + (rows[i].detail.empty() ? "" : "  " + rows[i].detail),
+             BMColors::CURSOR_WHITE);
+        if (detail) {
+            text(detailX, top, rows[i].detail, BMColors::LABEL_GREY);
+        }
     }
-    int below = kListTop + shown * ROW_HEIGHT;
+    const int shown = shownScenarios();
+    int below = listTop() + shown * ROW_HEIGHT;
     if (m_scenarios.empty()) {
         text(kMargin, below, kNoScenario, BMColors::LABEL_GREY);
+        for (const std::string& note : m_notes) {
+            below += ROW_HEIGHT;
+            text(kMargin + 4 * kTextAdvance, below, note, BMColors::LABEL_GREY);
+        }
     } else if (shown < static_cast<int>(m_scenarios.size())) {
         text(kMargin, below, HText::format(kMore, static_cast<int>(m_scenarios.size()) - shown),
              BMColors::LABEL_GREY);
     }
-    int note = rowTop(shown) + ROW_HEIGHT;
+    int note = rowTop(listed) + ROW_HEIGHT;
     text(kMargin, note, kDropNote, BMColors::LABEL_GREY);
     m_canvas->touch(0, 0, WIDTH, h);
     m_painted = true;

@@ -42,9 +42,16 @@ bool HProperties::load(const HFile& file)
         HLOG_INFO(("file read error:" + file.getFullPath()).c_str());
         return false;
     }
+    parse(reader.getData());
+    HLOG_END("load");
+    return true;
+}
+
+void HProperties::parse(const char* text)
+{
     std::string key;
     std::string value;
-    HLineReader lines(reader.getData(), false, false);
+    HLineReader lines(text, false, false);
     while (lines.hasNext()) {
         std::string line = lines.next();
         size_t equals = line.find('=');
@@ -61,8 +68,6 @@ bool HProperties::load(const HFile& file)
     if (!key.empty()) {
         append(key, value);
     }
-    HLOG_END("load");
-    return true;
 }
 
 void HProperties::clear()

@@ -17,6 +17,8 @@ public:
 
     // Adds the file's entries to those already held.
     bool load(const HFile& file);
+    // Adds the entries of text (zero-terminated: what follows a zero byte is not read).
+    void parse(const char* text);
     void clear();
     // Splits value at "," into trimmed items, appends them and returns the list's new length.
     size_t append(const std::string& key, const std::string& value);

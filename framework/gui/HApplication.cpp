@@ -28,6 +28,10 @@ State& state()
 }
 
 const size_t kRegistryBuffer = 2048;
+// The view bits of a registry read are the platform's own.
+const uint32_t kRegistryViews = KEY_WOW64_64KEY | KEY_WOW64_32KEY;
+static_assert(HApplication::REGISTRY_64 == KEY_WOW64_64KEY, "registry view");
+static_assert(HApplication::REGISTRY_32 == KEY_WOW64_32KEY, "registry view");
 
 struct RootKey {
     const char* name;
@@ -165,7 +169,8 @@ bool HApplication::setCurrentDirectory(const HFile& file)
     return !folder.empty() && HSystem::get().setCurrentDirectory(folder);
 }
 
-bool HApplication::readRegistry(const std::string& path, char* buffer, uint32_t* size)
+bool HApplication::readRegistry(const std::string& path, char* buffer, uint32_t* size,
+                                uint32_t view)
 {
     size_t first = 0;
     size_t last = 0;
@@ -190,7 +195,7 @@ bool HApplication::readRegistry(const std::string& path, char* buffer, uint32_t*
         return false;
     }
     HKEY key = nullptr;
-    LONG status = RegOpenKeyExA(root, subkey.c_str(), 0, KEY_READ, &key);
+    LONG status = RegOpenKeyExA(root, subkey.c_str(), 0, KEY_READ | (view & kRegistryViews), &key);
     if (status != ERROR_SUCCESS) {
         HLOG_INFO("レジストリ参照：サブキー取得失敗");
         HDebug::debug("error code:%d", static_cast<int>(status));
@@ -226,11 +231,11 @@ bool HApplication::readRegistry(const std::string& path, char* buffer, uint32_t*
     return result;
 }
 
-std::string HApplication::getRegistryString(const std::string& path)
+std::string HApplication::getRegistryString(const std::string& path, uint32_t view)
 {
     char buffer[kRegistryBuffer];
     uint32_t size = sizeof(buffer);
-    if (!readRegistry(path, buffer, &size)) {
+    if (!readRegistry(path, buffer, &size, view)) {
         return std::string();
     }
     return std::string(buffer);

@@ -20,6 +20,13 @@ public:
         FLAG_IDLE_DRAW = 0x400,  // the message loop draws while idle
     };
 
+    // The registry's views (the platform's KEY_WOW64_64KEY and KEY_WOW64_32KEY).
+    enum RegistryView : uint32_t {
+        REGISTRY_DEFAULT = 0,
+        REGISTRY_64 = 0x0100,
+        REGISTRY_32 = 0x0200,
+    };
+
     static void initializeApplication(Instance instance, Instance previous,
                                       const std::string& commandLine, int showCommand,
                                       uint32_t flags);
@@ -42,7 +49,11 @@ public:
     // predefined key names, exactly as written there. The value is read into buffer, whose
     // capacity *size gives; on success *size is the bytes stored and the text is
     // zero-terminated.
-    static bool readRegistry(const std::string& path, char* buffer, uint32_t* size);
+    // view: which of the registry's views a 64-bit Windows shows (REGISTRY_DEFAULT: the
+    // program's own).
+    static bool readRegistry(const std::string& path, char* buffer, uint32_t* size,
+                             uint32_t view = REGISTRY_DEFAULT);
     // The value's text, or "" when it cannot be read.
-    static std::string getRegistryString(const std::string& path);
+    static std::string getRegistryString(const std::string& path,
+                                         uint32_t view = REGISTRY_DEFAULT);
 };

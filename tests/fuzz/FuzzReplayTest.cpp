@@ -17,6 +17,7 @@
 #include "fuzz/FuzzMIDISource.h"
 #include "fuzz/FuzzMapImage.h"
 #include "fuzz/FuzzProperties.h"
+#include "fuzz/FuzzSettings.h"
 #include "tests/support/TestFolder.h"
 
 #ifdef _WIN32
@@ -141,6 +142,7 @@ TEST(FuzzReplay, EveryFormatKeepsItsInvariantsOnTheCorpusAndItsMutants)
          FuzzBitmapHeader::check},
         {"fuzz_clipboard_text", FuzzClipboardText::FILE_NAME, FuzzClipboardText::MAX_LENGTH,
          FuzzClipboardText::check},
+        {"fuzz_settings", FuzzSettings::FILE_NAME, FuzzSettings::MAX_LENGTH, FuzzSettings::check},
     };
     for (const Format& format : formats) {
         replay(format, [&format](const Bytes&) { return format.check(); });

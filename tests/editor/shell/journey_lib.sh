@@ -83,9 +83,14 @@ key() { xdotool key --delay 60 "$@"; sleep 0.3; }
 
 # Starts the editor with these arguments in the journey's desktop and gives it the keyboard.
 # The probe may look only once the editor made the desktop, or it would make one of its own.
+# Every start is a first start, its settings in a new folder of the journey's, unless the
+# journey names one folder in SETTINGS: what one start remembers reaches no other.
+STARTS=0
 start_editor() {
-    (cd "$WORK" && exec wine explorer /desktop=$DESKTOP,1280x1000 "$EXE" "$@" \
-        >>"$WORK/wine.log" 2>&1) &
+    STARTS=$((STARTS + 1))
+    local settings=${SETTINGS:-$WORK/settings-$STARTS}
+    (cd "$WORK" && TESSEL_SETTINGS=$(winpath "$settings") \
+        exec wine explorer /desktop=$DESKTOP,1280x1000 "$EXE" "$@" >>"$WORK/wine.log" 2>&1) &
     EDITOR_PID=$!
     wait_until 30 has_desktop || fail "no desktop"
     wait_until 30 has_window || fail "no editor window"
