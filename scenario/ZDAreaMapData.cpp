@@ -72,6 +72,16 @@ ZDAreaMapData::~ZDAreaMapData()
 
 namespace {
 
+// "C:\Game\" would leave the path without a name (and is no folder to the file search); a
+// drive's root keeps its separator.
+HFile gameFolder(std::string text)
+{
+    while (text.size() > 3 && endsWithSeparator(text)) {
+        text.pop_back();
+    }
+    return text.empty() ? HFile() : HFile(text);
+}
+
 std::string& chosenGameDirectory()
 {
     static std::string folder;
@@ -97,17 +107,12 @@ ZDGameFinder ZDAreaMapData::findGame()
             return place == ZDGameFinder::PLACE_CHOSEN ? chosenGameDirectory()
                                                        : readRegistryPlace(place);
         },
-        [](const std::string& folder) { return isDirectory(HFile(folder)); });
+        [](const std::string& folder) { return isDirectory(gameFolder(folder)); });
 }
 
 HFile ZDAreaMapData::getGameDirectory()
 {
-    std::string text = findGame().getFolder();
-    // "C:\Game\" would leave the path without a name; a drive's root keeps its separator.
-    while (text.size() > 3 && endsWithSeparator(text)) {
-        text.pop_back();
-    }
-    return text.empty() ? HFile() : HFile(text);
+    return gameFolder(findGame().getFolder());
 }
 
 HFile ZDAreaMapData::getDefaultScenario()

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "editor/shell/BMCommandTable.h"
+#include "framework/base/HText.h"
 
 namespace {
 
@@ -72,12 +73,17 @@ std::string keyText(const ACCEL& entry)
     return text + keyName(entry.key);
 }
 
-// Markdown needs its table separator escaped inside a cell.
+// Markdown needs its table separator escaped inside a cell; a Shift-JIS character whose
+// second byte is '|' (ポ, for one) is not a separator.
 std::string cell(const std::string& text)
 {
     std::string out;
-    for (char c : text) {
-        out += c == '|' ? std::string("\\|") : std::string(1, c);
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (HText::isLeadByte(static_cast<uint8_t>(text[i])) && i + 1 < text.size()) {
+            out += text.substr(i++, 2);
+        } else {
+            out += text[i] == '|' ? std::string("\\|") : std::string(1, text[i]);
+        }
     }
     return out;
 }

@@ -161,7 +161,9 @@ if [ "$MODE" = full ]; then
     # --- reopen: the edits were saved -----------------------------------------------------
     key alt+f Down Down Down Down Down Return
     wait_until 10 title_is "$(winpath "$GAME/Default") - Tessel" || fail "reopen: $(probe)"
-    key ctrl+Next
+    # Opened again, the scenario comes back on the map it was left on (map 2), the cursor
+    # where it was; Home takes the cursor to (0, 0), where the zoom steps below look for it.
+    key Home
     expect_chip "${A[@]}" 1 "reopened"
     shot reopened
 
