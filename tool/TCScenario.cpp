@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "framework/base/HFindFiles.h"
 #include "framework/base/HFileWriter.h"
 #include "framework/base/HSystem.h"
 #include "framework/base/HWin32.h"
@@ -19,23 +20,6 @@ const int kChipPixels = 32;
 const int kCharacterChips = 240;
 const int kObjectChips = 40;
 
-// The names of the files in a folder (not its sub-folders).
-std::vector<std::string> filesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) {
-        return names;
-    }
-    do {
-        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-            names.push_back(entry.cFileName);
-        }
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-    return names;
-}
 
 TCFinding fileFinding(TCFinding::Kind kind, const std::string& file, uint32_t map)
 {
@@ -161,8 +145,8 @@ void TCScenario::checkUnreferencedMaps(std::vector<TCFinding>* findings)
 {
     HFile areaData = m_data->getAreaDataFile();
     std::vector<ZDProblem> problems;
-    ZDScenarioCheck::checkMapFiles(filesIn(areaData.getDirectory()), m_data->getAreaCount(),
-                                   &problems);
+    ZDScenarioCheck::checkMapFiles(HFindFiles::getFileNames(HFile(areaData.getDirectory())),
+                                   m_data->getAreaCount(), &problems);
     for (const ZDProblem& problem : problems) {
         findings->push_back(TCFinding::fromProblem(
             problem, HFile(areaData.getDirectory(), problem.text).getPath()));
@@ -177,7 +161,7 @@ void TCScenario::checkTemporaries(std::vector<TCFinding>* findings)
         targets.push_back(m_data->getBMap(index)->getFile().getName());
     }
     m_temporaries.clear();
-    for (const std::string& name : filesIn(areaData.getDirectory())) {
+    for (const std::string& name : HFindFiles::getFileNames(HFile(areaData.getDirectory()))) {
         for (const std::string& target : targets) {
             if (HFileWriter::isTemporaryOf(name, target)) {
                 std::string path = HFile(areaData.getDirectory(), name).getPath();

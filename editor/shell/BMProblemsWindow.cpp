@@ -4,6 +4,7 @@
 #include "editor/model/BMData.h"
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
+#include "framework/base/HFindFiles.h"
 #include "framework/base/HText.h"
 #include "framework/graphics/HImage.h"
 #include "framework/gui/HApplication.h"
@@ -12,24 +13,6 @@ namespace {
 
 const char* const kClassName = "TesselProblemsWindow";
 const int kListId = 1;
-
-// The names of the files in a folder (not its sub-folders).
-std::vector<std::string> filesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) {
-        return names;
-    }
-    do {
-        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-            names.push_back(entry.cFileName);
-        }
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-    return names;
-}
 
 int widthOf(const HImage* image) { return image != nullptr ? image->getWidth() : 0; }
 int heightOf(const HImage* image) { return image != nullptr ? image->getHeight() : 0; }
@@ -106,7 +89,7 @@ void BMProblemsWindow::checkAll(BMData& data)
     m_problems.setOptions(ZDScenarioCheck::sheetsOf(
         widthOf(data.getCharacterImage()), heightOf(data.getCharacterImage()),
         widthOf(data.getObjectImage()), heightOf(data.getObjectImage())));
-    m_problems.checkAll(data, filesIn(data.getAreaDataFile().getDirectory()));
+    m_problems.checkAll(data, HFindFiles::getFileNames(HFile(data.getAreaDataFile().getDirectory())));
     m_checked = &data;
     m_folder = data.getScenarioDirectory();
 }

@@ -41,3 +41,20 @@ int HFindFiles::getDirectories(const HFile& folder, std::vector<HFile>* list)
     }
     return count;
 }
+
+std::vector<std::string> HFindFiles::getFileNames(const HFile& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((folder.getPath() + "\\*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            names.push_back(entry.cFileName);
+        }
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+    return names;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "framework/base/HFile.h"
@@ -11,4 +12,7 @@ public:
     // "." and ".." included, and returns how many it appended. The current folder changes
     // while this runs and is restored before it returns.
     static int getDirectories(const HFile& folder, std::vector<HFile>* list);
+    // The names of the files directly in folder, not its sub-folders; none when the folder
+    // cannot be read.
+    static std::vector<std::string> getFileNames(const HFile& folder);
 };

@@ -39,3 +39,24 @@ int HFindFiles::getDirectories(const HFile& folder, std::vector<HFile>* list)
     }
     return count;
 }
+
+std::vector<std::string> HFindFiles::getFileNames(const HFile& folder)
+{
+    std::vector<std::string> names;
+    HSystem& system = HSystem::get();
+    const std::string previous = system.getCurrentDirectory();
+    DIR* entries = nullptr;
+    if (system.setCurrentDirectory(folder.getPath()) && (entries = opendir(".")) != nullptr) {
+        while (const dirent* entry = readdir(entries)) {
+            struct stat status;
+            if (stat(entry->d_name, &status) == 0 && S_ISREG(status.st_mode)) {
+                names.push_back(entry->d_name);
+            }
+        }
+        closedir(entries);
+    }
+    if (!previous.empty()) {
+        system.setCurrentDirectory(previous);
+    }
+    return names;
+}

@@ -52,6 +52,11 @@ TEST(HFindFiles, ListsSubFoldersWithDotsOrNothingAndRestoresTheCurrentFolder)
     EXPECT_EQ(fromFile[0].getDirectory(), game.getPath());
     EXPECT_EQ(HSystem::get().getCurrentDirectory(), before);
 
+    // The files alone, not the folders; a missing folder has none.
+    EXPECT_EQ(HFindFiles::getFileNames(game), std::vector<std::string>{"Config"});
+    EXPECT_TRUE(HFindFiles::getFileNames(HFile(folder.path() + "\\none")).empty());
+    EXPECT_EQ(HSystem::get().getCurrentDirectory(), before);
+
     // A missing folder lists nothing and leaves the current folder too.
     LogCapture log({"info"});
     std::vector<HFile> none;
