@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchProcess.h"
 #include "editor/model/BMData.h"
 #include "editor/model/BMEditor.h"
 #include "editor/model/BMMapEditor.h"
@@ -30,37 +31,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using Clock = BenchProcess::Clock;
 
 const int kAreas = 200;
 const int kRuns = 11;
-
-double msSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// User and kernel time of the whole process, which a busy machine inflates far less than the
-// wall-clock time.
-double processMs()
-{
-    FILETIME created, exited, kernel, user;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    auto ticks = [](const FILETIME& time) {
-        return static_cast<double>(static_cast<uint64_t>(time.dwHighDateTime) << 32
-                                   | time.dwLowDateTime);
-    };
-    return (ticks(kernel) + ticks(user)) / 1e4;
-}
-
-void pump()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
 
 // Runs the command and then its undo, each followed at once by the painted frame, a few
 // times; prints the medians and the slowest, and returns the larger median.
@@ -73,13 +47,13 @@ double measure(const char* label, BMWindow& window, const std::function<void()>&
     for (int run = 0; run < kRuns; ++run) {
         for (int step = 0; step < 2; ++step) {
             Clock::time_point began = Clock::now();
-            const double processBefore = processMs();
+            const double processBefore = BenchProcess::processMs();
             (step == 0 ? command : undo)();
             InvalidateRect(view, nullptr, FALSE);
             UpdateWindow(view);
-            times[step].push_back(msSince(began));
-            process[step] += processMs() - processBefore;
-            pump();
+            times[step].push_back(BenchProcess::msSince(began));
+            process[step] += BenchProcess::processMs() - processBefore;
+            BenchProcess::pump();
         }
     }
     for (std::vector<double>& list : times) {
@@ -99,17 +73,17 @@ bool saveAfterMove(BMWindow& window)
 {
     BMDisplay& display = *window.getDisplay();
     display.show(display.getEditor().getMapEditor().moveMap(kAreas));
-    pump();
+    BenchProcess::pump();
     Clock::time_point began = Clock::now();
-    const double processBefore = processMs();
+    const double processBefore = BenchProcess::processMs();
     BMOperations::OP2103(&window, 2103);
     InvalidateRect(window.getMapView()->getHandle(), nullptr, FALSE);
     UpdateWindow(window.getMapView()->getHandle());
-    const double ms = msSince(began);
+    const double ms = BenchProcess::msSince(began);
     const BMData* data = BMData::getInstance(false);
     const bool saved = data != nullptr && !data->isModified() && data->getAreaCount() == kAreas;
     std::printf("save after moving area 1 to %d: %.1f ms (process time %.1f ms)%s\n", kAreas, ms,
-                processMs() - processBefore, saved ? "" : ", NOT SAVED");
+                BenchProcess::processMs() - processBefore, saved ? "" : ", NOT SAVED");
     return saved;
 }
 
@@ -137,7 +111,7 @@ int main()
         UpdateWindow(window.getHandle());
         if (BMOperations::openScenario(&window, HFile((root / "Large").string()), "bench",
                                        "bench")) {
-            pump();
+            BenchProcess::pump();
             BMDisplay& display = *window.getDisplay();
             BMData& data = *BMData::getInstance(false);
             BMMapEditor& maps = display.getEditor().getMapEditor();
@@ -147,7 +121,7 @@ int main()
                 Clock::time_point began = Clock::now();
                 bool modified = data.isModified();
                 std::printf("whether anything changed (%s): %.1f ms\n", modified ? "yes" : "no",
-                            msSince(began));
+                            BenchProcess::msSince(began));
             }
             auto undo = [&display] { display.undo(); };
             double worst = measure("remove area 1", window,

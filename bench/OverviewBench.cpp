@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchProcess.h"
 #include "editor/model/BMData.h"
 #include "editor/model/BMEditor.h"
 #include "editor/model/BMReplace.h"
@@ -30,34 +31,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using Clock = BenchProcess::Clock;
 
 const int kAreas = 200;
 const int kRuns = 11;
-
-double msSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double processMs()
-{
-    FILETIME created, exited, kernel, user;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    auto ticks = [](const FILETIME& time) {
-        return static_cast<double>(static_cast<uint64_t>(time.dwHighDateTime) << 32 | time.dwLowDateTime);
-    };
-    return (ticks(kernel) + ticks(user)) / 1e4;
-}
-
-void pump()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
 
 // Runs step kRuns times, each followed by paint; prints median, slowest and process time.
 double measure(const char* label, const std::function<void()>& step, const std::function<void()>& paint,
@@ -67,14 +44,14 @@ double measure(const char* label, const std::function<void()>& step, const std::
     double process = 0;
     for (int run = 0; run < kRuns; ++run) {
         const Clock::time_point began = Clock::now();
-        const double processBefore = processMs();
+        const double processBefore = BenchProcess::processMs();
         step();
         paint();
-        times.push_back(msSince(began));
-        process += processMs() - processBefore;
-        pump();
+        times.push_back(BenchProcess::msSince(began));
+        process += BenchProcess::processMs() - processBefore;
+        BenchProcess::pump();
         between();
-        pump();
+        BenchProcess::pump();
     }
     std::sort(times.begin(), times.end());
     std::printf("%-34s median %6.1f ms, slowest %6.1f ms; process time %6.1f ms\n", label,
@@ -105,24 +82,24 @@ int main()
         ShowWindow(window.getHandle(), SW_SHOWNORMAL);
         UpdateWindow(window.getHandle());
         if (BMOperations::openScenario(&window, HFile((root / "Large").string()), "bench", "bench")) {
-            pump();
+            BenchProcess::pump();
             BMDisplay& display = *window.getDisplay();
             BMData& data = *BMData::getInstance(false);
             std::printf("%u areas open\n", data.getAreaCount());
             BMOverviewWindow& overview = window.getOverview();
             {
                 const Clock::time_point began = Clock::now();
-                const double processBefore = processMs();
+                const double processBefore = BenchProcess::processMs();
                 overview.show(window.getHandle());
                 std::printf("%-34s %6.1f ms; process time %6.1f ms; %u thumbnails drawn\n",
-                            "overview opened the first time", msSince(began), processMs() - processBefore,
+                            "overview opened the first time", BenchProcess::msSince(began), BenchProcess::processMs() - processBefore,
                             overview.getPicture().getThumbnailsDrawn());
-                pump();
+                BenchProcess::pump();
             }
             measure("overview opened again", [&] { overview.show(window.getHandle()); }, [] {},
                     [&] { ShowWindow(overview.getHandle(), SW_HIDE); });
             overview.show(window.getHandle());
-            pump();
+            BenchProcess::pump();
             int page = 0;
             const double scroll = measure(
                 "overview scrolled a step (60 px)",
@@ -154,7 +131,7 @@ int main()
                                            [&] { display.show(BMReplace::run(editor, request, &done)); }, frame,
                                            [&] { display.undo(); });
             display.redo();  // the replace again, to undo
-            pump();
+            BenchProcess::pump();
             const double undo = measure("its undo, with frame", [&] { display.undo(); }, frame,
                                         [&] { display.redo(); });
             std::printf("figures: open %s, scroll %.1f / %.1f ms, replace %.1f ms, undo %.1f ms\n",

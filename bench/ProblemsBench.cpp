@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "bench/BenchProcess.h"
 #include "editor/model/BMChange.h"
 #include "editor/model/BMData.h"
 #include "editor/model/BMEditor.h"
@@ -26,24 +27,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using Clock = BenchProcess::Clock;
 
 const int kAreas = 200;
 const int kEdits = 41;
-
-double msSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-void pump()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
 
 void report(const char* what, std::vector<double> times)
 {
@@ -73,14 +60,14 @@ int main()
         ShowWindow(window.getHandle(), SW_SHOWNORMAL);
         if (BMOperations::openScenario(&window, HFile((root / "Large").string()), "bench",
                                        "bench")) {
-            pump();
+            BenchProcess::pump();
             BMDisplay& display = *window.getDisplay();
             BMData& data = *BMData::getInstance(false);
             Clock::time_point began = Clock::now();
             window.getProblemsWindow().show();
             std::printf("%u areas; list shown with %zu lines in %.1f ms\n", data.getAreaCount(),
-                        window.getProblemsWindow().lines().size(), msSince(began));
-            pump();
+                        window.getProblemsWindow().lines().size(), BenchProcess::msSince(began));
+            BenchProcess::pump();
             std::vector<double> edits;
             std::vector<double> follows;
             std::vector<double> whole;
@@ -94,15 +81,15 @@ int main()
                 const BMChange change = editor.pressCell(3 + run % 20, 4 + run % 7);
                 began = Clock::now();
                 display.show(change);
-                edits.push_back(msSince(began));
-                pump();
+                edits.push_back(BenchProcess::msSince(began));
+                BenchProcess::pump();
                 began = Clock::now();
                 kept.follow(data, change);
-                follows.push_back(msSince(began));
+                follows.push_back(BenchProcess::msSince(began));
                 BMProblems all;
                 began = Clock::now();
                 all.checkAll(data, {});
-                whole.push_back(msSince(began));
+                whole.push_back(BenchProcess::msSince(began));
             }
             report("an edit with the list following it (drawing included)", edits);
             report("the checks an edit costs alone", follows);

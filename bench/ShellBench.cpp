@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchProcess.h"
 #include "editor/model/BMData.h"
 #include "editor/model/BMSettings.h"
 #include "editor/shell/BMListeners.h"
@@ -34,55 +35,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double msSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// Processor time of the process so far (all threads, user and kernel), in milliseconds.
-double processorMilliseconds()
-{
-    FILETIME created, exited, kernel, user;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    auto ticks = [](const FILETIME& time) {
-        return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-    };
-    return (ticks(kernel) + ticks(user)) / 10000.0;
-}
-
-// Milliseconds since the process was created, by the system's clock.
-double msSinceProcessStart()
-{
-    FILETIME created, exited, kernel, user, now;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    GetSystemTimeAsFileTime(&now);
-    auto ticks = [](const FILETIME& time) {
-        return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-    };
-    return (ticks(now) - ticks(created)) / 10000.0;
-}
-
-void pump()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
-// Milliseconds of processor time this thread has used: what a loaded machine does not add to.
-double threadCpuMs()
-{
-    FILETIME created, exited, kernel, user;
-    GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user);
-    auto ticks = [](const FILETIME& time) {
-        return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-    };
-    return (ticks(kernel) + ticks(user)) / 10000.0;
-}
+using Clock = BenchProcess::Clock;
 
 // The moment the first dialog box of the thread became active, closed again at once.
 Clock::time_point g_dialogShown;
@@ -96,7 +49,7 @@ LRESULT CALLBACK closeDialog(int code, WPARAM wParam, LPARAM lParam)
         GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
         if (std::string(name) == "#32770") {
             g_dialogShown = Clock::now();
-            g_dialogCpu = threadCpuMs();
+            g_dialogCpu = BenchProcess::threadMs();
             PostMessageA(reinterpret_cast<HWND>(wParam), WM_COMMAND, IDCANCEL, 0);
         }
     }
@@ -120,7 +73,7 @@ Opening dialogOpening(Open open)
     for (int run = 0; run < 10; ++run) {
         g_dialogShown = Clock::time_point();
         Clock::time_point began = Clock::now();
-        double cpuBegan = threadCpuMs();
+        double cpuBegan = BenchProcess::threadMs();
         open();
         if (g_dialogShown == Clock::time_point()) {
             break;
@@ -160,11 +113,11 @@ fs::path sampleGame()
 // Wall and processor time of each phase of the start-up.
 class Phases {
 public:
-    Phases() : m_wall(Clock::now()), m_processor(processorMilliseconds()) {}
+    Phases() : m_wall(Clock::now()), m_processor(BenchProcess::processMs()) {}
     void end(const char* name)
     {
-        double processor = processorMilliseconds();
-        m_text += HText::format("%s %.0f (%.0f), ", name, msSince(m_wall), processor - m_processor);
+        double processor = BenchProcess::processMs();
+        m_text += HText::format("%s %.0f (%.0f), ", name, BenchProcess::msSince(m_wall), processor - m_processor);
         m_wall = Clock::now();
         m_processor = processor;
     }
@@ -185,7 +138,7 @@ void timeSteps(const char* what, SetUp setUp, Step step)
         setUp(run);
         Clock::time_point began = Clock::now();
         step();
-        times.push_back(msSince(began));
+        times.push_back(BenchProcess::msSince(began));
     }
     std::sort(times.begin(), times.end());
     std::printf("%s: median %.1f ms, slowest %.1f ms\n", what, (times[4] + times[5]) / 2, times.back());
@@ -261,8 +214,8 @@ void writeSettings(const fs::path& file, const fs::path& game)
 
 int main(int argc, char** argv)
 {
-    double atMain = msSinceProcessStart();
-    double processorAtMain = processorMilliseconds();
+    double atMain = BenchProcess::msSinceProcessStart();
+    double processorAtMain = BenchProcess::processMs();
     bool startOnly = argc > 1 && std::string(argv[1]) == "start";
     Clock::time_point start = Clock::now();
     fs::path game = fs::temp_directory_path() / "tessel-editor-bench";
@@ -277,10 +230,10 @@ int main(int argc, char** argv)
     if (argc > 2 && std::string(argv[2]) == "settings") {
         writeSettings(settingsFile, game);
     }
-    double copying = msSince(start);
+    double copying = BenchProcess::msSince(start);
 
     start = Clock::now();
-    double processorAtStart = processorMilliseconds();
+    double processorAtStart = BenchProcess::processMs();
     Phases phases;
     HApplication::initializeApplication(GetModuleHandleA(nullptr), nullptr, "", SW_SHOWNORMAL,
                                         BMWindow::APPLICATION_FLAGS);
@@ -297,13 +250,13 @@ int main(int argc, char** argv)
     ShowWindow(window.getHandle(), SW_SHOWNORMAL);
     UpdateWindow(window.getHandle());
     phases.end("shown");
-    while (!showsMap(window) && msSince(start) < 10000) {
-        pump();
+    while (!showsMap(window) && BenchProcess::msSince(start) < 10000) {
+        BenchProcess::pump();
         Sleep(1);
     }
     phases.end("scenario opened and drawn");
-    double firstFrame = msSince(start);
-    double processor = processorMilliseconds() - processorAtStart;
+    double firstFrame = BenchProcess::msSince(start);
+    double processor = BenchProcess::processMs() - processorAtStart;
     std::printf("start-up: process start to main %.0f ms (processor %.0f); main to the first "
                 "frame of map 1 %.0f ms (processor %.0f); process start to the first frame "
                 "%.0f ms\n",
@@ -353,8 +306,8 @@ int main(int argc, char** argv)
             Clock::time_point painting = Clock::now();
             InvalidateRect(view, nullptr, FALSE);
             UpdateWindow(view);
-            frames.push_back(msSince(painting));
-            times.push_back(msSince(began));
+            frames.push_back(BenchProcess::msSince(painting));
+            times.push_back(BenchProcess::msSince(began));
         }
         std::sort(times.begin(), times.end());
         std::sort(frames.begin(), frames.end());

@@ -19,6 +19,7 @@
 #include "scenario/ZDBMap.h"
 
 #if defined(_WIN32)
+#include "bench/BenchProcess.h"
 #include "bench/DisplayBench.h"
 #include "bench/SaveBench.h"
 #include "editor/model/BMData.h"
@@ -149,18 +150,6 @@ void benchOpen(const std::string& label, const std::string& folder, int rounds)
            seconds * 1e3 / rounds, rounds, ok ? "" : ", some failed");
 }
 
-// The processor time of this process (user and kernel) in seconds: on a machine shared with
-// other work it says what a run costs when the clock on the wall says how long it waited too.
-double processorSeconds()
-{
-    FILETIME created, ended, kernel, user;
-    GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
-    auto seconds = [](const FILETIME& time) {
-        return (static_cast<uint64_t>(time.dwHighDateTime) << 32 | time.dwLowDateTime) / 1e7;
-    };
-    return seconds(kernel) + seconds(user);
-}
-
 // The companion's check of a whole scenario folder, as its process runs it after start: load,
 // every finding, the report.
 void benchCheck(const std::string& label, const std::string& folder, int rounds)
@@ -169,13 +158,13 @@ void benchCheck(const std::string& label, const std::string& folder, int rounds)
     std::string err;
     int status = TCCommand::check({folder}, false, &out, &err);
     Clock::time_point start = Clock::now();
-    double processor = processorSeconds();
+    double processor = BenchProcess::processMs() / 1e3;
     for (int round = 0; round < rounds; ++round) {
         out.clear();
         TCCommand::check({folder}, false, &out, &err);
     }
     double seconds = secondsSince(start);
-    processor = processorSeconds() - processor;
+    processor = BenchProcess::processMs() / 1e3 - processor;
     printf("check %s: %.1f ms per check, %.1f ms of processor time (%d checks, status %d)\n",
            label.c_str(), seconds * 1e3 / rounds, processor * 1e3 / rounds, rounds, status);
 }
@@ -196,10 +185,10 @@ void benchPictures(const std::string& folder)
     size_t bytes = 0;
     auto timed = [](double* sums, auto work) {
         Clock::time_point start = Clock::now();
-        double processor = processorSeconds();
+        double processor = BenchProcess::processMs() / 1e3;
         work();
         sums[0] += secondsSince(start);
-        sums[1] += processorSeconds() - processor;
+        sums[1] += BenchProcess::processMs() / 1e3 - processor;
     };
     auto encode = [&]() {
         HPngFile::encode(pixels.data(), TCPicture::WIDTH, TCPicture::HEIGHT, &png, &error);
