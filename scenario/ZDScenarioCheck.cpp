@@ -78,15 +78,14 @@ void ZDScenarioCheck::checkArea(uint32_t number, const ZDArea& area, const ZDBMa
             problems->push_back(problem);
         }
     }
-    checkGroups(number, area, map, areas, sheets.shortLinks, problems);
+    checkGroups(number, area, map, areas, problems);
     checkChips(number, map, sheets, problems);
 }
 
 // The groups' cells are counted here from the cells themselves, not taken from the map's
 // counts, which only a repair brings up to date.
 void ZDScenarioCheck::checkGroups(uint32_t number, const ZDArea& area, const ZDBMap& map,
-                                  uint32_t areas, bool shortLinks,
-                                  std::vector<ZDProblem>* problems)
+                                  uint32_t areas, std::vector<ZDProblem>* problems)
 {
     uint32_t counts[ZDBMap::GROUPS + 1] = {};
     for (uint32_t y = 0; y < ZDBMap::SIZE; ++y) {
@@ -97,7 +96,7 @@ void ZDScenarioCheck::checkGroups(uint32_t number, const ZDArea& area, const ZDB
     }
     for (uint32_t group = 1; group <= ZDBMap::GROUPS; ++group) {
         const int32_t link = area.getLink(static_cast<int>(group) - 1);
-        if (shortLinks && link > 0 && static_cast<uint32_t>(link) <= areas
+        if (link > 0 && static_cast<uint32_t>(link) <= areas
             && counts[group] < ZDBMap::SLOTS) {
             ZDProblem problem = problemOf(ZDProblem::LINK_SHORT, number);
             problem.index = static_cast<int32_t>(group);

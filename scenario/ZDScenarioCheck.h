@@ -16,13 +16,10 @@ class ZDBMap;
 class ZDScenarioCheck {
 public:
     // What the checks take from outside the data: how many chips the chip bitmaps hold (a
-    // cell of a chip beyond them draws as a number), and whether linked placement groups short
-    // of their 20 cells count. The sample game links many groups of fewer cells, so that check
-    // is off unless asked for; the editor and the command-line check ask alike.
+    // cell of a chip beyond them draws as a number).
     struct Options {
         int characters = 240;
         int objects = 40;
-        bool shortLinks = false;
     };
 
     // The options of chip bitmaps of these sizes in pixels: the chips they hold (20 chips of 32 x 32 a row). A bitmap
@@ -48,7 +45,7 @@ public:
 
 private:
     static void checkGroups(uint32_t number, const ZDArea& area, const ZDBMap& map,
-                            uint32_t areas, bool shortLinks, std::vector<ZDProblem>* problems);
+                            uint32_t areas, std::vector<ZDProblem>* problems);
     static void checkChips(uint32_t number, const ZDBMap& map, const Options& sheets,
                            std::vector<ZDProblem>* problems);
 };

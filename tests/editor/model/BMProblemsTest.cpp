@@ -84,7 +84,6 @@ TEST(Problems, EachKindOfDamageIsOneProblemWhereItIs)
         c.damage(scenario.data());
         ZDScenarioCheck::Options sheets;
         sheets.characters = c.characters;
-        sheets.shortLinks = true;
         const std::vector<ZDProblem> found = problemsOf(scenario.data(), sheets, c.files);
         ASSERT_EQ(found.size(), c.expected.size());
         for (size_t i = 0; i < found.size(); ++i) {
@@ -107,7 +106,6 @@ TEST(Problems, FollowingEachChangeGivesTheListCheckedAfresh)
     BMData& data = scenario.data();
     ZDScenarioCheck::Options sheets;
     sheets.characters = 200;
-    sheets.shortLinks = true;
     BMProblems kept;
     kept.setOptions(sheets);
     kept.checkAll(data, {"BMap_No9"});
