@@ -5,6 +5,7 @@
 #include "framework/base/HText.h"
 #include "scenario/ZDArea.h"
 #include "scenario/ZDBMap.h"
+#include "scenario/ZDMusicFinder.h"
 
 namespace {
 
@@ -173,6 +174,27 @@ void ZDScenarioCheck::checkMapFiles(const std::vector<std::string>& names, uint3
             problem.text = name;
             problems->push_back(problem);
         }
+    }
+}
+
+void ZDScenarioCheck::checkMusic(uint32_t number, const ZDArea& area, const HFile& scenario,
+                                 const HFile& game, std::map<std::string, bool>* found,
+                                 std::vector<ZDProblem>* problems)
+{
+    const std::string& name = area.getMusic();
+    if (name.empty()) {
+        return;
+    }
+    std::map<std::string, bool> once;
+    std::map<std::string, bool>& answers = found != nullptr ? *found : once;
+    auto known = answers.find(name);
+    if (known == answers.end()) {
+        known = answers.emplace(name, !ZDMusicFinder::find(name, scenario, game).isEmpty()).first;
+    }
+    if (!known->second) {
+        ZDProblem problem = problemOf(ZDProblem::MUSIC_MISSING, number);
+        problem.text = name;
+        problems->push_back(problem);
     }
 }
 

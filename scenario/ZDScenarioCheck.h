@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "scenario/ZDProblem.h"
 
+class HFile;
 class ZDArea;
 class ZDBMap;
 
@@ -36,6 +38,13 @@ public:
     // beyond areas or written with leading zeros.
     static void checkMapFiles(const std::vector<std::string>& names, uint32_t areas,
                               std::vector<ZDProblem>* problems);
+    // Appends a problem when area's music names a file that ZDMusicFinder finds neither below
+    // the scenario folder nor below the game's install directory; an area without music has
+    // none. The search reads folders, so found, when given, keeps its answers by name for the
+    // next calls (the areas of a scenario share a few pieces).
+    static void checkMusic(uint32_t number, const ZDArea& area, const HFile& scenario,
+                           const HFile& game, std::map<std::string, bool>* found,
+                           std::vector<ZDProblem>* problems);
     // The reasons the columns cannot carry the record's raw line, in one phrase; empty when
     // the record has none.
     static std::string lineReasons(const ZDArea& area);

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/model/BMMusicFinder.h"
+#include "scenario/ZDMusicFinder.h"
 #include "framework/base/HText.h"
 #include "framework/graphics/HBitmapHeader.h"
 #include "framework/midi/HMIDIMessage.h"
@@ -287,7 +287,7 @@ TEST(SampleGame, HoldsTheMusicItsAreasNameAsShortPiecesOfTwoVoices)
                           HFile("AreaData"));
         for (const auto& area : areas) {
             SCOPED_TRACE(testing::Message() << scenario << " " << area->getMusic());
-            HFile file = BMMusicFinder::find(area->getMusic(), HFile(game + "\\" + scenario), HFile(game));
+            HFile file = ZDMusicFinder::find(area->getMusic(), HFile(game + "\\" + scenario), HFile(game));
             ASSERT_FALSE(file.isEmpty());
             if (!pieces.insert(file.getName()).second) {
                 continue;

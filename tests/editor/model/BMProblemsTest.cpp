@@ -30,7 +30,7 @@ std::vector<ZDProblem> problemsOf(BMData& data, const ZDScenarioCheck::Options& 
 {
     BMProblems problems;
     problems.setOptions(sheets);
-    problems.checkAll(data, files);
+    problems.checkAll(data, files, HFile());
     EXPECT_EQ(problems.count(), problems.list().size());
     return problems.list();
 }
@@ -108,7 +108,7 @@ TEST(Problems, FollowingEachChangeGivesTheListCheckedAfresh)
     sheets.characters = 200;
     BMProblems kept;
     kept.setOptions(sheets);
-    kept.checkAll(data, {"BMap_No9"});
+    kept.checkAll(data, {"BMap_No9"}, HFile());
     int changes = 0;
     for (int step = 0; step < 300; ++step) {
         BMChange change;
