@@ -182,7 +182,7 @@ void ZDScenarioCheck::checkMusic(uint32_t number, const ZDArea& area, const HFil
                                  std::vector<ZDProblem>* problems)
 {
     const std::string& name = area.getMusic();
-    if (name.empty()) {
+    if (name.empty() || game.isEmpty()) {
         return;
     }
     std::map<std::string, bool> once;

@@ -40,8 +40,9 @@ public:
                               std::vector<ZDProblem>* problems);
     // Appends a problem when area's music names a file that ZDMusicFinder finds neither below
     // the scenario folder nor below the game's install directory; an area without music has
-    // none. The search reads folders, so found, when given, keeps its answers by name for the
-    // next calls (the areas of a scenario share a few pieces).
+    // none. Without an install directory nothing is checked: the game's music lies there, and
+    // every area would be reported. The search reads folders, so found, when given, keeps its
+    // answers by name for the next calls (the areas of a scenario share a few pieces).
     static void checkMusic(uint32_t number, const ZDArea& area, const HFile& scenario,
                            const HFile& game, std::map<std::string, bool>* found,
                            std::vector<ZDProblem>* problems);
