@@ -72,7 +72,7 @@ int main()
             std::vector<double> follows;
             std::vector<double> whole;
             BMProblems kept;
-            kept.checkAll(data, {});
+            kept.checkAll(data, {}, HFile());
             BMEditor& editor = display.getEditor();
             editor.setMouseMode(MOUSE_DIRECT);
             for (int run = 0; run < kEdits; ++run) {
@@ -88,7 +88,7 @@ int main()
                 follows.push_back(BenchProcess::msSince(began));
                 BMProblems all;
                 began = Clock::now();
-                all.checkAll(data, {});
+                all.checkAll(data, {}, HFile());
                 whole.push_back(BenchProcess::msSince(began));
             }
             report("an edit with the list following it (drawing included)", edits);

@@ -539,9 +539,16 @@ void SGMapMaker::placeGroups(const Plan& plan)
             }
         }
         std::sort(near.begin(), near.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-        size_t wanted = std::min<size_t>(near.size(), 6 + m_random.below(11));
-        uint32_t reach = near.empty() ? 0 : near[0].first / 256 + 4;
-        for (size_t i = 0; i < wanted && near[i].first / 256 <= reach; ++i) {
+        // A linked group holds all its 20 units; one that cannot gather them within a few cells
+        // of the nearest free land is left out, and the area list does not link it. The draw
+        // stays, as the maps made after this one follow from the draws before them.
+        m_random.below(11);
+        const size_t wanted = ZDBMap::SLOTS;
+        const uint32_t reach = near.empty() ? 0 : near[0].first / 256 + 6;
+        if (near.size() < wanted || near[wanted - 1].first / 256 > reach) {
+            continue;
+        }
+        for (size_t i = 0; i < wanted; ++i) {
             m_group[near[i].second.x][near[i].second.y] = static_cast<uint8_t>(k + 1);
             m_groupOrder[near[i].second.x][near[i].second.y] = static_cast<uint16_t>(i);
         }

@@ -188,8 +188,9 @@ bool SGScenario::write(const Outline& outline, const std::string& root, const st
         line.setValue(9, static_cast<int32_t>(SGNoise::hash(seed, 9, 0) % 10000));
         int groups = 0;
         for (int k = 0; k < 8; ++k) {
-            line.setLink(k, plan.links[k]);
-            groups += map.getConnectCount(static_cast<uint32_t>(k)) > 0 ? 1 : 0;
+            const bool placed = map.getConnectCount(static_cast<uint32_t>(k)) > 0;
+            line.setLink(k, placed ? plan.links[k] : 0);
+            groups += placed ? 1 : 0;
         }
         line.setMusic(area.music);
         areaData += line.formatLine();

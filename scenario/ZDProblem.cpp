@@ -26,6 +26,7 @@ std::string ZDProblem::sentence() const
         return HText::format("%sチップ %d は画像にありません（%dマス）", index == 0 ? "地形" : "OBJ",
                              v, r);
     case MAP_UNUSED: return "マップファイル " + text + " はどのエリアにも使われていません";
+    case MUSIC_MISSING: return "曲ファイル " + text + " が見つかりません";
     }
     return std::string();
 }

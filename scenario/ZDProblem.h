@@ -15,6 +15,7 @@ struct ZDProblem {
         ORIGIN,        // a placement cell on (0,0), which the map file cannot store
         CHIP_OUTSIDE,  // cells whose chip the chip bitmap does not hold
         MAP_UNUSED,    // a map file of a number no area has
+        MUSIC_MISSING, // the area's music names a file that is not found
     };
 
     Kind kind = LINE;
@@ -26,7 +27,7 @@ struct ZDProblem {
     int32_t index = -1;
     int64_t value = 0;   // what was found
     int64_t result = 0;  // what was expected, or how many cells
-    std::string text;    // LINE: the reasons; MAP_UNUSED: the file's name
+    std::string text;    // LINE: the reasons; MAP_UNUSED: the file's name; MUSIC_MISSING: the music
 
     bool operator==(const ZDProblem& other) const
     {

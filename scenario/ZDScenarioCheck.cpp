@@ -5,6 +5,7 @@
 #include "framework/base/HText.h"
 #include "scenario/ZDArea.h"
 #include "scenario/ZDBMap.h"
+#include "scenario/ZDMusicFinder.h"
 
 namespace {
 
@@ -78,15 +79,14 @@ void ZDScenarioCheck::checkArea(uint32_t number, const ZDArea& area, const ZDBMa
             problems->push_back(problem);
         }
     }
-    checkGroups(number, area, map, areas, sheets.shortLinks, problems);
+    checkGroups(number, area, map, areas, problems);
     checkChips(number, map, sheets, problems);
 }
 
 // The groups' cells are counted here from the cells themselves, not taken from the map's
 // counts, which only a repair brings up to date.
 void ZDScenarioCheck::checkGroups(uint32_t number, const ZDArea& area, const ZDBMap& map,
-                                  uint32_t areas, bool shortLinks,
-                                  std::vector<ZDProblem>* problems)
+                                  uint32_t areas, std::vector<ZDProblem>* problems)
 {
     uint32_t counts[ZDBMap::GROUPS + 1] = {};
     for (uint32_t y = 0; y < ZDBMap::SIZE; ++y) {
@@ -97,7 +97,7 @@ void ZDScenarioCheck::checkGroups(uint32_t number, const ZDArea& area, const ZDB
     }
     for (uint32_t group = 1; group <= ZDBMap::GROUPS; ++group) {
         const int32_t link = area.getLink(static_cast<int>(group) - 1);
-        if (shortLinks && link > 0 && static_cast<uint32_t>(link) <= areas
+        if (link > 0 && static_cast<uint32_t>(link) <= areas
             && counts[group] < ZDBMap::SLOTS) {
             ZDProblem problem = problemOf(ZDProblem::LINK_SHORT, number);
             problem.index = static_cast<int32_t>(group);
@@ -174,6 +174,27 @@ void ZDScenarioCheck::checkMapFiles(const std::vector<std::string>& names, uint3
             problem.text = name;
             problems->push_back(problem);
         }
+    }
+}
+
+void ZDScenarioCheck::checkMusic(uint32_t number, const ZDArea& area, const HFile& scenario,
+                                 const HFile& game, std::map<std::string, bool>* found,
+                                 std::vector<ZDProblem>* problems)
+{
+    const std::string& name = area.getMusic();
+    if (name.empty() || game.isEmpty()) {
+        return;
+    }
+    std::map<std::string, bool> once;
+    std::map<std::string, bool>& answers = found != nullptr ? *found : once;
+    auto known = answers.find(name);
+    if (known == answers.end()) {
+        known = answers.emplace(name, !ZDMusicFinder::find(name, scenario, game).isEmpty()).first;
+    }
+    if (!known->second) {
+        ZDProblem problem = problemOf(ZDProblem::MUSIC_MISSING, number);
+        problem.text = name;
+        problems->push_back(problem);
     }
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "scenario/ZDProblem.h"
 
+class HFile;
 class ZDArea;
 class ZDBMap;
 
@@ -16,13 +18,10 @@ class ZDBMap;
 class ZDScenarioCheck {
 public:
     // What the checks take from outside the data: how many chips the chip bitmaps hold (a
-    // cell of a chip beyond them draws as a number), and whether linked placement groups short
-    // of their 20 cells count. The sample game links many groups of fewer cells, so that check
-    // is off unless asked for; the editor and the command-line check ask alike.
+    // cell of a chip beyond them draws as a number).
     struct Options {
         int characters = 240;
         int objects = 40;
-        bool shortLinks = false;
     };
 
     // The options of chip bitmaps of these sizes in pixels: the chips they hold (20 chips of 32 x 32 a row). A bitmap
@@ -39,6 +38,14 @@ public:
     // beyond areas or written with leading zeros.
     static void checkMapFiles(const std::vector<std::string>& names, uint32_t areas,
                               std::vector<ZDProblem>* problems);
+    // Appends a problem when area's music names a file that ZDMusicFinder finds neither below
+    // the scenario folder nor below the game's install directory; an area without music has
+    // none. Without an install directory nothing is checked: the game's music lies there, and
+    // every area would be reported. The search reads folders, so found, when given, keeps its
+    // answers by name for the next calls (the areas of a scenario share a few pieces).
+    static void checkMusic(uint32_t number, const ZDArea& area, const HFile& scenario,
+                           const HFile& game, std::map<std::string, bool>* found,
+                           std::vector<ZDProblem>* problems);
     // The reasons the columns cannot carry the record's raw line, in one phrase; empty when
     // the record has none.
     static std::string lineReasons(const ZDArea& area);
@@ -48,7 +55,7 @@ public:
 
 private:
     static void checkGroups(uint32_t number, const ZDArea& area, const ZDBMap& map,
-                            uint32_t areas, bool shortLinks, std::vector<ZDProblem>* problems);
+                            uint32_t areas, std::vector<ZDProblem>* problems);
     static void checkChips(uint32_t number, const ZDBMap& map, const Options& sheets,
                            std::vector<ZDProblem>* problems);
 };

@@ -61,7 +61,8 @@ void TCAreaCheck::checkArea(uint32_t number, const ZDArea& area, const ZDBMap& m
     std::vector<ZDProblem> problems;
     ZDScenarioCheck::checkArea(number, area, map, areas, sheets, &problems);
     for (const ZDProblem& problem : problems) {
-        if (problem.kind == ZDProblem::COUNT && !countsKnown) {
+        if ((problem.kind == ZDProblem::COUNT || problem.kind == ZDProblem::LINK_SHORT)
+            && !countsKnown) {
             continue;
         }
         const bool cells = problem.kind == ZDProblem::ORIGIN

@@ -20,8 +20,8 @@ public:
                           const std::string& file, std::vector<TCFinding>* findings);
     // The findings of area number's record and map by the checks the editor shares (its line,
     // links, counts, placement groups and chips): the record's about areaFile, the cells' about
-    // mapFile. countsKnown false leaves the counts out (a map not read whole says nothing of
-    // them).
+    // mapFile. countsKnown false leaves the counts and the short linked groups out (a map not
+    // read whole says nothing of them).
     static void checkArea(uint32_t number, const ZDArea& area, const ZDBMap& map, uint32_t areas,
                           const ZDScenarioCheck::Options& sheets, const std::string& areaFile,
                           const std::string& mapFile, bool countsKnown,

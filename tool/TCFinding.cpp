@@ -52,6 +52,7 @@ const KindInfo kKinds[] = {
     {"link-short", false},
     {"placement-origin", false},
     {"chip-outside", false},
+    {"music-missing", false},
 };
 static_assert(sizeof kKinds / sizeof kKinds[0] == TCFinding::KINDS, "one entry per kind");
 
@@ -71,7 +72,7 @@ std::string TCFinding::fieldName(int field)
 TCFinding TCFinding::fromProblem(const ZDProblem& problem, const std::string& file)
 {
     static const Kind kOf[] = {LINE, LINK, AREA_COUNT, LINK_SHORT, ORIGIN, CHIP_OUTSIDE,
-                               MAP_UNREFERENCED};
+                               MAP_UNREFERENCED, MUSIC_MISSING};
     TCFinding finding;
     finding.kind = kOf[problem.kind];
     finding.file = file;
@@ -81,7 +82,9 @@ TCFinding TCFinding::fromProblem(const ZDProblem& problem, const std::string& fi
     finding.index = problem.kind == ZDProblem::MAP_UNUSED ? -1 : problem.index;
     finding.value = problem.value;
     finding.result = problem.result;
-    finding.text = problem.kind == ZDProblem::LINE ? problem.text : std::string();
+    finding.text = problem.kind == ZDProblem::LINE || problem.kind == ZDProblem::MUSIC_MISSING
+                       ? problem.text
+                       : std::string();
     return finding;
 }
 
@@ -211,6 +214,9 @@ std::string TCFinding::describe() const
     case CHIP_OUTSIDE:
         return HText::format("%lld cells of %s chip %lld, which the chip bitmap does not hold",
                              r, index == 0 ? "character" : "object", v);
+    case MUSIC_MISSING:
+        return "music file \"" + text
+               + "\" is found neither below the scenario folder nor below the game's folder";
     case CHIPS_SIZE:
         return HText::format("chip bitmap is %lld x %lld pixels; %d chips need 640 x %d", v, r,
                              index, index / 20 * 32);
@@ -223,7 +229,7 @@ std::string TCFinding::line() const
 {
     std::string out = file.empty() ? std::string() : file + ": ";
     if (map != 0) {
-        bool areaLine = kind == AREA_COUNT || kind == LINK || kind == LINE;
+        bool areaLine = kind == AREA_COUNT || kind == LINK || kind == LINE || kind == MUSIC_MISSING;
         out += HText::format("%s %u: ", areaLine ? "area" : "map", map);
     }
     if (x >= 0 && y >= 0) {

@@ -50,6 +50,7 @@ struct TCFinding {
         LINK_SHORT,       // a linked placement group has fewer than its 20 cells
         ORIGIN,           // a placement cell on (0,0), which the map file cannot store
         CHIP_OUTSIDE,     // cells of a chip the chip bitmap does not hold
+        MUSIC_MISSING,    // the area's music names a file that is not found
         KINDS
     };
 
@@ -63,7 +64,8 @@ struct TCFinding {
     int32_t index = -1;
     int64_t value = 0;     // what was found
     int64_t result = 0;    // what the repair or a save makes of it, or what was expected
-    // LINE: the reasons; AREA_AFTER_END: the terminator line; CHIPS_MISSING: the bitmap's name
+    // LINE: the reasons; AREA_AFTER_END: the terminator line; CHIPS_MISSING: the bitmap's
+    // name; MUSIC_MISSING: the music as the area list names it
     std::string text;
     std::string text2;     // unused by the kinds so far
 

@@ -92,6 +92,8 @@ void TCScenario::checkAreas(std::vector<TCFinding>* findings)
         characters != nullptr ? characters->getWidth() : 0,
         characters != nullptr ? characters->getHeight() : 0,
         objects != nullptr ? objects->getWidth() : 0, objects != nullptr ? objects->getHeight() : 0);
+    const HFile game = ZDAreaMapData::getGameDirectory();
+    std::map<std::string, bool> music;
     for (uint32_t index = 0; index < count; ++index) {
         ZDEditArea* area = m_data->getArea(index);
         ZDEditBMap* map = m_data->getBMap(index);
@@ -99,6 +101,12 @@ void TCScenario::checkAreas(std::vector<TCFinding>* findings)
         const bool known = m_mapFiles[index] != MAP_KEPT;
         TCAreaCheck::checkArea(static_cast<uint32_t>(area->getNumber()), area->getLoaded(), *map,
                                count, sheets, path, map->getFile().getPath(), known, findings);
+        std::vector<ZDProblem> missing;
+        ZDScenarioCheck::checkMusic(static_cast<uint32_t>(area->getNumber()), area->getLoaded(),
+                                    m_data->getScenarioDirectory(), game, &music, &missing);
+        for (const ZDProblem& problem : missing) {
+            findings->push_back(TCFinding::fromProblem(problem, path));
+        }
         if (known) {
             m_data->correct(index + 1);
         }

@@ -45,6 +45,18 @@ WORK=$(mktemp -d /tmp/tessel-guide.XXXXXX)
 # The game on a drive of its own, D:\Game, so that the pictures show the same path each time.
 mkdir -p "$WORK/drive"
 cp -r "$BUILD/sample/game" "$WORK/drive/Game"
+# Two things for the problems list to show: area 3's group 3 leads to area 40, which does not
+# exist, and area 5 names music that is not there.
+python3 - "$WORK/drive/Game/Default/Data/AreaData" <<'PY'
+import re, sys
+path = sys.argv[1]
+lines = open(path, 'rb').read().split(b'\r\n')
+link = list(re.finditer(rb'\S+', lines[2]))[12]
+lines[2] = lines[2][:link.start()] + b'40' + lines[2][link.end():]
+music = list(re.finditer(rb'\S+', lines[4]))[-1]
+lines[4] = lines[4][:music.start()] + b'nai.mid' + lines[4][music.end():]
+open(path, 'wb').write(b'\r\n'.join(lines))
+PY
 ln -sfn "$WORK/drive" "$WINEPREFIX/dosdevices/d:"
 wine reg add 'HKLM\SOFTWARE\Kest\Molva' /v Directory /t REG_SZ /d 'D:\Game' /f >/dev/null 2>&1
 PROBE="$BUILD/tests/editor/shell/tessel_probe.exe"
@@ -193,6 +205,20 @@ key Tab End
 shot replace-dialog
 key Escape
 wait_until 10 no_box || fail "the replace dialog stayed"
+
+# The eyedropper: Alt+click takes the terrain chip of a cell; the status bar says which.
+key F2
+read -r ax ay < <(cell_point 12 8)
+xdotool mousemove --sync "$ax" "$ay" keydown alt click 1 keyup alt
+sleep 0.5
+shot eyedropper
+
+# The problems list beside the editor; Alt+F4 puts it away.
+key ctrl+shift+p
+sleep 2
+shot problems-list
+key alt+F4
+sleep 0.5
 
 # The version dialog from the last menu; Return presses its OK.
 key alt+o a

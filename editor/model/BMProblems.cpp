@@ -3,9 +3,12 @@
 #include "editor/model/BMChange.h"
 #include "editor/model/BMData.h"
 
-void BMProblems::checkAll(const BMData& data, const std::vector<std::string>& dataFiles)
+void BMProblems::checkAll(const BMData& data, const std::vector<std::string>& dataFiles,
+                          const HFile& game)
 {
     m_dataFiles = dataFiles;
+    m_game = game;
+    m_music.clear();
     m_files.clear();
     ZDScenarioCheck::checkMapFiles(m_dataFiles, data.getAreaCount(), &m_files);
     m_areas.assign(data.getAreaCount(), std::vector<ZDProblem>());
@@ -18,7 +21,7 @@ bool BMProblems::follow(const BMData& data, const BMChange& change)
 {
     if (change.areas || m_areas.size() != data.getAreaCount()) {
         const std::vector<ZDProblem> before = list();
-        checkAll(data, m_dataFiles);
+        checkAll(data, m_dataFiles, m_game);
         return list() != before;
     }
     if ((change.data & DATA_SAVED) == 0 || data.getCurrent() == 0) {
@@ -39,6 +42,8 @@ bool BMProblems::checkArea(const BMData& data, uint32_t number)
     }
     std::vector<ZDProblem> problems;
     ZDScenarioCheck::checkArea(number, *area, *map, data.getAreaCount(), m_options, &problems);
+    ZDScenarioCheck::checkMusic(number, *area, data.getScenarioDirectory(), m_game, &m_music,
+                                &problems);
     if (problems == m_areas[number - 1]) {
         return false;
     }

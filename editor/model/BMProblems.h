@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "framework/base/HFile.h"
 #include "scenario/ZDProblem.h"
 #include "scenario/ZDScenarioCheck.h"
 
@@ -18,9 +20,12 @@ public:
     // What the chip bitmaps hold (ZDScenarioCheck::sheetsOf) and which checks count; every
     // chip and the default checks until set.
     void setOptions(const ZDScenarioCheck::Options& options) { m_options = options; }
-    // Every check again, after a scenario opened: dataFiles are the names of the files in the
-    // folder of its area list, where map files no area uses are looked for.
-    void checkAll(const BMData& data, const std::vector<std::string>& dataFiles);
+    // Every check again, after a scenario opened or was saved: dataFiles are the names of the
+    // files in the folder of its area list, where map files no area uses are looked for; game
+    // is the install directory, where music is looked for after the scenario folder. The music
+    // files found are asked for again only here.
+    void checkAll(const BMData& data, const std::vector<std::string>& dataFiles,
+                  const HFile& game);
     // After a change the editor made: a change of the list of areas checks every area again
     // (links and map files depend on the count), a change of map data or of a record only the
     // current map's. True when the problems changed.
@@ -35,6 +40,8 @@ public:
 private:
     ZDScenarioCheck::Options m_options;
     std::vector<std::string> m_dataFiles;
+    HFile m_game;
+    std::map<std::string, bool> m_music;  // whether a music file of the name is found
     std::vector<ZDProblem> m_files;
     std::vector<std::vector<ZDProblem>> m_areas;  // by area index
 };

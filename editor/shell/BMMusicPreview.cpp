@@ -1,7 +1,7 @@
 #include "editor/shell/BMMusicPreview.h"
 
 #include "editor/model/BMData.h"
-#include "editor/model/BMMusicFinder.h"
+#include "scenario/ZDMusicFinder.h"
 #include "framework/gui/HComponent.h"
 #include "framework/midi/HMIDIPlayer.h"
 
@@ -50,7 +50,7 @@ void BMMusicPreview::toggle(const BMData* data)
         say("このエリアには曲が設定されていません");
         return;
     }
-    HFile file = BMMusicFinder::find(name, data->getScenarioDirectory(),
+    HFile file = ZDMusicFinder::find(name, data->getScenarioDirectory(),
                                      ZDAreaMapData::getGameDirectory());
     if (file.isEmpty()) {
         debug("toggle:no file for %s", name.c_str());

@@ -19,7 +19,7 @@ public:
     ~BMMusicPreview() override;
 
     // The music line's command: stops what plays, or looks the current area's music up
-    // (BMMusicFinder) and plays it.
+    // (ZDMusicFinder) and plays it.
     void toggle(const BMData* data);
     // Stops the music once data (nullptr for none) shows another map or scenario than the
     // one it was started on. Cheap: called after every change of what the view shows.

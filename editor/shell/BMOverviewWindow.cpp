@@ -214,6 +214,22 @@ LRESULT BMOverviewWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MOUSEWHEEL:
         scrollTo(m_scroll - GET_WHEEL_DELTA_WPARAM(wParam) * kWheelStep / WHEEL_DELTA);
         return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS;  // the navigation keys scroll here, not the main window's map
+    case WM_KEYDOWN: {
+        // The keys of the scroll bar's parts; left and right have nothing to scroll.
+        const struct {
+            WPARAM key;
+            WORD part;
+        } kKeys[] = {{VK_UP, SB_LINEUP}, {VK_DOWN, SB_LINEDOWN}, {VK_PRIOR, SB_PAGEUP},
+                     {VK_NEXT, SB_PAGEDOWN}, {VK_HOME, SB_TOP}, {VK_END, SB_BOTTOM}};
+        for (const auto& key : kKeys) {
+            if (key.key == wParam) {
+                return handle(WM_VSCROLL, key.part, 0);
+            }
+        }
+        return DefWindowProcA(m_window, message, wParam, lParam);
+    }
     case WM_LBUTTONDOWN: {
         const uint32_t number = m_picture->layout().hit(static_cast<short>(LOWORD(lParam)),
                                                         static_cast<short>(HIWORD(lParam)) + m_scroll);

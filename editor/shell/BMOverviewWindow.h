@@ -12,8 +12,9 @@ class HMemoryImage;
 
 // The overview (全体図): a window beside the main one showing every area's map as a thumbnail
 // in a grid, with the group links between them (BMOverviewPicture). A click on a tile opens
-// that map; its menu saves the whole overview as a PNG file. Keys go to the editor's commands
-// (the main window's accelerators take every key of the thread): Ctrl+Z undoes from here too.
+// that map; its menu saves the whole overview as a PNG file. The arrows, Page Up/Down, Home and
+// End scroll it; other keys go to the editor's commands (the main window's accelerators):
+// Ctrl+Z undoes from here too.
 // It follows what the main window shows: the main window calls follow after every frame it
 // asks for, and the overview paints again only when what it shows changed. Closing it hides
 // it, keeping the thumbnails for the next time.

@@ -89,7 +89,8 @@ void BMProblemsWindow::checkAll(BMData& data)
     m_problems.setOptions(ZDScenarioCheck::sheetsOf(
         widthOf(data.getCharacterImage()), heightOf(data.getCharacterImage()),
         widthOf(data.getObjectImage()), heightOf(data.getObjectImage())));
-    m_problems.checkAll(data, HFindFiles::getFileNames(HFile(data.getAreaDataFile().getDirectory())));
+    m_problems.checkAll(data, HFindFiles::getFileNames(HFile(data.getAreaDataFile().getDirectory())),
+                        ZDAreaMapData::getGameDirectory());
     m_checked = &data;
     m_folder = data.getScenarioDirectory();
 }

@@ -259,7 +259,7 @@ void HWindow::runLoop(bool idleDrawing)
     // A quit message left from an earlier loop must not end this one.
     ZeroMemory(&m_message, sizeof(m_message));
     while (takeMessage(idleDrawing)) {
-        if (m_accelerators != nullptr && getHandle() != nullptr &&
+        if (m_accelerators != nullptr && getHandle() != nullptr && !isOtherWindowsKey(m_message) &&
             TranslateAcceleratorA(getHandle(), m_accelerators, &m_message)) {
             noteAltShortcut(m_message);
             continue;
@@ -301,6 +301,28 @@ void HWindow::noteAltShortcut(const MSG& message)
         message.wParam != VK_F4) {
         DefWindowProcA(message.hwnd, message.message, message.wParam, message.lParam);
     }
+}
+
+bool HWindow::isOtherWindowsKey(const MSG& message) const
+{
+    if (message.message != WM_KEYDOWN || message.hwnd == nullptr
+        || GetAncestor(message.hwnd, GA_ROOT) == getHandle()) {
+        return false;
+    }
+    switch (message.wParam) {
+    case VK_LEFT: case VK_UP: case VK_RIGHT: case VK_DOWN:
+    case VK_PRIOR: case VK_NEXT: case VK_HOME: case VK_END:
+        break;
+    default:
+        return false;
+    }
+    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) {
+        return false;
+    }
+    MSG copy = message;
+    const LRESULT code = SendMessageA(message.hwnd, WM_GETDLGCODE, message.wParam,
+                                      reinterpret_cast<LPARAM>(&copy));
+    return (code & (DLGC_WANTARROWS | DLGC_WANTALLKEYS)) != 0;
 }
 
 void HWindow::releaseLoopGraphics()

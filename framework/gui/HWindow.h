@@ -64,6 +64,10 @@ private:
     bool takeMessage(bool idleDrawing);
     // Tells the default window procedure about a key that an accelerator with Alt took.
     static void noteAltShortcut(const MSG& message);
+    // True for an arrow, Page Up/Down, Home or End key, without Ctrl or Alt, pressed in a
+    // window outside this one (an owned window beside it) that asks for the arrow keys
+    // (WM_GETDLGCODE): that window scrolls or moves with it, not the accelerators.
+    bool isOtherWindowsKey(const MSG& message) const;
     void releaseLoopGraphics();
     void unregisterClass();
 

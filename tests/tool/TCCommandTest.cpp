@@ -75,6 +75,17 @@ int usedSlots(const std::string& file, int group)
     return used;
 }
 
+// The first placement group of the map whose 20 slots are all in use; 0 when none is.
+int fullGroup(const std::string& file)
+{
+    for (int group = 1; group <= 8; ++group) {
+        if (usedSlots(file, group) == 20) {
+            return group;
+        }
+    }
+    return 0;
+}
+
 void moveSlot(const std::string& file, int group, int from, int to)
 {
     std::string bytes = TestFolder::read(file);
@@ -96,7 +107,7 @@ void rewriteLine(int number, const std::function<std::string(const std::string&)
 }
 
 // Rewrites one line of the area list, as the editor writes lines.
-void editArea(int number, void (*edit)(ZDArea& area))
+void editArea(int number, const std::function<void(ZDArea&)>& edit)
 {
     rewriteLine(number, [number, edit](const std::string& line) {
         ZDArea area;
@@ -198,17 +209,27 @@ TEST_F(ToolTest, EachKindOfDamageIsFoundAndTheRepairMendsItTouchingNothingElse)
     setByte(mapFile(6), COUNTS, static_cast<uint8_t>(byteAt(mapFile(6), COUNTS) + 1));
     int city = findObject(mapFile(7), [](uint8_t o) { return o >= 1 && o <= 15; });
     setByte(mapFile(7), ORDERS + city, 250);
-    int used = usedSlots(mapFile(8), 1);
-    ASSERT_GT(used, 0);
-    ASSERT_LT(used, 20);
-    moveSlot(mapFile(8), 1, 0, 19);  // a copy: two slots name one cell
-    used = usedSlots(mapFile(9), 1);
-    moveSlot(mapFile(9), 1, used - 1, 19);
-    setByte(mapFile(9), slot(1, used - 1), 0);  // moved: a gap in the orders
-    setByte(mapFile(9), slot(1, used - 1) + 1, 0);
+    // The slots are damaged in linked groups, which fill all 20; the groups are unlinked, so
+    // that the 19 cells the repair keeps of each are no finding of their own.
+    const int copied = fullGroup(mapFile(8));
+    ASSERT_GT(copied, 0);
+    editArea(8, [copied](ZDArea& area) { area.setLink(copied - 1, 0); });
+    moveSlot(mapFile(8), copied, 0, 19);  // a copy: two slots name one cell
+    const int emptied = fullGroup(mapFile(9));
+    ASSERT_GT(emptied, 0);
+    editArea(9, [emptied](ZDArea& area) { area.setLink(emptied - 1, 0); });
+    setByte(mapFile(9), slot(emptied, 10), 0);  // a gap in the orders
+    setByte(mapFile(9), slot(emptied, 10) + 1, 0);
     TestFolder::write(mapFile(10), TestFolder::read(mapFile(10)) + std::string(100, '\x7f'));
     fs::remove(mapFile(11));
+    // The empty map the repair writes in its place holds no placement group to link.
+    editArea(11, [](ZDArea& area) {
+        for (int group = 0; group < ZDArea::LINKS; ++group) {
+            area.setLink(group, 0);
+        }
+    });
     setByte(mapFile(12), slot(8, 19), 40);  // the last slot names no cell of the map
+    editArea(12, [](ZDArea& area) { area.setLink(7, 0); });  // the group keeps 19 cells
     setByte(mapFile(12), slot(8, 19) + 1, 3);
     TestFolder::write(mapFile(13) + ".tmp", "half a map");
     TestFolder::write(mapFile(13) + ".tmp7", "");

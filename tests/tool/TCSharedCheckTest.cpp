@@ -26,7 +26,8 @@ bool shared(TCFinding::Kind kind)
 {
     return kind == TCFinding::LINE || kind == TCFinding::LINK || kind == TCFinding::AREA_COUNT
            || kind == TCFinding::LINK_SHORT || kind == TCFinding::ORIGIN
-           || kind == TCFinding::CHIP_OUTSIDE || kind == TCFinding::MAP_UNREFERENCED;
+           || kind == TCFinding::CHIP_OUTSIDE || kind == TCFinding::MAP_UNREFERENCED
+           || kind == TCFinding::MUSIC_MISSING;
 }
 
 // A finding without its file, which the two name from different places.
@@ -66,7 +67,7 @@ std::vector<TCFinding> editorFindings(const std::string& folder)
     problems.setOptions(ZDScenarioCheck::sheetsOf(
         side(data.getCharacterImage(), true), side(data.getCharacterImage(), false),
         side(data.getObjectImage(), true), side(data.getObjectImage(), false)));
-    problems.checkAll(data, files);
+    problems.checkAll(data, files, ZDAreaMapData::getGameDirectory());
     std::vector<TCFinding> found;
     for (const ZDProblem& problem : problems.list()) {
         found.push_back(bare(TCFinding::fromProblem(problem, "")));
@@ -117,6 +118,12 @@ TEST(SharedCheck, TheEditorsListAndTheToolAgreeOnSamplesAndDamagedCopies)
              TestFolder::write("S\\Data\\bmap_no02", "x");
          },
          {TCFinding::MAP_UNREFERENCED}},
+        {"music not found", "Islands",
+         [] {
+             rewriteLine(2, [](ZDArea& a) { a.setMusic("nai.mid"); });
+             rewriteLine(5, [](ZDArea& a) { a.setMusic("..\\Music\\umi.mid"); });
+         },
+         {TCFinding::MUSIC_MISSING}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -30,7 +30,7 @@ std::vector<ZDProblem> problemsOf(BMData& data, const ZDScenarioCheck::Options& 
 {
     BMProblems problems;
     problems.setOptions(sheets);
-    problems.checkAll(data, files);
+    problems.checkAll(data, files, HFile());
     EXPECT_EQ(problems.count(), problems.list().size());
     return problems.list();
 }
@@ -84,7 +84,6 @@ TEST(Problems, EachKindOfDamageIsOneProblemWhereItIs)
         c.damage(scenario.data());
         ZDScenarioCheck::Options sheets;
         sheets.characters = c.characters;
-        sheets.shortLinks = true;
         const std::vector<ZDProblem> found = problemsOf(scenario.data(), sheets, c.files);
         ASSERT_EQ(found.size(), c.expected.size());
         for (size_t i = 0; i < found.size(); ++i) {
@@ -107,10 +106,9 @@ TEST(Problems, FollowingEachChangeGivesTheListCheckedAfresh)
     BMData& data = scenario.data();
     ZDScenarioCheck::Options sheets;
     sheets.characters = 200;
-    sheets.shortLinks = true;
     BMProblems kept;
     kept.setOptions(sheets);
-    kept.checkAll(data, {"BMap_No9"});
+    kept.checkAll(data, {"BMap_No9"}, HFile());
     int changes = 0;
     for (int step = 0; step < 300; ++step) {
         BMChange change;

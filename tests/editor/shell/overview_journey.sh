@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The overview and the replace across maps with real keys and mouse: Tessel.exe under Wine in
-# a virtual desktop of the test display. Ctrl+G opens the overview; a click on area 5's tile
+# a virtual desktop of the test display. Ctrl+G opens the overview; End, Home, the arrows and
+# the page keys scroll it and leave the map's cursor where it was; a click on area 5's tile
 # opens map 5, where Shift+C clears the cursor cell's chip; Shift+Ctrl+H replaces the chip the
 # most cells of the scenario hold (0 aside) by the next one on every map, and the status bar gives the
 # cells and maps the map files hold; Ctrl+Z takes the whole replace back and Ctrl+S saves. Only
@@ -37,6 +38,25 @@ wait_until 10 has_overview || fail "no overview after Ctrl+G: $(probe)"
 sleep 1
 shot overview
 read -r OX OY OW OH < <(probe | sed -n 's/^overview=//p')
+# The navigation keys scroll the overview while it has the focus, and leave the map's cursor
+# alone: the overview's picture moves (the grid of 16 areas is taller than the window) and
+# comes back to the same picture at the top.
+before=$(probe | sed -n 's/^status=//p')
+overview_picture() { import -window root -crop "${OW}x${OH}+${OX}+${OY}" +repage "$WORK/$1.png"; }
+same_picture() { [ "$(compare -metric AE "$WORK/$1.png" "$WORK/$2.png" null: 2>&1)" = 0 ]; }
+overview_picture top
+for press in End:moved Home:top Down:moved Up:top Next:moved Prior:top; do
+    key "${press%%:*}"
+    sleep 0.5
+    overview_picture now
+    if [ "${press##*:}" = top ]; then
+        same_picture now top || fail "${press%%:*}: the overview is not back at the top"
+    else
+        ! same_picture now top || fail "${press%%:*}: the overview did not scroll"
+    fi
+done
+[ "$(probe | sed -n 's/^status=//p')" = "$before" ] || fail "the keys moved the map: $(probe | grep status=)"
+note "End, Home, Down, Up, Page Down and Page Up scrolled the overview; the map stayed"
 # The grid's tiles: 130 wide with 40 between, 144 high with 28 between, 12 from the edges.
 COLUMNS=$(((OW - 24 + 40) / 170))
 INDEX=4

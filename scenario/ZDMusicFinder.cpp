@@ -1,4 +1,4 @@
-#include "editor/model/BMMusicFinder.h"
+#include "scenario/ZDMusicFinder.h"
 
 #include <algorithm>
 #include <vector>
@@ -104,7 +104,7 @@ HFile search(const HFile& root, const std::vector<std::string>& names, const std
     }
     std::vector<HFile> level = {root};
     int looked = 0;
-    for (int depth = 0; depth <= BMMusicFinder::DEPTH && !level.empty(); ++depth) {
+    for (int depth = 0; depth <= ZDMusicFinder::DEPTH && !level.empty(); ++depth) {
         for (const HFile& folder : level) {
             for (const std::string& name : names) {
                 HFile file(folder.getPath(), name);
@@ -113,12 +113,12 @@ HFile search(const HFile& root, const std::vector<std::string>& names, const std
                 }
             }
         }
-        if (depth == BMMusicFinder::DEPTH) {
+        if (depth == ZDMusicFinder::DEPTH) {
             break;
         }
         std::vector<HFile> next;
         for (const HFile& folder : level) {
-            if (++looked > BMMusicFinder::FOLDER_LIMIT) {
+            if (++looked > ZDMusicFinder::FOLDER_LIMIT) {
                 return HFile();
             }
             std::vector<HFile> below = subFolders(folder, skip);
@@ -131,7 +131,7 @@ HFile search(const HFile& root, const std::vector<std::string>& names, const std
 
 }  // namespace
 
-HFile BMMusicFinder::find(const std::string& name, const HFile& scenario, const HFile& game)
+HFile ZDMusicFinder::find(const std::string& name, const HFile& scenario, const HFile& game)
 {
     if (!staysInside(name)) {
         return HFile();

@@ -1,13 +1,17 @@
 // Where an area's music is found: the scenario's folders before the install directory's,
 // nearer folders before deeper ones, folders of one level by name, and names that would leave
-// the searched folders refused.
-#include "editor/model/BMMusicFinder.h"
+// the searched folders refused; and the check that tells an area whose music is not found.
+#include "scenario/ZDMusicFinder.h"
 
+#include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "scenario/ZDArea.h"
+#include "scenario/ZDScenarioCheck.h"
 #include "tests/support/TestFolder.h"
 
 namespace {
@@ -88,12 +92,39 @@ TEST(MusicFinder, SearchesTheScenarioThenTheInstallDirectoryNearestFirst)
                 TestFolder::write(file, file);
             }
         }
-        HFile found = BMMusicFinder::find(c.name, folderOf(folder, c.scenario),
+        HFile found = ZDMusicFinder::find(c.name, folderOf(folder, c.scenario),
                                           folderOf(folder, c.game));
         std::string expected = c.found[0] == '\0' ? "" : folder.path() + "\\" + c.found;
         EXPECT_EQ(found.getPath(), expected);
         if (!found.isEmpty()) {
             EXPECT_EQ(TestFolder::read(found.getPath()), c.found) << "not the file named";
+        }
+
+        // The check finds the same, and tells it for an area with music only, once the game's
+        // folder is known.
+        ZDArea area;
+        area.setMusic(c.name);
+        std::map<std::string, bool> answers;
+        std::vector<ZDProblem> problems;
+        ZDScenarioCheck::checkMusic(7, area, folderOf(folder, c.scenario), folderOf(folder, c.game),
+                                    &answers, &problems);
+        const bool missing = found.isEmpty() && c.name[0] != '\0' && c.game[0] != '\0';
+        ASSERT_EQ(problems.size(), missing ? 1u : 0u);
+        if (missing) {
+            EXPECT_EQ(problems[0].kind, ZDProblem::MUSIC_MISSING);
+            EXPECT_EQ(problems[0].area, 7u);
+            EXPECT_EQ(problems[0].text, c.name);
+        } else if (!found.isEmpty()) {
+            // Once found, the name is not looked for again while the answers are kept.
+            ASSERT_EQ(std::remove(TestFolder::native(found.getPath()).c_str()), 0);
+            ZDScenarioCheck::checkMusic(8, area, folderOf(folder, c.scenario),
+                                        folderOf(folder, c.game), &answers, &problems);
+            EXPECT_TRUE(problems.empty());
+            ZDScenarioCheck::checkMusic(8, area, folderOf(folder, c.scenario),
+                                        folderOf(folder, c.game), nullptr, &problems);
+            const bool gone = ZDMusicFinder::find(c.name, folderOf(folder, c.scenario),
+                                                  folderOf(folder, c.game)).isEmpty();
+            EXPECT_EQ(problems.size(), gone && c.game[0] != '\0' ? 1u : 0u);
         }
     }
 }

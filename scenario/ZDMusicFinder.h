@@ -9,7 +9,7 @@
 // below it first, then in the game's install directory and the folders below it. Each search
 // goes breadth first, a level at a time and the folders of one level in the order of their
 // names, so the nearest file wins and the same folders always give the same answer.
-class BMMusicFinder {
+class ZDMusicFinder {
 public:
     // Folder levels below a root that are searched (the root itself is level 0).
     static constexpr int DEPTH = 3;
