@@ -134,7 +134,7 @@ TEST_F(WindowTest, LayoutFitsTheViewAndShowsABarOnlyBelowTheCanvasSize)
     resizeClient(640, 480);
     EXPECT_FALSE(bar(BMWindow::ID_VERTICAL_BAR)->isVisible());
     EXPECT_FALSE(bar(BMWindow::ID_HORIZONTAL_BAR)->isVisible());
-    EXPECT_EQ(editor.display()->getViewSize().x, 640);
+    EXPECT_EQ(editor.display()->getLayout().getViewSize().x, 640);
     ASSERT_TRUE(editor.open("Default"));
     EXPECT_TRUE(bar(BMWindow::ID_VERTICAL_BAR)->isVisible());
     EXPECT_TRUE(bar(BMWindow::ID_HORIZONTAL_BAR)->isVisible());
@@ -167,15 +167,15 @@ TEST_F(WindowTest, LayoutFitsTheViewAndShowsABarOnlyBelowTheCanvasSize)
             EXPECT_EQ(bar(BMWindow::ID_VERTICAL_BAR)->getX(), c.viewWidth);
             EXPECT_EQ(bar(BMWindow::ID_VERTICAL_BAR)->getPage(), c.viewHeight);
         }
-        EXPECT_EQ(editor.display()->getViewSize().x, c.viewWidth);
-        EXPECT_EQ(editor.display()->getViewSize().y, c.viewHeight);
+        EXPECT_EQ(editor.display()->getLayout().getViewSize().x, c.viewWidth);
+        EXPECT_EQ(editor.display()->getLayout().getViewSize().y, c.viewHeight);
     }
     // Shrinking clamps the scroll position to the canvas minus the view, plus one.
     resizeClient(1296, 1200);
     editor.display()->setScroll(900, 900);
     resizeClient(1000, 800);
-    EXPECT_EQ(editor.display()->getScroll().x, 1296 - 984 + 1);
-    EXPECT_EQ(editor.display()->getScroll().y, 1200 - 764 + 1);
+    EXPECT_EQ(editor.display()->getLayout().getScroll().x, 1296 - 984 + 1);
+    EXPECT_EQ(editor.display()->getLayout().getScroll().y, 1200 - 764 + 1);
     EXPECT_EQ(bar(BMWindow::ID_HORIZONTAL_BAR)->getPosition(), 1296 - 984 + 1);
     EXPECT_EQ(bar(BMWindow::ID_VERTICAL_BAR)->getPosition(), 1200 - 764 + 1);
     editor.window().removeEventListener(&anySize);
@@ -239,7 +239,7 @@ TEST_F(WindowTest, AltShortcutsLeaveTheMenuBarToAltTapsF10AndMnemonics)
             WPARAM file = reinterpret_cast<WPARAM>(fileMenu);
             EXPECT_EQ(std::count(shown.begin() + before, shown.end(), file), c.fileMenu ? 1 : 0);
             // Each loop starts on a new display, with the initial view.
-            EXPECT_EQ(editor.display()->getViewFlags(), VIEW_INITIAL & ~c.hidden);
+            EXPECT_EQ(editor.display()->getLayout().getViewFlags(), VIEW_INITIAL & ~c.hidden);
         }
         log = capture.text();
     }
