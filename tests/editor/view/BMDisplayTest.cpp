@@ -1,6 +1,7 @@
 // The display with a host standing in for the main window: pixels to cells on the offset rows,
-// presses, drags and pans, the panels' hot spots and hover marks, the chooser pages, and what
-// it asks of its host (status text, commands, scrolling).
+// presses, drags and pans, the panels' hot spots and hover marks, and what it asks of its host
+// (status text, commands, scrolling). What an edit says of the map file's limits and how fills
+// and brush strokes go through the display, the journeys of limits and painting settle.
 
 #include "editor/view/BMDisplay.h"
 
@@ -119,56 +120,6 @@ TEST_F(Display, AFreeHandDragIgnoresTheCellEdges)
     EXPECT_TRUE(selected(0, 1) && selected(3, 1));
     EXPECT_FALSE(selected(1, 1));  // free hand: only the cells passed over
     EXPECT_EQ(display.getEditor().getCursor().x, 3);
-}
-
-// The fill shape goes by the layer under the pointer: a press takes the region of the cell, the
-// same press with Shift every cell of its value; a brush stroke in direct mode paints along the
-// path the pointer jumped over.
-TEST_F(Display, FillPressesAndBrushStrokesGoThroughTheCellsUnderThePointer)
-{
-    BMData* data = display.getData();
-    for (BMPoint cell : {BMPoint{5, 4}, BMPoint{4, 3}, BMPoint{6, 3}}) {
-        data->setByte(BMData::TYPE_CHARACTER, 9, 0, cell.x, cell.y);
-    }
-    display.getEditor().setShape(SHAPE_FILL);
-    EXPECT_TRUE(display.pressLeft(px(5, 4), py(4)));
-    EXPECT_TRUE(selected(5, 4) && selected(4, 3));
-    EXPECT_FALSE(selected(6, 3));
-    EXPECT_TRUE(display.pressLeft(px(5, 4), py(4), MK_SHIFT));
-    EXPECT_TRUE(selected(5, 4) && selected(4, 3) && selected(6, 3));
-    EXPECT_FALSE(selected(7, 3));
-
-    display.setBrushRadius(7);  // held at 3
-    EXPECT_EQ(statusText(), "カーソル位置：( 5, 4)  ブラシ半径：3");
-    display.setBrushRadius(1);
-    display.getLayout().setViewFlag(VIEW_MINIMAP, false);  // it covers the rows of the stroke
-    display.getEditor().setShape(SHAPE_FREE);
-    display.getEditor().setMouseMode(MOUSE_DIRECT);
-    display.getEditor().setCharacter(40);
-    const size_t items = display.getEditor().getUndoList().getPosition();
-    EXPECT_TRUE(display.startDrag(px(3, 14), py(14)));
-    EXPECT_TRUE(display.moveDrag(px(9, 14), py(14)));  // six cells in one move
-    EXPECT_TRUE(display.endDrag(px(9, 14), py(14)));
-    EXPECT_EQ(display.getEditor().getUndoList().getPosition(), items + 1);
-    for (int x = 1; x <= 11; ++x) {  // row 14 from 3 to 9, and one cell more each side
-        EXPECT_EQ(data->getByte(BMData::TYPE_CHARACTER, 0, x, 14), x == 1 || x == 11 ? 0 : 40) << x;
-    }
-}
-
-// What an edit leaves out because the map file cannot hold it is said in the status bar at
-// once, naming the limit; the next move of the cursor shows the cursor again.
-TEST_F(Display, TheStatusBarNamesTheLimitAnEditReached)
-{
-    display.setEditMode(MODE_PLACEMENT);
-    display.getEditor().setGroupIndex(2);
-    display.show(display.getEditor().execSet(0));
-    EXPECT_EQ(statusText(), "(0,0) には初期配置を置けません");
-    display.show(display.getEditor().selectAll());
-    display.show(display.getEditor().execSet(0));
-    EXPECT_EQ(statusText(), "初期配置グループ3は20マスまでです（1003マスは置けませんでした）　(0,0) には初期配置を置けません");
-    EXPECT_TRUE(display.getLastCut().any());
-    display.setCursor(4, 4);
-    EXPECT_EQ(statusText(), "カーソル位置：( 4, 4)  ブラシ半径：0");
 }
 
 // The palette's object tab, fill button and brush arrows, and a chooser entry: each runs its
