@@ -9,6 +9,7 @@
 
 #include <d3d9.h>
 
+#include "bench/BenchProcess.h"
 #include "editor/model/BMBrush.h"
 #include "editor/model/BMData.h"
 #include "editor/model/BMEditor.h"
@@ -93,14 +94,6 @@ HWND makeWindow(int width, int height)
                            width, height, nullptr, nullptr, windowClass.hInstance, nullptr);
 }
 
-void pump()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchMessageA(&message);
-    }
-}
-
 // Runs change (the drawing of one step) and then one frame, kRounds times, each from an idle
 // device; prepare, when given, runs before each round, outside the time.
 Phases measure(BMRenderer& renderer, HGraphics* graphics, HWND window,
@@ -114,7 +107,7 @@ Phases measure(BMRenderer& renderer, HGraphics* graphics, HWND window,
             prepare(round);
         }
         waitForDevice(graphics);
-        pump();
+        BenchProcess::pump();
         Clock::time_point start = Clock::now();
         change(round);
         // As the editor's window does: only the part the frame changes is painted again.
@@ -223,14 +216,14 @@ void benchSteps(BMDisplay& display, BMRenderer& renderer, HGraphics* graphics, H
     for (int step : {2, 0, 3}) {
         display.setZoomStep(step);
         display.setScroll(0, 0);
-        display.setCellMark(-1, -1, 0, false);
+        display.getEditor().setCellMark(-1, -1, 0, false);
         renderer.drawMarkOverlay();
         measure(renderer, graphics, window, [](int) {});
-        const int percent = display.getZoom().getPercent();
+        const int percent = display.getLayout().getZoom().getPercent();
         char label[64];
         std::snprintf(label, sizeof label, "drag step at %d %%", percent);
         measure(renderer, graphics, window, [&](int round) {
-            display.setCellMark(round % 16, (round / 16) % 12, CELL_PENDING, true);
+            display.getEditor().setCellMark(round % 16, (round / 16) % 12, CELL_PENDING, true);
             renderer.drawMarkOverlay();
         }).print(label);
         std::snprintf(label, sizeof label, "one-cell edit at %d %%", percent);
@@ -243,13 +236,13 @@ void benchSteps(BMDisplay& display, BMRenderer& renderer, HGraphics* graphics, H
                                   &cells);
         }).print(label);
     }
-    display.setCellMark(-1, -1, 0, false);
+    display.getEditor().setCellMark(-1, -1, 0, false);
     renderer.drawMarkOverlay();
     // Zooming in and out by one step about the view's centre, each to its frame.
     measure(renderer, graphics, window, [&](int round) {
         int to = round % 2 == 0 ? 1 : 2;
-        BMPoint centre = {display.getViewSize().x / 2, display.getViewSize().y / 2};
-        BMPoint scroll = display.getZoom().scrollKeeping(display.getScroll(), centre, to);
+        BMPoint centre = {display.getLayout().getViewSize().x / 2, display.getLayout().getViewSize().y / 2};
+        BMPoint scroll = display.getLayout().getZoom().scrollKeeping(display.getLayout().getScroll(), centre, to);
         display.setZoomStep(to);
         display.setScroll(scroll.x < 0 ? 0 : scroll.x, scroll.y < 0 ? 0 : scroll.y);
     }).print("zoom step (50 % <-> 100 %)");
@@ -270,11 +263,11 @@ void benchDevice(BMDisplay& display, BMRenderer& renderer, HGraphics* graphics, 
 {
     BMData* data = display.getData();
     std::printf("display: %s, view %d x %d, every layer and panel shown\n", device,
-                display.getViewSize().x, display.getViewSize().y);
+                display.getLayout().getViewSize().x, display.getLayout().getViewSize().y);
     renderer.resetImageBuffer();
     measure(renderer, graphics, window, [](int) {}).print("frame");
     measure(renderer, graphics, window, [&](int round) {
-        display.setCellMark(round % MAP_SIZE, (round / MAP_SIZE) % MAP_SIZE, CELL_PENDING, true);
+        display.getEditor().setCellMark(round % MAP_SIZE, (round / MAP_SIZE) % MAP_SIZE, CELL_PENDING, true);
         renderer.drawMarkOverlay();
     }).print("drag step (overlay)");
     measure(renderer, graphics, window, [&](int round) {
@@ -296,8 +289,8 @@ void benchDevice(BMDisplay& display, BMRenderer& renderer, HGraphics* graphics, 
         renderer.resetImageBuffer();
     }).print("map switch");
     measure(renderer, graphics, window, [&](int round) {
-        display.setHoverMark(0, 0);
-        display.setHoverMark(36 + round % 16, 1);
+        display.getLayout().setHoverMark(0, 0);
+        display.getLayout().setHoverMark(36 + round % 16, 1);
         renderer.drawChooser();
     }).print("chooser hover (area page)");
     benchPainting(display, renderer, graphics, window);
@@ -323,9 +316,9 @@ void benchDisplay(const std::string& scenario, int width, int height)
     }
     data->setCurrent(1);
     display.resetState();
-    display.setViewFlag(0xFFFF, true);
-    display.setViewFlag(VIEW_PAGES, false);
-    display.setViewFlag(VIEW_PAGE_AREA, true);
+    display.getLayout().setViewFlag(0xFFFF, true);
+    display.getLayout().setViewFlag(VIEW_PAGES, false);
+    display.getLayout().setViewFlag(VIEW_PAGE_AREA, true);
     display.setupChooserPage();
     display.setViewSize(width, height);
     BMRenderer renderer(display);

@@ -123,7 +123,7 @@ int main()
                 std::printf("whether anything changed (%s): %.1f ms\n", modified ? "yes" : "no",
                             BenchProcess::msSince(began));
             }
-            auto undo = [&display] { display.undo(); };
+            auto undo = [&display] { display.show(display.getEditor().undo()); };
             double worst = measure("remove area 1", window,
                                    [&] { display.show(maps.removeMap()); }, undo);
             worst = std::max(worst, measure("insert before area 1", window,

@@ -129,11 +129,11 @@ int main()
             BMReplace::Count done;
             const double replace = measure("replace on every map, with frame",
                                            [&] { display.show(BMReplace::run(editor, request, &done)); }, frame,
-                                           [&] { display.undo(); });
-            display.redo();  // the replace again, to undo
+                                           [&] { display.show(display.getEditor().undo()); });
+            display.show(display.getEditor().redo());  // the replace again, to undo
             BenchProcess::pump();
-            const double undo = measure("its undo, with frame", [&] { display.undo(); }, frame,
-                                        [&] { display.redo(); });
+            const double undo = measure("its undo, with frame", [&] { display.show(display.getEditor().undo()); }, frame,
+                                        [&] { display.show(display.getEditor().redo()); });
             std::printf("figures: open %s, scroll %.1f / %.1f ms, replace %.1f ms, undo %.1f ms\n",
                         "above", scroll, pageDown, replace, undo);
             status = 0;

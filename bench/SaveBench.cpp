@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench/BenchProcess.h"
 #include "scenario/ZDAreaMapData.h"
 #include "scenario/ZDFileSet.h"
 #include "scenario/ZDRecoveryCopy.h"
@@ -18,11 +19,6 @@ namespace fs = std::filesystem;
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double msSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 // Median and slowest of runs of work, each after its set-up (not timed).
 void report(const char* what, int runs, const std::function<void(int)>& setUp,
@@ -36,7 +32,7 @@ void report(const char* what, int runs, const std::function<void(int)>& setUp,
             std::printf("%s: failed\n", what);
             return;
         }
-        times.push_back(msSince(start));
+        times.push_back(BenchProcess::msSince(start));
     }
     std::sort(times.begin(), times.end());
     std::printf("%s: median %.2f ms, slowest %.2f ms (%d runs)\n", what, times[times.size() / 2],

@@ -63,12 +63,12 @@ bool TCPicture::draw(uint32_t map, uint32_t layers, std::vector<uint32_t>* pixel
     BMDisplay display;
     display.setData(false);
     display.resetState();
-    display.setViewFlag(0xFFFF, false);
-    display.setViewFlag(layers & kAllLayers, true);
+    display.getLayout().setViewFlag(0xFFFF, false);
+    display.getLayout().setViewFlag(layers & kAllLayers, true);
     display.setViewSize(WIDTH, HEIGHT);
     // The layers shown, as the display's full redraw draws them; digits come from the glyph
     // sheet. The panels and the overlay are not part of the picture.
-    const uint32_t shown = BMFrameComposer::mapLayersShown(display.getViewFlags(), BMZoom())
+    const uint32_t shown = BMFrameComposer::mapLayersShown(display.getLayout().getViewFlags(), BMZoom())
                            & ~(1u << BMRenderer::IMAGE_OVERLAY);
     auto shows = [shown](BMRenderer::Image image) { return (shown & 1u << image) != 0; };
     BMRenderer renderer(display);

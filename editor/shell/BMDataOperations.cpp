@@ -11,6 +11,7 @@
 #include "editor/view/BMCommandId.h"
 #include "editor/view/BMDisplay.h"
 #include "editor/view/BMLimitText.h"
+#include "editor/view/BMRenderer.h"
 #include "framework/base/HText.h"
 #include "framework/gui/HClipBoard.h"
 #include "framework/gui/HStatusBar.h"
@@ -175,8 +176,8 @@ bool OP2351(HComponent* window, uint32_t id)
     }
     if (next != current) {
         data->setCurrent(next);
-        frame.display()->changeAreaSelection(current, next);
-        frame.display()->resetImageBuffer();
+        frame.display()->getEditor().changeAreaSelection(current, next);
+        frame.display()->getRenderer().resetImageBuffer();
         frame.display()->repaint();
     }
     return true;
@@ -211,7 +212,7 @@ bool OP2356(HComponent* window, uint32_t id)
     }
     BMDisplay* display = frame.display();
     const Context context = {frame, *frame.data(), *display, display->getEditor().getMapEditor()};
-    const bool map = display->hasMap();
+    const bool map = display->getEditor().hasMap();
     switch (id) {
     case kCommandAddMap: frame.result = append(context); break;
     case kCommandRemoveMap: frame.result = map && remove(context); break;

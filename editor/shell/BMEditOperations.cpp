@@ -1,5 +1,6 @@
 // The Edit menu's commands: undo and redo, set, clear and reset in the current edit mode or a
 // given layer, and copy and paste through the clipboard.
+#include "editor/model/BMEditor.h"
 #include "editor/shell/BMMessageBox.h"
 #include "editor/shell/BMOperationFrame.h"
 #include "editor/shell/BMOperations.h"
@@ -16,7 +17,7 @@ namespace {
 void copy(const BMOperationFrame& frame)
 {
     HClipBoard clipboard(frame.window()->getHandle());
-    clipboard.setText(frame.display()->copySelection());
+    clipboard.setText(frame.display()->getEditor().copySelection());
     if (!clipboard.write()) {
         HLOG_INFO("OP2154:clipboard write error.");
     }
@@ -30,7 +31,7 @@ void paste(const BMOperationFrame& frame)
     if (!clipboard.read()) {
         HLOG_INFO("OP2154:clipboard read error.");
     } else if (!display->pasteSelection(clipboard.getText())) {
-        frame.tell("クリップボードの内容はマップとして貼り付けられません。\n" + display->getPasteError(),
+        frame.tell("クリップボードの内容はマップとして貼り付けられません。\n" + display->getEditor().getPasteError(),
                    "貼り付け", BMMessageBox::TELL);
     } else if (display->getLastCut().any()) {
         frame.tell(BMLimitText::box(display->getLastCut(), "貼り付けたセルのうち、"), "貼り付け",
@@ -48,24 +49,25 @@ bool OP2154(HComponent* window, uint32_t id)
     }
     frame.result = true;
     BMDisplay* display = frame.display();
+    BMEditor& editor = display->getEditor();
     switch (id) {
-    case kCommandUndo: display->undo(); break;
-    case kCommandRedo: display->redo(); break;
-    case kCommandSet: display->execSet(0); break;
-    case kCommandClear: display->execSet(MODE_CLEAR); break;
-    case kCommandReset: display->execReset(); break;
+    case kCommandUndo: display->show(editor.undo()); break;
+    case kCommandRedo: display->show(editor.redo()); break;
+    case kCommandSet: display->show(editor.execSet(0)); break;
+    case kCommandClear: display->show(editor.execSet(MODE_CLEAR)); break;
+    case kCommandReset: display->show(editor.execReset()); break;
     case kCommandCopy: copy(frame); break;
     case kCommandPaste: paste(frame); break;
-    case kCommandSetCharacter: display->execSet(MODE_CHAR); break;
-    case kCommandSetObject: display->execSet(MODE_OBJ); break;
-    case kCommandSetHeight: display->execSet(MODE_HEIGHT); break;
-    case kCommandSetPlacement: display->execSet(MODE_PLACEMENT); break;
-    case kCommandClearCharacter: display->execSet(MODE_CLEAR | MODE_CHAR); break;
-    case kCommandClearObject: display->execSet(MODE_CLEAR | MODE_OBJ); break;
-    case kCommandClearHeight: display->execSet(MODE_CLEAR | MODE_HEIGHT); break;
-    case kCommandClearPlacement: display->execSet(MODE_CLEAR | MODE_PLACEMENT); break;
+    case kCommandSetCharacter: display->show(editor.execSet(MODE_CHAR)); break;
+    case kCommandSetObject: display->show(editor.execSet(MODE_OBJ)); break;
+    case kCommandSetHeight: display->show(editor.execSet(MODE_HEIGHT)); break;
+    case kCommandSetPlacement: display->show(editor.execSet(MODE_PLACEMENT)); break;
+    case kCommandClearCharacter: display->show(editor.execSet(MODE_CLEAR | MODE_CHAR)); break;
+    case kCommandClearObject: display->show(editor.execSet(MODE_CLEAR | MODE_OBJ)); break;
+    case kCommandClearHeight: display->show(editor.execSet(MODE_CLEAR | MODE_HEIGHT)); break;
+    case kCommandClearPlacement: display->show(editor.execSet(MODE_CLEAR | MODE_PLACEMENT)); break;
     case kCommandClearAll:
-        display->execSet(MODE_CLEAR | MODE_CHAR | MODE_OBJ | MODE_HEIGHT | MODE_PLACEMENT);
+        display->show(editor.execSet(MODE_CLEAR | MODE_CHAR | MODE_OBJ | MODE_HEIGHT | MODE_PLACEMENT));
         break;
     default: break;  // cancel does nothing
     }

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "editor/model/BMData.h"
+#include "editor/model/BMEditor.h"
 #include "editor/shell/BMCommandTable.h"
 #include "editor/shell/BMLoadReport.h"
 #include "editor/shell/BMMessageBox.h"
@@ -14,6 +15,7 @@
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
 #include "editor/view/BMRedraw.h"
+#include "editor/view/BMRenderer.h"
 #include "framework/base/HText.h"
 #include "framework/gui/HFileChooser.h"
 #include "framework/gui/HFolderChooser.h"
@@ -56,7 +58,7 @@ BMData* adopt(BMWindow* window, std::unique_ptr<BMData> data, uint32_t current)
 
 void refresh(BMDisplay* display)
 {
-    display->resetImageBuffer();
+    display->getRenderer().resetImageBuffer();
     display->redrawLayers(REDRAW_TITLE);
     display->repaint();
 }
@@ -179,7 +181,7 @@ bool openScenario(BMWindow* window, const HFile& folder, const char* operation,
         display->setCursor(place.cursorX, place.cursorY);
         // The reset takes the mouse back to selecting: the menu's mark follows.
         window->getCommands().setChecked(kCommandMouseMode,
-                                         display->getMouseMode() == MOUSE_DIRECT);
+                                         display->getEditor().getMouseMode() == MOUSE_DIRECT);
         display->setupChooserPage();
         refresh(display);
     }
@@ -236,7 +238,7 @@ bool OP2102(HComponent* window, uint32_t id)
     }
     adopt(frame.window(), std::move(loaded), current);  // frame.data() is gone from here on
     if (frame.display() != nullptr) {
-        frame.display()->reloadBorderFile();
+        frame.display()->getEditor().reloadBorderFile();
         frame.display()->startScenario();
         frame.display()->setupChooserPage();
         refresh(frame.display());

@@ -9,6 +9,7 @@
 #include "editor/shell/BMWheel.h"
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
+#include "editor/view/BMRenderer.h"
 #include "framework/gui/HScrollBar.h"
 #include "scenario/ZCClose.h"
 #include "scenario/ZCCommand.h"
@@ -23,7 +24,7 @@ BMListeners::BMListeners(BMWindow* window) : m_window(window)
     // The map images anew once a resize has settled.
     m_timer.reset(new BMTimer(window->getHandle(), [window] {
         if (window->getDisplay() != nullptr) {
-            window->getDisplay()->resetImageBuffer();
+            window->getDisplay()->getRenderer().resetImageBuffer();
             window->repaint();
         }
     }));

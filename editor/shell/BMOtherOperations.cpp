@@ -1,6 +1,7 @@
 // The Other menu's commands, the area data editor and the version dialog, and the area
 // panel's music line.
 #include "editor/model/BMData.h"
+#include "editor/model/BMEditor.h"
 #include "editor/shell/BMAreaDialog.h"
 #include "editor/shell/BMMusicPreview.h"
 #include "editor/shell/BMOperationFrame.h"
@@ -23,7 +24,7 @@ bool openAreaEditor(BMWindow* window, uint32_t index)
         return false;
     }
     bool changed = !data->getArea(index)->sameFields(dialog.getRecord());
-    display->editArea(index + 1, dialog.getRecord());
+    display->show(display->getEditor().editArea(index + 1, dialog.getRecord()));
     return changed;
 }
 

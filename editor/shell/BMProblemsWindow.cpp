@@ -2,8 +2,10 @@
 
 #include "editor/model/BMChange.h"
 #include "editor/model/BMData.h"
+#include "editor/model/BMEditor.h"
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
+#include "editor/view/BMRenderer.h"
 #include "framework/base/HFindFiles.h"
 #include "framework/base/HText.h"
 #include "framework/graphics/HImage.h"
@@ -172,12 +174,12 @@ bool BMProblemsWindow::goTo(int row)
     const uint32_t current = data->getCurrent();
     if (problem.area >= 1 && problem.area <= data->getAreaCount() && problem.area != current) {
         data->setCurrent(problem.area);
-        display->changeAreaSelection(current, problem.area);
-        display->resetImageBuffer();
+        display->getEditor().changeAreaSelection(current, problem.area);
+        display->getRenderer().resetImageBuffer();
     }
     if (problem.x >= 0 && problem.y >= 0) {
         display->setCursor(problem.x, problem.y);
-        const BMPoint scroll = display->scrollShowing(problem.x, problem.y);
+        const BMPoint scroll = display->getLayout().scrollShowing(problem.x, problem.y);
         display->scrollBy(0, scroll.x, scroll.y);
     }
     display->repaint();

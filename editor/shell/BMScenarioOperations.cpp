@@ -12,6 +12,7 @@
 #include "editor/view/BMDisplay.h"
 #include "editor/view/BMLimitText.h"
 #include "editor/view/BMOverviewPicture.h"
+#include "editor/view/BMRenderer.h"
 #include "framework/base/HText.h"
 #include "framework/graphics/HPngFile.h"
 #include "framework/gui/HFileChooser.h"
@@ -83,7 +84,7 @@ bool OP2640(HComponent* window, uint32_t id)
 bool OP2641(HComponent* window, uint32_t id)
 {
     BMOperationFrame frame("OP2641", window, id, BMOperationFrame::EXISTING_DATA);
-    if (!frame.ready() || frame.window() == nullptr || !frame.display()->hasMap()) {
+    if (!frame.ready() || frame.window() == nullptr || !frame.display()->getEditor().hasMap()) {
         return true;
     }
     frame.result = true;
@@ -132,8 +133,8 @@ void openMap(BMWindow* window, uint32_t number)
     const uint32_t current = data->getCurrent();
     if (number != current) {
         data->setCurrent(number);
-        display->changeAreaSelection(current, number);
-        display->resetImageBuffer();
+        display->getEditor().changeAreaSelection(current, number);
+        display->getRenderer().resetImageBuffer();
         display->repaint();
     }
 }

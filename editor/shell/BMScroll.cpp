@@ -35,7 +35,7 @@ bool BMScroll::onScroll(HScrollBar* bar, int position)
 
 bool BMScroll::onTrack(HScrollBar* /*bar*/, int position)
 {
-    BMPoint scroll = m_display->getScroll();
+    BMPoint scroll = m_display->getLayout().getScroll();
     if (getOrientation() == HScrollBar::HORIZONTAL) {
         scroll.x = position;
     } else {

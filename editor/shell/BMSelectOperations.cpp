@@ -1,11 +1,13 @@
 // The Select menu's commands: the mouse mode, the selection and its shape, the edit mode, the
 // current values and the chooser's entries, and the brush.
 #include "editor/model/BMData.h"
+#include "editor/model/BMEditor.h"
 #include "editor/shell/BMCommandTable.h"
 #include "editor/shell/BMOperationFrame.h"
 #include "editor/shell/BMOperations.h"
 #include "editor/view/BMCommandId.h"
 #include "editor/view/BMDisplay.h"
+#include "editor/view/BMRenderer.h"
 
 namespace BMOperations {
 
@@ -32,20 +34,20 @@ bool OP2301(HComponent* window, uint32_t id)
     BMDisplay* display = frame.display();
     switch (id) {
     case kCommandMouseMode: {
-        int mode = display->getMouseMode() == MOUSE_DIRECT ? MOUSE_SELECT : MOUSE_DIRECT;
-        display->setMouseMode(mode);
+        int mode = display->getEditor().getMouseMode() == MOUSE_DIRECT ? MOUSE_SELECT : MOUSE_DIRECT;
+        display->getEditor().setMouseMode(mode);
         frame.commands().setChecked(kCommandMouseMode, mode == MOUSE_DIRECT);
         HLOG_PASS();
-        display->drawPalette();  // the brush paints only in direct mode
+        display->getRenderer().drawPalette();  // the brush paints only in direct mode
         break;
     }
-    case kCommandSelectNone: display->selectNone(); break;
-    case kCommandSelectAll: display->selectAll(); break;
-    case kCommandSelectSameValue: display->selectSameValue(); break;
+    case kCommandSelectNone: display->show(display->getEditor().selectNone()); break;
+    case kCommandSelectAll: display->show(display->getEditor().selectAll()); break;
+    case kCommandSelectSameValue: display->show(display->getEditor().selectSameValue()); break;
     default: frame.unknownId(); return true;
     }
     frame.result = true;
-    display->drawMarkOverlay();
+    display->getRenderer().drawMarkOverlay();
     display->repaint();
     return true;
 }
@@ -58,7 +60,7 @@ bool OP2305(HComponent* window, uint32_t id)
         return true;
     }
     BMDisplay* display = frame.display();
-    int old = display->getShape();
+    int old = display->getEditor().getShape();
     int shape = old;
     if (id >= kCommandShapeFree && id <= kCommandShapeHexagon) {
         shape = static_cast<int>(id - kCommandShapeFree);
@@ -75,8 +77,8 @@ bool OP2305(HComponent* window, uint32_t id)
     }
     frame.commands().setChecked(kCommandShapeFill, shape == SHAPE_FILL);
     if (shape != old) {
-        display->setShape(shape);
-        display->drawPalette();
+        display->getEditor().setShape(shape);
+        display->getRenderer().drawPalette();
         display->repaint();
     }
     return true;
@@ -89,7 +91,7 @@ bool OP2310(HComponent* window, uint32_t id)
         return true;
     }
     BMDisplay* display = frame.display();
-    int old = display->getEditMode();
+    int old = display->getEditor().getEditMode();
     int mode = old;
     uint32_t page = 0;
     if (id >= kCommandModeCharacter && id <= kCommandModeBorder) {
@@ -105,13 +107,13 @@ bool OP2310(HComponent* window, uint32_t id)
     }
     if (mode != old) {
         display->setEditMode(mode);
-        display->setViewFlag(VIEW_PAGES, false);
-        display->setViewFlag(page, true);
+        display->getLayout().setViewFlag(VIEW_PAGES, false);
+        display->getLayout().setViewFlag(page, true);
         display->setupChooserPage();
-        display->drawGridLayer();
-        display->drawAreaInfo();
-        display->drawPalette();
-        display->drawChooser();
+        display->getRenderer().drawGridLayer();
+        display->getRenderer().drawAreaInfo();
+        display->getRenderer().drawPalette();
+        display->getRenderer().drawChooser();
         display->repaint();
     }
     return true;
@@ -125,24 +127,25 @@ bool OP2316(HComponent* window, uint32_t id)
     }
     frame.result = true;
     BMDisplay* display = frame.display();
+    BMEditor& editor = display->getEditor();
     switch (id) {
-    case kCommandNextCharacter: display->setCharacter(display->getCharacter() + 1); break;
-    case kCommandPreviousCharacter: display->setCharacter(display->getCharacter() - 1); break;
-    case kCommandNextObject: display->setObject(display->getObject() + 1); break;
-    case kCommandPreviousObject: display->setObject(display->getObject() - 1); break;
-    case kCommandHeightUp: display->setHeight(display->getHeight() + 1); break;
-    case kCommandHeightDown: display->setHeight(display->getHeight() - 1); break;
-    case kCommandNextGroup: display->setGroupIndex(display->getGroupIndex() + 1); break;
-    case kCommandPreviousGroup: display->setGroupIndex(display->getGroupIndex() - 1); break;
+    case kCommandNextCharacter: editor.setCharacter(editor.getCharacter() + 1); break;
+    case kCommandPreviousCharacter: editor.setCharacter(editor.getCharacter() - 1); break;
+    case kCommandNextObject: editor.setObject(editor.getObject() + 1); break;
+    case kCommandPreviousObject: editor.setObject(editor.getObject() - 1); break;
+    case kCommandHeightUp: editor.setHeight(editor.getHeight() + 1); break;
+    case kCommandHeightDown: editor.setHeight(editor.getHeight() - 1); break;
+    case kCommandNextGroup: editor.setGroupIndex(editor.getGroupIndex() + 1); break;
+    case kCommandPreviousGroup: editor.setGroupIndex(editor.getGroupIndex() - 1); break;
     default:
         if (id >= kCommandGroup1 && id <= kCommandGroup8) {
-            display->setGroupIndex(static_cast<int>(id - kCommandGroup1));
+            editor.setGroupIndex(static_cast<int>(id - kCommandGroup1));
             break;
         }
         frame.unknownId();
         return true;
     }
-    display->drawPalette();
+    display->getRenderer().drawPalette();
     display->repaint();
     return true;
 }
@@ -155,12 +158,12 @@ bool OP2335(HComponent* window, uint32_t id)
     }
     BMDisplay* display = frame.display();
     switch (id) {
-    case kCommandBrushLarger: display->setBrushRadius(display->getBrushRadius() + 1); break;
-    case kCommandBrushSmaller: display->setBrushRadius(display->getBrushRadius() - 1); break;
+    case kCommandBrushLarger: display->setBrushRadius(display->getEditor().getBrushRadius() + 1); break;
+    case kCommandBrushSmaller: display->setBrushRadius(display->getEditor().getBrushRadius() - 1); break;
     default: frame.unknownId(); return true;
     }
     frame.result = true;
-    display->drawPalette();
+    display->getRenderer().drawPalette();
     display->repaint();
     return true;
 }
@@ -168,34 +171,34 @@ bool OP2335(HComponent* window, uint32_t id)
 bool OP2332(HComponent* window, uint32_t id)
 {
     BMOperationFrame frame("OP2332", window, id);
-    if (!frame.ready() || frame.display()->getChooserIndex() < 1) {
+    if (!frame.ready() || frame.display()->getChooser().getIndex() < 1) {
         return true;
     }
     frame.result = true;
     BMData* data = frame.data();
     BMDisplay* display = frame.display();
-    int n = display->getChooserIndex();
-    int page = display->getChooserPage();
-    if (display->isViewFlag(VIEW_PAGE_AREA)) {
+    int n = display->getChooser().getIndex();
+    int page = display->getChooser().getPage();
+    if (display->getLayout().isViewFlag(VIEW_PAGE_AREA)) {
         uint32_t map = static_cast<uint32_t>((page - 1) * 16 + n);
         uint32_t current = data->getCurrent();
         if (map > 0 && map <= data->getAreaCount() && map != current) {
-            display->changeAreaSelection(current, map);
+            display->getEditor().changeAreaSelection(current, map);
             data->setCurrent(map);
-            display->resetImageBuffer();
+            display->getRenderer().resetImageBuffer();
         }
     } else {
-        if (display->isViewFlag(VIEW_PAGE_CHAR)) {
-            display->setCharacter((page - 1) * 40 + n - 1);
-        } else if (display->isViewFlag(VIEW_PAGE_OBJ)) {
-            display->setObject(n - 1);
-        } else if (display->isViewFlag(VIEW_PAGE_HEIGHT) && n < 17) {
-            display->setHeight(n - 1);
-        } else if (display->isViewFlag(VIEW_PAGE_CONNECTION) && n < 9) {
-            display->setGroupIndex(n - 1);
+        if (display->getLayout().isViewFlag(VIEW_PAGE_CHAR)) {
+            display->getEditor().setCharacter((page - 1) * 40 + n - 1);
+        } else if (display->getLayout().isViewFlag(VIEW_PAGE_OBJ)) {
+            display->getEditor().setObject(n - 1);
+        } else if (display->getLayout().isViewFlag(VIEW_PAGE_HEIGHT) && n < 17) {
+            display->getEditor().setHeight(n - 1);
+        } else if (display->getLayout().isViewFlag(VIEW_PAGE_CONNECTION) && n < 9) {
+            display->getEditor().setGroupIndex(n - 1);
         }
-        display->drawPalette();
-        display->drawChooser();
+        display->getRenderer().drawPalette();
+        display->getRenderer().drawChooser();
     }
     display->repaint();
     return true;
@@ -208,7 +211,7 @@ bool OP2620(HComponent* window, uint32_t id)
     if (!frame.ready()) {
         return true;
     }
-    const BMPoint cursor = frame.display()->getCursor();
+    const BMPoint cursor = frame.display()->getEditor().getCursor();
     frame.result = frame.display()->pickCell(cursor.x, cursor.y);
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include "editor/model/BMConstants.h"
 #include "editor/model/BMData.h"
+#include "editor/model/BMEditor.h"
 #include "editor/shell/BMCommandTable.h"
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
@@ -131,18 +132,18 @@ void BMSession::applyView(BMWindow* window) const
     // At most one chooser page is open.
     const uint32_t pages = m_settings.viewFlags & VIEW_PAGES;
     if ((pages & (pages - 1)) == 0) {
-        display->setViewFlag(0xFFFF, false);
-        display->setViewFlag(m_settings.viewFlags, true);
+        display->getLayout().setViewFlag(0xFFFF, false);
+        display->getLayout().setViewFlag(m_settings.viewFlags, true);
     }
     for (uint32_t item = kCommandShowAreaInfo; item <= kCommandShowObjectOrder; ++item) {
         commands.setChecked(BMCommandId(item),
-                            display->isViewFlag(1u << (item - kCommandShowAreaInfo)));
+                            display->getLayout().isViewFlag(1u << (item - kCommandShowAreaInfo)));
     }
     display->getMiniMap().setCorner(static_cast<BMMiniMap::Corner>(m_settings.miniMapCorner));
     display->setBrushRadius(m_settings.brushRadius);
-    display->setMouseMode(m_settings.mouseMode);
+    display->getEditor().setMouseMode(m_settings.mouseMode);
     commands.setChecked(kCommandMouseMode, m_settings.mouseMode == MOUSE_DIRECT);
-    display->setShape(m_settings.shape);
+    display->getEditor().setShape(m_settings.shape);
     for (uint32_t item = kCommandShapeFree; item <= kCommandShapeHexagon; ++item) {
         commands.setChecked(BMCommandId(item),
                             static_cast<int>(item - kCommandShapeFree) == m_settings.shape);
@@ -172,14 +173,14 @@ void BMSession::capture(BMWindow* window)
                              placement.showCmd == SW_SHOWMAXIMIZED};
         m_settings.hasWindow = true;
     }
-    m_settings.zoomStep = display->getZoom().getStep();
-    m_settings.viewFlags = display->getViewFlags() & 0xFFFF;
+    m_settings.zoomStep = display->getLayout().getZoom().getStep();
+    m_settings.viewFlags = display->getLayout().getViewFlags() & 0xFFFF;
     m_settings.miniMapCorner = display->getMiniMap().getCorner();
-    m_settings.brushRadius = display->getBrushRadius();
-    m_settings.mouseMode = display->getMouseMode();
-    m_settings.shape = display->getShape();
-    m_settings.editMode = display->getEditMode();
-    m_settings.chooserPage = std::max(1, display->getChooserPage());
+    m_settings.brushRadius = display->getEditor().getBrushRadius();
+    m_settings.mouseMode = display->getEditor().getMouseMode();
+    m_settings.shape = display->getEditor().getShape();
+    m_settings.editMode = display->getEditor().getEditMode();
+    m_settings.chooserPage = std::max(1, display->getChooser().getPage());
 }
 
 void BMSession::keep(BMWindow* window)
@@ -215,7 +216,7 @@ void BMSession::leave(BMWindow* window)
     BMRecentScenario* entry =
         m_settings.recent.find(data->getScenarioDirectory().getFullPath());
     if (entry != nullptr) {
-        const BMPoint cursor = display->getCursor();
+        const BMPoint cursor = display->getEditor().getCursor();
         entry->map = std::max<int>(1, static_cast<int>(data->getCurrent()));
         entry->cursorX = cursor.x;
         entry->cursorY = cursor.y;

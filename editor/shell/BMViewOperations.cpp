@@ -1,5 +1,6 @@
 // The View and Move menus' commands: zoom, the view flags and the chooser's pages, the cursor
 // and page scrolling.
+#include "editor/model/BMEditor.h"
 #include "editor/shell/BMCommandTable.h"
 #include "editor/shell/BMOperationFrame.h"
 #include "editor/shell/BMOperations.h"
@@ -7,6 +8,7 @@
 #include "editor/shell/BMZoomer.h"
 #include "editor/view/BMCommandId.h"
 #include "editor/view/BMDisplay.h"
+#include "editor/view/BMRenderer.h"
 
 namespace BMOperations {
 
@@ -20,13 +22,13 @@ const size_t kPageCount = sizeof kPages / sizeof kPages[0];
 // Opens a page, or closes the chooser when that page is already open.
 void showPage(BMDisplay* display, uint32_t page)
 {
-    if (display->isViewFlag(page)) {
-        display->setViewFlag(page, false);
+    if (display->getLayout().isViewFlag(page)) {
+        display->getLayout().setViewFlag(page, false);
     } else {
-        display->setViewFlag(VIEW_PAGES, false);
-        display->setViewFlag(page, true);
+        display->getLayout().setViewFlag(VIEW_PAGES, false);
+        display->getLayout().setViewFlag(page, true);
         display->setupChooserPage();
-        display->drawChooser();
+        display->getRenderer().drawChooser();
     }
 }
 
@@ -35,14 +37,14 @@ void toggleFlag(const BMOperationFrame& frame, uint32_t id)
 {
     BMDisplay* display = frame.display();
     uint32_t bit = 1u << (id - kCommandShowAreaInfo);
-    display->setViewFlag(bit, !display->isViewFlag(bit));
-    display->setHoverMark(0, 0);
+    display->getLayout().setViewFlag(bit, !display->getLayout().isViewFlag(bit));
+    display->getLayout().setHoverMark(0, 0);
     if (bit & (VIEW_CHAR_NUMBER | VIEW_OBJ_NUMBER | VIEW_HEIGHT | VIEW_OBJ_ORDER)) {
-        display->drawNumberLayer(-1, -1);
+        display->getRenderer().drawNumberLayer(-1, -1);
     }
     for (uint32_t item = kCommandShowAreaInfo; item <= kCommandShowObjectOrder; ++item) {
         frame.commands().setChecked(BMCommandId(item),
-                                    display->isViewFlag(1u << (item - kCommandShowAreaInfo)));
+                                    display->getLayout().isViewFlag(1u << (item - kCommandShowAreaInfo)));
     }
 }
 
@@ -55,7 +57,7 @@ bool OP2201(HComponent* window, uint32_t id)
     if (frame.display() == nullptr) {
         return true;
     }
-    int step = frame.display()->getZoom().getStep();
+    int step = frame.display()->getLayout().getZoom().getStep();
     if (id == kCommandZoomIn || id == kCommandZoomOut) {
         step += id == kCommandZoomIn ? 1 : -1;
     } else if (id >= kCommandZoom25 && id < kCommandZoom25 + BMZoom::STEP_COUNT) {
@@ -82,19 +84,19 @@ bool OP2204(HComponent* window, uint32_t id)
     } else if (id >= kCommandChooseArea && id <= kCommandChoosePlacement) {
         showPage(display, kPages[id - kCommandChooseArea]);
     } else if (id == kCommandChooserPrevious || id == kCommandChooserNext) {
-        display->setChooserPage(display->getChooserPage() + (id == kCommandChooserPrevious ? -1 : 1));
-        display->drawChooser();
+        display->setChooserPage(display->getChooser().getPage() + (id == kCommandChooserPrevious ? -1 : 1));
+        display->getRenderer().drawChooser();
     } else if (id == kCommandChooserClose) {
-        display->setViewFlag(VIEW_PAGES, false);
-        display->setHoverMark(0, 0);
+        display->getLayout().setViewFlag(VIEW_PAGES, false);
+        display->getLayout().setHoverMark(0, 0);
     } else if (id == kCommandChooserCycle) {
         uint32_t next = VIEW_PAGE_AREA;
         for (size_t i = 0; i + 1 < kPageCount; ++i) {
-            if (display->isViewFlag(kPages[i])) {
+            if (display->getLayout().isViewFlag(kPages[i])) {
                 next = kPages[i + 1];
             }
         }
-        display->setViewFlag(VIEW_PAGES, false);
+        display->getLayout().setViewFlag(VIEW_PAGES, false);
         showPage(display, next);
     } else {
         frame.unknownId();
@@ -110,7 +112,7 @@ bool OP2251(HComponent* window, uint32_t id)
         return true;
     }
     BMDisplay* display = frame.display();
-    BMPoint cursor = display->getCursor();
+    BMPoint cursor = display->getEditor().getCursor();
     BMPoint moved = cursor;
     const int last = MAP_SIZE - 1;
     switch (id) {
@@ -132,9 +134,9 @@ bool OP2251(HComponent* window, uint32_t id)
     }
     display->setCursor(moved.x, moved.y);
     // Scroll just far enough to keep the cursor cell in view (cells of the zoom's size).
-    BMPoint scroll = display->getScroll();
-    BMPoint view = display->getViewSize();
-    const int cell = display->getZoom().getCellPixels();
+    BMPoint scroll = display->getLayout().getScroll();
+    BMPoint view = display->getLayout().getViewSize();
+    const int cell = display->getLayout().getZoom().getCellPixels();
     int px = cell * moved.x;
     int py = cell * moved.y;
     if (px < scroll.x) {
@@ -149,7 +151,7 @@ bool OP2251(HComponent* window, uint32_t id)
     if (scroll.y + view.y <= py) {
         scroll.y = py + cell - view.y;
     }
-    display->drawMarkOverlay();
+    display->getRenderer().drawMarkOverlay();
     display->scrollBy(0, scroll.x, scroll.y);
     display->repaint();
     return true;

@@ -31,10 +31,10 @@ bool BMWheel::handleEvent(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         const BMPoint anchor = {pointer.x, pointer.y};
         m_zoomRest += delta;
         for (; m_zoomRest >= NOTCH; m_zoomRest -= NOTCH) {
-            BMZoomer::zoomTo(m_window, display->getZoom().getStep() + 1, &anchor);
+            BMZoomer::zoomTo(m_window, display->getLayout().getZoom().getStep() + 1, &anchor);
         }
         for (; m_zoomRest <= -NOTCH; m_zoomRest += NOTCH) {
-            BMZoomer::zoomTo(m_window, display->getZoom().getStep() - 1, &anchor);
+            BMZoomer::zoomTo(m_window, display->getLayout().getZoom().getStep() - 1, &anchor);
         }
         return true;
     }
@@ -43,7 +43,7 @@ bool BMWheel::handleEvent(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     m_scrollRest -= notches * NOTCH;
     if (notches != 0) {
         const int distance = notches * LINES * BMWindow::SCROLL_LINE;
-        BMPoint scroll = display->getScroll();
+        BMPoint scroll = display->getLayout().getScroll();
         if ((keys & MK_SHIFT) != 0) {
             scroll.x -= distance;
         } else {

@@ -1,10 +1,9 @@
 #include "editor/shell/BMWindow.h"
 
-#include <algorithm>
-
 #include "editor/model/BMChange.h"
 #include "editor/model/BMConstants.h"
 #include "editor/model/BMData.h"
+#include "editor/model/BMEditor.h"
 #include "editor/shell/BMCommandTable.h"
 #include "editor/shell/BMListeners.h"
 #include "editor/shell/BMMusicPreview.h"
@@ -13,6 +12,7 @@
 #include "editor/shell/BMProblemsWindow.h"
 #include "editor/shell/BMRecentMenu.h"
 #include "editor/shell/BMRecovery.h"
+#include "editor/shell/BMScrollBars.h"
 #include "editor/shell/BMSession.h"
 #include "editor/shell/BMScroll.h"
 #include "editor/shell/BMTimer.h"
@@ -20,6 +20,7 @@
 #include "editor/shell/BMZoomer.h"
 #include "editor/view/BMDisplay.h"
 #include "editor/view/BMCanvas.h"
+#include "editor/view/BMRenderer.h"
 #include "editor/view/BMStartPanel.h"
 #include "framework/graphics/HFont.h"
 #include "framework/graphics/HGraphics.h"
@@ -28,7 +29,6 @@
 #include "framework/gui/HImageView.h"
 #include "framework/gui/HMenuBar.h"
 #include "framework/gui/HMenuItem.h"
-#include "framework/gui/HScrollBar.h"
 #include "framework/gui/HStatusBar.h"
 #include "framework/midi/HMIDIPlayer.h"
 #include "scenario/ZCClose.h"
@@ -146,12 +146,9 @@ BMWindow::BMWindow()
     setFont(m_font.get());
 
     m_mapView.reset(new HImageView(this, ID_MAP_VIEW, ""));
-    m_verticalBar.reset(new HScrollBar(this, ID_VERTICAL_BAR, ""));
-    m_horizontalBar.reset(new HScrollBar(this, ID_HORIZONTAL_BAR, ""));
+    m_scrollBars.reset(new BMScrollBars(this, ID_VERTICAL_BAR, ID_HORIZONTAL_BAR));
     m_statusBar.reset(new HStatusBar(this, ID_STATUS_BAR, "開始", false, true));
     m_mapView->setBounds(0, 0, 600, 400);
-    m_verticalBar->setBounds(620, 0, SCROLL_BAR_SIZE, 400);
-    m_horizontalBar->setBounds(0, 420, 600, SCROLL_BAR_SIZE);
     m_mapView->setBackground(HColor::WHITE);
     m_mapView->setFocusable(true);
     m_mapView->setImageSize(1040, 1024);
@@ -159,8 +156,6 @@ BMWindow::BMWindow()
     m_mapView->addEventListener(m_mapViewPaint.get());
     m_startFolderOpener.reset(new StartFolderOpener(this));
     addEventListener(m_startFolderOpener.get());
-    m_verticalBar->setParameters(HScrollBar::VERTICAL, 0, 4, 1, 1, 0);
-    m_horizontalBar->setParameters(HScrollBar::HORIZONTAL, 0, 4, 1, 1, 0);
 
     m_player.reset(new HMIDIPlayer(this, ID_PLAYER, ""));
     m_musicPreview.reset(new BMMusicPreview(m_player.get(), m_statusBar.get()));
@@ -293,7 +288,7 @@ void BMWindow::openStartFolder()
 bool BMWindow::showsStartPanel() const
 {
     BMDisplay* display = getDisplay();
-    return display != nullptr && !display->hasMap() && !m_startFolderPending;
+    return display != nullptr && !display->getEditor().hasMap() && !m_startFolderPending;
 }
 
 bool BMWindow::pressStartPanel(int px, int py)
@@ -332,7 +327,7 @@ void BMWindow::draw(HGraphics* graphics)
     graphics->begin();
     BMDisplay* display = getDisplay();
     if (display != nullptr) {
-        display->drawDisplay(graphics);
+        display->getRenderer().drawDisplay(graphics);
     }
     if (showsStartPanel()) {
         m_startPanel->draw(graphics);
@@ -378,7 +373,7 @@ void BMWindow::layout()
     }
     BMDisplay* display = getDisplay();
     if (display != nullptr) {
-        display->releaseImageBuffer();
+        display->getRenderer().releaseImageBuffer();
     }
     // The container's own handling (the children fit themselves), then the map images again
     // once the size has settled.
@@ -397,7 +392,7 @@ BMPoint BMWindow::getCanvasSize() const
     if (showsStartPanel()) {
         return {0, 0};  // nothing to scroll to
     }
-    const BMZoom& zoom = display->getZoom();
+    const BMZoom& zoom = display->getLayout().getZoom();
     return {zoom.getPictureWidth() + CANVAS_WIDTH - LAYER_WIDTH,
             zoom.getPictureHeight() + CANVAS_HEIGHT - LAYER_HEIGHT};
 }
@@ -410,36 +405,17 @@ bool BMWindow::arrange()
     }
     const BMPoint canvas = getCanvasSize();
     m_arrangedCanvas = canvas;
-    int width = client.right - client.left;
-    int height = client.bottom - client.top;
-    bool needVertical = height < canvas.y;
-    bool needHorizontal = width < canvas.x;
-    // A window squeezed below the bars and the status bar leaves an empty view, not a
-    // negative one.
-    int viewWidth = std::max(0, width - (needVertical ? SCROLL_BAR_SIZE : 0));
-    int viewHeight =
-        std::max(0, height - (needHorizontal ? SCROLL_BAR_SIZE : 0) - STATUS_BAR_HEIGHT);
-    m_mapView->setBounds(0, 0, viewWidth, viewHeight);
-    m_verticalBar->setBounds(viewWidth, 0, SCROLL_BAR_SIZE, viewHeight);
-    m_horizontalBar->setBounds(0, viewHeight, viewWidth, SCROLL_BAR_SIZE);
-    m_verticalBar->setVisible(needVertical);
-    m_verticalBar->setEnabled(needVertical);
-    m_horizontalBar->setVisible(needHorizontal);
-    m_horizontalBar->setEnabled(needHorizontal);
-
+    const BMPoint view = m_scrollBars->place(client.right - client.left,
+                                             client.bottom - client.top, STATUS_BAR_HEIGHT, canvas);
+    m_mapView->setBounds(0, 0, view.x, view.y);
     BMDisplay* display = getDisplay();
-    BMPoint scroll = display != nullptr ? display->getScroll() : BMPoint{0, 0};
-    scroll.x = std::max(0, std::min(scroll.x, canvas.x - viewWidth + 1));
-    scroll.y = std::max(0, std::min(scroll.y, canvas.y - viewHeight + 1));
-    m_verticalBar->setParameters(HScrollBar::VERTICAL, 0, canvas.y, viewHeight, SCROLL_LINE,
-                                 scroll.y);
-    m_horizontalBar->setParameters(HScrollBar::HORIZONTAL, 0, canvas.x, viewWidth, SCROLL_LINE,
-                                   scroll.x);
+    const BMPoint scroll = m_scrollBars->cover(
+        canvas, view, display != nullptr ? display->getLayout().getScroll() : BMPoint{0, 0});
     if (display != nullptr) {
         display->setScroll(scroll.x, scroll.y);
-        display->setViewSize(viewWidth, viewHeight);
+        display->setViewSize(view.x, view.y);
     }
-    m_startPanel->setViewSize(viewWidth, viewHeight);
+    m_startPanel->setViewSize(view.x, view.y);
     return true;
 }
 
@@ -486,19 +462,17 @@ void BMWindow::invalidate(const BMRegion& area)
 
 BMPoint BMWindow::getScrollBars() const
 {
-    return {m_horizontalBar->getPosition(), m_verticalBar->getPosition()};
+    return m_scrollBars->getPositions();
 }
 
 void BMWindow::scrollTo(int x, int y)
 {
-    scrollBarTo(m_horizontalBar.get(), x);
-    scrollBarTo(m_verticalBar.get(), y);
+    m_scrollBars->scrollTo(x, y);
 }
 
 void BMWindow::scrollPage(bool horizontal, bool forward)
 {
-    sendScroll(horizontal ? m_horizontalBar.get() : m_verticalBar.get(),
-               forward ? SB_PAGEDOWN : SB_PAGEUP, 0);
+    m_scrollBars->scrollPage(horizontal, forward);
 }
 
 void BMWindow::dataChanged(const BMChange& change)
@@ -511,27 +485,4 @@ void BMWindow::runCommand(uint32_t command)
     if (getHandle() != nullptr) {
         SendMessageA(getHandle(), WM_COMMAND, command, 0);
     }
-}
-
-void BMWindow::scrollBarTo(HScrollBar* bar, int position)
-{
-    const int highest = bar->getMaximum() - bar->getPage();
-    if (position > highest) {
-        position = highest;
-    }
-    if (position < bar->getMinimum()) {
-        position = bar->getMinimum();
-    }
-    sendScroll(bar, SB_THUMBPOSITION, position);
-}
-
-void BMWindow::sendScroll(HScrollBar* bar, int code, int position)
-{
-    if (!bar->isVisible() || getHandle() == nullptr) {
-        return;
-    }
-    const UINT message = bar == m_horizontalBar.get() ? WM_HSCROLL : WM_VSCROLL;
-    SendMessageA(getHandle(), message,
-                 MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(position)),
-                 reinterpret_cast<LPARAM>(bar->getHandle()));
 }

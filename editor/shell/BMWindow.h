@@ -6,6 +6,7 @@
 
 #include "editor/model/BMConstants.h"
 #include "editor/shell/BMComponentId.h"
+#include "editor/shell/BMScrollBars.h"
 #include "editor/view/BMViewHost.h"
 #include "framework/base/HFile.h"
 #include "framework/gui/HApplication.h"
@@ -26,7 +27,6 @@ class HGraphics;
 class HImageView;
 class HMIDIPlayer;
 class HMenuBar;
-class HScrollBar;
 class HStatusBar;
 class ZCExMenu;
 
@@ -57,9 +57,8 @@ public:
     // map's part of it scales), and the fixed sizes of the layout.
     static constexpr int CANVAS_WIDTH = 1296;
     static constexpr int CANVAS_HEIGHT = 1200;
-    static constexpr int SCROLL_BAR_SIZE = 16;
     static constexpr int STATUS_BAR_HEIGHT = 20;
-    static constexpr int SCROLL_LINE = 32;
+    static constexpr int SCROLL_LINE = BMScrollBars::LINE;
 
     // Builds every child, menu item and accelerator; no native window yet.
     BMWindow();
@@ -145,11 +144,6 @@ public:
     void paintMapView();
 
 private:
-    // Sends a scroll request (the scroll-bar code and, for a thumb request, the position) for
-    // a shown bar, as the bar itself would: the bar's listener moves the view.
-    void sendScroll(HScrollBar* bar, int code, int position);
-    // A thumb request for the bar, limited to its range.
-    void scrollBarTo(HScrollBar* bar, int position);
     // The start panel's rows of the installed scenarios, from the scenario menu.
     void listInstalledScenarios();
 
@@ -158,8 +152,7 @@ private:
     std::unique_ptr<BMDisplay> m_display;
     std::unique_ptr<HFont> m_font;
     std::unique_ptr<HImageView> m_mapView;
-    std::unique_ptr<HScrollBar> m_verticalBar;
-    std::unique_ptr<HScrollBar> m_horizontalBar;
+    std::unique_ptr<BMScrollBars> m_scrollBars;
     std::unique_ptr<HStatusBar> m_statusBar;
     // Created and deleted with the window; the music preview plays through it.
     std::unique_ptr<HMIDIPlayer> m_player;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "editor/model/BMEditor.h"
 #include "editor/shell/BMCommandTable.h"
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
@@ -14,10 +15,10 @@ const int kPercentWidth = 60;  // the status bar's part of the percentage, in pi
 // Where the cursor cell's centre is in the view, if it is in the view.
 bool cursorInView(const BMDisplay& display, BMPoint* point)
 {
-    const int cell = display.getZoom().getCellPixels();
-    const BMPoint cursor = display.getCursor();
-    const BMPoint scroll = display.getScroll();
-    const BMPoint view = display.getViewSize();
+    const int cell = display.getLayout().getZoom().getCellPixels();
+    const BMPoint cursor = display.getEditor().getCursor();
+    const BMPoint scroll = display.getLayout().getScroll();
+    const BMPoint view = display.getLayout().getViewSize();
     point->x = cursor.x * cell + (cursor.y % 2 != 0 ? cell / 2 : 0) + cell / 2 - scroll.x;
     point->y = cursor.y * cell + cell / 2 - scroll.y;
     return point->x >= 0 && point->x < view.x && point->y >= 0 && point->y < view.y;
@@ -31,7 +32,7 @@ void BMZoomer::zoomTo(BMWindow* window, int step, const BMPoint* anchor)
     if (display == nullptr) {
         return;
     }
-    BMPoint keep = {display->getViewSize().x / 2, display->getViewSize().y / 2};
+    BMPoint keep = {display->getLayout().getViewSize().x / 2, display->getLayout().getViewSize().y / 2};
     if (anchor != nullptr) {
         keep = *anchor;
     } else {
@@ -40,13 +41,13 @@ void BMZoomer::zoomTo(BMWindow* window, int step, const BMPoint* anchor)
             keep = cursor;
         }
     }
-    const BMPoint scroll = display->getZoom().scrollKeeping(display->getScroll(), keep, step);
+    const BMPoint scroll = display->getLayout().getZoom().scrollKeeping(display->getLayout().getScroll(), keep, step);
     if (display->setZoomStep(step)) {
         display->setScroll(scroll.x, scroll.y);
         window->arrange();  // the bars' new range; the position limited to it
         if (anchor == nullptr) {
-            const BMPoint cursor = display->getCursor();
-            const BMPoint showing = display->scrollShowing(cursor.x, cursor.y);
+            const BMPoint cursor = display->getEditor().getCursor();
+            const BMPoint showing = display->getLayout().scrollShowing(cursor.x, cursor.y);
             display->setScroll(showing.x, showing.y);
             window->arrange();
         }
@@ -61,7 +62,7 @@ void BMZoomer::showStep(BMWindow* window)
     if (display == nullptr) {
         return;
     }
-    const BMZoom& zoom = display->getZoom();
+    const BMZoom& zoom = display->getLayout().getZoom();
     BMCommandTable& commands = window->getCommands();
     for (int step = 0; step < BMZoom::STEP_COUNT; ++step) {
         commands.setChecked(BMCommandId(kCommandZoom25 + step), step == zoom.getStep());

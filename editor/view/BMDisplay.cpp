@@ -19,10 +19,6 @@
 
 namespace {
 
-const int kAreaRows = 16;      // maps on a page of the area list
-const int kCharacterCells = 40;  // character chips on a page
-const int kCharacterPages = 6;
-
 // Shift with the fill shape reaches every cell of the value.
 BMFloodFill::Reach reachOf(uint32_t keys)
 {
@@ -74,83 +70,34 @@ bool BMDisplay::setZoomStep(int step)
     if (!m_layout.setZoomStep(step)) {
         return false;
     }
-    setScroll(getScroll().x, getScroll().y);
+    setScroll(m_layout.getScroll().x, m_layout.getScroll().y);
     return true;
 }
 
-bool BMDisplay::hasMap() const
-{
-    return m_editor->hasMap();
-}
-
-int BMDisplay::getEditMode() const { return m_editor->getEditMode(); }
 // The status line names the border table while the border mode is on.
 void BMDisplay::setEditMode(int mode)
 {
-    const bool border = mode == MODE_BORDER || getEditMode() == MODE_BORDER;
+    const bool border = mode == MODE_BORDER || m_editor->getEditMode() == MODE_BORDER;
     m_editor->setEditMode(mode);
     if (border) {
         showCursor();
     }
 }
-int BMDisplay::getShape() const { return m_editor->getShape(); }
-void BMDisplay::setShape(int shape) { m_editor->setShape(shape); }
 
-int BMDisplay::getMouseMode() const { return m_editor->getMouseMode(); }
-void BMDisplay::setMouseMode(int mode) { m_editor->setMouseMode(mode); }
-int BMDisplay::getCharacter() const { return m_editor->getCharacter(); }
-int BMDisplay::getObject() const { return m_editor->getObject(); }
-int BMDisplay::getHeight() const { return m_editor->getHeight(); }
-int BMDisplay::getGroupIndex() const { return m_editor->getGroupIndex(); }
-void BMDisplay::setCharacter(int value) { m_editor->setCharacter(value); }
-void BMDisplay::setObject(int value) { m_editor->setObject(value); }
-void BMDisplay::setHeight(int value) { m_editor->setHeight(value); }
-void BMDisplay::setGroupIndex(int value) { m_editor->setGroupIndex(value); }
-int BMDisplay::getChooserPage() const { return m_chooserPage; }
-int BMDisplay::getChooserPageCount() const { return m_chooserPageCount; }
-int BMDisplay::getChooserIndex() const { return m_chooserIndex; }
-
+// A page turned or opened afresh shows no hover mark of the page before.
 void BMDisplay::setChooserPage(int page)
 {
-    if (m_chooserPageCount < 1) {
-        return;
+    if (m_chooser.setPage(page)) {
+        m_layout.setHoverMark(0, 0);
     }
-    if (page < 1) {
-        page = m_chooserPageCount;
-    } else if (page > m_chooserPageCount) {
-        page = 1;
-    }
-    m_chooserPage = page;
-    setHoverMark(0, 0);
 }
 
 void BMDisplay::setupChooserPage()
 {
-    m_chooserPage = 1;
-    m_chooserPageCount = 1;
-    m_chooserIndex = 1;
-    setHoverMark(0, 0);
-    if (isViewFlag(VIEW_PAGE_AREA)) {
-        const int maps = m_data != nullptr ? static_cast<int>(m_data->getAreaCount()) : 0;
-        const int current = m_data != nullptr ? static_cast<int>(m_data->getCurrent()) : 0;
-        m_chooserPageCount = (maps + kAreaRows - 1) / kAreaRows;
-        // Without a current map the list opens on its first page with no row chosen.
-        m_chooserIndex = 0;
-        if (current > 0) {
-            m_chooserPage = (current - 1) / kAreaRows + 1;
-            m_chooserIndex = (current - 1) % kAreaRows + 1;
-        }
-    } else if (isViewFlag(VIEW_PAGE_CHAR)) {
-        m_chooserPageCount = kCharacterPages;
-        m_chooserPage = getCharacter() / kCharacterCells + 1;
-        m_chooserIndex = getCharacter() % kCharacterCells + 1;
-    } else if (isViewFlag(VIEW_PAGE_OBJ)) {
-        m_chooserIndex = getObject() + 1;
-    } else if (isViewFlag(VIEW_PAGE_HEIGHT)) {
-        m_chooserIndex = getHeight() + 1;
-    } else if (isViewFlag(VIEW_PAGE_CONNECTION)) {
-        m_chooserIndex = getGroupIndex() + 1;
-    }
+    const int maps = m_data != nullptr ? static_cast<int>(m_data->getAreaCount()) : 0;
+    const int current = m_data != nullptr ? static_cast<int>(m_data->getCurrent()) : 0;
+    m_chooser.setup(m_layout.getViewFlags(), maps, current, *m_editor);
+    m_layout.setHoverMark(0, 0);
 }
 
 void BMDisplay::setCursor(int x, int y)
@@ -161,11 +108,11 @@ void BMDisplay::setCursor(int x, int y)
 
 void BMDisplay::showCursor()
 {
-    const BMPoint cursor = getCursor();
+    const BMPoint cursor = m_editor->getCursor();
     char text[64];
     std::snprintf(text, sizeof text, "カーソル位置：(%2d,%2d)  ブラシ半径：%d", cursor.x, cursor.y,
-                  getBrushRadius());
-    if (getEditMode() == MODE_BORDER) {
+                  m_editor->getBrushRadius());
+    if (m_editor->getEditMode() == MODE_BORDER) {
         const std::string& table = m_editor->getBorderTableName();
         showStatus(std::string(text) + "  "
                    + (table.empty() ? std::string("境界表: 既定") : "境界表: border.ini の " + table));
@@ -181,16 +128,6 @@ void BMDisplay::showStatus(const std::string& text)
     }
 }
 
-BMPoint BMDisplay::getCursor() const { return m_editor->getCursor(); }
-
-void BMDisplay::setCellMark(int x, int y, uint32_t mask, bool on)
-{
-    m_editor->setCellMark(x, y, mask, on);
-}
-
-uint32_t BMDisplay::getCellMark(int index) const { return m_editor->getCellMark(index); }
-int BMDisplay::getBrushRadius() const { return m_editor->getBrushRadius(); }
-
 void BMDisplay::setBrushRadius(int radius)
 {
     m_editor->setBrushRadius(radius);
@@ -200,13 +137,12 @@ void BMDisplay::setBrushRadius(int radius)
 void BMDisplay::resetState()
 {
     m_editor->resetState();
-    setHoverMark(0, 0);
+    m_layout.setHoverMark(0, 0);
     showCursor();
 }
 
-
 // What an edit left out is told at once, in place of the cursor position.
-void BMDisplay::apply(const BMChange& change)
+void BMDisplay::show(const BMChange& change)
 {
     m_lastCut = change.cut;
     if (change.cut.any()) {
@@ -215,11 +151,11 @@ void BMDisplay::apply(const BMChange& change)
         showCursor();
     }
     // The list of areas has its pages from the count and opens on the current map's page.
-    if (change.areas && isViewFlag(VIEW_PAGE_AREA)) {
+    if (change.areas && m_layout.isViewFlag(VIEW_PAGE_AREA)) {
         setupChooserPage();
     }
     // A value taken by the eyedropper shows on the chooser's page that holds it.
-    if ((change.data & DATA_CURRENT) != 0 && !isViewFlag(VIEW_PAGE_AREA)) {
+    if ((change.data & DATA_CURRENT) != 0 && !m_layout.isViewFlag(VIEW_PAGE_AREA)) {
         setupChooserPage();
     }
     const uint32_t redraw = BMRedraw::of(change.data);
@@ -230,7 +166,8 @@ void BMDisplay::apply(const BMChange& change)
     const BMZoom& zoom = m_layout.getZoom();
     const int toX = static_cast<int>(zoom.toZoomed(change.scrollTo.x));
     const int toY = static_cast<int>(zoom.toZoomed(change.scrollTo.y));
-    const bool scroll = change.scroll && (toX != getScroll().x || toY != getScroll().y);
+    const BMPoint shown = m_layout.getScroll();
+    const bool scroll = change.scroll && (toX != shown.x || toY != shown.y);
     if (scroll) {
         scrollBy(0, toX, toY);
     }
@@ -244,10 +181,12 @@ void BMDisplay::apply(const BMChange& change)
 
 bool BMDisplay::pressHotSpot(int px, int py)
 {
-    if (!hasMap()) {
+    if (!m_editor->hasMap()) {
         return false;
     }
-    const int number = m_layout.hotSpotAt(px, py, &m_chooserIndex);
+    int index = m_chooser.getIndex();
+    const int number = m_layout.hotSpotAt(px, py, &index);
+    m_chooser.setIndex(index);
     if (number == 0) {
         return false;
     }
@@ -260,10 +199,10 @@ bool BMDisplay::pressHotSpot(int px, int py)
 
 int BMDisplay::miniMapPart(int px, int py, BMPoint* at) const
 {
-    if (!isViewFlag(VIEW_MINIMAP) || !hasMap()) {
+    if (!m_layout.isViewFlag(VIEW_MINIMAP) || !m_editor->hasMap()) {
         return BMMiniMap::PART_NONE;
     }
-    *at = m_miniMap->place(getViewSize().x, getViewSize().y);
+    *at = m_miniMap->place(m_layout.getViewSize().x, m_layout.getViewSize().y);
     return BMMiniMap::hit(px - at->x, py - at->y);
 }
 
@@ -292,13 +231,13 @@ void BMDisplay::scrollToMiniMapPoint(int p, int q)
 {
     const BMPoint point = BMMiniMap::mapPoint(p, q);
     const BMZoom& zoom = m_layout.getZoom();
-    scrollBy(0, static_cast<int>(zoom.toZoomed(point.x)) - getViewSize().x / 2,
-             static_cast<int>(zoom.toZoomed(point.y)) - getViewSize().y / 2);
+    scrollBy(0, static_cast<int>(zoom.toZoomed(point.x)) - m_layout.getViewSize().x / 2,
+             static_cast<int>(zoom.toZoomed(point.y)) - m_layout.getViewSize().y / 2);
 }
 
 bool BMDisplay::pressLeft(int px, int py, uint32_t keys)
 {
-    if (!hasMap() || pressHotSpot(px, py)) {
+    if (!m_editor->hasMap() || pressHotSpot(px, py)) {
         return true;
     }
     BMPoint at;
@@ -307,23 +246,23 @@ bool BMDisplay::pressLeft(int px, int py, uint32_t keys)
         pressMiniMap(part, px - at.x, py - at.y);
         return true;
     }
-    const BMPoint cell = cellAt(px, py, PICK_PRESS);
+    const BMPoint cell = m_layout.cellAt(px, py, BMViewLayout::PICK_PRESS);
     if (!BMGeometry::inside(cell.x, cell.y)) {
         return false;
     }
     if ((keys & KEY_ALT) != 0) {
         return pickCell(cell.x, cell.y);
     }
-    apply(m_editor->pressCell(cell.x, cell.y, reachOf(keys)));
+    show(m_editor->pressCell(cell.x, cell.y, reachOf(keys)));
     return true;
 }
 
 bool BMDisplay::pickCell(int x, int y)
 {
-    if (!hasMap() || !BMGeometry::inside(x, y)) {
+    if (!m_editor->hasMap() || !BMGeometry::inside(x, y)) {
         return false;
     }
-    apply(BMToolBox::eyedropper().press(*m_editor, x, y, BMFloodFill::CONNECTED));
+    show(BMToolBox::eyedropper().press(*m_editor, x, y, BMFloodFill::CONNECTED));
     showStatus(BMEyedropperTool::status(*m_editor, x, y));
     return true;
 }
@@ -331,14 +270,14 @@ bool BMDisplay::pickCell(int x, int y)
 bool BMDisplay::pressRight(int px, int py)
 {
     BMPoint at;
-    if (!hasMap() || miniMapPart(px, py, &at) != BMMiniMap::PART_NONE) {
+    if (!m_editor->hasMap() || miniMapPart(px, py, &at) != BMMiniMap::PART_NONE) {
         return true;
     }
-    const BMPoint cell = cellAt(px, py, PICK_PRESS);
+    const BMPoint cell = m_layout.cellAt(px, py, BMViewLayout::PICK_PRESS);
     if (!BMGeometry::inside(cell.x, cell.y)) {
         return false;
     }
-    apply(m_editor->pressRightCell(cell.x, cell.y));
+    show(m_editor->pressRightCell(cell.x, cell.y));
     return true;
 }
 
@@ -349,7 +288,7 @@ bool BMDisplay::startDrag(int px, int py, uint32_t keys)
 {
     m_anchor = {-1, -1};
     m_miniMapDrag = false;
-    if (m_layout.anyHoverMark() || !hasMap()) {
+    if (m_layout.anyHoverMark() || !m_editor->hasMap()) {
         return true;
     }
     BMPoint at;
@@ -364,23 +303,23 @@ bool BMDisplay::startDrag(int px, int py, uint32_t keys)
     if ((keys & KEY_ALT) != 0) {
         return true;  // the press took its value; the drag takes nothing more
     }
-    m_anchor = BMGeometry::clamp(cellAt(px, py, PICK_DRAG));
-    apply(m_editor->startDrag(m_anchor.x, m_anchor.y, reachOf(keys)));
+    m_anchor = BMGeometry::clamp(m_layout.cellAt(px, py, BMViewLayout::PICK_DRAG));
+    show(m_editor->startDrag(m_anchor.x, m_anchor.y, reachOf(keys)));
     return true;
 }
 
 bool BMDisplay::moveDrag(int px, int py, uint32_t keys)
 {
     if (m_miniMapDrag) {
-        const BMPoint at = m_miniMap->place(getViewSize().x, getViewSize().y);
+        const BMPoint at = m_miniMap->place(m_layout.getViewSize().x, m_layout.getViewSize().y);
         scrollToMiniMapPoint(px - at.x, py - at.y);
         return true;
     }
     if (m_anchor.x < 0 || m_layout.inDeadBand(px, py)) {
         return true;
     }
-    const BMPoint cell = cellAt(px, py, PICK_DRAG);
-    apply(m_editor->moveDrag(m_anchor.x, m_anchor.y, cell.x, cell.y, reachOf(keys)));
+    const BMPoint cell = m_layout.cellAt(px, py, BMViewLayout::PICK_DRAG);
+    show(m_editor->moveDrag(m_anchor.x, m_anchor.y, cell.x, cell.y, reachOf(keys)));
     return true;
 }
 
@@ -391,8 +330,8 @@ bool BMDisplay::endDrag(int px, int py)
         return true;
     }
     m_anchor = {-1, -1};
-    const BMPoint cell = BMGeometry::clamp(cellAt(px, py, PICK_DRAG));
-    apply(m_editor->endDrag(cell.x, cell.y));
+    const BMPoint cell = BMGeometry::clamp(m_layout.cellAt(px, py, BMViewLayout::PICK_DRAG));
+    show(m_editor->endDrag(cell.x, cell.y));
     return true;
 }
 
@@ -428,7 +367,7 @@ bool BMDisplay::scrollBy(uint32_t command, int x, int y)
 
 bool BMDisplay::hover(int px, int py)
 {
-    if (!hasMap()) {
+    if (!m_editor->hasMap()) {
         return true;
     }
     const uint32_t redraw = m_layout.hover(px, py);
@@ -447,74 +386,23 @@ bool BMDisplay::hover(int px, int py)
     return true;
 }
 
-bool BMDisplay::execSet(int mode)
-{
-    apply(m_editor->execSet(mode));
-    return true;
-}
-
-bool BMDisplay::execReset()
-{
-    apply(m_editor->execReset());
-    return true;
-}
-
-void BMDisplay::selectAll() { apply(m_editor->selectAll()); }
-void BMDisplay::selectNone() { apply(m_editor->selectNone()); }
-void BMDisplay::selectSameValue() { apply(m_editor->selectSameValue()); }
-
-void BMDisplay::show(const BMChange& change) { apply(change); }
-void BMDisplay::undo() { apply(m_editor->undo()); }
-void BMDisplay::redo() { apply(m_editor->redo()); }
-
-void BMDisplay::changeAreaSelection(uint32_t from, uint32_t to)
-{
-    m_editor->changeAreaSelection(from, to);
-}
-
-void BMDisplay::editArea(uint32_t number, const ZDArea& record)
-{
-    apply(m_editor->editArea(number, record));
-}
-
-std::string BMDisplay::copySelection() const { return m_editor->copySelection(); }
-
 bool BMDisplay::pasteSelection(const std::string& text)
 {
     BMChange change;
     const bool accepted = m_editor->pasteSelection(text, &change);
-    apply(change);
+    show(change);
     return accepted;
 }
 
-std::string BMDisplay::getPasteError() const { return m_editor->getPasteError(); }
 // Called on a scenario just opened: its history starts empty.
 void BMDisplay::startScenario()
 {
     m_editor->startScenario();
-    if (getEditMode() == MODE_BORDER) {
+    if (m_editor->getEditMode() == MODE_BORDER) {
         showCursor();  // the table may be another one now
     }
 }
-void BMDisplay::reloadBorderFile() { m_editor->reloadBorderFile(); }
 
-bool BMDisplay::execSetBorder()
-{
-    apply(m_editor->execSetBorder());
-    return true;
-}
-
-// Drawing belongs to the renderer.
-void BMDisplay::resetImageBuffer() { m_renderer->resetImageBuffer(); }
-void BMDisplay::releaseImageBuffer() { m_renderer->releaseImageBuffer(); }
-void BMDisplay::drawNumberLayer(int x, int y) { m_renderer->drawNumberLayer(x, y); }
-void BMDisplay::drawGridLayer() { m_renderer->drawGridLayer(); }
-void BMDisplay::drawMarkOverlay() { m_renderer->drawMarkOverlay(); }
-void BMDisplay::drawAreaInfo() { m_renderer->drawAreaInfo(); }
-void BMDisplay::drawPalette() { m_renderer->drawPalette(); }
-void BMDisplay::drawChooser() { m_renderer->drawChooser(); }
-
-void BMDisplay::drawDisplay(HGraphics* graphics) { m_renderer->drawDisplay(graphics); }
 void BMDisplay::redrawLayers(uint32_t redraw, const std::vector<uint16_t>* cells)
 {
     m_renderer->redrawLayers(redraw, cells);

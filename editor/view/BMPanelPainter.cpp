@@ -1,6 +1,7 @@
 #include "editor/view/BMPanelPainter.h"
 
 #include "editor/model/BMData.h"
+#include "editor/model/BMEditor.h"
 #include "editor/model/BMMapLimits.h"
 #include "editor/view/BMColors.h"
 #include "editor/view/BMDisplay.h"
@@ -51,7 +52,7 @@ void BMPanelPainter::text(HImage* panel, int x, int y, const std::string& text,
 
 bool BMPanelPainter::hovered(int number) const
 {
-    return m_display.getHoverMark(number) != 0;
+    return m_display.getLayout().getHoverMark(number) != 0;
 }
 
 void BMPanelPainter::fillHovered(HImage* panel, int number)
@@ -75,7 +76,7 @@ std::string BMPanelPainter::linkText(uint32_t area) const
 
 void BMPanelPainter::paintAreaInfo(HImage* panel)
 {
-    panel->fill(BMColors::modeColor(m_display.getEditMode()));
+    panel->fill(BMColors::modeColor(m_display.getEditor().getEditMode()));
     HImageLoader::drawFrame(panel, 0, 0, AREA_INFO_WIDTH, AREA_INFO_HEIGHT, BMColors::VEIL_WHITE);
     for (int number = 1; number <= 5; ++number) {
         fillHovered(panel, number);
@@ -90,7 +91,7 @@ void BMPanelPainter::paintAreaInfo(HImage* panel)
 
 std::string BMPanelPainter::areaInfoLook() const
 {
-    std::string look(1, static_cast<char>(m_display.getEditMode()));
+    std::string look(1, static_cast<char>(m_display.getEditor().getEditMode()));
     for (int number = 1; number <= 5; ++number) {
         look += hovered(number) ? '1' : '0';
     }
@@ -106,7 +107,7 @@ void BMPanelPainter::paintPalette(HImage* panel)
 {
     panel->fill(BMColors::CLEAR);
     HImageLoader::fillRect(panel, 0, 20, PALETTE_WIDTH, PALETTE_HEIGHT - 20,
-                           BMColors::modeColor(m_display.getEditMode()));
+                           BMColors::modeColor(m_display.getEditor().getEditMode()));
     paintModeTabs(panel);
     paintCurrentValues(panel);
     paintGroupButtons(panel);
@@ -126,7 +127,7 @@ void BMPanelPainter::paintModeTabs(HImage* panel)
         if (k > 0) {
             HImageLoader::fillRect(panel, 32 * k, 1, 1, 20, BMColors::VEIL_WHITE);
         }
-        if (modes[k] != m_display.getEditMode()) {
+        if (modes[k] != m_display.getEditor().getEditMode()) {
             HImageLoader::fillRect(panel, 32 * k, 20, 32, 1, BMColors::VEIL_WHITE);
         }
     }
@@ -139,15 +140,15 @@ void BMPanelPainter::paintCurrentValues(HImage* panel)
     for (int number = 11; number <= 13; ++number) {
         fillHovered(panel, number);
     }
-    int character = m_display.getCharacter();
+    int character = m_display.getEditor().getCharacter();
     copyChip(m_renderer.chipSheet(false), panel, character, 4, 28);
     m_renderer.drawNumber(panel, 4, 51, character, 3, 0x01);
-    int object = m_display.getObject();
+    int object = m_display.getEditor().getObject();
     HImageLoader::fillRect(panel, 57, 28, kChip, kChip, BMColors::SHADE_BLUE);
     copyChip(m_renderer.chipSheet(true), panel, object, 57, 28);
     m_renderer.drawNumber(panel, 57, 28, object, 2, 0x82);
     HImageLoader::fillRect(panel, 109, 28, kChip, kChip, BMColors::SHADE_RED);
-    m_renderer.drawNumber(panel, 115, 36, m_display.getHeight(), 2, 0x10);
+    m_renderer.drawNumber(panel, 115, 36, m_display.getEditor().getHeight(), 2, 0x10);
 
     // The glyph sheet holds the buttons at y 100: up and down hovered at x 0 and 15, up and
     // down normal at x 30 and 45.
@@ -167,7 +168,7 @@ void BMPanelPainter::paintCurrentValues(HImage* panel)
 // file holds, in red as on its button, then its link.
 void BMPanelPainter::paintGroupButtons(HImage* panel)
 {
-    int current = m_display.getGroupIndex();
+    int current = m_display.getEditor().getGroupIndex();
     for (int k = 0; k < 8; ++k) {
         const BMHotSpot& button = spot(20 + k);
         bool linked = m_data->getByte(BMData::TYPE_LINK, 0, k, 0) != 0;
@@ -215,7 +216,7 @@ void BMPanelPainter::paintShapeButtons(HImage* panel)
         fillHovered(panel, spots[k]);
         HImageLoader::drawFrame(panel, button.x, button.y, button.width, button.height,
                                 BMColors::CURSOR_WHITE);
-        HColor color = m_display.getShape() == k ? BMColors::CURSOR_WHITE : BMColors::LABEL_GREY;
+        HColor color = m_display.getEditor().getShape() == k ? BMColors::CURSOR_WHITE : BMColors::LABEL_GREY;
         text(panel, button.x + 8, button.y + 4, labels[k], color, button.width - 8);
     }
 }
@@ -224,9 +225,9 @@ void BMPanelPainter::paintShapeButtons(HImage* panel)
 // paints (free hand in direct mouse mode) and grey otherwise.
 void BMPanelPainter::paintBrush(HImage* panel)
 {
-    const bool painting = m_display.getMouseMode() == MOUSE_DIRECT && m_display.getShape() == SHAPE_FREE;
+    const bool painting = m_display.getEditor().getMouseMode() == MOUSE_DIRECT && m_display.getEditor().getShape() == SHAPE_FREE;
     const BMHotSpot& smaller = spot(BMHotSpots::BRUSH_SMALLER);
-    text(panel, 48, smaller.y + 2, HText::format("brush %d", m_display.getBrushRadius()),
+    text(panel, 48, smaller.y + 2, HText::format("brush %d", m_display.getEditor().getBrushRadius()),
          painting ? BMColors::CURSOR_WHITE : BMColors::LABEL_GREY, smaller.x - 48);
     HMemoryImage* sheet = m_renderer.getImage(BMRenderer::IMAGE_GLYPHS);
     if (sheet == nullptr) {
@@ -240,7 +241,7 @@ void BMPanelPainter::paintBrush(HImage* panel)
 
 void BMPanelPainter::paintChooser(HImage* panel)
 {
-    panel->fill(BMColors::modeColor(m_display.getEditMode()));
+    panel->fill(BMColors::modeColor(m_display.getEditor().getEditMode()));
     for (int number : {33, 34, 35, 92}) {
         fillHovered(panel, number);
     }
@@ -249,24 +250,24 @@ void BMPanelPainter::paintChooser(HImage* panel)
     text(panel, 327, 3, "×", BMColors::VEIL_WHITE, 12);
     const HColor& white = BMColors::CURSOR_WHITE;
     text(panel, 110, 8, "[prev]", white, 36);
-    text(panel, 160, 8, HText::format("%d", m_display.getChooserPage()), white, 12);
+    text(panel, 160, 8, HText::format("%d", m_display.getChooser().getPage()), white, 12);
     text(panel, 170, 8, "/", white, 6);
-    text(panel, 180, 8, HText::format("%d", m_display.getChooserPageCount()), white, 18);
+    text(panel, 180, 8, HText::format("%d", m_display.getChooser().getPageCount()), white, 18);
     text(panel, 200, 8, "[next]", white, 36);
-    if (m_display.isViewFlag(VIEW_PAGE_AREA)) {
+    if (m_display.getLayout().isViewFlag(VIEW_PAGE_AREA)) {
         text(panel, 4, 8, "[Area]", white, 100);
         paintAreaPage(panel);
-    } else if (m_display.isViewFlag(VIEW_PAGE_CHAR)) {
+    } else if (m_display.getLayout().isViewFlag(VIEW_PAGE_CHAR)) {
         text(panel, 4, 8, "[BMAPCHAR]", white, 100);
-        int first = kChipsPerPage * (m_display.getChooserPage() - 1);
+        int first = kChipsPerPage * (m_display.getChooser().getPage() - 1);
         paintChipPage(panel, m_renderer.chipSheet(false), first, 240);
-    } else if (m_display.isViewFlag(VIEW_PAGE_OBJ)) {
+    } else if (m_display.getLayout().isViewFlag(VIEW_PAGE_OBJ)) {
         text(panel, 4, 8, "[BMAPOBJ]", white, 100);
         paintChipPage(panel, m_renderer.chipSheet(true), 0, kChipsPerPage);
-    } else if (m_display.isViewFlag(VIEW_PAGE_HEIGHT)) {
+    } else if (m_display.getLayout().isViewFlag(VIEW_PAGE_HEIGHT)) {
         text(panel, 4, 8, "[Height]", white, 100);
         paintHeightPage(panel);
-    } else if (m_display.isViewFlag(VIEW_PAGE_CONNECTION)) {
+    } else if (m_display.getLayout().isViewFlag(VIEW_PAGE_CONNECTION)) {
         text(panel, 4, 8, "[Connection]", white, 100);
         paintConnectionPage(panel);
     }
@@ -275,7 +276,7 @@ void BMPanelPainter::paintChooser(HImage* panel)
 void BMPanelPainter::frameEntry(HImage* panel, int number, int entry, int grow)
 {
     const BMHotSpot& rect = spot(number);
-    bool chosen = m_display.getChooserIndex() == entry;
+    bool chosen = m_display.getChooser().getIndex() == entry;
     if (chosen || hovered(number)) {
         HImageLoader::drawFrame(panel, rect.x - grow, rect.y - grow, rect.width + 2 * grow,
                                 rect.height + 2 * grow,
@@ -286,7 +287,7 @@ void BMPanelPainter::frameEntry(HImage* panel, int number, int entry, int grow)
 // Sixteen maps a page, in two columns of eight rows.
 void BMPanelPainter::paintAreaPage(HImage* panel)
 {
-    uint32_t first = static_cast<uint32_t>(m_display.getChooserPage() - 1) * 16 + 1;
+    uint32_t first = static_cast<uint32_t>(m_display.getChooser().getPage() - 1) * 16 + 1;
     for (int k = 0; k < 16; ++k) {
         uint32_t area = first + static_cast<uint32_t>(k);
         if (area > m_data->getAreaCount()) {

@@ -70,16 +70,16 @@ void BMRenderer::touchImage(Image image, int x, int y, int width, int height)
 {
     BMRect place;
     if (image == IMAGE_GLYPHS) {  // the frame rate
-        BMPoint view = m_display.getViewSize();
+        BMPoint view = m_display.getLayout().getViewSize();
         m_stale.add(0, 0, view.x, view.y);
-    } else if (BMFrameComposer::panelPlace(image, m_display.getViewFlags(), m_display.getViewSize(),
+    } else if (BMFrameComposer::panelPlace(image, m_display.getLayout().getViewFlags(), m_display.getLayout().getViewSize(),
                                            &place)) {
         m_stale.add(place.left + x, place.top + y, width, height);
     } else if (image != IMAGE_AREA_INFO && image != IMAGE_PALETTE && image != IMAGE_CHOOSER) {
         // Map pixels, zoomed, in the view; a scroll position far off the map shows none of
         // them.
-        const BMZoom& zoom = m_display.getZoom();
-        BMPoint scroll = m_display.getScroll();
+        const BMZoom& zoom = m_display.getLayout().getZoom();
+        BMPoint scroll = m_display.getLayout().getScroll();
         int64_t left = zoom.toZoomed(x) - scroll.x;
         int64_t top = zoom.toZoomed(y) - scroll.y;
         int64_t right = zoom.toZoomedEnd(int64_t{x} + width) - scroll.x;
@@ -130,7 +130,7 @@ template <class DrawCell>
 void BMRenderer::redrawLayer(Image image, int x, int y, DrawCell drawCell)
 {
     HMemoryImage* layer = makeImage(image);
-    if (layer == nullptr || !m_display.hasMap()) {
+    if (layer == nullptr || !m_display.getEditor().hasMap()) {
         return;
     }
     if (x < 0 || y < 0) {
@@ -199,11 +199,11 @@ void BMRenderer::drawObjLayer(int x, int y)
 
 void BMRenderer::drawMiniMap(int x, int y)
 {
-    if (!m_display.hasMap()) {
+    if (!m_display.getEditor().hasMap()) {
         return;
     }
     BMMiniMap& miniMap = m_display.getMiniMap();
-    const BMPoint view = m_display.getViewSize();
+    const BMPoint view = m_display.getLayout().getViewSize();
     const BMPoint at = miniMap.place(view.x, view.y);
     if (x < 0 || y < 0 || miniMap.getPixels() == nullptr) {
         miniMap.paint(m_display.getData(), &m_panelFont);
@@ -217,7 +217,7 @@ void BMRenderer::drawMiniMap(int x, int y)
 void BMRenderer::drawNumberLayer(int x, int y)
 {
     redrawLayer(IMAGE_NUMBER, x, y, [this](HMemoryImage* layer, int cx, int cy, int px, int py) {
-        BMLayerPainter::numbers(*this, *m_display.getData(), m_display.getViewFlags(), layer, cx,
+        BMLayerPainter::numbers(*this, *m_display.getData(), m_display.getLayout().getViewFlags(), layer, cx,
                                 cy, px, py);
     });
 }
@@ -231,7 +231,7 @@ void BMRenderer::drawPlacementLayer(int x, int y)
 
 void BMRenderer::drawGridLayer()
 {
-    HColor color = BMColors::modeColor(m_display.getEditMode());
+    HColor color = BMColors::modeColor(m_display.getEditor().getEditMode());
     redrawLayer(IMAGE_GRID, -1, -1, [&color](HMemoryImage* layer, int, int, int px, int py) {
         HImageLoader::drawFrame(layer, px, py, CELL_PIXELS, CELL_PIXELS, color);
     });
@@ -242,13 +242,13 @@ void BMRenderer::drawGridLayer()
 void BMRenderer::drawMarkOverlay()
 {
     HMemoryImage* layer = makeImage(IMAGE_OVERLAY);
-    if (layer == nullptr || !m_display.hasMap()) {
+    if (layer == nullptr || !m_display.getEditor().hasMap()) {
         return;
     }
-    bool select = m_display.getMouseMode() != MOUSE_DIRECT;
+    bool select = m_display.getEditor().getMouseMode() != MOUSE_DIRECT;
     for (int index = 0; index < MAP_CELLS; ++index) {
         uint8_t look = BMLayerPainter::overlayLook(
-            m_display.getCellMark(index), index == m_display.getEditor().getCursorIndex(), select);
+            m_display.getEditor().getCellMark(index), index == m_display.getEditor().getCursorIndex(), select);
         if (m_overlayDrawn && look == m_overlayLooks[index]) {
             continue;
         }
@@ -269,7 +269,7 @@ void BMRenderer::drawAreaInfo()
         m_areaInfoLook.clear();
     }
     HMemoryImage* panel = makeImage(IMAGE_AREA_INFO);
-    if (panel != nullptr && m_display.hasMap()) {
+    if (panel != nullptr && m_display.getEditor().hasMap()) {
         BMPanelPainter painter(*this, m_display);
         std::string look = painter.areaInfoLook();
         if (look == m_areaInfoLook) {
@@ -284,7 +284,7 @@ void BMRenderer::drawAreaInfo()
 void BMRenderer::drawPalette()
 {
     HMemoryImage* panel = makeImage(IMAGE_PALETTE);
-    if (panel != nullptr && m_display.hasMap()) {
+    if (panel != nullptr && m_display.getEditor().hasMap()) {
         BMPanelPainter(*this, m_display).paintPalette(panel);
         touchImage(IMAGE_PALETTE, 0, 0, PALETTE_WIDTH, PALETTE_HEIGHT);
     }
@@ -293,7 +293,7 @@ void BMRenderer::drawPalette()
 void BMRenderer::drawChooser()
 {
     HMemoryImage* panel = makeImage(IMAGE_CHOOSER);
-    if (panel != nullptr && m_display.hasMap()) {
+    if (panel != nullptr && m_display.getEditor().hasMap()) {
         BMPanelPainter(*this, m_display).paintChooser(panel);
         touchImage(IMAGE_CHOOSER, 0, 0, CHOOSER_WIDTH, CHOOSER_HEIGHT);
     }
@@ -348,14 +348,14 @@ void BMRenderer::drawNumber(HGraphics* target, int x, int y, uint32_t value, int
 BMRenderer::FrameState BMRenderer::frameState() const
 {
     FrameState state;
-    state.map = m_display.hasMap();
-    state.scroll = m_display.getScroll();
-    state.zoomStep = m_display.getZoom().getStep();
+    state.map = m_display.getEditor().hasMap();
+    state.scroll = m_display.getLayout().getScroll();
+    state.zoomStep = m_display.getLayout().getZoom().getStep();
     state.miniMapCorner = m_display.getMiniMap().getCorner();
-    const uint32_t flags = m_display.getViewFlags();
-    state.layers = BMFrameComposer::mapLayersShown(flags, m_display.getZoom())
+    const uint32_t flags = m_display.getLayout().getViewFlags();
+    state.layers = BMFrameComposer::mapLayersShown(flags, m_display.getLayout().getZoom())
                    | BMFrameComposer::panelsShown(flags);
-    if (m_display.isViewFlag(VIEW_MINIMAP)) {
+    if (m_display.getLayout().isViewFlag(VIEW_MINIMAP)) {
         state.layers |= MINI_MAP_SHOWN;
     }
     return state;
@@ -366,16 +366,16 @@ BMRenderer::FrameState BMRenderer::frameState() const
 void BMRenderer::compose(const BMRect& area)
 {
     HMemoryImage* frame = m_frame->getPixels();
-    const BMPoint view = m_display.getViewSize();
+    const BMPoint view = m_display.getLayout().getViewSize();
     HMemoryImage* images[IMAGE_COUNT];
     for (int image = 0; image < IMAGE_COUNT; ++image) {
         images[image] = getImage(static_cast<Image>(image));
     }
-    const BMZoom& zoom = m_display.getZoom();
+    const BMZoom& zoom = m_display.getLayout().getZoom();
     BMFrameComposer::composeMap(images, m_shown.map ? m_shown.layers : 0, frame, area,
                                 m_shown.scroll, zoom);
     if (m_shown.map) {
-        BMFrameComposer::composePanels(images, m_display.getViewFlags(), view, frame, area);
+        BMFrameComposer::composePanels(images, m_display.getLayout().getViewFlags(), view, frame, area);
         if ((m_shown.layers & MINI_MAP_SHOWN) != 0) {
             BMFrameComposer::composeMiniMap(m_display.getMiniMap(), m_shown.scroll, view, zoom,
                                             frame, area);
@@ -393,7 +393,7 @@ void BMRenderer::compose(const BMRect& area)
 
 BMRegion BMRenderer::pendingArea() const
 {
-    BMPoint view = m_display.getViewSize();
+    BMPoint view = m_display.getLayout().getViewSize();
     BMRegion area;
     HMemoryImage* frame = m_frame != nullptr ? m_frame->getPixels() : nullptr;
     if (frame == nullptr || frame->getWidth() != view.x || frame->getHeight() != view.y
@@ -406,7 +406,7 @@ BMRegion BMRenderer::pendingArea() const
 
 bool BMRenderer::composeFrame()
 {
-    BMPoint view = m_display.getViewSize();
+    BMPoint view = m_display.getLayout().getViewSize();
     if (view.x <= 0 || view.y <= 0) {
         return false;
     }

@@ -68,8 +68,8 @@ TEST_F(PictureTest, ThePictureIsTheEditorsFrameWithoutCursorAndFrameRate)
     display.setData(false);
     data->setCurrent(2);
     display.resetState();
-    display.setViewFlag(0xFFFF, false);
-    display.setViewFlag(TCPicture::DEFAULT_LAYERS, true);
+    display.getLayout().setViewFlag(0xFFFF, false);
+    display.getLayout().setViewFlag(TCPicture::DEFAULT_LAYERS, true);
     display.setViewSize(width, height);
     BMRenderer renderer(display);
     renderer.resetImageBuffer();

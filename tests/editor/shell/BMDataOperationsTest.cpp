@@ -3,6 +3,7 @@
 // journey of the map commands does not see: the chooser's pages, the move dialog's answers,
 // the clipboard's text and a whole map put there by someone else. (The changes of the list
 // themselves, links and undo included, are the model test's.)
+#include "editor/model/BMEditor.h"
 #include "editor/shell/BMOperations.h"
 
 #include <string>
@@ -39,9 +40,9 @@ protected:
     // The clipboard text of a selection of every cell of the current map.
     std::string wholeSelection()
     {
-        editor.display()->selectAll();
-        std::string text = editor.display()->copySelection();
-        editor.display()->selectNone();
+        editor.display()->show(editor.display()->getEditor().selectAll());
+        std::string text = editor.display()->getEditor().copySelection();
+        editor.display()->show(editor.display()->getEditor().selectNone());
         return text;
     }
     void go(uint32_t number)
@@ -68,8 +69,8 @@ protected:
 TEST_F(MapOperationsTest, AppendShowsTheNewAreaAndItsRemovalQuestionIsShort)
 {
     // The chooser shows the list of areas from the start: one page of 16.
-    ASSERT_TRUE(editor.display()->isViewFlag(VIEW_PAGE_AREA));
-    ASSERT_EQ(editor.display()->getChooserPageCount(), 1);
+    ASSERT_TRUE(editor.display()->getLayout().isViewFlag(VIEW_PAGE_AREA));
+    ASSERT_EQ(editor.display()->getChooser().getPageCount(), 1);
     {
         // The area editor opens on the new record; Cancel keeps the proposed one.
         BoxAnswers cancel(IDCANCEL);
@@ -81,8 +82,8 @@ TEST_F(MapOperationsTest, AppendShowsTheNewAreaAndItsRemovalQuestionIsShort)
     EXPECT_EQ(data().getCurrent(), 17u);
     EXPECT_EQ(name(17), "新規エリア17");
     EXPECT_EQ(status(), "エリア 17:新規エリア17 を追加しました。");
-    EXPECT_EQ(editor.display()->getChooserPageCount(), 2);
-    EXPECT_EQ(editor.display()->getChooserPage(), 2);
+    EXPECT_EQ(editor.display()->getChooser().getPageCount(), 2);
+    EXPECT_EQ(editor.display()->getChooser().getPage(), 2);
     EXPECT_TRUE(modifiedInTitle());
     {
         BoxAnswers yes(IDYES);
@@ -95,7 +96,7 @@ TEST_F(MapOperationsTest, AppendShowsTheNewAreaAndItsRemovalQuestionIsShort)
     }
     EXPECT_EQ(data().getAreaCount(), 16u);
     EXPECT_EQ(data().getCurrent(), 16u);
-    EXPECT_EQ(editor.display()->getChooserPageCount(), 1);
+    EXPECT_EQ(editor.display()->getChooser().getPageCount(), 1);
     EXPECT_FALSE(modifiedInTitle());
 }
 

@@ -43,7 +43,7 @@ struct MusicSession {
     // A left press where the area panel shows its music line.
     void clickMusicLine()
     {
-        BMPoint view = editor.display()->getViewSize();
+        BMPoint view = editor.display()->getLayout().getViewSize();
         BMPoint panel = panelOrigin(PANEL_AREA_INFO, view.x, view.y);
         editor.display()->pressLeft(panel.x + 20, panel.y + 64);
     }

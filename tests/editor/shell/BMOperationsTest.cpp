@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/model/BMData.h"
+#include "editor/model/BMEditor.h"
 #include "editor/shell/BMListeners.h"
 #include "editor/shell/BMRecovery.h"
 #include "editor/shell/BMWindow.h"
@@ -129,7 +130,7 @@ TEST_F(OperationsTest, RefusedPasteTellsWhichLineAndChangesNothing)
     HClipBoard clipboard(editor.handle());
     clipboard.setText("0,0,5,0,0,0,0,0,0,0\r\n1,0,250,0,0,0,0,0,0,0\r\n");
     ASSERT_TRUE(clipboard.write());
-    const std::string before = editor.display()->copySelection();
+    const std::string before = editor.display()->getEditor().copySelection();
     {
         BoxAnswers ok(IDOK);
         editor.command(kCommandPaste);
@@ -139,7 +140,7 @@ TEST_F(OperationsTest, RefusedPasteTellsWhichLineAndChangesNothing)
                   "クリップボードの内容はマップとして貼り付けられません。\n"
                   "クリップボードの 2 行目の地形チップ 250 は範囲外です（0 以上 239 以下）。");
     }
-    EXPECT_EQ(editor.display()->copySelection(), before);
+    EXPECT_EQ(editor.display()->getEditor().copySelection(), before);
     EXPECT_FALSE(editor.data()->isModified());
 }
 
@@ -467,9 +468,9 @@ std::string openFolder(EditorSession& editor)
 TEST_F(OperationsTest, PaintingCommandsSetTheShapeTheBrushAndTheSameValueSelection)
 {
     editor.command(kCommandShapeFill);
-    EXPECT_EQ(editor.display()->getShape(), SHAPE_FILL);
+    EXPECT_EQ(editor.display()->getEditor().getShape(), SHAPE_FILL);
     editor.command(kCommandShapeLine);
-    EXPECT_EQ(editor.display()->getShape(), SHAPE_LINE);
+    EXPECT_EQ(editor.display()->getEditor().getShape(), SHAPE_LINE);
 
     const BMCommandId larger = kCommandBrushLarger, smaller = kCommandBrushSmaller;
     const std::pair<BMCommandId, int> steps[] = {{larger, 1},  {larger, 2},  {larger, 3},
@@ -477,7 +478,7 @@ TEST_F(OperationsTest, PaintingCommandsSetTheShapeTheBrushAndTheSameValueSelecti
                                                  {smaller, 0}, {smaller, 0}};
     for (const auto& step : steps) {
         editor.command(step.first);
-        EXPECT_EQ(editor.display()->getBrushRadius(), step.second);
+        EXPECT_EQ(editor.display()->getEditor().getBrushRadius(), step.second);
     }
 
     BMData* data = editor.data();
@@ -486,7 +487,7 @@ TEST_F(OperationsTest, PaintingCommandsSetTheShapeTheBrushAndTheSameValueSelecti
     editor.command(kCommandSelectSameValue);
     int same = 0;
     for (int index = 0; index < 1024; ++index) {
-        const bool selected = (editor.display()->getCellMark(index) & CELL_SELECTED) != 0;
+        const bool selected = (editor.display()->getEditor().getCellMark(index) & CELL_SELECTED) != 0;
         const bool match = data->getByte(BMData::TYPE_CHARACTER, 0, index % 32, index / 32) == terrain;
         EXPECT_EQ(selected, match) << index;
         same += match;
@@ -526,7 +527,7 @@ TEST(DroppedFolder, OpensTheScenarioItBelongsToAfterTheUnsavedEditsQuestion)
         SendMessageA(editor.handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(makeDrop<char>(names)), 0);
         EXPECT_EQ(openFolder(editor), c.opened[0] != '\0' ? editor.scenario(c.opened) : "");
         EXPECT_EQ(ok.boxes().size(), c.boxes);
-        EXPECT_EQ(editor.display()->hasMap(), c.opened[0] != '\0');
+        EXPECT_EQ(editor.display()->getEditor().hasMap(), c.opened[0] != '\0');
     }
     // With unsaved edits the drop asks first; cancelling keeps everything.
     EditorSession editor;
@@ -568,14 +569,14 @@ TEST_F(OperationsTest, ZoomStepsShowInTheStatusBarAndTheScrollBars)
     for (const auto& step : steps) {
         SCOPED_TRACE(step.first);
         editor.command(step.first);
-        const BMZoom& zoom = editor.display()->getZoom();
+        const BMZoom& zoom = editor.display()->getLayout().getZoom();
         EXPECT_EQ(zoom.getPercent(), step.second);
         EXPECT_EQ(statusPart(status, 1), std::to_string(step.second) + "%");
         EXPECT_EQ(horizontal->getMaximum(), 1040 * step.second / 100 + 256);
         // The cursor cell, (31, 31), lies wholly in the view.
         int cell = zoom.getCellPixels();
-        BMPoint scroll = editor.display()->getScroll();
-        BMPoint view = editor.display()->getViewSize();
+        BMPoint scroll = editor.display()->getLayout().getScroll();
+        BMPoint view = editor.display()->getLayout().getViewSize();
         EXPECT_GE(31 * cell + cell / 2, scroll.x);
         EXPECT_GE(31 * cell, scroll.y);
         EXPECT_LE(32 * cell + cell / 2, scroll.x + view.x);
@@ -593,8 +594,8 @@ TEST_F(OperationsTest, CtrlWheelZoomsAboutThePointer)
     HWND view = window.getMapView()->getHandle();
     // Scrolled in far enough that zooming out to 50 % needs no position left of the map.
     display->scrollBy(0, 400, 300);
-    ASSERT_EQ(display->getScroll().x, 400);
-    ASSERT_EQ(display->getScroll().y, 300);
+    ASSERT_EQ(display->getLayout().getScroll().x, 400);
+    ASSERT_EQ(display->getLayout().getScroll().y, 300);
     const POINT inView = {300, 200};
     POINT screen = inView;
     ClientToScreen(view, &screen);
@@ -602,25 +603,25 @@ TEST_F(OperationsTest, CtrlWheelZoomsAboutThePointer)
         SendMessageA(editor.handle(), WM_MOUSEWHEEL, MAKEWPARAM(keys, delta),
                      MAKELPARAM(screen.x, screen.y));
     };
-    BMPoint before = display->cellAt(inView.x, inView.y, BMDisplay::PICK_PRESS);
+    BMPoint before = display->getLayout().cellAt(inView.x, inView.y, BMViewLayout::PICK_PRESS);
     wheel(120, MK_CONTROL);
-    EXPECT_EQ(display->getZoom().getPercent(), 200);
-    BMPoint after = display->cellAt(inView.x, inView.y, BMDisplay::PICK_PRESS);
+    EXPECT_EQ(display->getLayout().getZoom().getPercent(), 200);
+    BMPoint after = display->getLayout().cellAt(inView.x, inView.y, BMViewLayout::PICK_PRESS);
     EXPECT_EQ(after.x, before.x);
     EXPECT_EQ(after.y, before.y);
     wheel(-60, MK_CONTROL);  // half a notch: nothing yet
-    EXPECT_EQ(display->getZoom().getPercent(), 200);
+    EXPECT_EQ(display->getLayout().getZoom().getPercent(), 200);
     wheel(-60, MK_CONTROL);
     wheel(-120, MK_CONTROL);
-    EXPECT_EQ(display->getZoom().getPercent(), 50);
-    after = display->cellAt(inView.x, inView.y, BMDisplay::PICK_PRESS);
+    EXPECT_EQ(display->getLayout().getZoom().getPercent(), 50);
+    after = display->getLayout().cellAt(inView.x, inView.y, BMViewLayout::PICK_PRESS);
     EXPECT_EQ(after.x, before.x);
     EXPECT_EQ(after.y, before.y);
 
     editor.command(kCommandZoom100);
-    int top = display->getScroll().y;
+    int top = display->getLayout().getScroll().y;
     wheel(-120, 0);  // towards the user: down three lines
-    EXPECT_EQ(display->getScroll().y, top + 3 * 32);
+    EXPECT_EQ(display->getLayout().getScroll().y, top + 3 * 32);
     wheel(120, 0);
-    EXPECT_EQ(display->getScroll().y, top);
+    EXPECT_EQ(display->getLayout().getScroll().y, top);
 }

@@ -1,6 +1,7 @@
 // The display with a host standing in for the main window: pixels to cells on the offset rows,
-// presses, drags and pans, the panels' hot spots and hover marks, the chooser pages, and what
-// it asks of its host (status text, commands, scrolling).
+// presses, drags and pans, the panels' hot spots and hover marks, and what it asks of its host
+// (status text, commands, scrolling). What an edit says of the map file's limits and how fills
+// and brush strokes go through the display, the journeys of limits and painting settle.
 
 #include "editor/view/BMDisplay.h"
 
@@ -71,7 +72,7 @@ protected:
         BMData::deleteInstance();
     }
 
-    bool selected(int x, int y) { return (display.getCellMark(y * 32 + x) & CELL_SELECTED) != 0; }
+    bool selected(int x, int y) { return (display.getEditor().getCellMark(y * 32 + x) & CELL_SELECTED) != 0; }
 
     std::string statusText() const { return host.status; }
 
@@ -87,9 +88,9 @@ TEST_F(Display, PressesFindCellsOnTheOffsetRows)
     EXPECT_TRUE(display.pressLeft(px(5, 3), py(3)));
     EXPECT_EQ(statusText(), "カーソル位置：( 5, 3)  ブラシ半径：0");
 
-    display.setCellMark(7, 7, CELL_SELECTED, true);
-    display.setCellMark(8, 7, CELL_SELECTED, true);
-    display.setCellMark(9, 7, CELL_SELECTED, true);
+    display.getEditor().setCellMark(7, 7, CELL_SELECTED, true);
+    display.getEditor().setCellMark(8, 7, CELL_SELECTED, true);
+    display.getEditor().setCellMark(9, 7, CELL_SELECTED, true);
     EXPECT_TRUE(display.pressLeft(px(5, 3) + 10, py(3) - 10));  // the cursor cell again
     EXPECT_TRUE(selected(7, 7));
     EXPECT_TRUE(display.pressRight(px(8, 7), py(7)));  // a selected cell: only it goes
@@ -98,77 +99,27 @@ TEST_F(Display, PressesFindCellsOnTheOffsetRows)
     EXPECT_TRUE(display.pressRight(px(1, 1), py(1)));  // an unselected one: all go
     EXPECT_FALSE(selected(7, 7) || selected(9, 7));
 
-    display.setCellMark(2, 2, CELL_SELECTED, true);
+    display.getEditor().setCellMark(2, 2, CELL_SELECTED, true);
     const size_t items = display.getEditor().getUndoList().getCount();
     EXPECT_TRUE(display.pressLeft(px(0, 0), py(0)));  // a new cursor drops the selection
     EXPECT_FALSE(selected(2, 2));
     EXPECT_EQ(display.getEditor().getUndoList().getCount(), items + 1);
-    display.undo();
+    display.show(display.getEditor().undo());
     EXPECT_TRUE(selected(2, 2));
 }
 
 TEST_F(Display, AFreeHandDragIgnoresTheCellEdges)
 {
     EXPECT_TRUE(display.startDrag(10, py(1)));  // the strip counts as column 0 in a drag
-    EXPECT_EQ(xy(display.getCursor()), xy({0, 1}));
+    EXPECT_EQ(xy(display.getEditor().getCursor()), xy({0, 1}));
     EXPECT_TRUE(display.moveDrag(px(3, 1) + 13, py(1)));  // 3 pixels from the right edge
-    EXPECT_EQ(display.getCellMark(1 * 32 + 3), 0u);
+    EXPECT_EQ(display.getEditor().getCellMark(1 * 32 + 3), 0u);
     EXPECT_TRUE(display.moveDrag(px(3, 1), py(1)));
-    EXPECT_EQ(display.getCellMark(1 * 32 + 3), CELL_PENDING);
+    EXPECT_EQ(display.getEditor().getCellMark(1 * 32 + 3), CELL_PENDING);
     EXPECT_TRUE(display.endDrag(px(3, 1), py(1)));
     EXPECT_TRUE(selected(0, 1) && selected(3, 1));
     EXPECT_FALSE(selected(1, 1));  // free hand: only the cells passed over
-    EXPECT_EQ(display.getCursor().x, 3);
-}
-
-// The fill shape goes by the layer under the pointer: a press takes the region of the cell, the
-// same press with Shift every cell of its value; a brush stroke in direct mode paints along the
-// path the pointer jumped over.
-TEST_F(Display, FillPressesAndBrushStrokesGoThroughTheCellsUnderThePointer)
-{
-    BMData* data = display.getData();
-    for (BMPoint cell : {BMPoint{5, 4}, BMPoint{4, 3}, BMPoint{6, 3}}) {
-        data->setByte(BMData::TYPE_CHARACTER, 9, 0, cell.x, cell.y);
-    }
-    display.setShape(SHAPE_FILL);
-    EXPECT_TRUE(display.pressLeft(px(5, 4), py(4)));
-    EXPECT_TRUE(selected(5, 4) && selected(4, 3));
-    EXPECT_FALSE(selected(6, 3));
-    EXPECT_TRUE(display.pressLeft(px(5, 4), py(4), MK_SHIFT));
-    EXPECT_TRUE(selected(5, 4) && selected(4, 3) && selected(6, 3));
-    EXPECT_FALSE(selected(7, 3));
-
-    display.setBrushRadius(7);  // held at 3
-    EXPECT_EQ(statusText(), "カーソル位置：( 5, 4)  ブラシ半径：3");
-    display.setBrushRadius(1);
-    display.setViewFlag(VIEW_MINIMAP, false);  // it covers the rows of the stroke
-    display.setShape(SHAPE_FREE);
-    display.setMouseMode(MOUSE_DIRECT);
-    display.setCharacter(40);
-    const size_t items = display.getEditor().getUndoList().getPosition();
-    EXPECT_TRUE(display.startDrag(px(3, 14), py(14)));
-    EXPECT_TRUE(display.moveDrag(px(9, 14), py(14)));  // six cells in one move
-    EXPECT_TRUE(display.endDrag(px(9, 14), py(14)));
-    EXPECT_EQ(display.getEditor().getUndoList().getPosition(), items + 1);
-    for (int x = 1; x <= 11; ++x) {  // row 14 from 3 to 9, and one cell more each side
-        EXPECT_EQ(data->getByte(BMData::TYPE_CHARACTER, 0, x, 14), x == 1 || x == 11 ? 0 : 40) << x;
-    }
-}
-
-// What an edit leaves out because the map file cannot hold it is said in the status bar at
-// once, naming the limit; the next move of the cursor shows the cursor again.
-TEST_F(Display, TheStatusBarNamesTheLimitAnEditReached)
-{
-    display.setEditMode(MODE_PLACEMENT);
-    display.setGroupIndex(2);
-    EXPECT_TRUE(display.execSet(0));
-    EXPECT_EQ(statusText(), "(0,0) には初期配置を置けません");
-    display.selectAll();
-    EXPECT_TRUE(display.execSet(0));
-    EXPECT_EQ(statusText(), "初期配置グループ3は20マスまでです（1003マスは置けませんでした）　(0,0) には初期配置を置けません");
-    EXPECT_TRUE(display.getLastCut().any());
-    display.setCursor(4, 4);
-    EXPECT_EQ(statusText(), "カーソル位置：( 4, 4)  ブラシ半径：0");
+    EXPECT_EQ(display.getEditor().getCursor().x, 3);
 }
 
 // The palette's object tab, fill button and brush arrows, and a chooser entry: each runs its
@@ -190,21 +141,21 @@ TEST_F(Display, HotSpotsSendTheirCommandsAndAPanelPressStartsNoDrag)
         ASSERT_EQ(host.commands.size(), sent + 1);
         EXPECT_EQ(host.commands.back(), c.command);
     }
-    EXPECT_EQ(xy(display.getCursor()), xy({0, 0})) << "no press reached the map";
+    EXPECT_EQ(xy(display.getEditor().getCursor()), xy({0, 0})) << "no press reached the map";
 
-    display.setViewFlag(VIEW_PAGES, false);
-    display.setViewFlag(VIEW_PAGE_CHAR, true);
+    display.getLayout().setViewFlag(VIEW_PAGES, false);
+    display.getLayout().setViewFlag(VIEW_PAGE_CHAR, true);
     display.setupChooserPage();
     const BMPoint chooser = panelOrigin(PANEL_CHOOSER, 800, 600);
     EXPECT_TRUE(display.pressLeft(chooser.x + 6 + 33 * 3 + 1, chooser.y + 24 + 33 * 2 + 1));
-    EXPECT_EQ(display.getChooserIndex(), 24);  // spot 52 + 10 * 2 + 3, index spot - 51
+    EXPECT_EQ(display.getChooser().getIndex(), 24);  // spot 52 + 10 * 2 + 3, index spot - 51
     EXPECT_EQ(host.commands.back(), kCommandTakeChooserEntry);
 
     display.hover(chooser.x + 10, chooser.y + 30);
-    EXPECT_NE(display.getHoverMark(52), 0);
+    EXPECT_NE(display.getLayout().getHoverMark(52), 0);
     EXPECT_TRUE(display.startDrag(chooser.x + 10, chooser.y + 30));
     display.endDrag(chooser.x + 10, chooser.y + 30);
-    EXPECT_EQ(xy(display.getCursor()), xy({0, 0})) << "no drag ran";
+    EXPECT_EQ(xy(display.getEditor().getCursor()), xy({0, 0})) << "no drag ran";
 }
 
 // Hovering a row of the area list left its mark set when the chooser showed another page,
@@ -213,43 +164,17 @@ TEST_F(Display, ChangingTheChooserPageClearsTheHoverMarks)
 {
     const BMPoint chooser = panelOrigin(PANEL_CHOOSER, 800, 600);
     display.hover(chooser.x + 20, chooser.y + 30);
-    EXPECT_NE(display.getHoverMark(36), 0);
-    display.setViewFlag(VIEW_PAGES, false);
-    display.setViewFlag(VIEW_PAGE_OBJ, true);
+    EXPECT_NE(display.getLayout().getHoverMark(36), 0);
+    display.getLayout().setViewFlag(VIEW_PAGES, false);
+    display.getLayout().setViewFlag(VIEW_PAGE_OBJ, true);
     display.setupChooserPage();
     display.hover(px(5, 5), py(5));
     for (int spot = 0; spot < 93; ++spot) {
-        EXPECT_EQ(display.getHoverMark(spot), 0) << spot;
+        EXPECT_EQ(display.getLayout().getHoverMark(spot), 0) << spot;
     }
     EXPECT_TRUE(display.startDrag(px(5, 5), py(5)));
     display.endDrag(px(5, 5), py(5));
     EXPECT_TRUE(selected(5, 5));
-}
-
-TEST_F(Display, TheChooserOpensOnThePageOfTheCurrentValue)
-{
-    display.getData()->setCurrent(18);
-    display.setupChooserPage();  // the area list
-    EXPECT_EQ(display.getChooserPageCount(), 2);
-    EXPECT_EQ(display.getChooserPage(), 2);
-    EXPECT_EQ(display.getChooserIndex(), 2);
-    display.getData()->setCurrent(0);
-    display.setupChooserPage();
-    EXPECT_EQ(display.getChooserPage(), 1);
-    EXPECT_EQ(display.getChooserIndex(), 0);
-
-    display.setViewFlag(VIEW_PAGES, false);
-    display.setViewFlag(VIEW_PAGE_CHAR, true);
-    display.setCharacter(-1);  // wraps to 239
-    display.setupChooserPage();
-    EXPECT_EQ(display.getChooserPage(), 6);
-    EXPECT_EQ(display.getChooserIndex(), 40);
-    display.setChooserPage(0);
-    EXPECT_EQ(display.getChooserPage(), 6);
-    display.setChooserPage(7);
-    EXPECT_EQ(display.getChooserPage(), 1);
-    display.setObject(40);
-    EXPECT_EQ(display.getObject(), 0);
 }
 
 // Alt with a press takes the chip under the pointer: the chooser turns to its page and the
@@ -258,21 +183,21 @@ TEST_F(Display, TheChooserOpensOnThePageOfTheCurrentValue)
 TEST_F(Display, AnAltPressTakesTheValueAndTheBorderModeNamesItsTable)
 {
     display.getData()->setByte(BMData::TYPE_CHARACTER, 97, 0, 9, 6);
-    display.setViewFlag(VIEW_PAGES, false);
-    display.setViewFlag(VIEW_PAGE_CHAR, true);
+    display.getLayout().setViewFlag(VIEW_PAGES, false);
+    display.getLayout().setViewFlag(VIEW_PAGE_CHAR, true);
     display.setupChooserPage();
     display.setCursor(2, 3);
-    display.setCellMark(4, 4, CELL_SELECTED, true);
+    display.getEditor().setCellMark(4, 4, CELL_SELECTED, true);
     const size_t history = display.getEditor().getUndoList().getCount();
     EXPECT_TRUE(display.pressLeft(px(9, 6), py(6), BMDisplay::KEY_ALT));
     EXPECT_TRUE(display.startDrag(px(9, 6), py(6), BMDisplay::KEY_ALT));
     EXPECT_TRUE(display.moveDrag(px(12, 6), py(6), BMDisplay::KEY_ALT));
     EXPECT_TRUE(display.endDrag(px(12, 6), py(6)));
-    EXPECT_EQ(display.getCharacter(), 97);
-    EXPECT_EQ(display.getChooserPage(), 3);
-    EXPECT_EQ(display.getChooserIndex(), 18);
+    EXPECT_EQ(display.getEditor().getCharacter(), 97);
+    EXPECT_EQ(display.getChooser().getPage(), 3);
+    EXPECT_EQ(display.getChooser().getIndex(), 18);
     EXPECT_EQ(statusText(), "スポイト：(9,6) のCHAR 97 を現在の値にしました");
-    EXPECT_EQ(xy(display.getCursor()), std::make_pair(2, 3));
+    EXPECT_EQ(xy(display.getEditor().getCursor()), std::make_pair(2, 3));
     EXPECT_TRUE(selected(4, 4));
     EXPECT_FALSE(selected(9, 6));
     EXPECT_EQ(display.getEditor().getUndoList().getCount(), history);
@@ -298,9 +223,9 @@ TEST_F(Display, PansAndPagesGoToTheHost)
 
     // Undo scrolls back to where the edit was made.
     display.setScroll(64, 96);
-    display.execSet(0);
+    display.show(display.getEditor().execSet(0));
     display.setScroll(0, 0);
-    display.undo();
+    display.show(display.getEditor().undo());
     EXPECT_EQ(xy(host.scrolls.back()), xy({64, 96}));
 }
 
@@ -308,7 +233,7 @@ TEST_F(Display, PansAndPagesGoToTheHost)
 // tables are in BMViewLayoutTest); on the palette's edge the press is the palette's.
 TEST_F(Display, PressesReachTheCellUnderThePointerAtEveryZoomStep)
 {
-    display.setViewFlag(VIEW_MINIMAP, false);
+    display.getLayout().setViewFlag(VIEW_MINIMAP, false);
     const BMPoint presses[] = {{28, 20}, {3, 12}, {300, 200}, {631, 93}, {15, 48}};
     for (int step = 0; step < BMZoom::STEP_COUNT; ++step) {
         display.setZoomStep(step);
@@ -316,11 +241,11 @@ TEST_F(Display, PressesReachTheCellUnderThePointerAtEveryZoomStep)
             display.setScroll(scroll.x, scroll.y);
             for (BMPoint p : presses) {
                 SCOPED_TRACE(testing::Message() << step << " " << p.x << "," << p.y);
-                const BMPoint press = display.cellAt(p.x, p.y, BMDisplay::PICK_PRESS);
+                const BMPoint press = display.getLayout().cellAt(p.x, p.y, BMViewLayout::PICK_PRESS);
                 display.setCursor(31, 31);
                 const bool inside = press.x >= 0 && press.x < 32 && press.y >= 0 && press.y < 32;
                 EXPECT_EQ(display.pressLeft(p.x, p.y), inside);
-                EXPECT_EQ(xy(display.getCursor()), inside ? xy(press) : xy({31, 31}));
+                EXPECT_EQ(xy(display.getEditor().getCursor()), inside ? xy(press) : xy({31, 31}));
             }
         }
         display.setScroll(0, 0);
@@ -329,13 +254,13 @@ TEST_F(Display, PressesReachTheCellUnderThePointerAtEveryZoomStep)
         EXPECT_TRUE(display.pressLeft(632, 93));
         ASSERT_EQ(host.commands.size(), sent + 1);
         EXPECT_EQ(host.commands.back(), kCommandModeCharacter);
-        EXPECT_EQ(display.getCursor().x, 31);
+        EXPECT_EQ(display.getEditor().getCursor().x, 31);
     }
 }
 
 TEST_F(Display, TheMiniMapScrollsTheViewMovesOnAndCloses)
 {
-    ASSERT_TRUE(display.isViewFlag(VIEW_MINIMAP)) << "shown from the start";
+    ASSERT_TRUE(display.getLayout().isViewFlag(VIEW_MINIMAP)) << "shown from the start";
     // Bottom left of the 800 x 600 view; the picture 3, 19 pixels into it, 4 pixels a cell.
     const BMPoint panel = {8, 600 - 150 - 8};
     EXPECT_EQ(display.getMiniMap().place(800, 600).x, panel.x);
@@ -347,7 +272,7 @@ TEST_F(Display, TheMiniMapScrollsTheViewMovesOnAndCloses)
     BMPoint point = picture(20, 10);
     EXPECT_TRUE(display.pressLeft(point.x, point.y));
     EXPECT_EQ(xy(host.scrolls.back()), xy({652 - 400, 332 - 300}));
-    EXPECT_EQ(display.getCursor().x, 0) << "the map under the panel is not pressed";
+    EXPECT_EQ(display.getEditor().getCursor().x, 0) << "the map under the panel is not pressed";
     // At 50 % the same point is half as far into the zoomed picture.
     display.setZoomStep(1);
     EXPECT_TRUE(display.pressLeft(point.x, point.y));
@@ -363,11 +288,11 @@ TEST_F(Display, TheMiniMapScrollsTheViewMovesOnAndCloses)
     EXPECT_EQ(host.scrolls.back().y, 396 - 300);
     EXPECT_TRUE(display.endDrag(later.x, later.y));
     for (int cell = 0; cell < 1024; ++cell) {
-        ASSERT_EQ(display.getCellMark(cell), 0u);
+        ASSERT_EQ(display.getEditor().getCellMark(cell), 0u);
     }
 
     // A right press on it leaves the selection alone.
-    display.setCellMark(3, 3, CELL_SELECTED, true);
+    display.getEditor().setCellMark(3, 3, CELL_SELECTED, true);
     EXPECT_TRUE(display.pressRight(point.x, point.y));
     EXPECT_TRUE(selected(3, 3));
 
@@ -386,9 +311,9 @@ TEST_F(Display, TheMiniMapScrollsTheViewMovesOnAndCloses)
     ASSERT_EQ(host.commands.size(), sent + 1);
     EXPECT_EQ(host.commands.back(), kCommandShowMiniMap);
     // Hidden, the same place is map again.
-    display.setViewFlag(VIEW_MINIMAP, false);
+    display.getLayout().setViewFlag(VIEW_MINIMAP, false);
     point = picture(20, 10);
     EXPECT_TRUE(display.pressLeft(point.x, point.y));
-    EXPECT_EQ(display.getCursor().x, display.cellAt(point.x, point.y, BMDisplay::PICK_PRESS).x);
-    EXPECT_EQ(display.getCursor().y, (point.y) / 32);
+    EXPECT_EQ(display.getEditor().getCursor().x, display.getLayout().cellAt(point.x, point.y, BMViewLayout::PICK_PRESS).x);
+    EXPECT_EQ(display.getEditor().getCursor().y, (point.y) / 32);
 }

@@ -10,6 +10,7 @@
 
 #include <d3d9.h>
 
+#include "editor/model/BMEditor.h"
 #include "editor/view/BMLayerScaler.h"
 #include "editor/view/BMMiniMap.h"
 #include "editor/view/BMRedraw.h"
@@ -235,11 +236,11 @@ TEST_F(BMRendererFrames, AfterChangesDirect3DShowsWhatGdiShowsOfAFrameDrawnAfres
         fresh.resetImageBuffer();
         return frame(fresh, &gdi);
     };
-    display.setViewFlag(0xFFFF, true);
-    display.setViewFlag(VIEW_PAGES, false);
-    display.setViewFlag(VIEW_PAGE_CHAR, true);
-    display.setHoverMark(12, 1);
-    display.setCellMark(5, 4, CELL_SELECTED, true);
+    display.getLayout().setViewFlag(0xFFFF, true);
+    display.getLayout().setViewFlag(VIEW_PAGES, false);
+    display.getLayout().setViewFlag(VIEW_PAGE_CHAR, true);
+    display.getLayout().setHoverMark(12, 1);
+    display.getEditor().setCellMark(5, 4, CELL_SELECTED, true);
     display.setCursor(3, 4);
     renderer.resetImageBuffer();
     Picture first = direct(renderer);
@@ -250,17 +251,17 @@ TEST_F(BMRendererFrames, AfterChangesDirect3DShowsWhatGdiShowsOfAFrameDrawnAfres
     renderer.redrawLayers(REDRAW_CHAR | REDRAW_NUMBER, &cells);
     direct(renderer);
     for (int x = 2; x < 9; ++x) {  // a drag along a row
-        display.setCellMark(x, 6, CELL_PENDING, true);
+        display.getEditor().setCellMark(x, 6, CELL_PENDING, true);
         renderer.drawMarkOverlay();
         direct(renderer);
     }
-    display.setHoverMark(55, 1);
+    display.getLayout().setHoverMark(55, 1);
     renderer.drawChooser();
     EXPECT_EQ(largestDifference(direct(renderer), afresh()), 0) << "after cell, overlay and panel changes";
 
     display.setScroll(32, 64);
     direct(renderer);
-    display.setViewFlag(VIEW_GRID, false);
+    display.getLayout().setViewFlag(VIEW_GRID, false);
     direct(renderer);
     data()->setByte(BMData::TYPE_OBJECT, 3, 0, 20, 10);
     cells = {10 * 32 + 20};
@@ -273,8 +274,8 @@ TEST_F(BMRendererFrames, AfterChangesDirect3DShowsWhatGdiShowsOfAFrameDrawnAfres
 // over black within the zoomed picture, then the panels at their places, unscaled.
 std::unique_ptr<HMemoryImage> scaledReference(BMRenderer& fresh, const BMDisplay& display)
 {
-    const BMZoom& zoom = display.getZoom();
-    BMPoint scroll = display.getScroll();
+    const BMZoom& zoom = display.getLayout().getZoom();
+    BMPoint scroll = display.getLayout().getScroll();
     std::unique_ptr<HMemoryImage> result(new HMemoryImage(kWidth, kHeight));
     HMemoryImage& reference = *result;
     reference.fill(HColor::BLACK);
@@ -293,7 +294,7 @@ std::unique_ptr<HMemoryImage> scaledReference(BMRenderer& fresh, const BMDisplay
         {BMRenderer::IMAGE_OVERLAY, 0xFFFF, BMLayerScaler::FILTER_STRONGEST},
     };
     for (const auto& layer : layers) {
-        if (!display.isViewFlag(layer.flags)
+        if (!display.getLayout().isViewFlag(layer.flags)
             || (layer.image == BMRenderer::IMAGE_NUMBER && zoom.getStep() < 2)) {
             continue;
         }
@@ -320,7 +321,7 @@ std::unique_ptr<HMemoryImage> scaledReference(BMRenderer& fresh, const BMDisplay
         {BMRenderer::IMAGE_CHOOSER, PANEL_CHOOSER, VIEW_PAGES},
     };
     for (const auto& panel : panels) {
-        if (display.isViewFlag(panel.flags)) {
+        if (display.getLayout().isViewFlag(panel.flags)) {
             BMPoint at = panelOrigin(panel.panel, kWidth, kHeight);
             HMemoryImage* picture = fresh.getImage(panel.image);
             picture->blend(&reference, at.x, at.y, picture->getWidth(), picture->getHeight(), 0, 0);
@@ -336,19 +337,19 @@ std::unique_ptr<HMemoryImage> scaledReference(BMRenderer& fresh, const BMDisplay
 // they changed the window shows exactly what a renderer drawing everything afresh shows.
 TEST_F(BMRendererFrames, AtEveryZoomStepTheWindowShowsTheScaledDrawing)
 {
-    display.setViewFlag(0xFFFF, true);
-    display.setViewFlag(VIEW_PAGES, false);
-    display.setViewFlag(VIEW_PAGE_CHAR, true);
+    display.getLayout().setViewFlag(0xFFFF, true);
+    display.getLayout().setViewFlag(VIEW_PAGES, false);
+    display.getLayout().setViewFlag(VIEW_PAGE_CHAR, true);
     display.getMiniMap().setCorner(BMMiniMap::CORNER_TOP_LEFT);
     renderer.resetImageBuffer();  // the numbers and the chooser's page the flags ask for
     const BMPoint scrolls[] = {{0, 0}, {37, 21}, {32, 64}, {517, 333}};
     for (int step = 0; step < BMZoom::STEP_COUNT; ++step) {
         SCOPED_TRACE(step);
-        display.setViewFlag(VIEW_CHAR, step != 1);
-        display.setViewFlag(VIEW_GRID, step != 0);
+        display.getLayout().setViewFlag(VIEW_CHAR, step != 1);
+        display.getLayout().setViewFlag(VIEW_GRID, step != 0);
         display.setZoomStep(step);
         display.setScroll(scrolls[step].x, scrolls[step].y);
-        display.setCellMark(-1, -1, 0, false);
+        display.getEditor().setCellMark(-1, -1, 0, false);
         painted(renderer);
         // Every layer of two cells edited (an object set, then taken away), a selected cell, a
         // drag along a row, the cursor moved, a chooser entry hovered.
@@ -362,17 +363,17 @@ TEST_F(BMRendererFrames, AtEveryZoomStepTheWindowShowsTheScaledDrawing)
         std::vector<uint16_t> cells = {7 * 32 + 9, 7 * 32 + 10};
         renderer.redrawLayers(REDRAW_CHAR | REDRAW_OBJ | REDRAW_NUMBER | REDRAW_PLACEMENT, &cells);
         painted(renderer);
-        display.setCellMark(12, 8 + step, CELL_SELECTED, true);
+        display.getEditor().setCellMark(12, 8 + step, CELL_SELECTED, true);
         for (int x = 2; x < 9; ++x) {
-            display.setCellMark(x, 6, CELL_PENDING, true);
+            display.getEditor().setCellMark(x, 6, CELL_PENDING, true);
             renderer.drawMarkOverlay();
             painted(renderer);
         }
         display.setCursor(10 + step, 5);
         renderer.drawMarkOverlay();
         painted(renderer);
-        display.setHoverMark(0, 0);
-        display.setHoverMark(60 + step, 1);
+        display.getLayout().setHoverMark(0, 0);
+        display.getLayout().setHoverMark(60 + step, 1);
         renderer.drawChooser();
         Picture shown = painted(renderer);
 

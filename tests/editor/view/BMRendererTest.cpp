@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/model/BMEditor.h"
 #include "editor/view/BMColors.h"
 #include "editor/view/BMMiniMap.h"
 #include "scenario/ZDEditArea.h"
@@ -178,8 +179,8 @@ TEST_F(BMRendererLayers, ObjectsPlacementsAndNumbersDrawOnlyWhereTheMapAndTheFla
     } boxes[] = {{VIEW_OBJ_NUMBER, 2, 0, 12, 9}, {VIEW_OBJ_ORDER, 14, 0, 16, 9},
                  {VIEW_CHAR_NUMBER, 2, 23, 16, 9}, {VIEW_HEIGHT, 19, 23, 11, 9}};
     for (const Box& shown : boxes) {
-        display.setViewFlag(VIEW_OBJ_NUMBER | VIEW_OBJ_ORDER | VIEW_CHAR_NUMBER | VIEW_HEIGHT, false);
-        display.setViewFlag(shown.flag, true);
+        display.getLayout().setViewFlag(VIEW_OBJ_NUMBER | VIEW_OBJ_ORDER | VIEW_CHAR_NUMBER | VIEW_HEIGHT, false);
+        display.getLayout().setViewFlag(shown.flag, true);
         renderer.drawNumberLayer(-1, -1);
         SCOPED_TRACE("flag " + std::to_string(shown.flag));
         int inBox = inked(numbers, px + shown.x, py + shown.y, shown.w, shown.h);
@@ -192,14 +193,14 @@ TEST_F(BMRendererLayers, TheOverlayMarksCellsAndTheCursorByMouseMode)
 {
     HMemoryImage* overlay = image(BMRenderer::IMAGE_OVERLAY);
     display.setCursor(2, 3);
-    display.setCellMark(4, 3, CELL_SELECTED, true);
-    display.setCellMark(5, 3, CELL_PENDING, true);
+    display.getEditor().setCellMark(4, 3, CELL_SELECTED, true);
+    display.getEditor().setCellMark(5, 3, CELL_PENDING, true);
     struct ModeCase {
         int mode;
         uint32_t cursor, pending;
     } modes[] = {{MOUSE_SELECT, 0xFFFFFF00, 0x99666600}, {MOUSE_DIRECT, 0xFFFFFFFF, 0x99666666}};
     for (const ModeCase& m : modes) {
-        display.setMouseMode(m.mode);
+        display.getEditor().setMouseMode(m.mode);
         renderer.drawMarkOverlay();
         int y = 3 * 32;
         EXPECT_EQ(pixel(overlay, cellLeft(2, 3), y), m.cursor);
@@ -242,8 +243,8 @@ TEST_F(BMRendererLayers, TheFillButtonAndTheBrushLabelShowWhatIsChosen)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.shape) + "," + std::to_string(c.mouse));
-        display.setShape(c.shape);
-        display.setMouseMode(c.mouse);
+        display.getEditor().setShape(c.shape);
+        display.getEditor().setMouseMode(c.mouse);
         renderer.drawPalette();
         EXPECT_EQ(shows(2, 36, white), c.fillWhite);
         EXPECT_EQ(shows(2, 36, grey), !c.fillWhite);
@@ -274,7 +275,7 @@ TEST_F(BMRendererLayers, TheGroupLabelCountsTheCurrentGroupsCellsAgainstTwenty)
     } cases[] = {{12, true, "12/20", red}, {20, true, "20/20", white}, {0, false, "0/20", white},
                  {7, false, "7/20", white}};
     display.setEditMode(MODE_PLACEMENT);
-    display.setGroupIndex(2);
+    display.getEditor().setGroupIndex(2);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         area->setLink(2, c.linked ? 1 : 0);
@@ -353,13 +354,13 @@ TEST_F(BMRendererMiniMap, ShowsEveryCellInTheColoursOfItsChips)
 
     // An edit through the display: its own renderer draws the same mini-map.
     display.setCursor(7, 9);
-    display.setCharacter(data()->getByte(BMData::TYPE_CHARACTER, 0, 7, 9) == 77 ? 78 : 77);
-    display.execSet(MODE_CHAR);
+    display.getEditor().setCharacter(data()->getByte(BMData::TYPE_CHARACTER, 0, 7, 9) == 77 ? 78 : 77);
+    display.show(display.getEditor().execSet(MODE_CHAR));
     EXPECT_EQ(wrongCells(), 0) << "after an edit";
-    display.undo();
+    display.show(display.getEditor().undo());
     EXPECT_EQ(wrongCells(), 0) << "after its undo";
     data()->setCurrent(2);
-    display.resetImageBuffer();
+    display.getRenderer().resetImageBuffer();
     EXPECT_EQ(wrongCells(), 0) << "on map 2";
 }
 

@@ -8,7 +8,9 @@
 #include <string>
 
 #include "editor/model/BMData.h"
+#include "editor/model/BMEditor.h"
 #include "editor/view/BMDisplay.h"
+#include "editor/view/BMRenderer.h"
 #include "framework/graphics/HDirectX.h"
 #include "framework/graphics/HDirectXGraphics.h"
 #include "framework/graphics/HWindowsGraphics.h"
@@ -66,22 +68,22 @@ int main(int argc, char** argv)
     }
     data->setCurrent(static_cast<uint32_t>(map));
     display.resetState();
-    display.setViewFlag(0xFFFF, false);
-    display.setViewFlag(flags | pageFlag(page), true);
+    display.getLayout().setViewFlag(0xFFFF, false);
+    display.getLayout().setViewFlag(flags | pageFlag(page), true);
     display.setEditMode(mode);
     display.setupChooserPage();
-    display.setMouseMode(direct ? MOUSE_DIRECT : MOUSE_SELECT);
+    display.getEditor().setMouseMode(direct ? MOUSE_DIRECT : MOUSE_SELECT);
     display.setCursor(5, 3);
-    display.setCellMark(6, 4, CELL_SELECTED, true);
-    display.setCellMark(7, 4, CELL_SELECTED, true);
-    display.setCellMark(6, 5, CELL_PENDING, true);
+    display.getEditor().setCellMark(6, 4, CELL_SELECTED, true);
+    display.getEditor().setCellMark(7, 4, CELL_SELECTED, true);
+    display.getEditor().setCellMark(6, 5, CELL_PENDING, true);
     for (const char* at = hover.c_str(); *at != '\0';) {
         char* end = nullptr;
-        display.setHoverMark(static_cast<int>(std::strtol(at, &end, 10)), 1);
+        display.getLayout().setHoverMark(static_cast<int>(std::strtol(at, &end, 10)), 1);
         at = *end == ',' ? end + 1 : end;
     }
     display.setViewSize(width, height);
-    display.resetImageBuffer();
+    display.getRenderer().resetImageBuffer();
 
     HDirectXGraphics direct3D;
     HWindowsGraphics windows;
@@ -97,7 +99,7 @@ int main(int argc, char** argv)
     for (int frame = 0; frame < seconds * 10; ++frame) {
         InvalidateRect(window.handle(), nullptr, FALSE);
         graphics->begin();
-        display.drawDisplay(graphics);
+        display.getRenderer().drawDisplay(graphics);
         graphics->end();
         DrawingWindow::pump();
         Sleep(100);
