@@ -43,6 +43,13 @@ ZDBMap EditorScenario::randomMap(std::mt19937& random, int objectPercent)
     return map;
 }
 
+std::string EditorScenario::image(const ZDBMap& map)
+{
+    std::string bytes(ZDBMap::IMAGE_SIZE, '\0');
+    map.writeToBytes(reinterpret_cast<uint8_t*>(&bytes[0]));
+    return bytes;
+}
+
 std::string EditorScenario::mapState(const ZDBMap& map)
 {
     std::string state;

@@ -26,6 +26,9 @@ public:
     // equal maps, equal states.
     static std::string mapState(const ZDBMap& map);
 
+    // The map's file bytes as a save writes them.
+    static std::string image(const ZDBMap& map);
+
 private:
     TestFolder m_folder;
     BMData m_data;

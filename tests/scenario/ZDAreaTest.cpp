@@ -45,25 +45,6 @@ ZDArea sample()
 
 }  // namespace
 
-TEST(AreaLineLayout, ALongNamePushesTheRestAndAnEmptyMusicEndsInABlank)
-{
-    ZDArea area = sample();
-    area.setMusic("");
-    EXPECT_EQ(format(area).back(), ' ');
-
-    area.setName("ABCDEFGHIJKLMNOPQRST");
-    EXPECT_EQ(format(area).substr(0, 24), "ABCDEFGHIJKLMNOPQRST 03 ");
-
-    // However long, the line is written whole.
-    ZDArea shortName = sample();
-    shortName.setMusic("");
-    area.setName(std::string(2000, 'n'));
-    area.setMusic(std::string(1500, 'm'));
-    std::string line = format(area);
-    EXPECT_EQ(line, std::string(2000, 'n') + format(shortName).substr(18) + std::string(1500, 'm'));
-    EXPECT_TRUE(parsed(line).sameFields(area));
-}
-
 // The game's files are laid out in these columns: the name in 18 (a longer one pushes the
 // rest right), values 1 and 2 in three, the counts as two digits right-aligned in four (the
 // road count in four), values 6 and 7 in four, two blanks before value 8 and before the first
@@ -123,19 +104,6 @@ TEST(AreaLineParsing, ReadsTheNineteenFieldsInOrder)
     EXPECT_EQ(area.getMusic(), "曲名");
     EXPECT_EQ(area.getNumber(), 1);
     EXPECT_EQ(area.getFile().getName(), "AreaData");
-}
-
-TEST(AreaLineParsing, TrailingBlanksKeepTheirOldMeaning)
-{
-    // One trailing blank stays on the last field.
-    EXPECT_EQ(parsed("n 1 2 3 4 5 6 7 8 9 1 2 3 4 5 6 7 8 m ").getMusic(), "m ");
-    EXPECT_EQ(parsed("n 5 ").getValue(1), 5);
-    EXPECT_EQ(parsed("n ").getName(), "n ");
-    // Two or more add one field of a single blank.
-    ZDArea twice = parsed("n 1 2 3 4 5 6 7 8 9 1 2 3 4 5 6 7 8  ");
-    EXPECT_EQ(twice.getMusic(), " ");
-    EXPECT_EQ(twice.getLink(7), 8);
-    EXPECT_EQ(parsed("n  \t").getValue(1), 0);
 }
 
 TEST(AreaLineParsing, ANameAloneIsAnAreaAndEmptyTerminatorOrBlankLinesAreNone)

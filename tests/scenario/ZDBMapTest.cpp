@@ -1,9 +1,5 @@
 #include "scenario/ZDBMap.h"
 
-#include <algorithm>
-#include <array>
-#include <vector>
-
 #include <gtest/gtest.h>
 
 #include "scenario/ZDEditBMap.h"
@@ -28,20 +24,6 @@ void putCount(Image& image, size_t offset, uint32_t value)
 }
 
 }  // namespace
-
-TEST(BattleMapImage, AnAllZeroImageLoadsQuietlyAndWritesBackByteForByte)
-{
-    TestFolder folder;
-    LogCapture log({"info", "debug"});
-    bool ok = false;
-    ZDBMap map = load(emptyImage(), ZDBMap::IMAGE_SIZE, &ok);
-    ASSERT_TRUE(ok);
-    map.correct();
-    EXPECT_EQ(save(map), emptyImage());
-    std::string text = log.text();
-    EXPECT_EQ(text.find("correct"), std::string::npos);
-    EXPECT_EQ(text.find("warn:"), std::string::npos);
-}
 
 TEST(BattleMapImage, ShortImageReadsLaterSectionsFromEarlierBytesAndIsReported)
 {
@@ -119,36 +101,6 @@ TEST(BattleMapImage, ShortImageReadsLaterSectionsFromEarlierBytesAndIsReported)
     ZDBMap map;
     EXPECT_FALSE(map.createFromBytes(nullptr, 100, HFile(), 0));
     EXPECT_EQ(log.missing({"情報：createFromBytes:length error", " DBG len=4427 index=4424"}), "");
-}
-
-TEST(BattleMapPlacement, TheSlotPositionCarriesGroupAndOrderAndTheLowerSlotWins)
-{
-    Image image = emptyImage();
-    putSlot(image, 1, 0, 4, 4);
-    putSlot(image, 8, 19, 31, 31);
-    putSlot(image, 3, 7, 0, 0);    // (0, 0) is an empty slot
-    putSlot(image, 3, 8, 0, 2);
-    putSlot(image, 2, 3, 7, 7);    // two slots naming one cell count twice until corrected
-    putSlot(image, 6, 1, 7, 7);
-    putSlot(image, 4, 0, 32, 0);   // outside the map: never stored
-    putSlot(image, 4, 1, 0, 255);
-    putSlot(image, 4, 2, 255, 255);
-    ZDBMap map = load(image);
-    ZDBMap expected;
-    for (auto cell : {std::array<uint32_t, 4>{4, 4, 1, 0}, {31, 31, 8, 19}, {0, 2, 3, 8}, {7, 7, 2, 3}}) {
-        expected.setConnect(cell[0], cell[1], static_cast<uint8_t>(cell[2]));
-        expected.setConnectOrder(cell[0], cell[1], static_cast<uint16_t>(cell[3]));
-    }
-    EXPECT_TRUE(sameCells(map, expected));
-    const uint16_t counts[] = {1, 1, 1, 0, 0, 1, 0, 1};
-    for (uint32_t k = 0; k < 8; ++k) {
-        EXPECT_EQ(map.getConnectCount(k), counts[k]) << k;
-    }
-    EXPECT_EQ(map.getConnectCount(8), 0);
-    map.correct();
-    EXPECT_EQ(map.getConnectCount(1), 1);
-    EXPECT_EQ(map.getConnectCount(5), 0);
-    EXPECT_EQ(map.getConnectOrder(7, 7), 0);
 }
 
 TEST(BattleMapPlacement, SavingKeepsEachGroupsTwentyLowestCellsAndDropsTheOrigin)
@@ -277,45 +229,6 @@ TEST(BattleMapCorrect, RenumbersEachCategoryAndPlacementGroupByOrderThenYThenX)
                            " DBG ctyodr( 2, 1)=  5   0", " DBG ctyodr( 0, 0)=  9   2", " DBG wllodr(10,10)=  4   0",
                            " DBG correct connCount[2]=3", " DBG con[2]( 9, 9)=  2   0", " DBG con[2]( 5, 1)=  7   2"}),
               "");
-}
-
-TEST(BattleMapCorrect, KeepsOrdersAboveTwoFiftyFiveInMemoryButStoresTheLowByte)
-{
-    ZDBMap map;
-    for (uint32_t i = 0; i < 300; ++i) {
-        map.setObject(i / 32, i % 32, 5);
-    }
-    map.correct();
-    // Cities fill columns 0..8 and (9, 0..11): the last in (y, x) order is (8, 31).
-    EXPECT_EQ(map.getOrder(8, 31), 299);
-    Image image = save(map);
-    EXPECT_EQ(image[ORDERS + cell(8, 31)], 299 % 256);
-    EXPECT_EQ(load(image).getOrder(8, 31), 299 % 256);
-}
-
-// What the editor may hold because the open gives it back: orders of up to 256 cells a
-// category, whatever they were, come back renumbered the same from their low bytes, and the
-// counts (stored or not) are counted again; a 257th order comes back elsewhere.
-TEST(BattleMapCorrect, OrdersOfUpTo256CellsACategoryAndEveryCountComeBackFromTheFile)
-{
-    for (uint32_t cities : {1u, 255u, 256u, 257u}) {
-        ZDBMap map;
-        for (uint32_t i = 0; i < cities; ++i) {
-            map.setObject(i / 32, i % 32, 5);
-            map.setOrder(i / 32, i % 32, static_cast<uint16_t>(1000 - i));  // reading order reversed
-        }
-        for (uint32_t i = 0; i < 20; ++i) {
-            map.setConnect(31, i + 1, 3);
-        }
-        map.correct();
-        map.setCityCount(0);  // stored, and counted again on open
-        ZDBMap again = load(save(map));
-        again.correct();
-        map.correct();
-        EXPECT_EQ(again.getCityCount(), cities);
-        EXPECT_EQ(again.getConnectCount(2), 20);  // not stored at all
-        EXPECT_EQ(again.sameCells(map), cities <= 256) << cities << " cities";
-    }
 }
 
 namespace {

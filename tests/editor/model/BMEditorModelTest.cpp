@@ -63,13 +63,6 @@ std::string firstDifference(const std::string& shown, const std::string& reopene
     return "lengths differ";
 }
 
-std::string image(const ZDBMap& map)
-{
-    std::string bytes(ZDBMap::IMAGE_SIZE, '\0');
-    map.writeToBytes(reinterpret_cast<uint8_t*>(&bytes[0]));
-    return bytes;
-}
-
 // What the model remembers after an undo item: the current map and its state.
 struct Snapshot {
     uint32_t current;
@@ -482,7 +475,7 @@ protected:
     {
         std::vector<std::string> states;
         for (uint32_t i = 0; i < kMaps; ++i) {
-            states.push_back(image(*data.getBMap(i)) + EditorScenario::mapState(*data.getBMap(i)));
+            states.push_back(EditorScenario::image(*data.getBMap(i)) + EditorScenario::mapState(*data.getBMap(i)));
         }
         return states;
     }

@@ -27,13 +27,6 @@ Values currentOf(const BMEditor& editor)
     return {editor.getCharacter(), editor.getObject(), editor.getHeight(), editor.getGroupIndex()};
 }
 
-std::string mapBytes(const BMData& data)
-{
-    std::string bytes(ZDBMap::IMAGE_SIZE, '\0');
-    data.getBMap(0)->writeToBytes(reinterpret_cast<uint8_t*>(&bytes[0]));
-    return bytes;
-}
-
 class Eyedropper : public ::testing::Test {
 protected:
     Eyedropper() : random(33), scenario({EditorScenario::randomMap(random, 40)})
@@ -74,7 +67,7 @@ TEST_F(Eyedropper, TakesTheCellsValueOfTheModesLayerAndTouchesNothingElse)
     editor.setCursor(7, 9);
     editor.setCellMark(3, -1, CELL_SELECTED, true);
     editor.getUndoList().add(UNDO_CHAR, 0, 0, 0, 0);
-    const std::string bytes = mapBytes(scenario.data());
+    const std::string bytes = EditorScenario::image(*scenario.data().getBMap(0));
     int taken = 0;
     for (int round = 0; round < 400; ++round) {
         const Mode& mode = modes[random() % 5];
@@ -99,7 +92,7 @@ TEST_F(Eyedropper, TakesTheCellsValueOfTheModesLayerAndTouchesNothingElse)
         taken += takes ? 1 : 0;
     }
     EXPECT_GT(taken, 300);
-    EXPECT_EQ(mapBytes(scenario.data()), bytes);
+    EXPECT_EQ(EditorScenario::image(*scenario.data().getBMap(0)), bytes);
     EXPECT_EQ(editor.getCursorIndex(), 9 * 32 + 7);
     for (int index = 0; index < 1024; ++index) {
         ASSERT_EQ(editor.getCellMark(index), index % 32 == 3 ? CELL_SELECTED : 0u) << index;

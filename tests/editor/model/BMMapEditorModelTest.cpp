@@ -162,9 +162,7 @@ public:
             }
             area.setMusic(i % 2 == 0 ? "song" + std::to_string(i) : "");
             list += area.formatLine() + "\r\n";
-            std::string image(ZDBMap::IMAGE_SIZE, '\0');
-            map.writeToBytes(reinterpret_cast<uint8_t*>(&image[0]));
-            m_files.emplace_back("S\\Data\\BMap_No" + std::to_string(i + 1), image);
+            m_files.emplace_back("S\\Data\\BMap_No" + std::to_string(i + 1), EditorScenario::image(map));
         }
         m_files.emplace_back("S\\Data\\AreaData", list + "End");
         BitmapFile picture;

@@ -20,18 +20,11 @@ namespace {
 
 const uint32_t kMaps = 4;
 
-std::string image(const ZDBMap& map)
-{
-    std::string bytes(ZDBMap::IMAGE_SIZE, '\0');
-    map.writeToBytes(reinterpret_cast<uint8_t*>(&bytes[0]));
-    return bytes;
-}
-
 std::vector<std::string> images(const BMData& data)
 {
     std::vector<std::string> all;
     for (uint32_t i = 0; i < data.getAreaCount(); ++i) {
-        all.push_back(image(*data.getBMap(i)));
+        all.push_back(EditorScenario::image(*data.getBMap(i)));
     }
     return all;
 }

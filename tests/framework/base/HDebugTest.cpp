@@ -72,23 +72,6 @@ std::vector<std::string> backups()
 
 }  // namespace
 
-TEST(HDebugFreshProcess, WithoutMarkersNothingIsWritten)
-{
-    TestFolder folder;
-    HDebug::start();
-    for (uint32_t level = 1; level != 0; level <<= 1) {
-        HDebug::log(level, "level %u", level);
-    }
-    HDebug::debug("free line");
-    {
-        Sample sample;
-        sample.debug("object line");
-    }
-    HDebug::stop();
-    EXPECT_FALSE(TestFolder::exists("debug.log"));
-    EXPECT_EQ(TestFolder::list(), "");
-}
-
 TEST(HDebugFreshProcess, JournalMarkerWritesOnlyJournalLines)
 {
     TestFolder folder;
