@@ -230,6 +230,8 @@ TEST(ScenarioRestore, KeptFilesPutTheEditsBackAsUnsavedEdits)
         ZDAreaMapData restored;
         restored.load(HFile("Islands"), HFile());
         ASSERT_FALSE(restored.isModified());
+        // Only edits are kept: a scenario as read has nothing to keep.
+        EXPECT_TRUE(ZDScenarioSave::unsavedChanges(restored).isEmpty());
         ZDFileSet broken = kept;
         broken.write("BMap_No1", "short");
         EXPECT_FALSE(restored.restoreFiles(broken));
