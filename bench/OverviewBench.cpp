@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchLargeScenario.h"
 #include "bench/BenchProcess.h"
 #include "editor/model/BMData.h"
 #include "editor/model/BMEditor.h"
@@ -24,8 +25,6 @@
 #include "framework/base/HWin32.h"
 #include "framework/gui/HApplication.h"
 #include "framework/gui/HImageView.h"
-#include "sample/SGChipPainter.h"
-#include "sample/SGScenario.h"
 
 namespace fs = std::filesystem;
 
@@ -64,13 +63,8 @@ double measure(const char* label, const std::function<void()>& step, const std::
 
 int main()
 {
-    fs::path root = fs::temp_directory_path() / "tessel-overview-bench";
-    fs::remove_all(root);
-    fs::create_directories(root);
-    std::printf("writing a scenario of %d areas\n", kAreas);
-    std::fflush(stdout);
-    if (!SGScenario::write(SGScenario::large(kAreas), root.string(), SGChipPainter::characterSheet().toBmp(),
-                           SGChipPainter::objectSheet().toBmp())) {
+    const fs::path root = BenchLargeScenario::write("tessel-overview-bench", kAreas);
+    if (root.empty()) {
         return 1;
     }
     HApplication::initializeApplication(GetModuleHandleA(nullptr), nullptr, "", SW_SHOWNORMAL,

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "bench/BenchLargeScenario.h"
 #include "bench/BenchProcess.h"
 #include "editor/model/BMChange.h"
 #include "editor/model/BMData.h"
@@ -20,8 +21,6 @@
 #include "editor/view/BMDisplay.h"
 #include "framework/base/HWin32.h"
 #include "framework/gui/HApplication.h"
-#include "sample/SGChipPainter.h"
-#include "sample/SGScenario.h"
 
 namespace fs = std::filesystem;
 
@@ -43,12 +42,8 @@ void report(const char* what, std::vector<double> times)
 
 int main()
 {
-    fs::path root = fs::temp_directory_path() / "tessel-problems-bench";
-    fs::remove_all(root);
-    fs::create_directories(root);
-    if (!SGScenario::write(SGScenario::large(kAreas), root.string(),
-                           SGChipPainter::characterSheet().toBmp(),
-                           SGChipPainter::objectSheet().toBmp())) {
+    const fs::path root = BenchLargeScenario::write("tessel-problems-bench", kAreas);
+    if (root.empty()) {
         return 1;
     }
     HApplication::initializeApplication(GetModuleHandleA(nullptr), nullptr, "", SW_SHOWNORMAL,
