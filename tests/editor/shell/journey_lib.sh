@@ -38,6 +38,7 @@ set_install_directory() {
 journey_cleanup() {
     [ "$BASHPID" = "$JOURNEY_PID" ] || return 0  # a subshell ending
     [ -n "$EDITOR_PID" ] && kill "$EDITOR_PID" 2>/dev/null || true
+    end_editor_processes
     if declare -F journey_extra_cleanup >/dev/null; then
         journey_extra_cleanup
     fi
@@ -96,11 +97,24 @@ start_editor() {
     wait_until 30 has_window || fail "no editor window"
     xdotool windowfocus --sync "$(desktop)" 2>/dev/null || true
 }
+editor_ended() { ! kill -0 "$EDITOR_PID" 2>/dev/null; }
 # After the editor was asked to leave.
 stop_editor() {
     wait_until 20 no_window || fail "the editor did not close"
+    wait_until 30 editor_ended || fail "the editor did not end"
     wait "$EDITOR_PID" 2>/dev/null || true
     EDITOR_PID=
+}
+# Killing the wrapper leaves the editor's own process running, and a leftover editor keeps
+# the desktop open under the next journey: end every Wine process started from this EXE.
+end_editor_processes() {
+    local dir
+    for dir in /proc/[0-9]*; do
+        case "$(readlink "$dir/exe" 2>/dev/null)" in *wine*) ;; *) continue ;; esac
+        if tr '\0' ' ' <"$dir/cmdline" 2>/dev/null | grep -qiF -e "$EXE" -e "$(winpath "$EXE")"; then
+            kill "${dir#/proc/}" 2>/dev/null || true
+        fi
+    done
 }
 
 # The map view's place on the screen (the desktop sits at the root's origin).
