@@ -11,7 +11,6 @@
 #include "editor/view/BMColors.h"
 #include "editor/view/BMMiniMap.h"
 #include "scenario/ZDEditArea.h"
-#include "framework/graphics/HFont.h"
 #include "framework/graphics/HImageLoader.h"
 #include "tests/editor/view/RenderFixture.h"
 #include "tests/support/TestFolder.h"
@@ -85,35 +84,6 @@ TEST_F(BMRendererNumbers, DigitsAreGlyphCellsAtTheStylesAdvances)
         }
         EXPECT_EQ(inked(&target, x - c.advance + c.cellWidth, 0, 64 - (x - c.advance + c.cellWidth), 20), 0)
             << "nothing after the number";
-    }
-}
-
-// The glyph sheet draws each digit at the left of its cell. The font must give each digit an
-// advance of exactly its cell width and keep the digit's ink inside its cell; otherwise the
-// digits drawn as one text would not line up with the cells the numbers copy.
-TEST(BMRendererGlyphs, TheDigitFontsFitTheGlyphCells)
-{
-    struct FontCase {
-        uint32_t style;
-        int size, cellWidth, cellHeight;
-    } fonts[] = {{HFont::STYLE_PLAIN, 8, 6, 9}, {HFont::STYLE_BOLD, 13, 10, 17}};
-    for (const FontCase& f : fonts) {
-        SCOPED_TRACE("font size " + std::to_string(f.size));
-        HFont font("ＭＳ ゴシック", f.style, f.size);
-        HMemoryImage asText(120, 20);
-        HMemoryImage byCell(120, 20);
-        HColor white(255, 255, 255);
-        EXPECT_EQ(HImageLoader::drawString(&asText, 1, 0, &font, "0123456789", white), f.cellWidth);
-        for (int digit = 0; digit < 10; ++digit) {
-            HMemoryImage alone(120, 20);
-            std::string text(1, static_cast<char>('0' + digit));
-            HImageLoader::drawString(&alone, 1 + digit * f.cellWidth, 0, &font, text, white);
-            HImageLoader::drawString(&byCell, 1 + digit * f.cellWidth, 0, &font, text, white);
-            int inside = inked(&alone, digit * f.cellWidth, 0, f.cellWidth, f.cellHeight);
-            EXPECT_GT(inside, 0) << "digit " << digit;
-            EXPECT_EQ(inked(&alone, 0, 0, 120, 20), inside) << "digit " << digit;
-        }
-        EXPECT_TRUE(sameBlock(&asText, 0, 0, &byCell, 0, 0, 120, 20));
     }
 }
 
