@@ -65,26 +65,6 @@ protected:
     EditorSession editor;
 };
 
-TEST_F(OperationsTest, UnsavedEditsQuestionSavesOnYesOnly)
-{
-    edit();
-    auto before = EditorSession::snapshot();
-    const int answers[] = {IDCANCEL, IDNO, IDYES};
-    const int results[] = {BMOperations::CANCELLED, BMOperations::NOT_SAVED, BMOperations::SAVED};
-    for (int i = 0; i < 3; ++i) {
-        BoxAnswers box(answers[i]);
-        EXPECT_EQ(BMOperations::saveHasEdited(&editor.window(), editor.data(), "テスト", &recovery()),
-                  results[i]);
-        ASSERT_EQ(box.boxes().size(), 1u);
-        EXPECT_EQ(box.boxes()[0].caption, "テスト");
-        EXPECT_EQ(box.boxes()[0].text, "現在のデータは更新されています。保存しますか？");
-        if (answers[i] != IDYES) {
-            EXPECT_EQ(EditorSession::snapshot(), before);
-        }
-    }
-    EXPECT_EQ(chipInFile(kMap1), 7);
-}
-
 TEST_F(OperationsTest, ExitAsksAndStaysOnCancelLeavesFilesOnNo)
 {
     edit();
@@ -443,15 +423,12 @@ TEST_F(OperationsTest, DamagedScenariosNameEveryFailedFileAndBrokenChipsBlockNot
     EXPECT_EQ(TestFolder::read("game\\Northland\\Data\\AreaData"), list);
 }
 
-TEST_F(OperationsTest, ScenarioItemsOpenTheirFolderOtherIdsNothing)
+// The scenario items themselves open their folders in the settings journey.
+TEST_F(OperationsTest, AnIdWithoutAScenarioItemOpensNothing)
 {
     BMData* data = editor.data();
     editor.command(kCommandEditTikeiType);  // a menu item without an operation
     EXPECT_EQ(editor.data(), data);
-    editor.command(kCommandScenarioMenu + 3);  // Northland
-    ASSERT_NE(editor.data(), data);
-    EXPECT_EQ(editor.data()->getScenarioDirectory().getPath(), editor.scenario("Northland"));
-    EXPECT_EQ(editor.data()->getAreaCount(), 5u);
 }
 
 std::string openFolder(EditorSession& editor)
@@ -538,6 +515,7 @@ TEST(DroppedFolder, OpensTheScenarioItBelongsToAfterTheUnsavedEditsQuestion)
     SendMessageA(editor.handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(makeDrop<char>(islands)), 0);
     ASSERT_EQ(cancel.boxes().size(), 1u);
     EXPECT_EQ(cancel.boxes()[0].text, "現在のデータは更新されています。保存しますか？");
+    EXPECT_EQ(cancel.boxes()[0].caption, "フォルダを開く");
     EXPECT_EQ(openFolder(editor), editor.scenario("Default"));
 }
 
