@@ -89,33 +89,6 @@ TEST_F(BMRendererNumbers, DigitsAreGlyphCellsAtTheStylesAdvances)
 
 using BMRendererLayers = SampleMap;
 
-TEST_F(BMRendererLayers, ChipsLandOnTheirCellsWithOddRowsShiftedHalfACell)
-{
-    HImage* chips = data()->getCharacterImage();
-    HMemoryImage* layer = image(BMRenderer::IMAGE_CHAR);
-    ASSERT_NE(layer, nullptr);
-    for (BMPoint cell : {BMPoint{3, 4}, BMPoint{3, 5}, BMPoint{0, 31}, BMPoint{31, 0}}) {
-        int chip = data()->getByte(BMData::TYPE_CHARACTER, 0, cell.x, cell.y);
-        int sx = chip % 20 * 32;
-        int sy = chip / 20 * 32;
-        int px = cellLeft(cell.x, cell.y);
-        int py = cell.y * 32;
-        int differences = 0;
-        for (int y = 0; y < 32; ++y) {
-            for (int x = 0; x < 32; ++x) {
-                // The chip bitmap's pixel copy is bottom-up; black is transparent.
-                uint32_t source = pixel(chips, sx + x, chips->getHeight() - 1 - (sy + y)) & 0xFFFFFF;
-                uint32_t expected = source == 0 ? 0 : source | 0xFF000000;
-                differences += pixel(layer, px + x, py + y) != expected ? 1 : 0;
-            }
-        }
-        EXPECT_EQ(differences, 0) << "cell " << cell.x << "," << cell.y;
-    }
-    // The half cell before an odd row and after an even row show nothing.
-    EXPECT_EQ(inked(layer, 0, 5 * 32, 16, 32), 0);
-    EXPECT_EQ(inked(layer, 1024, 4 * 32, 16, 32), 0);
-}
-
 TEST_F(BMRendererLayers, ObjectsPlacementsAndNumbersDrawOnlyWhereTheMapAndTheFlagsHaveThem)
 {
     BMPoint object = findCell(data(), BMData::TYPE_OBJECT, [](uint32_t v) { return v != 0; });
