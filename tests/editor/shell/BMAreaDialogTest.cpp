@@ -107,12 +107,9 @@ private:
     DialogAnswerer m_answerer;
 };
 
-class AreaEditorTest : public ::testing::Test {
+class AreaEditorTest : public DefaultScenarioTest {
 protected:
-    void SetUp() override { ASSERT_TRUE(editor.open("Default")); }
     ZDEditArea& area(uint32_t number) { return *editor.data()->getArea(number - 1); }
-
-    EditorSession editor;
 };
 
 const int kName = BMAreaDialog::ID_NAME;

@@ -22,7 +22,6 @@
 #include "framework/gui/HClipBoard.h"
 #include "framework/gui/HImageView.h"
 #include "framework/gui/HScrollBar.h"
-#include "framework/gui/HStatusBar.h"
 #include "scenario/ZDFileSet.h"
 #include "scenario/ZDRecoveryCopy.h"
 #include "scenario/ZDRecoverySchedule.h"
@@ -32,16 +31,13 @@
 #include "tests/support/DropList.h"
 #include "tests/support/TestFolder.h"
 
-#include <commctrl.h>  // after the platform header
-
 namespace {
 
 const char* const kMap1 = "game\\Default\\Data\\BMap_No1";
 const char* const kMap2 = "game\\Default\\Data\\BMap_No2";
 
-class OperationsTest : public ::testing::Test {
+class OperationsTest : public DefaultScenarioTest {
 protected:
-    void SetUp() override { ASSERT_TRUE(editor.open("Default")); }
     // Writes character chip 7 into cell (3, 4) of the current map, as an edit would.
     void edit() { editor.data()->setByte(BMData::TYPE_CHARACTER, 7, 0, 3, 4); }
     static char chipInFile(const std::string& file) { return TestFolder::read(file)[3 * 32 + 4]; }
@@ -55,14 +51,6 @@ protected:
         recovery().getWriter().wait();
         return ZDRecoveryCopy(BMRecovery::root(), BMRecovery::scenarioOf(editor.data()));
     }
-    std::string title()
-    {
-        char text[512] = {};
-        GetWindowTextA(editor.handle(), text, sizeof(text));
-        return text;
-    }
-
-    EditorSession editor;
 };
 
 TEST_F(OperationsTest, ExitAsksAndStaysOnCancelLeavesFilesOnNo)
@@ -281,7 +269,7 @@ TEST_F(OperationsTest, ARecoveryCopyIsOfferedAtOpenYesBringsTheEditsBackNoKeepsI
     }
     EXPECT_TRUE(editor.data()->isModified());
     EXPECT_EQ(editor.data()->getByte(BMData::TYPE_CHARACTER, 1, 3, 4), 7);
-    EXPECT_NE(title().find(" (更新) - Tessel"), std::string::npos) << title();
+    EXPECT_NE(editor.title().find(" (更新) - Tessel"), std::string::npos) << editor.title();
     EXPECT_EQ(EditorSession::snapshot(), files);
     editor.command(kCommandSave);
     EXPECT_EQ(chipInFile(kMap1), 7);
@@ -431,12 +419,6 @@ TEST_F(OperationsTest, AnIdWithoutAScenarioItemOpensNothing)
     EXPECT_EQ(editor.data(), data);
 }
 
-std::string openFolder(EditorSession& editor)
-{
-    BMData* data = editor.data();
-    return data != nullptr ? data->getScenarioDirectory().getPath() : "";
-}
-
 }  // namespace
 
 // The painting commands from the menu (their check marks: CommandWindowTest): the shapes
@@ -502,7 +484,7 @@ TEST(DroppedFolder, OpensTheScenarioItBelongsToAfterTheUnsavedEditsQuestion)
         }
         BoxAnswers ok(IDOK);
         SendMessageA(editor.handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(makeDrop<char>(names)), 0);
-        EXPECT_EQ(openFolder(editor), c.opened[0] != '\0' ? editor.scenario(c.opened) : "");
+        EXPECT_EQ(editor.openFolder(), c.opened[0] != '\0' ? editor.scenario(c.opened) : "");
         EXPECT_EQ(ok.boxes().size(), c.boxes);
         EXPECT_EQ(editor.display()->getEditor().hasMap(), c.opened[0] != '\0');
     }
@@ -516,19 +498,8 @@ TEST(DroppedFolder, OpensTheScenarioItBelongsToAfterTheUnsavedEditsQuestion)
     ASSERT_EQ(cancel.boxes().size(), 1u);
     EXPECT_EQ(cancel.boxes()[0].text, "現在のデータは更新されています。保存しますか？");
     EXPECT_EQ(cancel.boxes()[0].caption, "フォルダを開く");
-    EXPECT_EQ(openFolder(editor), editor.scenario("Default"));
+    EXPECT_EQ(editor.openFolder(), editor.scenario("Default"));
 }
-
-namespace {
-
-std::string statusPart(HWND bar, int part)
-{
-    char text[256] = {};
-    SendMessageA(bar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-}  // namespace
 
 // The zoom commands step through 25, 50, 100 and 200 % (the View menu's marks:
 // CommandWindowTest): the status bar shows the percentage, the scroll bars cover the zoomed
@@ -536,9 +507,8 @@ std::string statusPart(HWND bar, int part)
 TEST_F(OperationsTest, ZoomStepsShowInTheStatusBarAndTheScrollBars)
 {
     BMWindow& window = editor.window();
-    HWND status = window.getStatusBar()->getHandle();
     auto* horizontal = dynamic_cast<HScrollBar*>(window.findById(BMWindow::ID_HORIZONTAL_BAR));
-    EXPECT_EQ(statusPart(status, 1), "100%");
+    EXPECT_EQ(editor.status(1), "100%");
     editor.command(kCommandCursorBottomRight);  // the cursor to (31, 31)
     const std::pair<BMCommandId, int> steps[] = {
         {kCommandZoomIn, 200},  {kCommandZoomIn, 200},  {kCommandZoomOut, 100},
@@ -549,7 +519,7 @@ TEST_F(OperationsTest, ZoomStepsShowInTheStatusBarAndTheScrollBars)
         editor.command(step.first);
         const BMZoom& zoom = editor.display()->getLayout().getZoom();
         EXPECT_EQ(zoom.getPercent(), step.second);
-        EXPECT_EQ(statusPart(status, 1), std::to_string(step.second) + "%");
+        EXPECT_EQ(editor.status(1), std::to_string(step.second) + "%");
         EXPECT_EQ(horizontal->getMaximum(), 1040 * step.second / 100 + 256);
         // The cursor cell, (31, 31), lies wholly in the view.
         int cell = zoom.getCellPixels();
@@ -560,7 +530,7 @@ TEST_F(OperationsTest, ZoomStepsShowInTheStatusBarAndTheScrollBars)
         EXPECT_LE(32 * cell + cell / 2, scroll.x + view.x);
         EXPECT_LE(32 * cell, scroll.y + view.y);
     }
-    EXPECT_EQ(statusPart(status, 0), "カーソル位置：(31,31)  ブラシ半径：0") << "the cursor text stays";
+    EXPECT_EQ(editor.status(0), "カーソル位置：(31,31)  ブラシ半径：0") << "the cursor text stays";
 }
 
 // Ctrl and the wheel zoom about the pointer: the cell under it stays under it. The wheel
