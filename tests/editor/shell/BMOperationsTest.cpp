@@ -53,19 +53,13 @@ protected:
     }
 };
 
-TEST_F(OperationsTest, ExitAsksAndStaysOnCancelLeavesFilesOnNo)
+// Exit's question itself, Cancel and Yes included, the journey answers.
+TEST_F(OperationsTest, TheCloseBoxAsksAndNoLeavesTheFilesAndGivesUpTheEdits)
 {
     edit();
     ZDRecoveryCopy copy = writeRecoveryCopy();
     ASSERT_TRUE(TestFolder::exists(copy.getPath()));
     auto before = EditorSession::snapshot();
-    {
-        BoxAnswers cancel(IDCANCEL);
-        editor.command(kCommandExit);
-        EXPECT_EQ(cancel.boxes().size(), 1u);
-    }
-    EXPECT_NE(editor.handle(), nullptr);
-    EXPECT_NE(editor.data(), nullptr);
     {
         BoxAnswers no(IDNO);
         PostMessageA(editor.handle(), WM_CLOSE, 0, 0);  // the close box runs the same exit
@@ -421,16 +415,11 @@ TEST_F(OperationsTest, AnIdWithoutAScenarioItemOpensNothing)
 
 }  // namespace
 
-// The painting commands from the menu (their check marks: CommandWindowTest): the shapes
-// reach the display, the brush keys step the radius within 0..3, and the same-value item
-// selects every cell of the cursor cell's terrain.
-TEST_F(OperationsTest, PaintingCommandsSetTheShapeTheBrushAndTheSameValueSelection)
+// The brush keys step the radius within 0..3, and the same-value item selects every cell of
+// the cursor cell's terrain. (The shapes' items: their check marks in CommandWindowTest, what
+// they paint in the painting journey.)
+TEST_F(OperationsTest, TheBrushStepsStayInRangeAndTheSameValueItemSelects)
 {
-    editor.command(kCommandShapeFill);
-    EXPECT_EQ(editor.display()->getEditor().getShape(), SHAPE_FILL);
-    editor.command(kCommandShapeLine);
-    EXPECT_EQ(editor.display()->getEditor().getShape(), SHAPE_LINE);
-
     const BMCommandId larger = kCommandBrushLarger, smaller = kCommandBrushSmaller;
     const std::pair<BMCommandId, int> steps[] = {{larger, 1},  {larger, 2},  {larger, 3},
                                                  {larger, 3},  {smaller, 2}, {smaller, 1},
