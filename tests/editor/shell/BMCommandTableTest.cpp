@@ -111,12 +111,9 @@ TEST(CommandTable, EveryCommandAUserCanGiveHasAnOperation)
     EXPECT_NE(BMCommandTable::find(BMStartPanel::OPEN_COMMAND)->handler, nullptr);
 }
 
-class CommandWindowTest : public ::testing::Test {
+class CommandWindowTest : public DefaultScenarioTest {
 protected:
-    void SetUp() override { ASSERT_TRUE(editor.open("Default")); }
     BMCommandTable& commands() { return editor.window().getCommands(); }
-
-    EditorSession editor;
 };
 
 // The menu is made of the table, and its items show the state the table keeps while the

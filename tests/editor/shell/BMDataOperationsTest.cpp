@@ -20,14 +20,10 @@
 #include "tests/editor/shell/EditorSession.h"
 #include "tests/support/DialogAnswerer.h"
 
-#include <commctrl.h>
-
 namespace {
 
-class MapOperationsTest : public ::testing::Test {
+class MapOperationsTest : public DefaultScenarioTest {
 protected:
-    void SetUp() override { ASSERT_TRUE(editor.open("Default")); }
-
     BMData& data() { return *editor.data(); }
     std::string name(uint32_t number) { return data().getArea(number - 1)->getName(); }
     // The file image of map number.
@@ -51,17 +47,7 @@ protected:
             editor.command(kCommandNextMap);
         }
     }
-    std::string title() { return editor.window().getWindowText(); }
-    std::string status()
-    {
-        char text[256] = {};
-        SendMessageA(editor.window().findById(kComponentStatusBar)->getHandle(), SB_GETTEXTA, 0,
-                     reinterpret_cast<LPARAM>(text));
-        return text;
-    }
-    bool modifiedInTitle() { return title().find(" (更新)") != std::string::npos; }
-
-    EditorSession editor;
+    bool modifiedInTitle() { return editor.title().find(" (更新)") != std::string::npos; }
 };
 
 // An area nothing leads to, at the end, its record offered for editing at once: the removal
@@ -81,7 +67,7 @@ TEST_F(MapOperationsTest, AppendShowsTheNewAreaAndItsRemovalQuestionIsShort)
     ASSERT_EQ(data().getAreaCount(), 17u);
     EXPECT_EQ(data().getCurrent(), 17u);
     EXPECT_EQ(name(17), "新規エリア17");
-    EXPECT_EQ(status(), "エリア 17:新規エリア17 を追加しました。");
+    EXPECT_EQ(editor.status(), "エリア 17:新規エリア17 を追加しました。");
     EXPECT_EQ(editor.display()->getChooser().getPageCount(), 2);
     EXPECT_EQ(editor.display()->getChooser().getPage(), 2);
     EXPECT_TRUE(modifiedInTitle());
@@ -138,7 +124,7 @@ TEST_F(MapOperationsTest, MoveAsksUntilThePositionIsInRange)
     EXPECT_EQ(said, std::vector<std::string>({"3", range, "17", range, ""}));
     EXPECT_EQ(name(1), third);
     EXPECT_EQ(data().getCurrent(), 1u);
-    EXPECT_EQ(status(), "エリア 03:" + third + " を 1 番に移動しました。");
+    EXPECT_EQ(editor.status(), "エリア 03:" + third + " を 1 番に移動しました。");
 }
 
 // Copy puts the whole map on the clipboard as the text of a selection of every cell; overwrite
@@ -162,7 +148,7 @@ TEST_F(MapOperationsTest, CopiedMapsOverwriteAndInsertFromTheBufferOrTheClipboar
     HClipBoard clipboard(editor.handle());
     ASSERT_TRUE(clipboard.read());
     EXPECT_EQ(clipboard.getText(), second);
-    EXPECT_EQ(status(), "エリア 02:" + name(2) + " のマップをコピーしました。");
+    EXPECT_EQ(editor.status(), "エリア 02:" + name(2) + " のマップをコピーしました。");
 
     go(5);
     const std::string fifth = image(5);

@@ -13,13 +13,10 @@
 #include "editor/shell/BMWindow.h"
 #include "editor/view/BMDisplay.h"
 #include "framework/base/HWin32.h"
-#include "framework/gui/HStatusBar.h"
 #include "framework/midi/HMIDIPlayer.h"
 #include "tests/editor/shell/EditorSession.h"
 #include "tests/support/RecordingMIDISystem.h"
 #include "tests/support/TestFolder.h"
-
-#include <commctrl.h>  // after the platform header
 
 namespace {
 
@@ -32,13 +29,6 @@ struct MusicSession {
     HMIDIPlayer& player()
     {
         return *dynamic_cast<HMIDIPlayer*>(editor.window().findById(BMWindow::ID_PLAYER));
-    }
-    std::string status()
-    {
-        char text[512] = {};
-        SendMessageA(editor.window().getStatusBar()->getHandle(), SB_GETTEXTA, 0,
-                     reinterpret_cast<LPARAM>(text));
-        return text;
     }
     // A left press where the area panel shows its music line.
     void clickMusicLine()
@@ -73,13 +63,13 @@ TEST(MusicPreview, TheMusicLinePlaysTheAreasMusicAndTheSecondClickStopsIt)
     session.clickMusicLine();
     ASSERT_TRUE(session.plays());
     EXPECT_EQ(session.player().getPath(), music);
-    EXPECT_EQ(session.status(), "再生中: yama.mid (" + music + ")");
+    EXPECT_EQ(session.editor.status(), "再生中: yama.mid (" + music + ")");
     session.midi.fire(false);  // the volumes and the first notes go out
     EXPECT_GT(session.midi.record().sent.size(), 16u);
 
     session.clickMusicLine();
     EXPECT_TRUE(session.stopped());
-    EXPECT_EQ(session.status(), "停止: yama.mid");
+    EXPECT_EQ(session.editor.status(), "停止: yama.mid");
     session.editor.command(kCommandPlayMusic);  // and once more: it plays again from the beginning
     EXPECT_TRUE(session.plays());
     EXPECT_EQ(session.midi.record().opened, 2);
@@ -166,7 +156,7 @@ TEST(MusicPreview, TheStatusBarSaysWhatPlaysOrWhyNothingDoes)
             status.replace(mark, 2, found);
             EXPECT_EQ(session.player().getPath(), found);
         }
-        EXPECT_EQ(session.status(), status);
+        EXPECT_EQ(session.editor.status(), status);
         bool playing = mark != std::string::npos;
         EXPECT_EQ(session.player().isPlaying(), playing);
         EXPECT_EQ(session.midi.record().waiting.size(), playing ? 1u : 0u);

@@ -22,7 +22,6 @@
 #include "framework/gui/HClipBoard.h"
 #include "framework/gui/HImageView.h"
 #include "framework/gui/HScrollBar.h"
-#include "framework/gui/HStatusBar.h"
 #include "scenario/ZDFileSet.h"
 #include "scenario/ZDRecoveryCopy.h"
 #include "scenario/ZDRecoverySchedule.h"
@@ -32,16 +31,13 @@
 #include "tests/support/DropList.h"
 #include "tests/support/TestFolder.h"
 
-#include <commctrl.h>  // after the platform header
-
 namespace {
 
 const char* const kMap1 = "game\\Default\\Data\\BMap_No1";
 const char* const kMap2 = "game\\Default\\Data\\BMap_No2";
 
-class OperationsTest : public ::testing::Test {
+class OperationsTest : public DefaultScenarioTest {
 protected:
-    void SetUp() override { ASSERT_TRUE(editor.open("Default")); }
     // Writes character chip 7 into cell (3, 4) of the current map, as an edit would.
     void edit() { editor.data()->setByte(BMData::TYPE_CHARACTER, 7, 0, 3, 4); }
     static char chipInFile(const std::string& file) { return TestFolder::read(file)[3 * 32 + 4]; }
@@ -55,49 +51,15 @@ protected:
         recovery().getWriter().wait();
         return ZDRecoveryCopy(BMRecovery::root(), BMRecovery::scenarioOf(editor.data()));
     }
-    std::string title()
-    {
-        char text[512] = {};
-        GetWindowTextA(editor.handle(), text, sizeof(text));
-        return text;
-    }
-
-    EditorSession editor;
 };
 
-TEST_F(OperationsTest, UnsavedEditsQuestionSavesOnYesOnly)
-{
-    edit();
-    auto before = EditorSession::snapshot();
-    const int answers[] = {IDCANCEL, IDNO, IDYES};
-    const int results[] = {BMOperations::CANCELLED, BMOperations::NOT_SAVED, BMOperations::SAVED};
-    for (int i = 0; i < 3; ++i) {
-        BoxAnswers box(answers[i]);
-        EXPECT_EQ(BMOperations::saveHasEdited(&editor.window(), editor.data(), "テスト", &recovery()),
-                  results[i]);
-        ASSERT_EQ(box.boxes().size(), 1u);
-        EXPECT_EQ(box.boxes()[0].caption, "テスト");
-        EXPECT_EQ(box.boxes()[0].text, "現在のデータは更新されています。保存しますか？");
-        if (answers[i] != IDYES) {
-            EXPECT_EQ(EditorSession::snapshot(), before);
-        }
-    }
-    EXPECT_EQ(chipInFile(kMap1), 7);
-}
-
-TEST_F(OperationsTest, ExitAsksAndStaysOnCancelLeavesFilesOnNo)
+// Exit's question itself, Cancel and Yes included, the journey answers.
+TEST_F(OperationsTest, TheCloseBoxAsksAndNoLeavesTheFilesAndGivesUpTheEdits)
 {
     edit();
     ZDRecoveryCopy copy = writeRecoveryCopy();
     ASSERT_TRUE(TestFolder::exists(copy.getPath()));
     auto before = EditorSession::snapshot();
-    {
-        BoxAnswers cancel(IDCANCEL);
-        editor.command(kCommandExit);
-        EXPECT_EQ(cancel.boxes().size(), 1u);
-    }
-    EXPECT_NE(editor.handle(), nullptr);
-    EXPECT_NE(editor.data(), nullptr);
     {
         BoxAnswers no(IDNO);
         PostMessageA(editor.handle(), WM_CLOSE, 0, 0);  // the close box runs the same exit
@@ -301,7 +263,7 @@ TEST_F(OperationsTest, ARecoveryCopyIsOfferedAtOpenYesBringsTheEditsBackNoKeepsI
     }
     EXPECT_TRUE(editor.data()->isModified());
     EXPECT_EQ(editor.data()->getByte(BMData::TYPE_CHARACTER, 1, 3, 4), 7);
-    EXPECT_NE(title().find(" (更新) - Tessel"), std::string::npos) << title();
+    EXPECT_NE(editor.title().find(" (更新) - Tessel"), std::string::npos) << editor.title();
     EXPECT_EQ(EditorSession::snapshot(), files);
     editor.command(kCommandSave);
     EXPECT_EQ(chipInFile(kMap1), 7);
@@ -443,35 +405,21 @@ TEST_F(OperationsTest, DamagedScenariosNameEveryFailedFileAndBrokenChipsBlockNot
     EXPECT_EQ(TestFolder::read("game\\Northland\\Data\\AreaData"), list);
 }
 
-TEST_F(OperationsTest, ScenarioItemsOpenTheirFolderOtherIdsNothing)
+// The scenario items themselves open their folders in the settings journey.
+TEST_F(OperationsTest, AnIdWithoutAScenarioItemOpensNothing)
 {
     BMData* data = editor.data();
     editor.command(kCommandEditTikeiType);  // a menu item without an operation
     EXPECT_EQ(editor.data(), data);
-    editor.command(kCommandScenarioMenu + 3);  // Northland
-    ASSERT_NE(editor.data(), data);
-    EXPECT_EQ(editor.data()->getScenarioDirectory().getPath(), editor.scenario("Northland"));
-    EXPECT_EQ(editor.data()->getAreaCount(), 5u);
-}
-
-std::string openFolder(EditorSession& editor)
-{
-    BMData* data = editor.data();
-    return data != nullptr ? data->getScenarioDirectory().getPath() : "";
 }
 
 }  // namespace
 
-// The painting commands from the menu (their check marks: CommandWindowTest): the shapes
-// reach the display, the brush keys step the radius within 0..3, and the same-value item
-// selects every cell of the cursor cell's terrain.
-TEST_F(OperationsTest, PaintingCommandsSetTheShapeTheBrushAndTheSameValueSelection)
+// The brush keys step the radius within 0..3, and the same-value item selects every cell of
+// the cursor cell's terrain. (The shapes' items: their check marks in CommandWindowTest, what
+// they paint in the painting journey.)
+TEST_F(OperationsTest, TheBrushStepsStayInRangeAndTheSameValueItemSelects)
 {
-    editor.command(kCommandShapeFill);
-    EXPECT_EQ(editor.display()->getEditor().getShape(), SHAPE_FILL);
-    editor.command(kCommandShapeLine);
-    EXPECT_EQ(editor.display()->getEditor().getShape(), SHAPE_LINE);
-
     const BMCommandId larger = kCommandBrushLarger, smaller = kCommandBrushSmaller;
     const std::pair<BMCommandId, int> steps[] = {{larger, 1},  {larger, 2},  {larger, 3},
                                                  {larger, 3},  {smaller, 2}, {smaller, 1},
@@ -525,7 +473,7 @@ TEST(DroppedFolder, OpensTheScenarioItBelongsToAfterTheUnsavedEditsQuestion)
         }
         BoxAnswers ok(IDOK);
         SendMessageA(editor.handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(makeDrop<char>(names)), 0);
-        EXPECT_EQ(openFolder(editor), c.opened[0] != '\0' ? editor.scenario(c.opened) : "");
+        EXPECT_EQ(editor.openFolder(), c.opened[0] != '\0' ? editor.scenario(c.opened) : "");
         EXPECT_EQ(ok.boxes().size(), c.boxes);
         EXPECT_EQ(editor.display()->getEditor().hasMap(), c.opened[0] != '\0');
     }
@@ -538,19 +486,9 @@ TEST(DroppedFolder, OpensTheScenarioItBelongsToAfterTheUnsavedEditsQuestion)
     SendMessageA(editor.handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(makeDrop<char>(islands)), 0);
     ASSERT_EQ(cancel.boxes().size(), 1u);
     EXPECT_EQ(cancel.boxes()[0].text, "現在のデータは更新されています。保存しますか？");
-    EXPECT_EQ(openFolder(editor), editor.scenario("Default"));
+    EXPECT_EQ(cancel.boxes()[0].caption, "フォルダを開く");
+    EXPECT_EQ(editor.openFolder(), editor.scenario("Default"));
 }
-
-namespace {
-
-std::string statusPart(HWND bar, int part)
-{
-    char text[256] = {};
-    SendMessageA(bar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-}  // namespace
 
 // The zoom commands step through 25, 50, 100 and 200 % (the View menu's marks:
 // CommandWindowTest): the status bar shows the percentage, the scroll bars cover the zoomed
@@ -558,9 +496,8 @@ std::string statusPart(HWND bar, int part)
 TEST_F(OperationsTest, ZoomStepsShowInTheStatusBarAndTheScrollBars)
 {
     BMWindow& window = editor.window();
-    HWND status = window.getStatusBar()->getHandle();
     auto* horizontal = dynamic_cast<HScrollBar*>(window.findById(BMWindow::ID_HORIZONTAL_BAR));
-    EXPECT_EQ(statusPart(status, 1), "100%");
+    EXPECT_EQ(editor.status(1), "100%");
     editor.command(kCommandCursorBottomRight);  // the cursor to (31, 31)
     const std::pair<BMCommandId, int> steps[] = {
         {kCommandZoomIn, 200},  {kCommandZoomIn, 200},  {kCommandZoomOut, 100},
@@ -571,7 +508,7 @@ TEST_F(OperationsTest, ZoomStepsShowInTheStatusBarAndTheScrollBars)
         editor.command(step.first);
         const BMZoom& zoom = editor.display()->getLayout().getZoom();
         EXPECT_EQ(zoom.getPercent(), step.second);
-        EXPECT_EQ(statusPart(status, 1), std::to_string(step.second) + "%");
+        EXPECT_EQ(editor.status(1), std::to_string(step.second) + "%");
         EXPECT_EQ(horizontal->getMaximum(), 1040 * step.second / 100 + 256);
         // The cursor cell, (31, 31), lies wholly in the view.
         int cell = zoom.getCellPixels();
@@ -582,7 +519,7 @@ TEST_F(OperationsTest, ZoomStepsShowInTheStatusBarAndTheScrollBars)
         EXPECT_LE(32 * cell + cell / 2, scroll.x + view.x);
         EXPECT_LE(32 * cell, scroll.y + view.y);
     }
-    EXPECT_EQ(statusPart(status, 0), "カーソル位置：(31,31)  ブラシ半径：0") << "the cursor text stays";
+    EXPECT_EQ(editor.status(0), "カーソル位置：(31,31)  ブラシ半径：0") << "the cursor text stays";
 }
 
 // Ctrl and the wheel zoom about the pointer: the cell under it stays under it. The wheel

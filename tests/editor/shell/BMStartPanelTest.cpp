@@ -74,12 +74,6 @@ void mouse(EditorSession& editor, UINT message, POINT at)
                  MAKELPARAM(at.x, at.y));
 }
 
-std::string openFolder(EditorSession& editor)
-{
-    BMData* data = editor.data();
-    return data != nullptr ? data->getScenarioDirectory().getPath() : "";
-}
-
 }  // namespace
 
 TEST(StartPanel, ListsTheInstalledScenariosWhereTheViewWasBlackAndOpensTheOneClicked)
@@ -108,7 +102,7 @@ TEST(StartPanel, ListsTheInstalledScenariosWhereTheViewWasBlackAndOpensTheOneCli
 
     mouse(editor, WM_LBUTTONDOWN, islands);
     mouse(editor, WM_LBUTTONUP, islands);
-    EXPECT_EQ(openFolder(editor), editor.scenario(scenarios[1].label));
+    EXPECT_EQ(editor.openFolder(), editor.scenario(scenarios[1].label));
     EXPECT_FALSE(editor.window().showsStartPanel());
     EXPECT_NE(shownAt(editor, bounds.left + 6, islands.y), RGB(51, 102, 255)) << "the map shows";
 }

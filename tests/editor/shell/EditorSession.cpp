@@ -9,6 +9,8 @@
 #include "tests/support/DialogAnswerer.h"
 #include "tests/support/MessagePump.h"
 
+#include <commctrl.h>  // after the platform header
+
 namespace fs = std::filesystem;
 
 EditorSession::EditorSession()
@@ -69,6 +71,26 @@ bool EditorSession::open(const std::string& name)
 {
     return BMOperations::openScenario(m_window.get(), HFile(scenario(name)), "OP2500",
                                       "シナリオを開く");
+}
+
+std::string EditorSession::openFolder() const
+{
+    return data() != nullptr ? data()->getScenarioDirectory().getPath() : "";
+}
+
+std::string EditorSession::title() const
+{
+    char text[512] = {};
+    GetWindowTextA(handle(), text, sizeof(text));
+    return text;
+}
+
+std::string EditorSession::status(int part) const
+{
+    char text[512] = {};
+    SendMessageA(m_window->findById(kComponentStatusBar)->getHandle(), SB_GETTEXTA, part,
+                 reinterpret_cast<LPARAM>(text));
+    return text;
 }
 
 std::string EditorSession::scenario(const std::string& name) const

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "editor/view/BMCommandId.h"
 #include "framework/base/HWin32.h"
 #include "tests/support/GameDirectory.h"
@@ -33,6 +35,12 @@ public:
     void command(uint32_t id);
     // Opens game\<name> the way the File menu's scenario items do.
     bool open(const std::string& name);
+    // The open scenario's folder; empty while none is open.
+    std::string openFolder() const;
+    // The window's title, and the text of a part of its status bar (0: the cursor position or
+    // the last message, 1: the zoom).
+    std::string title() const;
+    std::string status(int part = 0) const;
 
     // The copy's folder of a scenario, as the system writes paths.
     std::string scenario(const std::string& name) const;
@@ -46,6 +54,14 @@ private:
     std::unique_ptr<GameDirectory> m_game;
     std::unique_ptr<BMWindow> m_window;
     std::string m_localAppData;  // the value before the session; empty when there was none
+};
+
+// A test with game\Default open in the session.
+class DefaultScenarioTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(editor.open("Default")); }
+
+    EditorSession editor;
 };
 
 // Answers every message box and dialog that opens while it lives by pressing one button (or

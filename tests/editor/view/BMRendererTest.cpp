@@ -11,7 +11,6 @@
 #include "editor/view/BMColors.h"
 #include "editor/view/BMMiniMap.h"
 #include "scenario/ZDEditArea.h"
-#include "framework/graphics/HFont.h"
 #include "framework/graphics/HImageLoader.h"
 #include "tests/editor/view/RenderFixture.h"
 #include "tests/support/TestFolder.h"
@@ -88,63 +87,7 @@ TEST_F(BMRendererNumbers, DigitsAreGlyphCellsAtTheStylesAdvances)
     }
 }
 
-// The glyph sheet draws each digit at the left of its cell. The font must give each digit an
-// advance of exactly its cell width and keep the digit's ink inside its cell; otherwise the
-// digits drawn as one text would not line up with the cells the numbers copy.
-TEST(BMRendererGlyphs, TheDigitFontsFitTheGlyphCells)
-{
-    struct FontCase {
-        uint32_t style;
-        int size, cellWidth, cellHeight;
-    } fonts[] = {{HFont::STYLE_PLAIN, 8, 6, 9}, {HFont::STYLE_BOLD, 13, 10, 17}};
-    for (const FontCase& f : fonts) {
-        SCOPED_TRACE("font size " + std::to_string(f.size));
-        HFont font("ＭＳ ゴシック", f.style, f.size);
-        HMemoryImage asText(120, 20);
-        HMemoryImage byCell(120, 20);
-        HColor white(255, 255, 255);
-        EXPECT_EQ(HImageLoader::drawString(&asText, 1, 0, &font, "0123456789", white), f.cellWidth);
-        for (int digit = 0; digit < 10; ++digit) {
-            HMemoryImage alone(120, 20);
-            std::string text(1, static_cast<char>('0' + digit));
-            HImageLoader::drawString(&alone, 1 + digit * f.cellWidth, 0, &font, text, white);
-            HImageLoader::drawString(&byCell, 1 + digit * f.cellWidth, 0, &font, text, white);
-            int inside = inked(&alone, digit * f.cellWidth, 0, f.cellWidth, f.cellHeight);
-            EXPECT_GT(inside, 0) << "digit " << digit;
-            EXPECT_EQ(inked(&alone, 0, 0, 120, 20), inside) << "digit " << digit;
-        }
-        EXPECT_TRUE(sameBlock(&asText, 0, 0, &byCell, 0, 0, 120, 20));
-    }
-}
-
 using BMRendererLayers = SampleMap;
-
-TEST_F(BMRendererLayers, ChipsLandOnTheirCellsWithOddRowsShiftedHalfACell)
-{
-    HImage* chips = data()->getCharacterImage();
-    HMemoryImage* layer = image(BMRenderer::IMAGE_CHAR);
-    ASSERT_NE(layer, nullptr);
-    for (BMPoint cell : {BMPoint{3, 4}, BMPoint{3, 5}, BMPoint{0, 31}, BMPoint{31, 0}}) {
-        int chip = data()->getByte(BMData::TYPE_CHARACTER, 0, cell.x, cell.y);
-        int sx = chip % 20 * 32;
-        int sy = chip / 20 * 32;
-        int px = cellLeft(cell.x, cell.y);
-        int py = cell.y * 32;
-        int differences = 0;
-        for (int y = 0; y < 32; ++y) {
-            for (int x = 0; x < 32; ++x) {
-                // The chip bitmap's pixel copy is bottom-up; black is transparent.
-                uint32_t source = pixel(chips, sx + x, chips->getHeight() - 1 - (sy + y)) & 0xFFFFFF;
-                uint32_t expected = source == 0 ? 0 : source | 0xFF000000;
-                differences += pixel(layer, px + x, py + y) != expected ? 1 : 0;
-            }
-        }
-        EXPECT_EQ(differences, 0) << "cell " << cell.x << "," << cell.y;
-    }
-    // The half cell before an odd row and after an even row show nothing.
-    EXPECT_EQ(inked(layer, 0, 5 * 32, 16, 32), 0);
-    EXPECT_EQ(inked(layer, 1024, 4 * 32, 16, 32), 0);
-}
 
 TEST_F(BMRendererLayers, ObjectsPlacementsAndNumbersDrawOnlyWhereTheMapAndTheFlagsHaveThem)
 {
