@@ -1,16 +1,28 @@
 #include "framework/graphics/HFPSCounter.h"
 
-#include "framework/base/HWin32.h"
+#include <chrono>
+
+namespace {
+
+// A millisecond clock on every build; only differences of its readings count, so where it
+// starts and its wrap at 32 bits do not matter.
+uint32_t clockNow()
+{
+    auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+}  // namespace
 
 HFPSCounter::HFPSCounter(uint32_t interval)
-    : m_interval(interval != 0 ? interval : 1000), m_start(GetTickCount())
+    : m_interval(interval != 0 ? interval : 1000), m_start(clockNow())
 {
     setClassName("HFPSCounter");
 }
 
 void HFPSCounter::tick()
 {
-    tick(GetTickCount());
+    tick(clockNow());
 }
 
 void HFPSCounter::tick(uint32_t now)

@@ -67,27 +67,15 @@ TEST(HImageLoaderLoad, EveryDepthRowOrderAndHeaderSizeGivesTheSamePicture)
     }
 }
 
-TEST(HImageLoaderLoad, RunLengthEncodedRowsLoadAndWithoutResizeTheImageKeepsItsSize)
+// Without resizing, the image keeps its size, the picture lands in its top-left corner and
+// the rest stays black. (How each depth and compression becomes pixels is the platform's.)
+TEST(HImageLoaderLoad, WithoutResizeTheImageKeepsItsSize)
 {
     TestFolder folder;
-    BitmapFile file = BitmapFile::sample(8);
-    std::string bytes = file.build();
-    // Bottom row: 3 x white; end of line; top row: red, green, blue as literal; end of bitmap.
-    const char rle[] = {3, 3, 0, 0, 0, 3, 0, 1, 2, 0, 0, 1};
-    bytes.resize(78);
-    bytes.append(rle, sizeof(rle));
-    BitmapFile::put32(&bytes, BitmapFile::OFFSET_COMPRESSION, 1);
-    BitmapFile::put32(&bytes, BitmapFile::OFFSET_IMAGE_SIZE, sizeof(rle));
-    HImage image;
-    ASSERT_EQ(load(bytes, &image), HImageLoader::LOAD_OK);
-    std::vector<uint32_t> expected = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
-    EXPECT_EQ(picture(image), expected);
-
     HImage fixed(5, 4, nullptr);
     ASSERT_EQ(load(BitmapFile::sample(24).build(), &fixed, false), HImageLoader::LOAD_OK);
     EXPECT_EQ(fixed.getWidth(), 5);
     EXPECT_EQ(fixed.getHeight(), 4);
-    // Without resizing the picture lands in the image's top-left corner; the rest stays black.
     EXPECT_EQ(pixel(fixed, 0, 0), 0xFF0000u);
     EXPECT_EQ(pixel(fixed, 2, 1), 0xFFFF00u);
     EXPECT_EQ(pixel(fixed, 4, 3), 0u);

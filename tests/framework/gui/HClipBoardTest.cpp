@@ -51,20 +51,6 @@ protected:
     TestWindow window;
 };
 
-TEST_F(ClipBoardTest, ShiftJisTextMakesTheRoundTripThroughTheSystemClipboard)
-{
-    const std::string text = "1,2,3\r\nソ連の表示\r\n-4,5";
-    HClipBoard writer(window.getHandle());
-    writer.setText(text);
-    ASSERT_TRUE(writer.write());
-    // The system converts from the Japanese code page: the bytes were Shift-JIS.
-    EXPECT_EQ(systemUnicodeText(window.getHandle()), L"1,2,3\r\n\x30BD\x9023\x306E\x8868\x793A\r\n-4,5");
-
-    HClipBoard reader(window.getHandle());
-    ASSERT_TRUE(reader.read());
-    EXPECT_EQ(reader.getText(), text);
-}
-
 TEST_F(ClipBoardTest, NothingToReadOrWriteKeepsTheBufferAndTheClipboard)
 {
     putSystemText(window.getHandle(), "old");
