@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include "resources/RSIconPainter.h"
 #include "tests/support/PngDecoder.h"
 
 namespace {
@@ -93,17 +92,6 @@ TEST(PngFile, EveryKindOfPictureDecodesBackPixelForPixelAndCompressesWhereItCan)
         EXPECT_TRUE(back == pixels);
         EXPECT_LE(png.size(), c.largestShare * pixels.size() * 4);
     }
-}
-
-TEST(PngFile, TheIconsLargestPictureIsSmallAndExact)
-{
-    const int size = 256;
-    std::vector<uint32_t> pixels = RSIconPainter::paint(size);
-    std::string png = RSPngFile::encode(pixels, size, size);
-    UINT width = 0;
-    UINT height = 0;
-    EXPECT_TRUE(decodePng(png, &width, &height, true) == pixels);
-    EXPECT_LT(png.size(), 64u * 1024);
 }
 
 TEST(PngFile, AWrongSizeGivesNoFile)

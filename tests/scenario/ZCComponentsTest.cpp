@@ -1,4 +1,4 @@
-// The command table and the close component on a real window with real messages.
+// The close component on a real window with real messages.
 #include <string>
 #include <vector>
 
@@ -6,7 +6,6 @@
 
 #include "framework/gui/HWindow.h"
 #include "scenario/ZCClose.h"
-#include "scenario/ZCCommand.h"
 #include "tests/support/MessagePump.h"
 
 namespace {
@@ -16,12 +15,6 @@ struct Call {
     uint32_t number;
 };
 std::vector<Call> g_calls;
-
-bool record(HComponent* window, uint32_t number)
-{
-    g_calls.push_back({window, number});
-    return true;
-}
 
 bool refuse(HComponent* window, uint32_t number)
 {
@@ -43,36 +36,9 @@ protected:
         window.dispose();
         MessagePump::drain();
     }
-    void command(uint32_t id) { SendMessageA(window.getHandle(), WM_COMMAND, id, 0); }
 
     HWindow window;
 };
-
-TEST_F(ComponentsTest, CommandsReachTheirHandlerOrTheDefaultWithTheWindow)
-{
-    ZCCommand commands;
-    commands.addHandler(2101, record);
-    commands.addHandler(2101, refuse);  // the first handler stays
-    commands.addHandler(2102, refuse);
-    window.addEventListener(&commands);
-
-    command(2101);
-    command(2102);
-    command(2103);  // unknown without a default: nobody is called
-    commands.setDefaultHandler(record);
-    command(2103);
-    command(2102);  // an id in the table never reaches the default, even when refused
-
-    ASSERT_EQ(g_calls.size(), 4u);
-    EXPECT_EQ(g_calls[0].number, 2101u);
-    EXPECT_EQ(g_calls[1].number, 102102u);
-    EXPECT_EQ(g_calls[2].number, 2103u);
-    EXPECT_EQ(g_calls[3].number, 102102u);
-    for (const Call& call : g_calls) {
-        EXPECT_EQ(call.window, &window);
-    }
-    window.removeEventListener(&commands);
-}
 
 TEST_F(ComponentsTest, CloseRequestIsAlwaysConsumedAndGoesToTheHandler)
 {

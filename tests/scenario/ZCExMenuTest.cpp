@@ -30,6 +30,8 @@ protected:
     HMenuItem file{&bar, 2100, "ﾌｧｲﾙ(&F)", true, false};
 };
 
+// The menu's own look; which folders it lists and the commands that open them, the start
+// panel's and the operations' tests settle on the sample game.
 TEST_F(ExMenuTest, ScenarioFoldersWithConfigFollowASeparator)
 {
     GameDirectory game(folder.path() + "\\game");
@@ -41,31 +43,15 @@ TEST_F(ExMenuTest, ScenarioFoldersWithConfigFollowASeparator)
     EXPECT_TRUE(separator->isSeparator());
     EXPECT_EQ(separator->getId(), 2500u);
     EXPECT_EQ(menu.getPath(2500), "");
-
-    // Listing order is the system's; both folders are there, with consecutive ids.
-    std::string first = file.getChild(1)->getText();
-    std::string second = file.getChild(2)->getText();
-    EXPECT_EQ(first < second ? first + second : second + first, "AlphaBeta");
-    EXPECT_EQ(file.getChild(1)->getId(), 2501u);
-    EXPECT_EQ(file.getChild(2)->getId(), 2502u);
-    EXPECT_EQ(menu.getPath(2501), folder.path() + "\\game\\" + first);
-    EXPECT_EQ(menu.getPath(2502), folder.path() + "\\game\\" + second);
-    EXPECT_EQ(menu.getItem(2501), file.getChild(1));
-    EXPECT_EQ(menu.getPath(2503), "");
 }
 
-TEST_F(ExMenuTest, NothingIsAddedWithoutAGameOrAParent)
+TEST_F(ExMenuTest, NothingIsAddedWithoutAGameOrAScenarioInIt)
 {
     // No install directory, and one without a scenario holding Config.
     for (const std::string& directory : {std::string(), folder.path() + "\\game\\Gamma"}) {
         GameDirectory game(directory);
         ZCExMenu menu;
         EXPECT_EQ(menu.create(&file, 2500), 0);
-    }
-    {
-        GameDirectory game(folder.path() + "\\game");
-        ZCExMenu menu;
-        EXPECT_EQ(menu.create(nullptr, 2500), 0);
     }
     EXPECT_EQ(file.getCount(), 0);
 }
