@@ -37,8 +37,10 @@ set_install_directory() {
 
 journey_cleanup() {
     [ "$BASHPID" = "$JOURNEY_PID" ] || return 0  # a subshell ending
-    [ -n "$EDITOR_PID" ] && kill "$EDITOR_PID" 2>/dev/null || true
-    end_editor_processes
+    if [ -n "$EDITOR_PID" ]; then
+        kill "$EDITOR_PID" 2>/dev/null || true
+        end_editor_processes
+    fi
     if declare -F journey_extra_cleanup >/dev/null; then
         journey_extra_cleanup
     fi
@@ -106,11 +108,14 @@ stop_editor() {
     EDITOR_PID=
 }
 # Killing the wrapper leaves the editor's own process running, and a leftover editor keeps
-# the desktop open under the next journey: end every Wine process started from this EXE.
+# the desktop open under the next journey: end the Wine processes of this EXE in this prefix
+# (another test may run the same EXE in a prefix of its own at the same time).
 end_editor_processes() {
+    [ -n "${WINEPREFIX:-}" ] || return 0
     local dir
     for dir in /proc/[0-9]*; do
         case "$(readlink "$dir/exe" 2>/dev/null)" in *wine*) ;; *) continue ;; esac
+        tr '\0' '\n' <"$dir/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
         if tr '\0' ' ' <"$dir/cmdline" 2>/dev/null | grep -qiF -e "$EXE" -e "$(winpath "$EXE")"; then
             kill "${dir#/proc/}" 2>/dev/null || true
         fi
